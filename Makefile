@@ -1,0 +1,53 @@
+# Entry points for building, running and testing Tarnwick. Each target installs what is
+# missing first (scripts/install-deps.sh does nothing when all is there).
+SHELL := /bin/bash
+.ONESHELL:
+.SHELLFLAGS := -euo pipefail -c
+
+EXE := build/windows/platform/win32/Tarnwick.exe
+
+.PHONY: deps native windows run test native-test win32-test e2e-test lint screenshot clean
+
+deps:
+	scripts/install-deps.sh
+
+native: deps
+	cmake --preset native >/dev/null
+	cmake --build --preset native
+
+windows: deps
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows
+
+# With a display the program runs in an 800x600 Wine virtual desktop until closed;
+# without one it runs under Xvfb for a few seconds and leaves build/screenshot.png.
+run: windows
+	if [[ -n "$${DISPLAY:-}" ]]; then
+	  scripts/wine-session.sh wine explorer /desktop=Tarnwick,800x600 "$(EXE)"
+	else
+	  scripts/screenshot.sh "$(EXE)" build/screenshot.png
+	fi
+
+screenshot: windows
+	TARNWICK_FORCE_XVFB=1 scripts/screenshot.sh "$(EXE)" docs/main-window.png
+
+native-test: native
+	ctest --preset native
+
+# One Xvfb display and one wineserver for the whole Windows run.
+win32-test: windows
+	TARNWICK_FORCE_XVFB=1 scripts/wine-session.sh ctest --preset windows --label-exclude e2e
+
+e2e-test: windows
+	TARNWICK_FORCE_XVFB=1 scripts/wine-session.sh ctest --preset windows --label-regex e2e
+
+test: native windows
+	ctest --preset native
+	TARNWICK_FORCE_XVFB=1 scripts/wine-session.sh ctest --preset windows
+	$(MAKE) --no-print-directory lint
+
+lint: native
+	scripts/lint.sh
+
+clean:
+	rm -rf build

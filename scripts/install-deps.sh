@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs what the build and every test tier need on Debian 12, and nothing when all of
+# it is already there (no apt-get update either). Needs root or sudo only when installing.
+set -euo pipefail
+
+# Debian's wine64 alone runs 64-bit programs; wine32 (and so i386 multiarch) is not needed.
+packages=(
+  make cmake g++ googletest libgtest-dev libbenchmark-dev
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  wine wine64 xvfb xauth x11-utils imagemagick nsis
+  clang-format clang-tidy cppcheck python3
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then
+    missing+=("$package")
+  fi
+done
+
+if ((${#missing[@]} == 0)); then
+  exit 0
+fi
+
+echo "install-deps: installing ${missing[*]}" >&2
+sudo=()
+if ((EUID != 0)); then sudo=(sudo); fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update
+"${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
