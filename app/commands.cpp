@@ -1,0 +1,55 @@
+#include "app/form1.h"
+
+namespace tarnwick {
+
+namespace {
+constexpr const char* kAboutText =
+    "Tarnwick 2.1\r\n\r\n"
+    "Written by the Tarnwick developers\r\n"
+    "tarnwick@tarnwick.app\r\n"
+    "https://tarnwick.app";
+constexpr const char* kHelpAddress = "https://tarnwick.app/help";
+}  // namespace
+
+void Form1::Command1_Click() {
+  // The setting is written before the icon calls, so the stored state is current even if
+  // the shell refuses them.
+  if (Command1.Caption() == "&Enabled") {
+    Command1.SetCaption("&Disabled");
+    SaveSetting("disabled", "disabled", "1");
+    RemoveIconTray();
+    icon = Image2.Picture();
+  } else {
+    Command1.SetCaption("&Enabled");
+    SaveSetting("disabled", "disabled", "0");
+    RemoveIconTray();
+    icon = Image1.Picture();
+  }
+  platform_.form.SetIcon(icon);
+  AddIconTray();
+}
+
+void Form1::Command4_Click() {
+  platform_.form.Hide();
+  hideRequested_ = true;
+  AddIconTray();
+}
+
+void Form1::Command2_Click() {
+  RemoveIconTray();
+  EndProgram();
+}
+
+void Form1::Command3_Click() { platform_.shell.ShowMessage(kApplicationName, kAboutText); }
+
+void Form1::Command5_Click() { platform_.shell.OpenDocument(kHelpAddress); }
+
+void Form1::Check1_Click() { SaveSetting("startup", "minimize", Check1.IsChecked() ? "1" : "0"); }
+
+void Form1::Form_Unload() {
+  // Closing the window must not leave a dead icon in the notification area.
+  RemoveIconTray();
+  EndProgram();
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,158 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <utility>
+
+#include "platform/event_loop.h"
+#include "platform/shell.h"
+
+namespace tarnwick {
+
+class Control;
+
+// The view of the main window: told after every change so that it can render the model.
+class ControlObserver {
+ public:
+  virtual ~ControlObserver() = default;
+  virtual void ControlChanged(const Control& control) = 0;
+};
+
+// What every control has: a name the handlers use and the one view that renders it.
+class Control {
+ public:
+  explicit Control(std::string name) : name_(std::move(name)) {}
+  virtual ~Control() = default;
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  const std::string& Name() const { return name_; }
+  void AttachObserver(ControlObserver* observer) { observer_ = observer; }
+
+ protected:
+  void NotifyChanged() const {
+    if (observer_ != nullptr) observer_->ControlChanged(*this);
+  }
+
+ private:
+  std::string name_;
+  ControlObserver* observer_ = nullptr;
+};
+
+// A control with a caption: label, frame, button.
+class CaptionedControl : public Control {
+ public:
+  CaptionedControl(std::string name, std::string caption)
+      : Control(std::move(name)), caption_(std::move(caption)) {}
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& caption);
+
+ private:
+  std::string caption_;
+};
+
+class Label : public CaptionedControl {
+ public:
+  using CaptionedControl::CaptionedControl;
+};
+
+class Frame : public CaptionedControl {
+ public:
+  using CaptionedControl::CaptionedControl;
+};
+
+class CommandButton : public CaptionedControl {
+ public:
+  using CaptionedControl::CaptionedControl;
+  std::function<void()> onClick;
+  // A click by the user, the keyboard or a program.
+  void Click() const {
+    if (onClick) onClick();
+  }
+};
+
+// Values a check box can hold; only kChecked counts as ticked.
+enum CheckValue : int { kUnchecked = 0, kChecked = 1, kGreyed = 2 };
+
+class CheckBox : public CaptionedControl {
+ public:
+  using CaptionedControl::CaptionedControl;
+  std::function<void()> onClick;
+  int Value() const { return value_; }
+  bool IsChecked() const { return value_ == kChecked; }
+  // A write that changes the value runs the click handler before it returns; a write of
+  // the value the box already has runs nothing.
+  void SetValue(int value);
+  // The user's click flips the box (a greyed box becomes unticked), then runs the handler.
+  void UserClicked() { SetValue(value_ == kUnchecked ? kChecked : kUnchecked); }
+
+ private:
+  int value_ = kUnchecked;
+};
+
+class TextBox : public Control {
+ public:
+  TextBox(std::string name, std::string text) : Control(std::move(name)), text_(std::move(text)) {}
+  std::function<void()> onLostFocus;
+  const std::string& Text() const { return text_; }
+  void SetText(const std::string& text);
+  // The user's typing: the view already shows it, so the view is not told again.
+  void UserTyped(const std::string& text) { text_ = text; }
+  void LostFocus() const {
+    if (onLostFocus) onLostFocus();
+  }
+
+ private:
+  std::string text_;
+};
+
+// A hidden picture holder; the pictures themselves live in the program's resources.
+class Image : public Control {
+ public:
+  Image(std::string name, IconId picture) : Control(std::move(name)), picture_(picture) {}
+  IconId Picture() const { return picture_; }
+
+ private:
+  IconId picture_;
+};
+
+class MenuItem : public CaptionedControl {
+ public:
+  using CaptionedControl::CaptionedControl;
+  std::function<void()> onClick;
+  void Click() const {
+    if (onClick) onClick();
+  }
+};
+
+// A timer ticks every interval while enabled; switching it on starts a fresh interval.
+class Timer {
+ public:
+  Timer(std::string name, int id, int intervalMs, bool enabled)
+      : name_(std::move(name)), id_(id), intervalMs_(intervalMs), enabled_(enabled) {}
+  Timer(const Timer&) = delete;
+  Timer& operator=(const Timer&) = delete;
+
+  std::function<void()> onTick;
+  std::string tag;
+
+  const std::string& Name() const { return name_; }
+  int Id() const { return id_; }
+  bool Enabled() const { return enabled_; }
+  int IntervalMs() const { return intervalMs_; }
+  // Connects the timer to the event loop; an enabled timer starts ticking from here.
+  void Attach(EventLoop& loop);
+  void SetEnabled(bool enabled);
+  // A running timer starts a fresh interval of the new length.
+  void SetIntervalMs(int intervalMs);
+
+ private:
+  void Arm();
+
+  std::string name_;
+  int id_;
+  int intervalMs_;
+  bool enabled_;
+  EventLoop* loop_ = nullptr;
+};
+
+}  // namespace tarnwick

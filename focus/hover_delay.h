@@ -1,0 +1,18 @@
+#pragma once
+#include <string_view>
+
+namespace tarnwick {
+
+inline constexpr int kDefaultHoverDelayMs = 250;
+
+enum class HoverDelayVerdict { kAccepted, kNotNumeric, kOutOfRange };
+
+struct HoverDelay {
+  HoverDelayVerdict verdict = HoverDelayVerdict::kNotNumeric;
+  int intervalMs = 0;  // the accepted delay, rounded halves to even
+};
+
+// A delay text is accepted when it is a number v with 1 <= v < 59999.
+HoverDelay CheckHoverDelay(std::string_view text);
+
+}  // namespace tarnwick

@@ -1,0 +1,16 @@
+#pragma once
+#include "platform/shell.h"
+
+namespace tarnwick {
+
+// The main window as a frame: the controls inside it are rendered from the model.
+class FormWindow {
+ public:
+  virtual ~FormWindow() = default;
+  virtual void Show() = 0;
+  virtual void Hide() = 0;
+  virtual bool IsVisible() = 0;
+  virtual void SetIcon(IconId icon) = 0;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,261 @@
+#include "platform/sim/sim_desktop.h"
+
+#include <algorithm>
+
+namespace tarnwick::sim {
+
+SimDesktop::SimDesktop() { SetScreenPixels(800, 600); }
+
+Platform SimDesktop::AsPlatform() {
+  return Platform{*this, *this, *this, *this, *this, *this, *this};
+}
+
+// --- Clock and input ---
+
+void SimDesktop::At(std::int64_t atMs, std::function<void()> input) {
+  inputs_.push_back({std::max(atMs, nowMs_), nextSequence_++, std::move(input)});
+}
+
+void SimDesktop::RunFor(std::int64_t durationMs) { RunUntil(nowMs_ + durationMs); }
+
+void SimDesktop::RunUntil(std::int64_t endMs) {
+  while (!quit_ && RunNextDue(endMs)) {
+  }
+  if (!quit_) nowMs_ = std::max(nowMs_, endMs);
+}
+
+bool SimDesktop::RunNextDue(std::int64_t endMs) {
+  auto input = std::min_element(inputs_.begin(), inputs_.end(), [](const auto& a, const auto& b) {
+    return a.atMs != b.atMs ? a.atMs < b.atMs : a.sequence < b.sequence;
+  });
+  auto timer = std::min_element(timers_.begin(), timers_.end(), [](const auto& a, const auto& b) {
+    return a.second.dueMs != b.second.dueMs ? a.second.dueMs < b.second.dueMs : a.first < b.first;
+  });
+  const bool hasInput = input != inputs_.end() && input->atMs <= endMs;
+  const bool hasTimer = timer != timers_.end() && timer->second.dueMs <= endMs;
+  if (!hasInput && !hasTimer) return false;
+  // Input waiting at a moment is dispatched before the timers due then, as a message queue
+  // only makes timer ticks once it is otherwise empty.
+  if (hasInput && (!hasTimer || input->atMs <= timer->second.dueMs)) {
+    nowMs_ = std::max(nowMs_, input->atMs);
+    std::function<void()> run = std::move(input->run);
+    inputs_.erase(input);
+    run();
+    return true;
+  }
+  nowMs_ = std::max(nowMs_, timer->second.dueMs);
+  timer->second.dueMs = nowMs_ + timer->second.intervalMs;
+  std::function<void()> onTick = timer->second.onTick;  // the tick may stop or restart it
+  onTick();
+  return true;
+}
+
+void SimDesktop::StartTimer(int timerId, int intervalMs, std::function<void()> onTick) {
+  const int interval = std::max(intervalMs, 1);
+  timers_[timerId] = TimerState{interval, nowMs_ + interval, std::move(onTick)};
+}
+
+void SimDesktop::StopTimer(int timerId) { timers_.erase(timerId); }
+
+void SimDesktop::PumpPending() {
+  ++pumpCount_;
+  for (;;) {
+    auto due = std::find_if(inputs_.begin(), inputs_.end(),
+                            [this](const PendingInput& i) { return i.atMs <= nowMs_; });
+    if (due == inputs_.end() || quit_) return;
+    std::function<void()> run = std::move(due->run);
+    inputs_.erase(due);
+    run();
+  }
+}
+
+// --- Desktop ---
+
+void SimDesktop::SetScreenPixels(int widthPx, int heightPx, double twipsPerPixel) {
+  metrics_ = ScreenMetrics{widthPx * twipsPerPixel, heightPx * twipsPerPixel, twipsPerPixel,
+                           twipsPerPixel};
+}
+
+WindowHandle SimDesktop::AddWindow(const std::string& title, Rect rect, WindowHandle parent,
+                                   WindowHandle owner) {
+  const WindowHandle handle = nextHandle_;
+  nextHandle_ += 0x10;
+  windows_[handle] = SimWindow{title, rect, parent, owner, false};
+  if (parent == kNoWindow) zOrder_.insert(zOrder_.begin(), handle);
+  return handle;
+}
+
+void SimDesktop::DestroyWindow(WindowHandle window) {
+  std::vector<WindowHandle> doomed{window};
+  for (const auto& [handle, w] : windows_) {
+    if (w.parent == window || w.owner == window) doomed.push_back(handle);
+  }
+  for (WindowHandle handle : doomed) {
+    windows_.erase(handle);
+    std::erase(zOrder_, handle);
+    if (foreground_ == handle) foreground_ = kNoWindow;
+  }
+}
+
+std::vector<WindowHandle> SimDesktop::ZOrder() const {
+  std::vector<WindowHandle> order;
+  for (bool topmost : {true, false}) {
+    for (WindowHandle handle : zOrder_) {
+      if (windows_.at(handle).topmost == topmost) order.push_back(handle);
+    }
+  }
+  return order;
+}
+
+void SimDesktop::UserMovesCursor(Point position) {
+  const ScreenMetrics m = metrics_;
+  cursor_.x = std::clamp(position.x, 0, static_cast<int>(m.widthTwips / m.twipsPerPixelX) - 1);
+  cursor_.y = std::clamp(position.y, 0, static_cast<int>(m.heightTwips / m.twipsPerPixelY) - 1);
+}
+
+void SimDesktop::RaiseToTop(WindowHandle window) {
+  if (std::find(zOrder_.begin(), zOrder_.end(), window) == zOrder_.end()) return;
+  std::erase(zOrder_, window);
+  zOrder_.insert(zOrder_.begin(), window);
+}
+
+WindowHandle SimDesktop::DeepestChildAt(WindowHandle window, Point position) const {
+  for (const auto& [handle, w] : windows_) {
+    if (w.parent == window && w.rect.Contains(position)) return DeepestChildAt(handle, position);
+  }
+  return window;
+}
+
+// --- WindowManager ---
+
+bool SimDesktop::CursorPosition(Point& position) {
+  ++calls.cursorPosition;
+  if (refuseCursorRead) return false;
+  position = cursor_;
+  return true;
+}
+
+bool SimDesktop::MoveCursor(Point position) {
+  ++calls.moveCursor;
+  if (refuseCursorMove) return false;
+  UserMovesCursor(position);
+  cursorMoves_.push_back(cursor_);
+  return true;
+}
+
+WindowHandle SimDesktop::WindowFromPoint(Point position) {
+  ++calls.windowFromPoint;
+  for (WindowHandle handle : ZOrder()) {
+    if (windows_.at(handle).rect.Contains(position)) return DeepestChildAt(handle, position);
+  }
+  return kNoWindow;
+}
+
+WindowHandle SimDesktop::Parent(WindowHandle window) {
+  ++calls.parent;
+  auto found = windows_.find(window);
+  if (found == windows_.end()) return kNoWindow;
+  return found->second.parent != kNoWindow ? found->second.parent : found->second.owner;
+}
+
+std::string SimDesktop::WindowTitle(WindowHandle window, int maxCount) {
+  ++calls.windowTitle;
+  auto found = windows_.find(window);
+  if (found == windows_.end() || maxCount <= 0) return {};
+  return found->second.title.substr(0, static_cast<std::size_t>(maxCount - 1));
+}
+
+void SimDesktop::BringToForeground(WindowHandle window) {
+  ++calls.bringToForeground;
+  activations_.push_back(window);
+  if (!Exists(window) || windows_.at(window).parent != kNoWindow) return;
+  foreground_ = window;
+  RaiseToTop(window);
+}
+
+void SimDesktop::KeepOnTop(WindowHandle window) {
+  ++calls.keepOnTop;
+  if (!Exists(window)) return;
+  windows_.at(window).topmost = true;
+  RaiseToTop(window);
+}
+
+void SimDesktop::SendToBottom(WindowHandle window) {
+  ++calls.sendToBottom;
+  if (!Exists(window) || windows_.at(window).parent != kNoWindow) return;
+  windows_.at(window).topmost = false;
+  std::erase(zOrder_, window);
+  zOrder_.push_back(window);
+}
+
+// --- Settings ---
+
+std::optional<std::string> SimDesktop::Read(const std::string& application,
+                                            const std::string& section, const std::string& key) {
+  if (refuseSettingReads) return std::nullopt;
+  auto found = settings.find({application, section, key});
+  if (found == settings.end()) return std::nullopt;
+  return found->second;
+}
+
+bool SimDesktop::Write(const std::string& application, const std::string& section,
+                       const std::string& key, const std::string& value) {
+  ++settingWrites;
+  if (refuseSettingWrites) return false;
+  settings[{application, section, key}] = value;
+  return true;
+}
+
+std::optional<std::string> SimDesktop::Setting(const std::string& section,
+                                               const std::string& key) const {
+  auto found = settings.find({"Tarnwick", section, key});
+  if (found == settings.end()) return std::nullopt;
+  return found->second;
+}
+
+// --- Shell and window ---
+
+bool SimDesktop::AddTrayIcon(IconId icon, const std::string& /*tip*/) {
+  if (!trayAvailable || trayIcons.count(icon) != 0) return false;
+  trayIcons.insert(icon);
+  return true;
+}
+
+bool SimDesktop::DeleteTrayIcon(IconId icon) { return trayIcons.erase(icon) != 0; }
+
+bool SimDesktop::OpenDocument(const std::string& address) {
+  openedDocuments.push_back(address);
+  return true;
+}
+
+void SimDesktop::ShowMessage(const std::string& title, const std::string& text) {
+  messages.push_back({title, text});
+}
+
+void SimDesktop::Show() {
+  ++formShows;
+  formVisible = true;
+}
+
+void SimDesktop::Hide() {
+  ++formHides;
+  formVisible = false;
+}
+
+// --- Files ---
+
+std::string SimDesktop::EnvironmentVariable(const std::string& name) {
+  auto found = environment.find(name);
+  return found == environment.end() ? std::string() : found->second;
+}
+
+bool SimDesktop::CopyFile(const std::string& source, const std::string& destination) {
+  auto found = files.find(source);
+  if (found == files.end()) return false;
+  files[destination] = found->second;
+  return true;
+}
+
+bool SimDesktop::DeleteFile(const std::string& path) { return files.erase(path) != 0; }
+
+}  // namespace tarnwick::sim

@@ -1,0 +1,187 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace tarnwick::sim {
+
+// A rectangle in screen pixels: left and top inclusive, right and bottom exclusive.
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+};
+
+struct SimWindow {
+  std::string title;
+  Rect rect;
+  WindowHandle parent = kNoWindow;  // a child's container
+  WindowHandle owner = kNoWindow;   // an owned pop-up's owner
+  bool topmost = false;
+};
+
+// How often the program asked the window manager for each thing.
+struct WindowManagerCalls {
+  int cursorPosition = 0;
+  int moveCursor = 0;
+  int windowFromPoint = 0;
+  int parent = 0;
+  int windowTitle = 0;
+  int bringToForeground = 0;
+  int keepOnTop = 0;
+  int sendToBottom = 0;
+  int Total() const {
+    return cursorPosition + moveCursor + windowFromPoint + parent + windowTitle +
+           bringToForeground + keepOnTop + sendToBottom;
+  }
+};
+
+struct ShownMessage {
+  std::string title;
+  std::string text;
+};
+
+// An in-memory desktop with a virtual clock. Tests script input on it, run the clock and
+// read back what a user would see. Timers due at the same moment fire in id order, after
+// any input posted for that moment.
+class SimDesktop : public SettingsStore,
+                   public WindowManager,
+                   public Screen,
+                   public Shell,
+                   public EventLoop,
+                   public FormWindow,
+                   public FileSystem {
+ public:
+  SimDesktop();
+
+  Platform AsPlatform();
+
+  // --- Clock and input ---
+  std::int64_t NowMs() const { return nowMs_; }
+  // Runs an input event at a moment of virtual time (not before now).
+  void At(std::int64_t atMs, std::function<void()> input);
+  void RunFor(std::int64_t durationMs);
+  void RunUntil(std::int64_t endMs);
+  bool QuitCalled() const { return quit_; }
+  int PumpCount() const { return pumpCount_; }
+  bool TimerRunning(int timerId) const { return timers_.count(timerId) != 0; }
+
+  // --- Desktop ---
+  void SetScreenPixels(int widthPx, int heightPx, double twipsPerPixel = 15);
+  WindowHandle AddWindow(const std::string& title, Rect rect, WindowHandle parent = kNoWindow,
+                         WindowHandle owner = kNoWindow);
+  void DestroyWindow(WindowHandle window);
+  SimWindow& Window(WindowHandle window) { return windows_.at(window); }
+  bool Exists(WindowHandle window) const { return windows_.count(window) != 0; }
+  // Top-level windows from the top of the Z order down.
+  std::vector<WindowHandle> ZOrder() const;
+  WindowHandle Foreground() const { return foreground_; }
+  // The user's own mouse movement (clamped to the screen like the real cursor).
+  void UserMovesCursor(Point position);
+  Point Cursor() const { return cursor_; }
+  // Every position the program put the cursor at, in order.
+  const std::vector<Point>& CursorMoves() const { return cursorMoves_; }
+  // Every window the program asked to bring to the foreground, in order.
+  const std::vector<WindowHandle>& Activations() const { return activations_; }
+  WindowManagerCalls calls;
+  bool refuseCursorRead = false;
+  bool refuseCursorMove = false;
+
+  // --- Settings ---
+  using SettingKey = std::tuple<std::string, std::string, std::string>;
+  std::map<SettingKey, std::string> settings;
+  bool refuseSettingReads = false;
+  bool refuseSettingWrites = false;
+  int settingWrites = 0;
+  std::optional<std::string> Setting(const std::string& section, const std::string& key) const;
+
+  // --- Shell, window, files ---
+  std::set<IconId> trayIcons;
+  bool trayAvailable = true;
+  std::vector<ShownMessage> messages;
+  std::vector<std::string> openedDocuments;
+  bool formVisible = false;
+  int formShows = 0;
+  int formHides = 0;
+  IconId formIcon = IconId::kApplication;
+  std::map<std::string, std::string> environment;
+  std::map<std::string, std::string> files;  // path to content
+
+  // SettingsStore
+  std::optional<std::string> Read(const std::string& application, const std::string& section,
+                                  const std::string& key) override;
+  bool Write(const std::string& application, const std::string& section, const std::string& key,
+             const std::string& value) override;
+  // WindowManager
+  bool CursorPosition(Point& position) override;
+  bool MoveCursor(Point position) override;
+  WindowHandle WindowFromPoint(Point position) override;
+  WindowHandle Parent(WindowHandle window) override;
+  std::string WindowTitle(WindowHandle window, int maxCount) override;
+  void BringToForeground(WindowHandle window) override;
+  void KeepOnTop(WindowHandle window) override;
+  void SendToBottom(WindowHandle window) override;
+  // Screen
+  ScreenMetrics Metrics() override { return metrics_; }
+  // Shell
+  bool AddTrayIcon(IconId icon, const std::string& tip) override;
+  bool DeleteTrayIcon(IconId icon) override;
+  bool OpenDocument(const std::string& address) override;
+  void ShowMessage(const std::string& title, const std::string& text) override;
+  // EventLoop
+  void StartTimer(int timerId, int intervalMs, std::function<void()> onTick) override;
+  void StopTimer(int timerId) override;
+  void PumpPending() override;
+  void Quit() override { quit_ = true; }
+  // FormWindow
+  void Show() override;
+  void Hide() override;
+  bool IsVisible() override { return formVisible; }
+  void SetIcon(IconId icon) override { formIcon = icon; }
+  // FileSystem
+  std::string EnvironmentVariable(const std::string& name) override;
+  bool CopyFile(const std::string& source, const std::string& destination) override;
+  bool DeleteFile(const std::string& path) override;
+
+ private:
+  struct PendingInput {
+    std::int64_t atMs;
+    std::uint64_t sequence;
+    std::function<void()> run;
+  };
+  struct TimerState {
+    int intervalMs;
+    std::int64_t dueMs;
+    std::function<void()> onTick;
+  };
+  bool RunNextDue(std::int64_t endMs);
+  void RaiseToTop(WindowHandle window);
+  WindowHandle DeepestChildAt(WindowHandle window, Point position) const;
+
+  std::int64_t nowMs_ = 0;
+  std::uint64_t nextSequence_ = 0;
+  std::vector<PendingInput> inputs_;
+  std::map<int, TimerState> timers_;
+  bool quit_ = false;
+  int pumpCount_ = 0;
+
+  ScreenMetrics metrics_;
+  std::map<WindowHandle, SimWindow> windows_;
+  std::vector<WindowHandle> zOrder_;  // top-level windows, top first
+  WindowHandle nextHandle_ = 0x10010;
+  WindowHandle foreground_ = kNoWindow;
+  Point cursor_;
+  std::vector<Point> cursorMoves_;
+  std::vector<WindowHandle> activations_;
+};
+
+}  // namespace tarnwick::sim

@@ -1,0 +1,179 @@
+#include <string>
+#include <vector>
+
+#include "tests/sim/sim_fixture.h"
+
+namespace tarnwick::sim {
+namespace {
+
+using StartUp = SimFixture;
+
+TEST_F(StartUp, EmptyStoreShowsTheWindowAndStoresOnlyTheFourEdges) {
+  Start();
+  EXPECT_TRUE(desktop.formVisible);
+  EXPECT_EQ(form->Command1.Caption(), "&Enabled");
+  EXPECT_EQ(form->Command20.Caption(), "Mouse Wrap is Off");
+  EXPECT_EQ(form->Text1.Text(), "250");
+  EXPECT_EQ(form->Text2.Text(), "5");
+  EXPECT_EQ(form->Text35.Text(), "100");
+  for (CheckBox* edge : {&form->Check8, &form->Check10, &form->Check11, &form->Check12}) {
+    EXPECT_TRUE(edge->IsChecked()) << edge->Name();
+  }
+  for (CheckBox* option : {&form->Check1, &form->Check2, &form->Check4, &form->Check5,
+                           &form->Check7}) {
+    EXPECT_EQ(option->Value(), kUnchecked) << option->Name();
+  }
+  EXPECT_TRUE(form->Timer1.Enabled());
+  EXPECT_FALSE(form->Timer5.Enabled());
+  EXPECT_FALSE(form->Timer8.Enabled());
+  EXPECT_TRUE(desktop.trayIcons.empty());
+  EXPECT_EQ(form->ScreenBounds, "799, 599");
+  EXPECT_EQ(form->MaxX, 799);
+  EXPECT_EQ(form->MaxY, 599);
+
+  const std::map<SimDesktop::SettingKey, std::string> expected{
+      {{"Tarnwick", "startup", "leftwrap"}, "1"},
+      {{"Tarnwick", "startup", "rightwrap"}, "1"},
+      {{"Tarnwick", "startup", "topwrap"}, "1"},
+      {{"Tarnwick", "startup", "bottomwrap"}, "1"}};
+  EXPECT_EQ(desktop.settings, expected);
+}
+
+TEST_F(StartUp, MinimisedAndDisabledStartHiddenWithOneDisabledTrayIcon) {
+  Store("startup", "minimize", "1");
+  Store("disabled", "disabled", "1");
+  Start();
+  EXPECT_FALSE(desktop.formVisible);
+  EXPECT_EQ(desktop.formShows, 0);
+  EXPECT_EQ(form->Command1.Caption(), "&Disabled");
+  EXPECT_EQ(desktop.trayIcons, std::set<IconId>{IconId::kDisabled});
+  EXPECT_EQ(desktop.formIcon, IconId::kDisabled);
+  EXPECT_EQ(desktop.Setting("startup", "minimize"), "1");
+  EXPECT_EQ(desktop.Setting("disabled", "disabled"), "1");
+}
+
+TEST_F(StartUp, MinimisedAloneShowsTheApplicationIconInTheTray) {
+  Store("startup", "minimize", "1");
+  Start();
+  EXPECT_FALSE(desktop.formVisible);
+  EXPECT_EQ(desktop.trayIcons, std::set<IconId>{IconId::kApplication});
+  EXPECT_EQ(form->Command1.Caption(), "&Enabled");
+}
+
+TEST_F(StartUp, StoredDelayIsShownRoundedAndPutInForce) {
+  const std::vector<std::pair<std::string, std::string>> cases{
+      {"750.0", "750"}, {"250.5", "250"}, {"251.5", "252"}, {"1", "1"}, {"59998", "59998"}};
+  for (const auto& [stored, shown] : cases) {
+    SimDesktop fresh;
+    Platform freshPlatform = fresh.AsPlatform();
+    fresh.settings[{"Tarnwick", "Delay", "Interval"}] = stored;
+    Form1 window(freshPlatform);
+    window.Start();
+    EXPECT_EQ(window.Text1.Text(), shown) << stored;
+    EXPECT_EQ(std::to_string(window.Timer2.IntervalMs()), shown) << stored;
+    EXPECT_EQ(fresh.Setting("Delay", "Interval"), stored) << "start-up does not rewrite it";
+  }
+}
+
+TEST_F(StartUp, UntickedEdgeStaysUntickedAndIsNotRewritten) {
+  Store("startup", "leftwrap", "0");
+  Start();
+  EXPECT_EQ(form->Check8.Value(), kUnchecked);
+  EXPECT_TRUE(form->Check10.IsChecked());
+  EXPECT_EQ(desktop.Setting("startup", "leftwrap"), "0");
+}
+
+TEST_F(StartUp, GreyedEdgeCountsAsUnticked) {
+  Store("startup", "topwrap", "2");
+  Start();
+  EXPECT_EQ(form->Check11.Value(), kGreyed);
+  EXPECT_FALSE(form->Check11.IsChecked());
+  EXPECT_EQ(desktop.Setting("startup", "topwrap"), "0");
+}
+
+TEST_F(StartUp, StoredOptionsRunTheirHandlers) {
+  Store("startup", "idel", "1");
+  Store("startup", "idelautohide", "1");
+  Store("startup", "mousewrap", "1");
+  Store("startup", "windows", "1");
+  Store("startup", "calibration", "87.5");
+  Start();
+  EXPECT_TRUE(form->Timer8.Enabled());
+  EXPECT_TRUE(form->Timer5.Enabled());
+  EXPECT_EQ(form->Command20.Caption(), "Mouse Wrap is On");
+  EXPECT_EQ(form->ScreenBounds, "799, 400");
+  EXPECT_EQ(form->Text35.Text(), "87.5");
+  EXPECT_TRUE(form->Check4.IsChecked());
+  EXPECT_EQ(desktop.Setting("startup", "windows"), "1");
+}
+
+TEST_F(StartUp, HandEditedGarbageFallsBackToEachDefault) {
+  for (const char* key : {"minimize", "idel", "windows", "idelautohide", "leftwrap", "rightwrap",
+                          "topwrap", "bottomwrap", "mousewrap"}) {
+    Store("startup", key, "letters");
+  }
+  Store("startup", "leftwrap", "7");
+  Store("startup", "mousewrap", "-1");
+  Store("disabled", "disabled", "yes");
+  Store("Delay", "Interval", "1e999");
+  Start();
+  EXPECT_TRUE(desktop.formVisible);
+  EXPECT_EQ(form->Command1.Caption(), "&Enabled");
+  EXPECT_EQ(form->Text1.Text(), "250");
+  EXPECT_EQ(form->Timer2.IntervalMs(), 250);
+  EXPECT_TRUE(form->Check8.IsChecked());
+  EXPECT_FALSE(form->Check7.IsChecked());
+  EXPECT_FALSE(form->Timer8.Enabled());
+  EXPECT_TRUE(form->Timer1.Enabled());
+  // Unreadable values the defaults left alone stay as the user wrote them.
+  EXPECT_EQ(desktop.Setting("startup", "minimize"), "letters");
+  EXPECT_EQ(desktop.Setting("Delay", "Interval"), "1e999");
+}
+
+TEST_F(StartUp, StoredDelayOutsideTheAcceptedRangeGivesTheDefault) {
+  for (const char* stored : {"0", "-20", "59999", "abc", ""}) {
+    SimDesktop fresh;
+    Platform freshPlatform = fresh.AsPlatform();
+    fresh.settings[{"Tarnwick", "Delay", "Interval"}] = stored;
+    Form1 window(freshPlatform);
+    window.Start();
+    EXPECT_EQ(window.Text1.Text(), "250") << stored;
+    EXPECT_EQ(window.Timer2.IntervalMs(), 250) << stored;
+  }
+}
+
+TEST_F(StartUp, RefusedStoreStillStartsWithDefaults) {
+  desktop.refuseSettingReads = true;
+  desktop.refuseSettingWrites = true;
+  Start();
+  EXPECT_TRUE(desktop.formVisible);
+  EXPECT_TRUE(form->Check8.IsChecked());
+  EXPECT_TRUE(form->Timer1.Enabled());
+  EXPECT_GT(desktop.settingWrites, 0);
+  EXPECT_TRUE(desktop.settings.empty());
+}
+
+TEST_F(StartUp, TheStartingWindowIsCreatedWithItsInitialValues) {
+  Form1 fresh(platform);
+  EXPECT_EQ(fresh.Command1.Caption(), "&Enabled");
+  EXPECT_EQ(fresh.Text1.Text(), "250");
+  EXPECT_FALSE(fresh.Timer1.Enabled());
+  EXPECT_TRUE(fresh.Timer2.Enabled());
+  EXPECT_EQ(fresh.Timer2.IntervalMs(), 1);
+  EXPECT_EQ(fresh.tag, "");
+  EXPECT_EQ(fresh.Timer8.tag, "");
+  EXPECT_EQ(fresh.ScreenBounds, "");
+  EXPECT_EQ(fresh.Label1[4].Caption().back(), 'Q');
+}
+
+TEST_F(StartUp, ClosingTheWindowEndsTheProgramWithoutATrayIcon) {
+  Store("startup", "minimize", "1");
+  Start();
+  ASSERT_FALSE(desktop.trayIcons.empty());
+  form->Form_Unload();
+  EXPECT_TRUE(desktop.trayIcons.empty());
+  EXPECT_TRUE(desktop.QuitCalled());
+}
+
+}  // namespace
+}  // namespace tarnwick::sim
