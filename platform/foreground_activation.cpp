@@ -1,0 +1,45 @@
+#include "platform/foreground_activation.h"
+
+namespace tarnwick {
+namespace {
+
+bool TryPlain(ForegroundPrimitives& system, WindowHandle target) {
+  system.SetForeground(target);
+  return system.Foreground() == target;
+}
+
+// Attaching input queues lets this thread act as the foreground thread for one call.
+// Every attach that took is undone before returning, whatever happened.
+bool TryAttached(ForegroundPrimitives& system, WindowHandle target) {
+  const WindowHandle foreground = system.Foreground();
+  const ThreadId self = system.CurrentThread();
+  const ThreadId targetThread = system.WindowThread(target);
+  const bool foregroundUsable = foreground != kNoWindow && !system.IsHung(foreground);
+  const ThreadId foregroundThread = foregroundUsable ? system.WindowThread(foreground) : 0;
+
+  const bool selfToForeground = foregroundThread != 0 && foregroundThread != self &&
+                                system.AttachInput(self, foregroundThread, true);
+  const bool foregroundToTarget = foregroundThread != 0 && targetThread != 0 &&
+                                  foregroundThread != targetThread &&
+                                  system.AttachInput(foregroundThread, targetThread, true);
+
+  system.SetForeground(target);
+  system.BringToTop(target);
+
+  if (foregroundToTarget) system.AttachInput(foregroundThread, targetThread, false);
+  if (selfToForeground) system.AttachInput(self, foregroundThread, false);
+  return system.Foreground() == target;
+}
+
+}  // namespace
+
+bool ActivateWindow(ForegroundPrimitives& system, WindowHandle target) {
+  if (target == kNoWindow) return false;
+  if (TryPlain(system, target)) return true;
+  if (system.WindowThread(target) == 0 || system.IsHung(target)) return false;
+  system.SendEmptyMouseInput();
+  if (TryPlain(system, target)) return true;
+  return TryAttached(system, target);
+}
+
+}  // namespace tarnwick

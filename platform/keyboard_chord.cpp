@@ -1,0 +1,48 @@
+#include "platform/keyboard_chord.h"
+
+#include <initializer_list>
+
+namespace tarnwick {
+namespace {
+
+// Generic and left/right virtual-key codes: the hook reports the sided ones, injected
+// input may carry the generic ones.
+constexpr int kVkShift = 0x10, kVkControl = 0x11, kVkMenu = 0x12;
+constexpr int kVkLeftWin = 0x5B, kVkRightWin = 0x5C;
+constexpr int kVkLeftShift = 0xA0, kVkRightShift = 0xA1;
+constexpr int kVkLeftControl = 0xA2, kVkRightControl = 0xA3;
+constexpr int kVkLeftMenu = 0xA4, kVkRightMenu = 0xA5;
+
+}  // namespace
+
+bool KeyboardChord::IsDown(int virtualKey) const {
+  return down_.test(virtualKey);
+}
+
+int KeyboardChord::Modifiers() const {
+  auto any = [this](std::initializer_list<int> keys) {
+    for (int key : keys)
+      if (IsDown(key)) return true;
+    return false;
+  };
+  int state = 0;
+  if (any({kVkShift, kVkLeftShift, kVkRightShift})) state |= kShiftBit;
+  if (any({kVkControl, kVkLeftControl, kVkRightControl})) state |= kCtrlBit;
+  if (any({kVkMenu, kVkLeftMenu, kVkRightMenu})) state |= kAltBit;
+  if (any({kVkLeftWin, kVkRightWin})) state |= kWinBit;
+  return state;
+}
+
+std::optional<KeyPress> KeyboardChord::OnKey(int virtualKey, bool down) {
+  if (virtualKey <= 0 || virtualKey >= static_cast<int>(down_.size())) return std::nullopt;
+  if (!down) {
+    down_.reset(virtualKey);
+    return std::nullopt;
+  }
+  if (IsDown(virtualKey)) return std::nullopt;  // auto-repeat of a held key
+  const KeyPress press{virtualKey, Modifiers()};
+  down_.set(virtualKey);
+  return press;
+}
+
+}  // namespace tarnwick

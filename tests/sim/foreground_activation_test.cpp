@@ -1,0 +1,133 @@
+#include "platform/foreground_activation.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace tarnwick {
+namespace {
+
+constexpr ThreadId kOwnThread = 1;
+constexpr WindowHandle kForeground = 100, kTarget = 200;
+
+// A window manager with Windows' foreground lock: plain calls are refused until the
+// configured stage of the fallback is reached.
+class LockedDesktop : public ForegroundPrimitives {
+ public:
+  enum class Grants { kPlainCall, kAfterEmptyInput, kWhenAttached, kNever };
+  Grants grants = Grants::kPlainCall;
+  WindowHandle foreground = kForeground;
+  std::map<WindowHandle, ThreadId> threads{{kForeground, 2}, {kTarget, 3}};
+  std::vector<WindowHandle> hung;
+  std::vector<std::string> calls;
+  int attached = 0;
+
+  void SetForeground(WindowHandle window) override {
+    calls.push_back("set");
+    if (Granted()) foreground = window;
+  }
+  WindowHandle Foreground() override { return foreground; }
+  bool IsHung(WindowHandle window) override {
+    return std::find(hung.begin(), hung.end(), window) != hung.end();
+  }
+  ThreadId WindowThread(WindowHandle window) override {
+    auto found = threads.find(window);
+    return found == threads.end() ? 0 : found->second;
+  }
+  ThreadId CurrentThread() override { return kOwnThread; }
+  bool AttachInput(ThreadId from, ThreadId to, bool attach) override {
+    calls.push_back((attach ? "attach " : "detach ") + std::to_string(from) + "-" +
+                    std::to_string(to));
+    attached += attach ? 1 : -1;
+    return true;
+  }
+  void SendEmptyMouseInput() override {
+    calls.push_back("mouse");
+    sentInput_ = true;
+  }
+  void BringToTop(WindowHandle) override { calls.push_back("top"); }
+
+ private:
+  bool Granted() const {
+    switch (grants) {
+      case Grants::kPlainCall:
+        return true;
+      case Grants::kAfterEmptyInput:
+        return sentInput_;
+      case Grants::kWhenAttached:
+        return attached > 0;
+      case Grants::kNever:
+        return false;
+    }
+    return false;
+  }
+  bool sentInput_ = false;
+};
+
+using Grants = LockedDesktop::Grants;
+using Calls = std::vector<std::string>;
+
+TEST(ForegroundActivation, PlainCallThatWorksNeedsNoFallback) {
+  LockedDesktop desktop;
+  EXPECT_TRUE(ActivateWindow(desktop, kTarget));
+  EXPECT_EQ(desktop.calls, Calls{"set"});
+}
+
+TEST(ForegroundActivation, RefusedPlainCallIsRetriedAfterAnEmptyInputEvent) {
+  LockedDesktop desktop;
+  desktop.grants = Grants::kAfterEmptyInput;
+  EXPECT_TRUE(ActivateWindow(desktop, kTarget));
+  EXPECT_EQ(desktop.calls, (Calls{"set", "mouse", "set"}));
+}
+
+TEST(ForegroundActivation, LastResortJoinsInputQueuesAndAlwaysLeavesThem) {
+  LockedDesktop desktop;
+  desktop.grants = Grants::kWhenAttached;
+  EXPECT_TRUE(ActivateWindow(desktop, kTarget));
+  EXPECT_EQ(desktop.foreground, kTarget);
+  EXPECT_EQ(desktop.calls, (Calls{"set", "mouse", "set", "attach 1-2", "attach 2-3", "set", "top",
+                                  "detach 2-3", "detach 1-2"}));
+
+  LockedDesktop refusing;
+  refusing.grants = Grants::kNever;
+  EXPECT_FALSE(ActivateWindow(refusing, kTarget));
+  EXPECT_EQ(refusing.attached, 0) << "a refusal must not leave queues joined";
+  EXPECT_EQ(refusing.foreground, kForeground);
+}
+
+TEST(ForegroundActivation, NeverJoinsAHungOrOwnThread) {
+  LockedDesktop hungTarget;
+  hungTarget.grants = Grants::kNever;
+  hungTarget.hung = {kTarget};
+  EXPECT_FALSE(ActivateWindow(hungTarget, kTarget));
+  EXPECT_EQ(hungTarget.calls, Calls{"set"});
+
+  LockedDesktop hungForeground;
+  hungForeground.grants = Grants::kNever;
+  hungForeground.hung = {kForeground};
+  ActivateWindow(hungForeground, kTarget);
+  for (const auto& call : hungForeground.calls) EXPECT_EQ(call.find("attach"), std::string::npos);
+
+  LockedDesktop ownForeground;
+  ownForeground.grants = Grants::kWhenAttached;
+  ownForeground.threads[kForeground] = kOwnThread;
+  EXPECT_TRUE(ActivateWindow(ownForeground, kTarget));
+  EXPECT_EQ(ownForeground.calls,
+            (Calls{"set", "mouse", "set", "attach 1-3", "set", "top", "detach 1-3"}));
+}
+
+TEST(ForegroundActivation, MissingWindowsAreRefusedWithoutFallback) {
+  LockedDesktop desktop;
+  EXPECT_FALSE(ActivateWindow(desktop, kNoWindow));
+  EXPECT_TRUE(desktop.calls.empty());
+
+  desktop.grants = Grants::kNever;
+  EXPECT_FALSE(ActivateWindow(desktop, 999)) << "a closed window has no thread to join";
+  EXPECT_EQ(desktop.calls, Calls{"set"});
+}
+
+}  // namespace
+}  // namespace tarnwick
