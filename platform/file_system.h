@@ -12,6 +12,8 @@ class FileSystem {
   // Replaces an existing destination; false on any failure.
   virtual bool CopyFile(const std::string& source, const std::string& destination) = 0;
   virtual bool DeleteFile(const std::string& path) = 0;
+  // The folder the program was started from, without a trailing separator.
+  virtual std::string ProgramFolder() = 0;
 };
 
 }  // namespace tarnwick

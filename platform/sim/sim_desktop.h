@@ -151,6 +151,8 @@ class SimDesktop : public SettingsStore,
   std::string EnvironmentVariable(const std::string& name) override;
   bool CopyFile(const std::string& source, const std::string& destination) override;
   bool DeleteFile(const std::string& path) override;
+  std::string ProgramFolder() override { return programFolder; }
+  std::string programFolder = "C:\\Program Files\\Tarnwick";
 
  private:
   struct PendingInput {
