@@ -8,7 +8,8 @@ constexpr const char* kAboutText =
     "Written by the Tarnwick developers\r\n"
     "tarnwick@tarnwick.app\r\n"
     "https://tarnwick.app";
-constexpr const char* kHelpAddress = "https://tarnwick.app/help";
+// The user guide ships beside the program, so help works offline and matches this version.
+constexpr const char* kHelpPage = "\\Tarnwick.html";
 }  // namespace
 
 void Form1::Command1_Click() {
@@ -42,7 +43,9 @@ void Form1::Command2_Click() {
 
 void Form1::Command3_Click() { platform_.shell.ShowMessage(kApplicationName, kAboutText); }
 
-void Form1::Command5_Click() { platform_.shell.OpenDocument(kHelpAddress); }
+void Form1::Command5_Click() {
+  platform_.shell.OpenDocument(platform_.files.ProgramFolder() + kHelpPage);
+}
 
 void Form1::Check1_Click() { SaveSetting("startup", "minimize", Check1.IsChecked() ? "1" : "0"); }
 

@@ -167,7 +167,7 @@ class Form1 {
 
   // Every control with a view, for the view to attach itself and render.
   void AttachObserver(ControlObserver* observer);
-  bool TrayIconShown() const { return trayIconShown_; }
+  bool TrayIconShown() const { return trayIconWanted_; }
   bool Ended() const { return ended_; }
 
  private:
@@ -176,7 +176,7 @@ class Form1 {
 
   Platform& platform_;
   bool hideRequested_ = false;
-  bool trayIconShown_ = false;
+  bool trayIconWanted_ = false;  // an icon was added and not removed since
   bool ended_ = false;
 };
 

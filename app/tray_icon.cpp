@@ -9,26 +9,27 @@ constexpr int kRightButtonDown = 0x0204;
 }  // namespace
 
 void Form1::AddIconTray() {
-  // The shell refuses a duplicate add; the icon that is there stays.
-  if (platform_.shell.AddTrayIcon(icon, kProductTitle)) trayIconShown_ = true;
+  // Remembered even when the shell refuses: at log-on the taskbar may not exist yet, and
+  // when it comes up (TaskbarCreated) the icon must appear, or a hidden window is lost.
+  // A duplicate add is refused too, and the icon that is there stays.
+  platform_.shell.AddTrayIcon(icon, kProductTitle);
+  trayIconWanted_ = true;
 }
 
 void Form1::RemoveIconTray() {
   platform_.shell.DeleteTrayIcon(icon);
-  trayIconShown_ = false;
+  trayIconWanted_ = false;
 }
 
 void Form1::TrayNotification(int mouseMessage) {
-  // A right press used to hide a shown window and show it again; it now just shows it.
+  // Either button brings the window back; hiding it first would only make it flicker.
   if (mouseMessage == kLeftButtonDown || mouseMessage == kRightButtonDown) {
     platform_.form.Show();
   }
 }
 
 void Form1::TaskbarCreated() {
-  if (!trayIconShown_) return;
-  trayIconShown_ = false;
-  AddIconTray();
+  if (trayIconWanted_) AddIconTray();
 }
 
 }  // namespace tarnwick

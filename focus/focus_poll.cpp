@@ -1,9 +1,86 @@
+#include <optional>
+#include <string>
+
 #include "app/form1.h"
+#include "app/number_text.h"
 
 namespace tarnwick {
 
-void Form1::Timer1_Timer() {}
+namespace {
 
-void Form1::Timer2_Timer() { Timer2.SetEnabled(false); }
+// Windows nests child windows only a few dozen deep; a chain longer than this is a
+// parent/owner loop in a misbehaving program, and we stop where we are.
+constexpr int kMaxClimbSteps = 256;
+
+// Titles are read into a 100-character buffer, so at most 99 characters are seen.
+constexpr int kTitleMaxCount = 100;
+
+// The pinned window named by the tag, or nothing. A tag that is not a handle's text pins
+// nothing, and neither does 0: it names no window, and pinning it would only silence the
+// poll until the user unpins.
+std::optional<WindowHandle> PinnedWindow(const std::string& tag) {
+  if (tag.empty()) return std::nullopt;
+  const std::optional<std::int32_t> handle = ToInt32(tag);
+  if (!handle || *handle == kNoWindow) return std::nullopt;
+  return *handle;
+}
+
+bool IsTitled(const std::string& title) {
+  return title.find_first_not_of(' ') != std::string::npos;
+}
+
+}  // namespace
+
+void Form1::Timer1_Timer() {
+  // A cycle is waiting out its hover delay: this tick is held back so cycles never nest.
+  if (HoverWaitPending) return;
+
+  platform_.loop.PumpPending();
+
+  if (const std::optional<WindowHandle> pin = PinnedWindow(tag)) {
+    platform_.windows.BringToForeground(*pin);
+  }
+
+  Point cursor;
+  platform_.windows.CursorPosition(cursor);
+  const WindowHandle underCursor = platform_.windows.WindowFromPoint(cursor);
+  if (underCursor == LastPointWindow) return;
+  LastPointWindow = underCursor;
+
+  WindowHandle topLevel = underCursor;
+  for (int step = 0; step < kMaxClimbSteps; ++step) {
+    const WindowHandle parent = platform_.windows.Parent(topLevel);
+    if (parent == kNoWindow) break;
+    topLevel = parent;
+  }
+
+  if (!IsTitled(platform_.windows.WindowTitle(topLevel, kTitleMaxCount))) {
+    LastWindow = topLevel;
+    return;
+  }
+
+  // The activation waits for Timer2; everything else keeps running meanwhile, and the
+  // enabled state and the pin are read only when the wait is over.
+  PendingWindow = topLevel;
+  HoverWaitPending = true;
+  // Off first, so the wait is a full interval even if the timer was still running.
+  Timer2.SetEnabled(false);
+  Timer2.SetEnabled(true);
+}
+
+void Form1::Timer2_Timer() {
+  platform_.loop.PumpPending();
+  Timer2.SetEnabled(false);
+  if (!HoverWaitPending) return;
+  HoverWaitPending = false;
+
+  WindowHandle handled = PendingWindow;
+  PendingWindow = kNoWindow;
+  if (Command1.Caption() == "&Enabled") {
+    if (const std::optional<WindowHandle> pin = PinnedWindow(tag)) handled = *pin;
+    platform_.windows.BringToForeground(handled);
+  }
+  LastWindow = handled;
+}
 
 }  // namespace tarnwick

@@ -14,6 +14,26 @@ HoverDelay CheckHoverDelay(std::string_view text) {
   return {HoverDelayVerdict::kAccepted, *ToInt32(text)};
 }
 
-void Form1::Text1_LostFocus() {}
+void Form1::Text1_LostFocus() {
+  const HoverDelay delay = CheckHoverDelay(Text1.Text());
+  switch (delay.verdict) {
+    case HoverDelayVerdict::kNotNumeric:
+      platform_.shell.ShowMessage(kApplicationName,
+                                  "The vaule must be numberic between 1 and 59999");
+      break;
+    case HoverDelayVerdict::kOutOfRange:
+      platform_.shell.ShowMessage(kApplicationName,
+                                  "The value must be numeric between 1 and 59999");
+      break;
+    case HoverDelayVerdict::kAccepted:
+      Timer2.SetIntervalMs(delay.intervalMs);
+      // Stored as typed, not normalised: start-up rounds it again when it reads it back.
+      SaveSetting("Delay", "Interval", Text1.Text());
+      return;
+  }
+  // A refused entry leaves the delay in force and in the store; the box only offers the
+  // default for the next try.
+  Text1.SetText("250");
+}
 
 }  // namespace tarnwick
