@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/controls.h"
+#include "cursor/cursor_access.h"
 #include "platform/platform.h"
 #include "platform/window_handle.h"
 
@@ -164,6 +165,10 @@ class Form1 {
   void Check5_Click();
   // The screen's size or resolution changed while running.
   void Form_DisplayChange();
+  // True while idle parking holds the cursor at the park point, or the user has just nudged
+  // it off and the next idle tick puts it back: the program put it there, the user did not
+  // rest it there, so neither the focus poll nor the wrap should act on it.
+  bool CursorParkedAt(Point cursor) const;
 
   // Every control with a view, for the view to attach itself and render.
   void AttachObserver(ControlObserver* observer);
@@ -175,6 +180,8 @@ class Form1 {
   void EndProgram();
 
   Platform& platform_;
+  Module2 module2_{platform_.windows};  // the cursor procedures of the cursor features
+  bool ParkedPositionText(const std::string& positionText) const;
   bool hideRequested_ = false;
   bool trayIconWanted_ = false;  // an icon was added and not removed since
   bool ended_ = false;

@@ -1,12 +1,81 @@
+#include <optional>
+#include <string>
+
 #include "app/form1.h"
+#include "app/number_text.h"
+#include "cursor/position_text.h"
+#include "cursor/screen_bounds.h"
 
 namespace tarnwick {
+
+namespace {
+
+// The idle count starts again once it passes this, so it never overflows.
+constexpr int kMaxIdleTicks = 1000000000;
+
+// Ten ticks to a second.
+constexpr double kIdleTicksPerSecond = 10;
+
+// The idle delay in ticks, or nothing while the delay box holds no number (it is empty for
+// a moment whenever the user retypes it).
+std::optional<double> IdleThresholdTicks(const std::string& delayText) {
+  const std::optional<double> delaySeconds = ParseNumber(delayText);
+  if (!delaySeconds) return std::nullopt;
+  return *delaySeconds * kIdleTicksPerSecond;
+}
+
+}  // namespace
 
 void Form1::Check2_Click() {
   Timer8.SetEnabled(Check2.IsChecked());
   SaveSetting("startup", "idel", Check2.IsChecked() ? "1" : "0");
 }
 
-void Form1::Timer8_Timer() {}
+void Form1::Timer8_Timer() {
+  // Without a number there is no threshold to park or restore by; wait for the user to
+  // finish typing rather than guess.
+  const std::optional<double> threshold = IdleThresholdTicks(Text2.Text());
+  if (!threshold) return;
+  // A position the system cannot report (the secure desktop of a lock screen, say) would
+  // read as 0, 0: counted as a rest it would later throw the cursor into the corner.
+  const std::optional<std::string> read = module2_.ReadMousePosition();
+  if (!read) return;
+  const std::string& pos = *read;
+
+  if (pos == LastIdlePosition || pos == ScreenBounds) {
+    IdleTicks = IdleTicks + 1;
+    if (IdleTicks > kMaxIdleTicks) IdleTicks = 0;
+    if (*threshold < IdleTicks) {
+      const Point park = ParkPoint(platform_.screen.Metrics(), Check5.IsChecked());
+      module2_.SetMousePosition(static_cast<std::int16_t>(park.x),
+                                static_cast<std::int16_t>(park.y));
+      if (Timer8.tag.empty()) Timer8.tag = pos;
+    }
+  } else {
+    if (*threshold < IdleTicks) {
+      // No saved position (a negative delay, or one lowered under the count just before
+      // this movement): nothing to put back, so the cursor stays where the user moved it.
+      if (const std::optional<Point> saved = ParsePositionText(Timer8.tag)) {
+        module2_.SetMousePosition(static_cast<std::int16_t>(saved->x),
+                                  static_cast<std::int16_t>(saved->y));
+      }
+      Timer8.tag.clear();
+    }
+    IdleTicks = 0;
+  }
+  LastIdlePosition = pos;
+}
+
+bool Form1::ParkedPositionText(const std::string& positionText) const {
+  if (!Check2.IsChecked() || Timer8.tag.empty() || ScreenBounds.empty()) return false;
+  if (positionText == ScreenBounds) return true;
+  // Nudged off the park point: the next idle tick restores the saved position.
+  const std::optional<double> threshold = IdleThresholdTicks(Text2.Text());
+  return threshold && *threshold < IdleTicks;
+}
+
+bool Form1::CursorParkedAt(Point cursor) const {
+  return ParkedPositionText(PositionText(cursor));
+}
 
 }  // namespace tarnwick

@@ -1,7 +1,43 @@
+#include <optional>
+#include <string>
+
 #include "app/form1.h"
+#include "cursor/position_text.h"
 
 namespace tarnwick {
 
-void Form1::Timer5_Timer() {}
+void Form1::Timer5_Timer() {
+  // A position the system cannot report would read as 0, 0 and look like the left edge.
+  const std::optional<std::string> read = module2_.ReadMousePosition();
+  if (!read) return;
+  const std::string& text = *read;
+
+  // A resting cursor is never wrapped, and costs no more than this read and comparison. A
+  // parked cursor is idle parking's to put back, not an arrival at the right edge.
+  if (text != LastPosition && !ParkedPositionText(text)) {
+    if (const std::optional<Point> position = ParsePositionText(text)) {
+      int x = position->x;
+      int y = position->y;
+      bool wrapped = true;
+      // One edge a tick; a corner takes two ticks, the horizontal edge first. The targets
+      // stay clear of the opposite edge so the cursor is not sent straight back.
+      if (Check8.IsChecked() && x == 0) {
+        x = MaxX - 1;
+      } else if (x == MaxX && Check10.IsChecked()) {
+        x = 1;
+      } else if (Check11.IsChecked() && y == 0) {
+        y = MaxY - 2;
+      } else if (y == MaxY && Check12.IsChecked()) {
+        y = 1;
+      } else {
+        wrapped = false;
+      }
+      if (wrapped) {
+        module2_.SetMousePosition(static_cast<std::int16_t>(x), static_cast<std::int16_t>(y));
+      }
+    }
+  }
+  LastPosition = text;
+}
 
 }  // namespace tarnwick

@@ -74,6 +74,7 @@ void SimDesktop::PumpPending() {
 void SimDesktop::SetScreenPixels(int widthPx, int heightPx, double twipsPerPixel) {
   metrics_ = ScreenMetrics{widthPx * twipsPerPixel, heightPx * twipsPerPixel, twipsPerPixel,
                            twipsPerPixel};
+  UserMovesCursor(cursor_);  // a smaller screen pulls the cursor in, as the real one does
 }
 
 WindowHandle SimDesktop::AddWindow(const std::string& title, Rect rect, WindowHandle parent,
@@ -109,6 +110,11 @@ std::vector<WindowHandle> SimDesktop::ZOrder() const {
 
 void SimDesktop::UserMovesCursor(Point position) {
   const ScreenMetrics m = metrics_;
+  if (virtualScreen) {
+    cursor_.x = std::clamp(position.x, virtualScreen->left, virtualScreen->right - 1);
+    cursor_.y = std::clamp(position.y, virtualScreen->top, virtualScreen->bottom - 1);
+    return;
+  }
   cursor_.x = std::clamp(position.x, 0, static_cast<int>(m.widthTwips / m.twipsPerPixelX) - 1);
   cursor_.y = std::clamp(position.y, 0, static_cast<int>(m.heightTwips / m.twipsPerPixelY) - 1);
 }

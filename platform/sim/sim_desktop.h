@@ -87,6 +87,9 @@ class SimDesktop : public SettingsStore,
   WindowHandle Foreground() const { return foreground_; }
   // The user's own mouse movement (clamped to the screen like the real cursor).
   void UserMovesCursor(Point position);
+  // All monitors together, when there are more than the primary screen; the cursor may
+  // then stand left of or above it, at negative coordinates.
+  std::optional<Rect> virtualScreen;
   Point Cursor() const { return cursor_; }
   // Every position the program put the cursor at, in order.
   const std::vector<Point>& CursorMoves() const { return cursorMoves_; }

@@ -1,0 +1,51 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/window_manager.h"
+
+namespace tarnwick {
+
+// The cursor as the cursor features see it. Holds nothing: every operation asks the
+// system afresh. A position the system cannot report reads as 0.
+class CMouse {
+ public:
+  explicit CMouse(WindowManager& windows) : windows_(windows) {}
+
+  // `readOk`, when given, tells whether the system reported the position.
+  float X(bool* readOk = nullptr) const;
+  // Moves to the whole x nearest to newX (halves to even), keeping the current y.
+  void X(float newX);
+  float Y(bool* readOk = nullptr) const;
+  void Y(float newY);
+  // The title of the window at the point, at most 254 characters; empty over no window.
+  std::string WindowOver(float x, float y) const;
+
+ private:
+  Point Read(bool* readOk) const;
+
+  WindowManager& windows_;
+};
+
+// The cursor procedures the timers use, over the one shared CMouse.
+class Module2 {
+ public:
+  explicit Module2(WindowManager& windows) : windows_(windows) {}
+
+  // Two moves: first across, keeping the old y, then down or up.
+  void SetMousePosition(std::int16_t x, std::int16_t y);
+  // The position text, e.g. "799, 599".
+  std::string GetMousePosition();
+  // The position text, or nothing when the system could not report the position.
+  std::optional<std::string> ReadMousePosition();
+
+ private:
+  CMouse& Mouse();
+  std::string ReadText(bool& read);
+
+  WindowManager& windows_;
+  std::optional<CMouse> mouse_;  // created on first use, kept for the life of the program
+};
+
+}  // namespace tarnwick
