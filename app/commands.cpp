@@ -41,13 +41,17 @@ void Form1::Command2_Click() {
   EndProgram();
 }
 
-void Form1::Command3_Click() { platform_.shell.ShowMessage(kApplicationName, kAboutText); }
+void Form1::Command3_Click() {
+  platform_.shell.ShowMessage(kApplicationName, kAboutText);
+}
 
 void Form1::Command5_Click() {
   platform_.shell.OpenDocument(platform_.files.ProgramFolder() + kHelpPage);
 }
 
-void Form1::Check1_Click() { SaveSetting("startup", "minimize", Check1.IsChecked() ? "1" : "0"); }
+void Form1::Check1_Click() {
+  SaveSetting("startup", "minimize", Check1.IsChecked() ? "1" : "0");
+}
 
 void Form1::Form_Unload() {
   // Closing the window must not leave a dead icon in the notification area.

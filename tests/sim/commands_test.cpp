@@ -1,0 +1,160 @@
+#include <set>
+#include <string>
+
+#include "tests/sim/sim_fixture.h"
+
+namespace tarnwick::sim {
+namespace {
+
+using Commands = SimFixture;
+using Icons = std::set<IconId>;
+
+constexpr int kMouseMove = 512;
+constexpr int kLeftDown = 513;
+constexpr int kLeftUp = 514;
+constexpr int kLeftDoubleClick = 515;
+constexpr int kRightDown = 516;
+
+TEST_F(Commands, AToggleWithNoTrayIconLeavesOneDisabledIcon) {
+  Start();
+  ASSERT_TRUE(desktop.trayIcons.empty());
+  form->Command1.Click();
+  EXPECT_EQ(form->Command1.Caption(), "&Disabled");
+  EXPECT_EQ(desktop.Setting("disabled", "disabled"), "1");
+  EXPECT_EQ(desktop.formIcon, IconId::kDisabled);
+  EXPECT_EQ(desktop.trayIcons, Icons{IconId::kDisabled});
+  EXPECT_TRUE(desktop.formVisible) << "toggling does not hide the window";
+}
+
+TEST_F(Commands, TwoTogglesRestoreEverythingWithExactlyOneTrayIcon) {
+  Start();
+  form->EnableDisable.Click();
+  form->Command1.Click();
+  EXPECT_EQ(form->Command1.Caption(), "&Enabled");
+  EXPECT_EQ(desktop.Setting("disabled", "disabled"), "0");
+  EXPECT_EQ(desktop.formIcon, IconId::kApplication);
+  EXPECT_EQ(form->icon, IconId::kApplication);
+  EXPECT_EQ(desktop.trayIcons, Icons{IconId::kApplication});
+}
+
+TEST_F(Commands, TheToggleStoresItsStateEvenWhenTheTrayRefuses) {
+  Start();
+  desktop.trayAvailable = false;
+  form->Command1.Click();
+  EXPECT_EQ(desktop.Setting("disabled", "disabled"), "1");
+  EXPECT_EQ(desktop.formIcon, IconId::kDisabled);
+  EXPECT_TRUE(desktop.trayIcons.empty());
+}
+
+TEST_F(Commands, MinimisingTwiceWithARestoreBetweenLeavesOneIcon) {
+  Start();
+  form->Minimize.Click();
+  EXPECT_FALSE(desktop.formVisible);
+  form->TrayNotification(kLeftDown);
+  EXPECT_TRUE(desktop.formVisible);
+  EXPECT_EQ(desktop.trayIcons, Icons{IconId::kApplication}) << "showing keeps the icon";
+  form->Command4.Click();
+  EXPECT_FALSE(desktop.formVisible);
+  EXPECT_EQ(desktop.trayIcons, Icons{IconId::kApplication});
+}
+
+TEST_F(Commands, EitherButtonDownOnTheTrayIconShowsTheWindowAndNothingElseDoes) {
+  Start();
+  form->Command4_Click();
+  for (int code : {kMouseMove, kLeftUp, kLeftDoubleClick, 0, 517, 7695}) {
+    form->TrayNotification(code);
+    EXPECT_FALSE(desktop.formVisible) << code;
+  }
+  form->TrayNotification(kRightDown);
+  EXPECT_TRUE(desktop.formVisible);
+
+  // On a shown window the right button does not hide it first, nor does the left.
+  const int hides = desktop.formHides;
+  form->TrayNotification(kRightDown);
+  form->TrayNotification(kLeftDown);
+  EXPECT_TRUE(desktop.formVisible);
+  EXPECT_EQ(desktop.formHides, hides);
+}
+
+TEST_F(Commands, ExitFromTheMenuOrTheButtonLeavesNoTrayIcon) {
+  Start();
+  form->Command1_Click();
+  form->Exit.Click();
+  EXPECT_TRUE(desktop.trayIcons.empty());
+  EXPECT_TRUE(desktop.QuitCalled());
+  EXPECT_TRUE(form->Ended());
+
+  SimDesktop other;
+  Platform otherPlatform = other.AsPlatform();
+  Form1 second(otherPlatform);
+  second.Start();
+  second.Command4_Click();
+  second.Command2.Click();
+  EXPECT_TRUE(other.trayIcons.empty());
+  EXPECT_TRUE(other.QuitCalled());
+}
+
+TEST_F(Commands, ARestartedTaskbarGetsTheIconBackOnlyIfOneWasShowing) {
+  Start();
+  form->TaskbarCreated();
+  EXPECT_TRUE(desktop.trayIcons.empty());
+
+  form->Command1_Click();
+  desktop.trayIcons.clear();  // Explorer restarted and forgot every icon
+  form->TaskbarCreated();
+  EXPECT_EQ(desktop.trayIcons, Icons{IconId::kDisabled});
+}
+
+TEST_F(Commands, ATaskbarThatComesUpAfterMinimisingStillGetsTheIcon) {
+  desktop.trayAvailable = false;
+  Store("startup", "minimize", "1");
+  Start();
+  EXPECT_TRUE(desktop.trayIcons.empty());
+  desktop.trayAvailable = true;
+  form->TaskbarCreated();
+  EXPECT_EQ(desktop.trayIcons, Icons{IconId::kApplication});
+  form->TrayNotification(kLeftDown);
+  EXPECT_TRUE(desktop.formVisible);
+}
+
+TEST_F(Commands, AboutShowsTheVersionAnEmptyLineAndThreeCreditLines) {
+  Start();
+  form->About.Click();
+  ASSERT_EQ(desktop.messages.size(), 1U);
+  EXPECT_EQ(desktop.messages[0].title, "Tarnwick");
+  const std::string& text = desktop.messages[0].text;
+  const std::string head = "Tarnwick 2.1\r\n\r\n";
+  ASSERT_EQ(text.substr(0, head.size()), head);
+  const std::string credits = text.substr(head.size());
+  int lines = 1;
+  for (std::size_t at = credits.find("\r\n"); at != std::string::npos;
+       at = credits.find("\r\n", at + 2)) {
+    EXPECT_NE(at, 0U);
+    EXPECT_NE(credits.substr(at + 2, 2), "\r\n") << "no empty credit line";
+    ++lines;
+  }
+  EXPECT_EQ(lines, 3);
+  EXPECT_NE(credits.back(), '\n');
+  EXPECT_EQ(credits.find('\n'), credits.find("\r\n") + 1) << "lines end in CR LF";
+}
+
+TEST_F(Commands, HelpOpensTheGuideBesideTheProgram) {
+  desktop.programFolder = "D:\\Tools\\Tarnwick";
+  Start();
+  form->Help.Click();
+  form->Command5.Click();
+  EXPECT_EQ(desktop.openedDocuments,
+            (std::vector<std::string>(2, "D:\\Tools\\Tarnwick\\Tarnwick.html")));
+}
+
+TEST_F(Commands, RunMinimisedStoresTheOptionWithoutHiding) {
+  Start();
+  form->Check1.UserClicked();
+  EXPECT_EQ(desktop.Setting("startup", "minimize"), "1");
+  EXPECT_TRUE(desktop.formVisible);
+  form->Check1.UserClicked();
+  EXPECT_EQ(desktop.Setting("startup", "minimize"), "0");
+}
+
+}  // namespace
+}  // namespace tarnwick::sim

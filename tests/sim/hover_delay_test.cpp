@@ -1,0 +1,74 @@
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tests/sim/focus_fixture.h"
+
+namespace tarnwick::sim {
+namespace {
+
+using HoverDelayBox = FocusFixture;
+
+constexpr const char* kNotNumeric = "The vaule must be numberic between 1 and 59999";
+constexpr const char* kOutOfRange = "The value must be numeric between 1 and 59999";
+
+struct Entry {
+  std::string typed;
+  const char* message;  // nullptr when accepted
+  int intervalMs;       // when accepted
+};
+
+TEST_F(HoverDelayBox, ValidatesAppliesAndStoresEachEntry) {
+  StartWithDelay("777");
+  const std::vector<Entry> entries{
+      {"1", nullptr, 1},         {"0.5", kOutOfRange, 0},     {"59998", nullptr, 59998},
+      {"59999", kOutOfRange, 0}, {"59998.6", nullptr, 59999}, {"60000", kOutOfRange, 0},
+      {"0", kOutOfRange, 0},     {"-20", kOutOfRange, 0},     {"2.5", nullptr, 2},
+      {"", kNotNumeric, 0},      {"abc", kNotNumeric, 0},     {"12ms", kNotNumeric, 0},
+      {"3.5", nullptr, 4},
+  };
+  int inForceMs = 777;
+  std::string stored = "777";
+  for (const Entry& entry : entries) {
+    desktop.messages.clear();
+    form->Text1.UserTyped(entry.typed);
+    form->Text1.LostFocus();
+    if (entry.message == nullptr) {
+      inForceMs = entry.intervalMs;
+      stored = entry.typed;
+      EXPECT_TRUE(desktop.messages.empty()) << entry.typed;
+      EXPECT_EQ(form->Text1.Text(), entry.typed) << "the box keeps the text as typed";
+    } else {
+      ASSERT_EQ(desktop.messages.size(), 1U) << entry.typed;
+      EXPECT_EQ(desktop.messages[0].title, "Tarnwick");
+      EXPECT_EQ(desktop.messages[0].text, entry.message) << entry.typed;
+      EXPECT_EQ(form->Text1.Text(), "250") << entry.typed;
+    }
+    EXPECT_EQ(form->Timer2.IntervalMs(), inForceMs) << entry.typed;
+    EXPECT_EQ(desktop.Setting("Delay", "Interval"), stored) << entry.typed;
+  }
+}
+
+TEST_F(HoverDelayBox, TheOfferedDefaultIsAppliedOnlyWhenItLosesFocusAgain) {
+  StartWithDelay("777");
+  form->Text1.UserTyped("abc");
+  form->Text1.LostFocus();
+  EXPECT_EQ(form->Timer2.IntervalMs(), 777);
+  form->Text1.LostFocus();
+  EXPECT_EQ(form->Timer2.IntervalMs(), 250);
+  EXPECT_EQ(desktop.Setting("Delay", "Interval"), "250");
+}
+
+TEST_F(HoverDelayBox, AnAcceptedDelayTimesTheNextWait) {
+  Start();
+  form->Text1.UserTyped("1500");
+  form->Text1.LostFocus();
+  MoveAt(100, kOverEditorText);
+  desktop.RunUntil(1749);
+  EXPECT_TRUE(desktop.Activations().empty());
+  desktop.RunUntil(1750);
+  EXPECT_EQ(desktop.Activations(), std::vector<WindowHandle>{editor});
+}
+
+}  // namespace
+}  // namespace tarnwick::sim
