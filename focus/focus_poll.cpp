@@ -41,8 +41,10 @@ void Form1::Timer1_Timer() {
     platform_.windows.BringToForeground(*pin);
   }
 
+  // The cursor cannot be read while the workstation is locked; guessing a position would
+  // start a cycle on whatever window sits there, so the tick counts as unchanged.
   Point cursor;
-  platform_.windows.CursorPosition(cursor);
+  if (!platform_.windows.CursorPosition(cursor)) return;
   const WindowHandle underCursor = platform_.windows.WindowFromPoint(cursor);
   if (underCursor == LastPointWindow) return;
   LastPointWindow = underCursor;

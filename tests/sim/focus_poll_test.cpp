@@ -181,6 +181,20 @@ TEST_F(FocusPoll, AWindowThatVanishesDuringItsDelayIsLeftAloneAndTheNextOneHandl
   EXPECT_EQ(desktop.Foreground(), dialog);
 }
 
+TEST_F(FocusPoll, AnUnreadableCursorStartsNoCycle) {
+  desktop.UserMovesCursor(kOverDialog);
+  desktop.refuseCursorRead = true;  // the workstation is locked
+  Start();
+  desktop.RunFor(1000);
+  EXPECT_TRUE(desktop.Activations().empty());
+  EXPECT_EQ(form->LastPointWindow, kNoWindow);
+  EXPECT_EQ(desktop.calls.windowFromPoint, 0);
+
+  desktop.refuseCursorRead = false;
+  desktop.RunFor(500);
+  EXPECT_EQ(desktop.Activations(), std::vector<WindowHandle>{dialog});
+}
+
 // --- Enabled state and pin ---
 
 TEST_F(FocusPoll, DisabledStillWaitsAndRecordsButActivatesNothing) {
