@@ -46,6 +46,9 @@ void Form1::Timer1_Timer() {
   // start a cycle on whatever window sits there, so the tick counts as unchanged.
   Point cursor;
   if (!platform_.windows.CursorPosition(cursor)) return;
+  // Idle parking put the cursor there, not the user: following it would pull the focus
+  // away from the window the user is typing in, and again on the way back.
+  if (CursorParkedAt(cursor)) return;
   const WindowHandle underCursor = platform_.windows.WindowFromPoint(cursor);
   if (underCursor == LastPointWindow) return;
   LastPointWindow = underCursor;
