@@ -29,7 +29,7 @@ _tarnwick_wine_template() {
     startMs=$(($(date +%s%N) / 1000000))
     WINEPREFIX="$template" wineboot -i >/dev/null 2>&1 || true
     # Every process of the session joins one virtual desktop, so tests and the program see
-    # the same 800x600 screen and its notification area.
+    # the same 800x600 screen; the shell gives it a taskbar with a notification area.
     cat >"$TARNWICK_WINE_DIR/desktop.reg" <<'REG'
 Windows Registry Editor Version 5.00
 
@@ -38,9 +38,15 @@ Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
 "Tarnwick"="800x600"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops\Tarnwick]
+"EnableShell"=dword:00000001
 REG
     WINEPREFIX="$template" wine regedit /S "$TARNWICK_WINE_DIR/desktop.reg" >/dev/null 2>&1 || true
     WINEPREFIX="$template" wineserver -w
+    # This Wine build does not find its own font folder; without Marlett the title-bar
+    # buttons show letters. Fonts in the prefix's Fonts folder are always loaded.
+    cp /usr/share/wine/fonts/*.ttf "$template/drive_c/windows/Fonts/" 2>/dev/null || true
     endMs=$(($(date +%s%N) / 1000000))
     [[ -f "$template/system.reg" ]] || { echo "wine-env: wineboot failed" >&2; exit 1; }
     echo "$((endMs - startMs))" >"$TARNWICK_WINE_DIR/template.ms"

@@ -1,0 +1,160 @@
+#include "platform/win32/form_view.h"
+
+#include <cmath>
+
+#include "platform/win32/dpi.h"
+#include "platform/win32/text_conversion.h"
+
+namespace tarnwick::win32 {
+namespace {
+
+constexpr UINT kFirstControlId = 100;
+
+struct WindowClassAndStyle {
+  const wchar_t* className;
+  DWORD style;
+  DWORD exStyle;
+};
+
+WindowClassAndStyle ClassFor(ControlKind kind) {
+  constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+  switch (kind) {
+    // BS_CHECKBOX, never the automatic kind: Windows must not flip a box behind the model.
+    case ControlKind::kCheckBox:
+      return {L"BUTTON", kChild | WS_TABSTOP | BS_CHECKBOX | BS_MULTILINE, 0};
+    case ControlKind::kButton:
+      return {L"BUTTON", kChild | WS_TABSTOP | BS_PUSHBUTTON, 0};
+    case ControlKind::kTextBox:
+      return {L"EDIT", kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::kFrame:
+      return {L"BUTTON", kChild | BS_GROUPBOX, 0};
+    case ControlKind::kLabel:
+      break;
+  }
+  return {L"STATIC", kChild | SS_LEFT | SS_NOPREFIX, 0};
+}
+
+HFONT MakeFont(const wchar_t* face, double points, bool bold, DWORD pitchAndFamily, int dpi) {
+  const int height = -static_cast<int>(std::lround(points * dpi / 72.0));
+  return CreateFontW(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                     pitchAndFamily, face);
+}
+
+std::string WindowText(HWND window) {
+  const int length = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const int copied = GetWindowTextW(window, text.data(), length + 1);
+  return Narrow(text.data(), copied);
+}
+
+}  // namespace
+
+FormView::FormView(HWND parent, Form1& form) : parent_(parent) {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  UINT id = kFirstControlId;
+  for (const ControlPlacement& placement : MainWindowLayout(form)) {
+    const WindowClassAndStyle kind = ClassFor(placement.kind);
+    Entry entry{placement, nullptr};
+    entry.window =
+        CreateWindowExW(kind.exStyle, kind.className, L"", kind.style, 0, 0, 0, 0, parent,
+                        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), instance, nullptr);
+    ++id;
+    entries_.push_back(entry);
+  }
+  for (const Entry& entry : entries_) Render(entry);
+  Layout(DpiOf(parent));
+}
+
+FormView::~FormView() {
+  ReleaseFonts();
+}
+
+void FormView::ReleaseFonts() {
+  for (HFONT* font : {&dialogFont_, &helpTitleFont_, &helpTextFont_}) {
+    if (*font != nullptr) DeleteObject(*font);
+    *font = nullptr;
+  }
+}
+
+void FormView::Layout(int dpi) {
+  HFONT oldFonts[] = {dialogFont_, helpTitleFont_, helpTextFont_};
+  dialogFont_ = MakeFont(L"MS Shell Dlg 2", 8, false, VARIABLE_PITCH | FF_SWISS, dpi);
+  helpTitleFont_ = MakeFont(L"Courier New", 14.25, true, FIXED_PITCH | FF_MODERN, dpi);
+  helpTextFont_ = MakeFont(L"Courier New", 12, false, FIXED_PITCH | FF_MODERN, dpi);
+  for (const Entry& entry : entries_) {
+    if (entry.window == nullptr) continue;
+    const TwipRect& rect = entry.placement.rect;
+    MoveWindow(entry.window, TwipsToPixels(rect.left, dpi), TwipsToPixels(rect.top, dpi),
+               TwipsToPixels(rect.width, dpi), TwipsToPixels(rect.height, dpi), TRUE);
+    HFONT font = entry.placement.font == FontRole::kHelpTitle  ? helpTitleFont_
+                 : entry.placement.font == FontRole::kHelpText ? helpTextFont_
+                                                               : dialogFont_;
+    SendMessageW(entry.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  }
+  // The controls hold the new fonts now; the old ones can go.
+  for (HFONT font : oldFonts) {
+    if (font != nullptr) DeleteObject(font);
+  }
+}
+
+const FormView::Entry* FormView::Find(const Control& control) const {
+  for (const Entry& entry : entries_) {
+    if (entry.placement.control == &control) return &entry;
+  }
+  return nullptr;
+}
+
+HWND FormView::ControlWindow(const Control& control) const {
+  const Entry* entry = Find(control);
+  return entry == nullptr ? nullptr : entry->window;
+}
+
+HWND FormView::FirstFocus() const {
+  return entries_.empty() ? nullptr : entries_.front().window;
+}
+
+void FormView::ControlChanged(const Control& control) {
+  if (const Entry* entry = Find(control)) Render(*entry);
+}
+
+void FormView::Render(const Entry& entry) {
+  if (entry.window == nullptr) return;
+  // Setting an edit box's text raises EN_CHANGE; that echo must not reach the model.
+  rendering_ = true;
+  const Control* control = entry.placement.control;
+  if (const auto* box = dynamic_cast<const CheckBox*>(control)) {
+    SetWindowTextW(entry.window, Widen(box->Caption()).c_str());
+    const WPARAM state = box->Value() == kChecked  ? BST_CHECKED
+                         : box->Value() == kGreyed ? BST_INDETERMINATE
+                                                   : BST_UNCHECKED;
+    SendMessageW(entry.window, BM_SETCHECK, state, 0);
+  } else if (const auto* text = dynamic_cast<const TextBox*>(control)) {
+    if (WindowText(entry.window) != text->Text()) {
+      SetWindowTextW(entry.window, Widen(text->Text()).c_str());
+    }
+  } else if (const auto* captioned = dynamic_cast<const CaptionedControl*>(control)) {
+    SetWindowTextW(entry.window, Widen(captioned->Caption()).c_str());
+  }
+  rendering_ = false;
+}
+
+bool FormView::OnCommand(UINT id, UINT code) {
+  if (id < kFirstControlId || id >= kFirstControlId + entries_.size()) return false;
+  const Entry& entry = entries_[id - kFirstControlId];
+  Control* control = entry.placement.control;
+  if (auto* box = dynamic_cast<CheckBox*>(control)) {
+    if (code == BN_CLICKED) box->UserClicked();
+  } else if (auto* button = dynamic_cast<CommandButton*>(control)) {
+    if (code == BN_CLICKED) button->Click();
+  } else if (auto* text = dynamic_cast<TextBox*>(control)) {
+    if (code == EN_CHANGE && !rendering_) text->UserTyped(WindowText(entry.window));
+    if (code == EN_KILLFOCUS) {
+      text->UserTyped(WindowText(entry.window));
+      text->LostFocus();
+    }
+  }
+  return true;
+}
+
+}  // namespace tarnwick::win32

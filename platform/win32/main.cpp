@@ -1,0 +1,68 @@
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <exception>
+
+#include "app/form1.h"
+#include "platform/win32/keyboard_hook.h"
+#include "platform/win32/main_window.h"
+#include "platform/win32/private_messages.h"
+#include "platform/win32/registry_settings.h"
+#include "platform/win32/single_instance.h"
+#include "platform/win32/system_event_loop.h"
+#include "platform/win32/system_file_system.h"
+#include "platform/win32/system_screen.h"
+#include "platform/win32/system_shell.h"
+#include "platform/win32/system_window_manager.h"
+#include "platform/win32/win32_api.h"
+
+namespace tarnwick::win32 {
+namespace {
+
+int RunProgram(HINSTANCE instance) {
+  SingleInstance single;
+  if (!single.Claim()) {
+    SingleInstance::ShowRunningInstance();
+    return 0;
+  }
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  MainWindow window;
+  if (!window.Create(instance)) return 1;
+  RegistrySettings settings;
+  SystemWindowManager windows;
+  SystemScreen screen(window.Handle());
+  SystemShell shell(window.Handle());
+  SystemEventLoop loop(window.Handle());
+  SystemFileSystem files;
+  Platform platform{settings, windows, screen, shell, loop, window, files};
+
+  Form1 form(platform);
+  window.Bind(form, loop);
+  // Without the hook the program still runs; only the hotkeys are missing.
+  KeyboardHook hook;
+  hook.Start(window.Handle(), kKeyPressMessage);
+  form.Start();
+  if (form.Ended()) return 0;
+  return loop.Run();
+}
+
+}  // namespace
+}  // namespace tarnwick::win32
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  // The shell calls (tray, ShellExecute) expect COM on the UI thread.
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  int exitCode = 1;
+  try {
+    exitCode = tarnwick::win32::RunProgram(instance);
+  } catch (const std::exception& error) {
+    MessageBoxA(nullptr, error.what(), "Tarnwick", MB_OK | MB_ICONERROR);
+  } catch (...) {
+    MessageBoxA(nullptr, "Tarnwick stopped after an unexpected error.", "Tarnwick",
+                MB_OK | MB_ICONERROR);
+  }
+  if (SUCCEEDED(com)) CoUninitialize();
+  return exitCode;
+}

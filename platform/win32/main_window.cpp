@@ -1,0 +1,193 @@
+#include "platform/win32/main_window.h"
+
+#include <exception>
+
+#include "platform/win32/dpi.h"
+#include "platform/win32/form_layout.h"
+#include "platform/win32/icons.h"
+#include "platform/win32/private_messages.h"
+#include "platform/win32/text_conversion.h"
+
+namespace tarnwick::win32 {
+namespace {
+
+// No exception may cross the window procedure back into the system: a handler that throws
+// loses its own action, and the program carries on with the next message.
+template <typename Action>
+void Guarded(Action&& action) {
+  try {
+    action();
+  } catch (const std::exception& error) {
+    OutputDebugStringA(error.what());
+  } catch (...) {
+    OutputDebugStringA("Tarnwick: a handler failed");
+  }
+}
+
+bool RegisterMainWindowClass(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadProgramIcon(IconId::kApplication, false);
+  windowClass.hIconSm = LoadProgramIcon(IconId::kApplication, true);
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = kMainWindowClass;
+  return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+}  // namespace
+
+MainWindow::~MainWindow() {
+  view_.reset();
+  if (window_ != nullptr) {
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+  }
+}
+
+bool MainWindow::Create(HINSTANCE instance) {
+  if (!RegisterMainWindowClass(instance, &MainWindow::Procedure)) return false;
+  window_ = CreateWindowExW(0, kMainWindowClass, Widen(kWindowCaption).c_str(), WS_OVERLAPPEDWINDOW,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                            nullptr, instance, nullptr);
+  if (window_ == nullptr) return false;
+  SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
+  SetIcon(IconId::kApplication);
+  FitClientArea(DpiOf(window_));
+  return true;
+}
+
+void MainWindow::Bind(Form1& form, SystemEventLoop& loop) {
+  form_ = &form;
+  loop_ = &loop;
+  SetWindowTextW(window_, Widen(form.caption).c_str());
+  menuBar_ = BuildMenuBar(form);
+  if (menuBar_.menu != nullptr) SetMenu(window_, menuBar_.menu);
+  view_ = std::make_unique<FormView>(window_, form);
+  form.AttachObserver(view_.get());
+  FitClientArea(DpiOf(window_));
+}
+
+void MainWindow::FitClientArea(int dpi) {
+  // The frame's size depends on the style, menu and DPI; measure it instead of guessing.
+  RECT windowRect{}, clientRect{};
+  GetWindowRect(window_, &windowRect);
+  GetClientRect(window_, &clientRect);
+  const int frameWidth = (windowRect.right - windowRect.left) - clientRect.right;
+  const int frameHeight = (windowRect.bottom - windowRect.top) - clientRect.bottom;
+  SetWindowPos(window_, nullptr, 0, 0, TwipsToPixels(kClientWidthTwips, dpi) + frameWidth,
+               TwipsToPixels(kClientHeightTwips, dpi) + frameHeight,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::Show() {
+  if (!shownBefore_) {
+    shownBefore_ = true;
+    ShowWindow(window_, SW_SHOWNORMAL);
+    if (view_ != nullptr && GetActiveWindow() == window_) SetFocus(view_->FirstFocus());
+    return;
+  }
+  ShowWindow(window_, SW_SHOW);
+}
+
+void MainWindow::Hide() {
+  ShowWindow(window_, SW_HIDE);
+}
+
+bool MainWindow::IsVisible() {
+  return IsWindowVisible(window_) != FALSE;
+}
+
+void MainWindow::SetIcon(IconId icon) {
+  SendMessageW(window_, WM_SETICON, ICON_BIG,
+               reinterpret_cast<LPARAM>(LoadProgramIcon(icon, false)));
+  SendMessageW(window_, WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(LoadProgramIcon(icon, true)));
+}
+
+LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr || self->form_ == nullptr) {
+    // Before the model is bound only timers matter; everything else gets default handling.
+    if (self != nullptr && message == WM_TIMER) return 0;
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  return self->Handle(message, wParam, lParam);
+}
+
+bool MainWindow::HandleCommand(UINT id, UINT code) {
+  if (view_ != nullptr && view_->OnCommand(id, code)) return true;
+  auto item = menuBar_.items.find(id);
+  if (item == menuBar_.items.end()) return false;
+  item->second->Click();
+  return true;
+}
+
+LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  Form1& form = *form_;
+  switch (message) {
+    case WM_TIMER:
+      Guarded([&] { loop_->DispatchTimer(wParam); });
+      return 0;
+    case WM_COMMAND: {
+      bool handled = false;
+      Guarded([&] { handled = HandleCommand(LOWORD(wParam), HIWORD(wParam)); });
+      if (handled) return 0;
+      break;
+    }
+    case kTrayCallbackMessage:
+      Guarded([&] { form.TrayNotification(LOWORD(lParam)); });
+      return 0;
+    case kKeyPressMessage:
+      Guarded([&] { form.WinHook1_KeyEvent(static_cast<int>(wParam), static_cast<int>(lParam)); });
+      return 0;
+    case kShowYourselfMessage:
+      // A second start asked for us: the same path as a left click on the tray icon.
+      Guarded([&] { form.TrayNotification(WM_LBUTTONDOWN); });
+      if (IsWindowVisible(window_)) {
+        if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
+        SetForegroundWindow(window_);
+      }
+      return 0;
+    case WM_CLOSE:
+      Guarded([&] { form.Form_Unload(); });
+      return 0;
+    case WM_DESTROY:
+      if (!loop_->QuitRequested()) loop_->Quit();
+      return 0;
+    case WM_ACTIVATE:
+      // Remember the focused control across deactivation, as a dialog box does.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        lastFocus_ = GetFocus();
+      } else if (view_ != nullptr) {
+        HWND focus = lastFocus_ != nullptr && IsChild(window_, lastFocus_) ? lastFocus_
+                                                                           : view_->FirstFocus();
+        SetFocus(focus);
+      }
+      return 0;
+    case WM_DISPLAYCHANGE:
+      Guarded([&] { form.Form_DisplayChange(); });
+      break;
+    case WM_DPICHANGED: {
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      if (view_ != nullptr) view_->Layout(HIWORD(wParam));
+      Guarded([&] { form.Form_DisplayChange(); });
+      return 0;
+    }
+    default:
+      if (message == taskbarCreatedMessage_ && message != 0) {
+        Guarded([&] { form.TaskbarCreated(); });
+        return 0;
+      }
+      break;
+  }
+  return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+}  // namespace tarnwick::win32

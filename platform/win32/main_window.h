@@ -1,0 +1,50 @@
+#pragma once
+#include <memory>
+
+#include "app/form1.h"
+#include "platform/form_window.h"
+#include "platform/win32/form_view.h"
+#include "platform/win32/menu_bar.h"
+#include "platform/win32/system_event_loop.h"
+#include "platform/win32/win32_api.h"
+
+namespace tarnwick::win32 {
+
+// The real main window: a sizeable, captioned top-level window in the taskbar, holding the
+// controls and menu of Form1. It turns window messages into calls of Form1's handlers.
+class MainWindow : public FormWindow {
+ public:
+  MainWindow() = default;
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+  ~MainWindow() override;
+
+  // Creates the window hidden; false when the system refused.
+  bool Create(HINSTANCE instance);
+  HWND Handle() const { return window_; }
+  // Builds the controls and menu from the model and starts routing messages to it.
+  void Bind(Form1& form, SystemEventLoop& loop);
+  const FormView* View() const { return view_.get(); }
+
+  void Show() override;
+  void Hide() override;
+  bool IsVisible() override;
+  void SetIcon(IconId icon) override;
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  bool HandleCommand(UINT id, UINT code);
+  void FitClientArea(int dpi);
+
+  HWND window_ = nullptr;
+  Form1* form_ = nullptr;
+  SystemEventLoop* loop_ = nullptr;
+  std::unique_ptr<FormView> view_;
+  MenuBar menuBar_;
+  HWND lastFocus_ = nullptr;
+  UINT taskbarCreatedMessage_ = 0;
+  bool shownBefore_ = false;
+};
+
+}  // namespace tarnwick::win32

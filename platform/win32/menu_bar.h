@@ -1,0 +1,18 @@
+#pragma once
+#include <map>
+
+#include "app/form1.h"
+#include "platform/win32/win32_api.h"
+
+namespace tarnwick::win32 {
+
+// "&File" and "&Help" with their items, no shortcut keys. Item ids map back to the model's
+// menu items; the window owns the returned menu.
+struct MenuBar {
+  HMENU menu = nullptr;
+  std::map<UINT, MenuItem*> items;
+};
+
+MenuBar BuildMenuBar(Form1& form);
+
+}  // namespace tarnwick::win32

@@ -1,0 +1,13 @@
+#pragma once
+#include "platform/win32/win32_api.h"
+
+namespace tarnwick::win32 {
+
+// Messages the program posts to its own main window.
+inline constexpr UINT kTrayCallbackMessage = WM_APP + 1;  // lParam: the mouse message
+inline constexpr UINT kKeyPressMessage = WM_APP + 2;      // wParam: key code, lParam: modifiers
+inline constexpr UINT kShowYourselfMessage = WM_APP + 3;  // a second start asks to be seen
+
+inline constexpr wchar_t kMainWindowClass[] = L"TarnwickMainWindow";
+
+}  // namespace tarnwick::win32

@@ -1,0 +1,44 @@
+#include "platform/win32/system_foreground.h"
+
+#include "platform/win32/win32_api.h"
+#include "platform/win32/window_handle_cast.h"
+
+namespace tarnwick::win32 {
+
+void SystemForeground::SetForeground(WindowHandle window) {
+  SetForegroundWindow(ToHwnd(window));
+}
+
+WindowHandle SystemForeground::Foreground() {
+  return FromHwnd(GetForegroundWindow());
+}
+
+bool SystemForeground::IsHung(WindowHandle window) {
+  return IsHungAppWindow(ToHwnd(window));
+}
+
+ThreadId SystemForeground::WindowThread(WindowHandle window) {
+  return GetWindowThreadProcessId(ToHwnd(window), nullptr);
+}
+
+ThreadId SystemForeground::CurrentThread() {
+  return GetCurrentThreadId();
+}
+
+bool SystemForeground::AttachInput(ThreadId from, ThreadId to, bool attach) {
+  return AttachThreadInput(from, to, attach ? TRUE : FALSE) != FALSE;
+}
+
+void SystemForeground::SendEmptyMouseInput() {
+  // A mouse event with no movement and no buttons: harmless, but it makes this process the
+  // one that received the last input, which the foreground lock accepts.
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  SendInput(1, &input, sizeof(INPUT));
+}
+
+void SystemForeground::BringToTop(WindowHandle window) {
+  BringWindowToTop(ToHwnd(window));
+}
+
+}  // namespace tarnwick::win32

@@ -1,0 +1,19 @@
+#pragma once
+#include "platform/foreground_activation.h"
+
+namespace tarnwick::win32 {
+
+// The real calls behind the foreground-lock workaround.
+class SystemForeground : public ForegroundPrimitives {
+ public:
+  void SetForeground(WindowHandle window) override;
+  WindowHandle Foreground() override;
+  bool IsHung(WindowHandle window) override;
+  ThreadId WindowThread(WindowHandle window) override;
+  ThreadId CurrentThread() override;
+  bool AttachInput(ThreadId from, ThreadId to, bool attach) override;
+  void SendEmptyMouseInput() override;
+  void BringToTop(WindowHandle window) override;
+};
+
+}  // namespace tarnwick::win32

@@ -1,0 +1,20 @@
+#pragma once
+#include "platform/shell.h"
+#include "platform/win32/win32_api.h"
+
+namespace tarnwick::win32 {
+
+// Tray icon, browser and message boxes, all owned by the main window.
+class SystemShell : public Shell {
+ public:
+  explicit SystemShell(HWND mainWindow) : mainWindow_(mainWindow) {}
+  bool AddTrayIcon(IconId icon, const std::string& tip) override;
+  bool DeleteTrayIcon(IconId icon) override;
+  bool OpenDocument(const std::string& address) override;
+  void ShowMessage(const std::string& title, const std::string& text) override;
+
+ private:
+  HWND mainWindow_;
+};
+
+}  // namespace tarnwick::win32

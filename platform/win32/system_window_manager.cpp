@@ -1,0 +1,51 @@
+#include "platform/win32/system_window_manager.h"
+
+#include <vector>
+
+#include "platform/win32/text_conversion.h"
+#include "platform/win32/win32_api.h"
+#include "platform/win32/window_handle_cast.h"
+
+namespace tarnwick::win32 {
+
+bool SystemWindowManager::CursorPosition(Point& position) {
+  POINT point{};
+  if (!GetCursorPos(&point)) return false;
+  position = Point{point.x, point.y};
+  return true;
+}
+
+bool SystemWindowManager::MoveCursor(Point position) {
+  return SetCursorPos(position.x, position.y) != FALSE;
+}
+
+WindowHandle SystemWindowManager::WindowFromPoint(Point position) {
+  return FromHwnd(::WindowFromPoint(POINT{position.x, position.y}));
+}
+
+WindowHandle SystemWindowManager::Parent(WindowHandle window) {
+  return FromHwnd(GetParent(ToHwnd(window)));
+}
+
+std::string SystemWindowManager::WindowTitle(WindowHandle window, int maxCount) {
+  if (maxCount <= 1) return {};
+  std::vector<wchar_t> buffer(static_cast<size_t>(maxCount), L'\0');
+  const int copied = GetWindowTextW(ToHwnd(window), buffer.data(), maxCount);
+  return Narrow(buffer.data(), copied);
+}
+
+void SystemWindowManager::BringToForeground(WindowHandle window) {
+  ActivateWindow(foreground_, window);
+}
+
+void SystemWindowManager::KeepOnTop(WindowHandle window) {
+  SetWindowPos(ToHwnd(window), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void SystemWindowManager::SendToBottom(WindowHandle window) {
+  // HWND_BOTTOM alone leaves a topmost window topmost under Wine, so clear that first.
+  SetWindowPos(ToHwnd(window), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SetWindowPos(ToHwnd(window), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+}  // namespace tarnwick::win32
