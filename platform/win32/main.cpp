@@ -1,3 +1,7 @@
+// The Windows API comes first: the common-controls and COM headers build on it.
+// clang-format off
+#include "platform/win32/win32_api.h"
+// clang-format on
 #include <commctrl.h>
 #include <objbase.h>
 
@@ -14,7 +18,6 @@
 #include "platform/win32/system_screen.h"
 #include "platform/win32/system_shell.h"
 #include "platform/win32/system_window_manager.h"
-#include "platform/win32/win32_api.h"
 
 namespace tarnwick::win32 {
 namespace {
