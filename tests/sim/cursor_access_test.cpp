@@ -1,0 +1,86 @@
+#include "cursor/cursor_access.h"
+
+#include <string>
+#include <vector>
+
+#include "cursor/position_text.h"
+#include "platform/sim/sim_desktop.h"
+#include "tests/sim/cursor_fixture.h"
+
+namespace tarnwick::sim {
+namespace {
+
+class CursorAccess : public ::testing::Test {
+ protected:
+  SimDesktop desktop;
+  Module2 module2{desktop};
+  CMouse mouse{desktop};
+};
+
+TEST_F(CursorAccess, PositionTextHasTheSignPositionBeforeY) {
+  desktop.virtualScreen = Rect{-1280, -1024, 800, 600};  // monitors left of and above
+  const std::vector<std::pair<Point, std::string>> cases{
+      {{0, 0}, "0, 0"}, {{799, 599}, "799, 599"}, {{5, -3}, "5,-3"}, {{-1280, 5}, "-1280, 5"}};
+  for (const auto& [position, text] : cases) {
+    desktop.UserMovesCursor(position);
+    EXPECT_EQ(module2.GetMousePosition(), text);
+    EXPECT_EQ(ParsePositionText(text), position) << text;
+  }
+  for (const char* notAPosition : {"", "12", "a, b", "5,", ",5", "99999, 1"}) {
+    EXPECT_EQ(ParsePositionText(notAPosition), std::nullopt) << notAPosition;
+  }
+}
+
+TEST_F(CursorAccess, SettingACoordinateRoundsHalvesToEvenAndKeepsTheOther) {
+  desktop.SetScreenPixels(1920, 1080, 10);
+  desktop.UserMovesCursor({40, 30});
+  mouse.X(512.5f);
+  EXPECT_EQ(desktop.Cursor(), (Point{512, 30}));
+  mouse.X(513.5f);
+  EXPECT_EQ(desktop.Cursor(), (Point{514, 30}));
+  mouse.Y(300.5f);
+  EXPECT_EQ(desktop.Cursor(), (Point{514, 300}));
+  mouse.Y(301.5f);
+  EXPECT_EQ(desktop.Cursor(), (Point{514, 302}));
+  EXPECT_EQ(mouse.X(), 514.0f);
+  EXPECT_EQ(mouse.Y(), 302.0f);
+}
+
+TEST_F(CursorAccess, SetMousePositionMovesAcrossFirstThenDown) {
+  desktop.SetScreenPixels(1920, 1080, 10);
+  desktop.UserMovesCursor({500, 600});
+  module2.SetMousePosition(100, 200);
+  EXPECT_EQ(desktop.CursorMoves(), (std::vector<Point>{{100, 600}, {100, 200}}));
+}
+
+TEST_F(CursorAccess, WindowOverReadsAtMost254CharactersOfTheTitle) {
+  const std::string longTitle(300, 'T');
+  desktop.AddWindow(longTitle, {0, 0, 400, 300});
+  desktop.AddWindow("", {400, 0, 800, 300});
+  EXPECT_EQ(mouse.WindowOver(10, 10), longTitle.substr(0, 254));
+  EXPECT_EQ(mouse.WindowOver(500, 10), "");
+  EXPECT_EQ(mouse.WindowOver(10, 500), "") << "no window there";
+}
+
+TEST_F(CursorAccess, AnUnreadableCursorReadsAsZero) {
+  desktop.UserMovesCursor({500, 300});
+  desktop.refuseCursorRead = true;
+  bool read = true;
+  EXPECT_EQ(mouse.X(&read), 0.0f);
+  EXPECT_FALSE(read);
+  EXPECT_EQ(module2.GetMousePosition(), "0, 0");
+  EXPECT_EQ(module2.ReadMousePosition(), std::nullopt);
+  mouse.Y(100);  // the x it keeps is the zero it read
+  EXPECT_EQ(desktop.Cursor(), (Point{0, 100}));
+}
+
+TEST_F(CursorAccess, ARefusedMoveIsIgnoredAndTheSecondStepStillRuns) {
+  desktop.UserMovesCursor({500, 300});
+  desktop.refuseCursorMove = true;
+  module2.SetMousePosition(100, 200);
+  EXPECT_EQ(desktop.calls.moveCursor, 2);
+  EXPECT_EQ(desktop.Cursor(), (Point{500, 300}));
+}
+
+}  // namespace
+}  // namespace tarnwick::sim
