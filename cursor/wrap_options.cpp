@@ -27,12 +27,18 @@ void Form1::Command20_Click() {
   }
 }
 
-void Form1::Check7_Click() { SaveSetting("startup", "mousewrap", Check7.IsChecked() ? "1" : "0"); }
-void Form1::Check8_Click() { SaveSetting("startup", "leftwrap", Check8.IsChecked() ? "1" : "0"); }
+void Form1::Check7_Click() {
+  SaveSetting("startup", "mousewrap", Check7.IsChecked() ? "1" : "0");
+}
+void Form1::Check8_Click() {
+  SaveSetting("startup", "leftwrap", Check8.IsChecked() ? "1" : "0");
+}
 void Form1::Check10_Click() {
   SaveSetting("startup", "rightwrap", Check10.IsChecked() ? "1" : "0");
 }
-void Form1::Check11_Click() { SaveSetting("startup", "topwrap", Check11.IsChecked() ? "1" : "0"); }
+void Form1::Check11_Click() {
+  SaveSetting("startup", "topwrap", Check11.IsChecked() ? "1" : "0");
+}
 void Form1::Check12_Click() {
   SaveSetting("startup", "bottomwrap", Check12.IsChecked() ? "1" : "0");
 }

@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(Screens, ParkedCursor, ::testing::Values(kClassicScreen
 // restoring leave the foreground where the user's own resting put it.
 class ParkedCursorFocus : public CursorFixture {};
 
-TEST_F(ParkedCursorFocus, DISABLED_ParkingAndRestoringActivateNothing) {
+TEST_F(ParkedCursorFocus, ParkingAndRestoringActivateNothing) {
   const WindowHandle editor = desktop.AddWindow("Notes - Editor", {0, 0, 600, 450});
   desktop.AddWindow("Corner", {600, 450, 800, 600});
   Store("startup", "idel", "1");
