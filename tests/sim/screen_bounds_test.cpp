@@ -1,3 +1,6 @@
+#include "cursor/screen_bounds.h"
+
+#include <limits>
 #include <string>
 
 #include "tests/sim/cursor_fixture.h"
@@ -54,6 +57,14 @@ TEST_F(ScreenBoundsTest, ADisplayChangeRebuildsBoundsAndLimitsKeepingTheAllowanc
   EXPECT_EQ(form->ScreenBounds, "1919, 880");
   EXPECT_EQ(form->MaxX, 1919);
   EXPECT_EQ(form->MaxY, 1079);
+}
+
+TEST(ScreenSize, AScreenWithoutAUsablePixelSizeIsMeasuredAtFifteenTwips) {
+  const double infinity = std::numeric_limits<double>::infinity();
+  EXPECT_EQ(ScreenSizePx({12000, 9000, 0, 0}), (Point{800, 600}));
+  EXPECT_EQ(ScreenSizePx({12000, 9000, -10, infinity}), (Point{800, 600}));
+  EXPECT_EQ(ScreenSizePx({infinity, 9000, 15, 15}), (Point{0, 600}));
+  EXPECT_EQ(ScreenSizePx({12000, 9000, 12, 12}), (Point{1000, 750}));
 }
 
 }  // namespace
