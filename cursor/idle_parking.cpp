@@ -75,6 +75,8 @@ bool Form1::ParkedPositionText(const std::string& positionText) const {
 }
 
 bool Form1::CursorParkedAt(Point cursor) const {
+  // The poll asks four times a second; build the text only when something is parked.
+  if (!Check2.IsChecked() || Timer8.tag.empty()) return false;
   return ParkedPositionText(PositionText(cursor));
 }
 
