@@ -81,6 +81,19 @@ tarnwick_wine_up() {
   fi
   # One persistent server for the whole session: every wine start after this is cheaper.
   wineserver -p
+  # Wine's helper processes (services, the desktop's explorer) live as long as the server
+  # and inherit the standard handles of whichever process started them. Start them here,
+  # detached from any pipe, or a caller reading a test's output would wait for them forever.
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+  wine explorer /desktop=Tarnwick,800x600 </dev/null >/dev/null 2>&1 &
+  TARNWICK_DESKTOP_PID=$!
+  export TARNWICK_DESKTOP_PID
+  # Until the desktop window is mapped, cursor moves are lost: wait for it.
+  local i
+  for ((i = 0; i < 200; i++)); do
+    xwininfo -root -tree 2>/dev/null | grep -q '"Tarnwick - Wine desktop"' && break
+    sleep 0.05
+  done
   export TARNWICK_WINE_SESSION=1
 }
 

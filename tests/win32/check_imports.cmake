@@ -1,0 +1,23 @@
+cmake_minimum_required(VERSION 3.25)
+# Fails when the exe imports a DLL that is not part of every Windows installation
+# (a mingw runtime such as libwinpthread-1.dll or libstdc++-6.dll, for instance).
+set(allowed ADVAPI32.dll COMCTL32.dll GDI32.dll KERNEL32.dll msvcrt.dll ole32.dll SHELL32.dll
+            USER32.dll)
+execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "objdump failed on ${EXE}")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\n]+" lines "${dump}")
+if(NOT lines)
+  message(FATAL_ERROR "no imports found in ${EXE}")
+endif()
+string(TOLOWER "${allowed}" allowedLower)
+foreach(line IN LISTS lines)
+  string(REPLACE "DLL Name: " "" dll "${line}")
+  string(STRIP "${dll}" dll)
+  string(TOLOWER "${dll}" dllLower)
+  if(NOT dllLower IN_LIST allowedLower)
+    message(FATAL_ERROR "Tarnwick.exe imports ${dll}, which Windows does not ship")
+  endif()
+  message(STATUS "imports ${dll}")
+endforeach()

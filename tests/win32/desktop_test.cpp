@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/win32/system_screen.h"
+#include "platform/win32/system_window_manager.h"
+#include "platform/win32/window_handle_cast.h"
+#include "test_windows.h"
+
+namespace tarnwick::win32 {
+namespace {
+
+using testing::MakeWindow;
+using testing::PumpFor;
+using testing::PumpUntil;
+
+// The session's virtual desktop is 800 x 600 pixels at 96 DPI.
+TEST(SystemScreen, ReportsTheVirtualDesktopInTwips) {
+  SystemScreen screen(nullptr);
+  const ScreenMetrics metrics = screen.Metrics();
+  EXPECT_DOUBLE_EQ(metrics.twipsPerPixelX, 15.0);
+  EXPECT_DOUBLE_EQ(metrics.twipsPerPixelY, 15.0);
+  EXPECT_DOUBLE_EQ(metrics.widthTwips, 800 * 15.0);
+  EXPECT_DOUBLE_EQ(metrics.heightTwips, 600 * 15.0);
+}
+
+TEST(SystemWindowManager, MovesAndReadsTheCursor) {
+  SystemWindowManager windows;
+  ASSERT_TRUE(windows.MoveCursor({123, 45}));
+  Point position{-1, -1};
+  // Another process may see the old position briefly; our own reads settle at once.
+  PumpUntil([&] { return windows.CursorPosition(position) && position == Point{123, 45}; });
+  EXPECT_EQ(position.x, 123);
+  EXPECT_EQ(position.y, 45);
+
+  windows.MoveCursor({-50, 9999});
+  ASSERT_TRUE(windows.CursorPosition(position));
+  EXPECT_GE(position.x, 0) << "off-screen moves are clamped, never fatal";
+  EXPECT_LE(position.y, 599);
+}
+
+TEST(SystemWindowManager, ClimbsFromAChildThroughAnOwnedPopupToItsOwner) {
+  SystemWindowManager windows;
+  HWND owner = MakeWindow(L"Climb owner", 40, 40, 400, 300);
+  HWND popup = MakeWindow(L"", 100, 100, 200, 150, owner, WS_POPUP | WS_BORDER);
+  // A button, not a static: statics are transparent to WindowFromPoint.
+  HWND child = CreateWindowExW(0, L"BUTTON", L"child", WS_CHILD | WS_VISIBLE, 10, 10, 80, 40, popup,
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
+  PumpFor(100);
+
+  EXPECT_EQ(windows.WindowFromPoint({130, 130}), FromHwnd(child));
+  EXPECT_EQ(windows.Parent(FromHwnd(child)), FromHwnd(popup));
+  EXPECT_EQ(windows.Parent(FromHwnd(popup)), FromHwnd(owner)) << "the owner counts as parent";
+  EXPECT_EQ(windows.Parent(FromHwnd(owner)), kNoWindow);
+  EXPECT_EQ(windows.Parent(kNoWindow), kNoWindow);
+  EXPECT_EQ(ToHwnd(FromHwnd(child)), child) << "handles survive the trip through 32 bits";
+  DestroyWindow(owner);
+}
+
+TEST(SystemWindowManager, ReadsTitlesAsUtf8WithinTheBuffer) {
+  SystemWindowManager windows;
+  HWND unicode = MakeWindow(L"Caf\u00e9 \u20ac", 0, 0, 200, 100);
+  EXPECT_EQ(windows.WindowTitle(FromHwnd(unicode), 100), "Caf\xC3\xA9 \xE2\x82\xAC");
+
+  HWND longTitle = MakeWindow(std::wstring(150, L'w'), 0, 0, 200, 100);
+  EXPECT_EQ(windows.WindowTitle(FromHwnd(longTitle), 100), std::string(99, 'w'));
+  EXPECT_EQ(windows.WindowTitle(FromHwnd(longTitle), 1), "");
+
+  HWND untitled = MakeWindow(L"", 0, 0, 200, 100);
+  EXPECT_EQ(windows.WindowTitle(FromHwnd(untitled), 100), "");
+  DestroyWindow(untitled);
+  EXPECT_EQ(windows.WindowTitle(FromHwnd(untitled), 100), "") << "a closed window reads empty";
+  DestroyWindow(unicode);
+  DestroyWindow(longTitle);
+}
+
+TEST(SystemWindowManager, BringsWindowsForwardAndChangesTheirZOrder) {
+  SystemWindowManager windows;
+  HWND first = MakeWindow(L"First", 50, 50, 300, 200);
+  HWND second = MakeWindow(L"Second", 150, 150, 300, 200);
+
+  windows.BringToForeground(FromHwnd(first));
+  EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == first; }));
+  windows.BringToForeground(FromHwnd(second));
+  EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == second; }));
+  windows.BringToForeground(kNoWindow);
+  EXPECT_EQ(GetForegroundWindow(), second) << "window 0 is refused without effect";
+
+  windows.KeepOnTop(FromHwnd(first));
+  EXPECT_TRUE(GetWindowLongW(first, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  bool firstAboveSecond = false;
+  for (HWND window = GetTopWindow(nullptr); window != nullptr;
+       window = GetWindow(window, GW_HWNDNEXT)) {
+    if (window == first) firstAboveSecond = true;
+    if (window == second) break;
+  }
+  EXPECT_TRUE(firstAboveSecond) << "a topmost window lies above the others";
+  // Wine's HWND_BOTTOM alone would leave the topmost flag set; the move itself also
+  // activates the window (no SWP_NOACTIVATE, by design), so only the flag is checked.
+  windows.SendToBottom(FromHwnd(first));
+  EXPECT_FALSE(GetWindowLongW(first, GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+  windows.KeepOnTop(kNoWindow);  // refused by the system, not a crash
+  windows.SendToBottom(12345);
+  DestroyWindow(first);
+  DestroyWindow(second);
+}
+
+}  // namespace
+}  // namespace tarnwick::win32

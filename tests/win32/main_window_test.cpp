@@ -1,0 +1,183 @@
+#include "platform/win32/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/win32/private_messages.h"
+#include "platform/win32/registry_settings.h"
+#include "platform/win32/system_file_system.h"
+#include "platform/win32/system_screen.h"
+#include "platform/win32/system_shell.h"
+#include "platform/win32/system_window_manager.h"
+#include "platform/win32/text_conversion.h"
+#include "test_windows.h"
+
+namespace tarnwick::win32 {
+namespace {
+
+using testing::PumpFor;
+using testing::PumpUntil;
+
+// The real main window bound to the real model, started from an empty store.
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tarnwick");
+    ASSERT_TRUE(window.Create(GetModuleHandleW(nullptr)));
+    screen = std::make_unique<SystemScreen>(window.Handle());
+    shell = std::make_unique<SystemShell>(window.Handle());
+    loop = std::make_unique<SystemEventLoop>(window.Handle());
+    platform = std::make_unique<Platform>(
+        Platform{settings, windows, *screen, *shell, *loop, window, files});
+    form = std::make_unique<Form1>(*platform);
+    window.Bind(*form, *loop);
+    form->Start();
+    PumpFor(100);
+  }
+
+  HWND Of(const Control& control) const { return window.View()->ControlWindow(control); }
+  std::string TextOf(HWND control) const {
+    wchar_t text[256]{};
+    const int length = GetWindowTextW(control, text, 256);
+    return Narrow(text, length);
+  }
+  bool Checked(const Control& control) const {
+    return SendMessageW(Of(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  }
+  void Click(const Control& control) { SendMessageW(Of(control), BM_CLICK, 0, 0); }
+  void Send(UINT message, WPARAM wParam, LPARAM lParam) {
+    SendMessageW(window.Handle(), message, wParam, lParam);
+  }
+  std::string Stored(const std::string& section, const std::string& key) {
+    return settings.Read("Tarnwick", section, key).value_or("<absent>");
+  }
+
+  MainWindow window;  // outlives the model, whose view it owns
+  RegistrySettings settings;
+  SystemWindowManager windows;
+  SystemFileSystem files;
+  std::unique_ptr<SystemScreen> screen;
+  std::unique_ptr<SystemShell> shell;
+  std::unique_ptr<SystemEventLoop> loop;
+  std::unique_ptr<Platform> platform;
+  std::unique_ptr<Form1> form;
+};
+
+TEST_F(MainWindowTest, ShowsEveryControlWithItsCaptionAndTheRestoredState) {
+  EXPECT_TRUE(IsWindowVisible(window.Handle()));
+  EXPECT_EQ(TextOf(window.Handle()), kWindowCaption);
+  RECT client{};
+  GetClientRect(window.Handle(), &client);
+  EXPECT_EQ(client.right, 670);
+  EXPECT_EQ(client.bottom, 385);
+
+  EXPECT_EQ(TextOf(Of(form->Command1)), "&Enabled");
+  EXPECT_EQ(TextOf(Of(form->Command20)), "Mouse Wrap is Off");
+  EXPECT_EQ(TextOf(Of(form->Frame2)), "Auto Hide ");
+  EXPECT_EQ(TextOf(Of(form->Check4)), "Auto Lanuch when windows Starts?");
+  EXPECT_EQ(TextOf(Of(form->Text1)), "250");
+  EXPECT_EQ(TextOf(Of(form->Text35)), "100");
+  EXPECT_EQ(TextOf(Of(form->Label1[4])), form->Label1[4].Caption());
+  // An empty store ticks the four wrap edges at start-up, and only those.
+  for (const CheckBox* box : {&form->Check8, &form->Check10, &form->Check11, &form->Check12}) {
+    EXPECT_TRUE(Checked(*box)) << box->Name();
+  }
+  for (const CheckBox* box :
+       {&form->Check1, &form->Check2, &form->Check4, &form->Check5, &form->Check7}) {
+    EXPECT_FALSE(Checked(*box)) << box->Name();
+  }
+  // Check boxes must never flip by themselves: the model decides.
+  EXPECT_EQ(GetWindowLongW(Of(form->Check1), GWL_STYLE) & BS_TYPEMASK, BS_CHECKBOX);
+
+  HMENU menu = GetMenu(window.Handle());
+  ASSERT_NE(menu, nullptr);
+  auto itemText = [](HMENU owner, int position) {
+    wchar_t text[64]{};
+    const int length = GetMenuStringW(owner, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
+    return Narrow(text, length);
+  };
+  ASSERT_EQ(GetMenuItemCount(menu), 2);
+  EXPECT_EQ(itemText(menu, 0), "&File");
+  EXPECT_EQ(itemText(menu, 1), "&Help");
+  HMENU file = GetSubMenu(menu, 0);
+  HMENU help = GetSubMenu(menu, 1);
+  EXPECT_EQ(itemText(file, 0), "Enable/Disable");
+  EXPECT_EQ(itemText(file, 1), "&Minimize");
+  EXPECT_EQ(itemText(file, 2), "E&xit");
+  EXPECT_EQ(itemText(help, 0), "&About");
+  EXPECT_EQ(itemText(help, 1), "&Help");
+}
+
+TEST_F(MainWindowTest, TabWalksTheControlsInOrderFromLeft) {
+  const std::vector<const Control*> order = {
+      &form->Check8,    &form->Check10,  &form->Check11,  &form->Check12,  &form->Check7,
+      &form->Command20, &form->Text35,   &form->Text1,    &form->Command5, &form->Check1,
+      &form->Command4,  &form->Command3, &form->Command2, &form->Command1, &form->Check2,
+      &form->Text2,     &form->Check4,   &form->Check5};
+  SetForegroundWindow(window.Handle());
+  ASSERT_TRUE(PumpUntil([&] { return GetFocus() == Of(form->Check8); }))
+      << "Left has the focus when the window is first shown";
+  HWND current = Of(form->Check8);
+  for (size_t i = 1; i <= order.size(); ++i) {
+    current = GetNextDlgTabItem(window.Handle(), current, FALSE);
+    const Control& expected = *order[i % order.size()];
+    EXPECT_EQ(current, Of(expected)) << "step " << i << " should reach " << expected.Name();
+  }
+}
+
+TEST_F(MainWindowTest, ClicksAndTypingReachTheModelAndItsAnswerIsShown) {
+  Click(form->Check1);
+  EXPECT_TRUE(form->Check1.IsChecked());
+  EXPECT_TRUE(Checked(form->Check1));
+  EXPECT_EQ(Stored("startup", "minimize"), "1");
+
+  Click(form->Command1);
+  EXPECT_EQ(TextOf(Of(form->Command1)), "&Disabled");
+  EXPECT_EQ(Stored("disabled", "disabled"), "1");
+
+  form->Check2.SetValue(kChecked);  // a change made by a handler, not by the user
+  EXPECT_TRUE(Checked(form->Check2));
+
+  SetFocus(Of(form->Text1));
+  SetWindowTextW(Of(form->Text1), L"500");
+  EXPECT_EQ(form->Text1.Text(), "500");
+  SetFocus(Of(form->Check1));
+  EXPECT_EQ(Stored("Delay", "Interval"), "500") << "leaving the box stores the delay";
+
+  SetWindowTextW(Of(form->Text2), L"9");
+  EXPECT_EQ(form->Text2.Text(), "9");
+  form->Text35.SetText("120");
+  EXPECT_EQ(TextOf(Of(form->Text35)), "120");
+}
+
+TEST_F(MainWindowTest, MenuTrayHotkeyAndCloseMessagesReachTheirHandlers) {
+  HMENU file = GetSubMenu(GetMenu(window.Handle()), 0);
+  Send(WM_COMMAND, GetMenuItemID(file, 0), 0);  // Enable/Disable
+  EXPECT_EQ(form->Command1.Caption(), "&Disabled");
+
+  Send(kKeyPressMessage, 'F', 3);  // Ctrl+Shift+F
+  EXPECT_EQ(form->Command1.Caption(), "&Enabled");
+  Send(kKeyPressMessage, 'F', 7);  // Ctrl+Shift+Alt+F does nothing
+  EXPECT_EQ(form->Command1.Caption(), "&Enabled");
+
+  Send(WM_COMMAND, GetMenuItemID(file, 1), 0);  // Minimize
+  EXPECT_FALSE(IsWindowVisible(window.Handle()));
+  Send(kTrayCallbackMessage, static_cast<WPARAM>(IconId::kApplication), WM_LBUTTONDOWN);
+  EXPECT_TRUE(IsWindowVisible(window.Handle())) << "a left click on the tray icon shows it";
+
+  Click(form->Command4);
+  EXPECT_FALSE(IsWindowVisible(window.Handle()));
+  Send(kShowYourselfMessage, 0, 0);
+  EXPECT_TRUE(IsWindowVisible(window.Handle())) << "a second start shows the first";
+
+  Send(WM_CLOSE, 0, 0);
+  EXPECT_TRUE(loop->QuitRequested());
+  EXPECT_TRUE(form->Ended());
+  PumpFor(50);  // drain what the ended program left queued
+}
+
+}  // namespace
+}  // namespace tarnwick::win32
