@@ -6,7 +6,7 @@ SHELL := /bin/bash
 
 EXE := build/windows/platform/win32/Tarnwick.exe
 
-.PHONY: deps native windows run test native-test win32-test e2e-test lint screenshot clean
+.PHONY: deps native windows run test check native-test win32-test e2e-test lint screenshot clean
 
 deps:
 	scripts/install-deps.sh
@@ -41,10 +41,14 @@ win32-test: windows
 e2e-test: windows
 	TARNWICK_FORCE_XVFB=1 scripts/wine-session.sh ctest --preset windows --label-regex e2e
 
+# Every tier: the simulated desktop natively, then everything Windows (backend and
+# end-to-end) under one Xvfb display, one prefix and one wineserver.
 test: native windows
 	ctest --preset native
 	TARNWICK_FORCE_XVFB=1 scripts/wine-session.sh ctest --preset windows
-	$(MAKE) --no-print-directory lint
+
+# The tiers plus the linters (clang-tidy takes a minute or so).
+check: test lint
 
 lint: native
 	scripts/lint.sh

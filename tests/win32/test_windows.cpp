@@ -46,6 +46,8 @@ bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
     }
     // Short waits: some conditions (the cursor, the foreground) change without a message.
     const DWORD waitMs = static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, 10));
+    // No handles to wait on, only input: a null array with a zero count is allowed.
+    // cppcheck-suppress nullPointer
     MsgWaitForMultipleObjectsEx(0, nullptr, waitMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
   }
   return true;

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Formatting, cppcheck and clang-tidy over the project's own sources. clang-tidy reads the
+# native build's compile_commands.json, so run the native configure first (make lint does).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mapfile -t sources < <(git ls-files '*.cpp' '*.h' | grep -v '^build/')
+failed=()
+echo "lint: clang-format on ${#sources[@]} files"
+clang-format --dry-run -Werror "${sources[@]}" || failed+=(clang-format)
+
+echo "lint: cppcheck"
+cppcheck --quiet --error-exitcode=1 --std=c++20 --language=c++ -I . \
+  --enable=warning,performance,portability --inline-suppr --library=googletest --library=windows \
+  --suppress=missingIncludeSystem --suppress='*:/usr/*' \
+  app focus cursor platform bench tests || failed+=(cppcheck)
+
+echo "lint: clang-tidy"
+mapfile -t native < <(git ls-files 'app/*.cpp' 'focus/*.cpp' 'cursor/*.cpp' 'platform/*.cpp' \
+  'platform/sim/*.cpp' 'tests/sim/*.cpp' 'bench/*.cpp')
+if ! run-clang-tidy -quiet -p build/native -j "$(nproc)" "${native[@]}" >build/clang-tidy.log 2>&1; then
+  grep -E "warning:|error:" build/clang-tidy.log | sort -u >&2
+  failed+=(clang-tidy)
+fi
+
+if ((${#failed[@]} > 0)); then
+  echo "lint: failed: ${failed[*]}" >&2
+  exit 1
+fi
+echo "lint: clean"
