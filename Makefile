@@ -19,11 +19,12 @@ windows: deps
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows
 
-# With a display the program runs in an 800x600 Wine virtual desktop until closed;
+# With a display the program runs in the session's 800x600 Wine virtual desktop (opened by
+# `wine explorer /desktop=Tarnwick,800x600`) until it is closed;
 # without one it runs under Xvfb for a few seconds and leaves build/screenshot.png.
 run: windows
 	if [[ -n "$${DISPLAY:-}" ]]; then
-	  scripts/wine-session.sh wine explorer /desktop=Tarnwick,800x600 "$(EXE)"
+	  scripts/wine-session.sh wine "$(EXE)"
 	else
 	  scripts/screenshot.sh "$(EXE)" build/screenshot.png
 	fi

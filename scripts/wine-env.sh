@@ -3,7 +3,8 @@
 #   tarnwick_wine_down    # stops the wineserver and Xvfb, removes the copied prefix
 # After tarnwick_wine_up every `wine prog.exe` runs inside the 800x600 virtual desktop
 # "Tarnwick" (96 DPI, taskbar with notification area), with a throw-away WINEPREFIX.
-# Knobs: TARNWICK_WINE_DIR (default <repo>/build/wine), TARNWICK_KEEP_PREFIX=1.
+# Knobs: TARNWICK_WINE_DIR (default <repo>/build/wine), TARNWICK_KEEP_PREFIX=1,
+# TARNWICK_FORCE_XVFB=1 (a private display even when $DISPLAY is set).
 
 _tarnwickRoot="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
@@ -85,9 +86,9 @@ tarnwick_wine_up() {
   # and inherit the standard handles of whichever process started them. Start them here,
   # detached from any pipe, or a caller reading a test's output would wait for them forever.
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+  # The virtual desktop, held open by an explorer of our own so that processes coming and
+  # going never close it; with EnableShell it stays until the session ends.
   wine explorer /desktop=Tarnwick,800x600 </dev/null >/dev/null 2>&1 &
-  TARNWICK_DESKTOP_PID=$!
-  export TARNWICK_DESKTOP_PID
   # Until the desktop window is mapped, cursor moves are lost: wait for it.
   local i
   for ((i = 0; i < 200; i++)); do
