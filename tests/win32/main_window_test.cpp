@@ -38,6 +38,15 @@ class MainWindowTest : public ::testing::Test {
     PumpFor(100);
   }
 
+  // Later tiers share this prefix and desktop: leave no settings and no tray icon behind.
+  void TearDown() override {
+    if (shell != nullptr) {
+      shell->DeleteTrayIcon(IconId::kApplication);
+      shell->DeleteTrayIcon(IconId::kDisabled);
+    }
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tarnwick");
+  }
+
   HWND Of(const Control& control) const { return window.View()->ControlWindow(control); }
   std::string TextOf(HWND control) const {
     wchar_t text[256]{};
