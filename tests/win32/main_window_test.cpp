@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/win32/private_messages.h"
@@ -118,6 +119,65 @@ TEST_F(MainWindowTest, ShowsEveryControlWithItsCaptionAndTheRestoredState) {
   EXPECT_EQ(itemText(file, 2), "E&xit");
   EXPECT_EQ(itemText(help, 0), "&About");
   EXPECT_EQ(itemText(help, 1), "&Help");
+}
+
+TEST_F(MainWindowTest, LaysOutEveryControlInsideItsFrameWithoutOverlap) {
+  auto rectOf = [&](const Control& control) {
+    RECT rect{};
+    GetWindowRect(Of(control), &rect);
+    MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+  };
+  auto inside = [](const RECT& inner, const RECT& outer) {
+    return inner.left > outer.left && inner.right < outer.right && inner.top > outer.top &&
+           inner.bottom < outer.bottom;
+  };
+  auto overlap = [](const RECT& a, const RECT& b) {
+    RECT common{};
+    return IntersectRect(&common, &a, &b) != FALSE;
+  };
+  const std::vector<std::pair<const Frame*, std::vector<const Control*>>> frames = {
+      {&form->Frame1,
+       {&form->Command1, &form->Command3, &form->Command5, &form->Command4, &form->Command2,
+        &form->Label3, &form->Text1, &form->Check1}},
+      {&form->Frame15,
+       {&form->Command20, &form->Check7, &form->Check8, &form->Check10, &form->Check11,
+        &form->Check12, &form->Label49, &form->Text35}},
+      {&form->Frame4, {&form->Check4}},
+      {&form->Frame2, {&form->Check2, &form->Label4, &form->Text2, &form->Check5}},
+  };
+  RECT client{};
+  GetClientRect(window.Handle(), &client);
+  std::vector<RECT> placed;
+  for (const auto& [frame, members] : frames) {
+    const RECT frameRect = rectOf(*frame);
+    EXPECT_TRUE(inside(frameRect, RECT{-1, -1, client.right + 1, client.bottom + 1}))
+        << frame->Name();
+    for (const RECT& other : placed) EXPECT_FALSE(overlap(frameRect, other)) << frame->Name();
+    placed.push_back(frameRect);
+    for (const Control* member : members) {
+      EXPECT_TRUE(inside(rectOf(*member), frameRect)) << member->Name() << " in " << frame->Name();
+    }
+    for (size_t i = 0; i < members.size(); ++i) {
+      for (size_t j = i + 1; j < members.size(); ++j) {
+        EXPECT_FALSE(overlap(rectOf(*members[i]), rectOf(*members[j])))
+            << members[i]->Name() << " and " << members[j]->Name();
+      }
+    }
+  }
+  // The help texts fill the upper half, stacked, above every frame.
+  LONG previousBottom = 0;
+  for (const Label& help : form->Label1) {
+    const RECT rect = rectOf(help);
+    EXPECT_GE(rect.top, previousBottom) << help.Name();
+    for (const RECT& frame : placed) EXPECT_LE(rect.bottom, frame.top) << help.Name();
+    previousBottom = rect.bottom;
+  }
+  // Left to right: "Focus Menu", "Mouse Wrap Menu", then "Auto Lanuch" above "Auto Hide ".
+  EXPECT_LT(placed[0].right, placed[1].left);
+  EXPECT_LT(placed[1].right, placed[2].left);
+  EXPECT_EQ(placed[2].left, placed[3].left);
+  EXPECT_LT(placed[2].bottom, placed[3].top);
 }
 
 TEST_F(MainWindowTest, TabWalksTheControlsInOrderFromLeft) {
