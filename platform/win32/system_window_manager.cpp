@@ -46,6 +46,10 @@ void SystemWindowManager::SendToBottom(WindowHandle window) {
   // HWND_BOTTOM alone leaves a topmost window topmost under Wine, so clear that first.
   SetWindowPos(ToHwnd(window), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   SetWindowPos(ToHwnd(window), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  // Without SWP_NOACTIVATE the move may also activate the window, and activation raises it
+  // again (always under Wine). Settle it at the bottom once more, this time leaving the
+  // activation as it is.
+  SetWindowPos(ToHwnd(window), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 }  // namespace tarnwick::win32

@@ -74,6 +74,16 @@ TEST(SystemWindowManager, ReadsTitlesAsUtf8WithinTheBuffer) {
   DestroyWindow(longTitle);
 }
 
+// True when `upper` comes before `lower` in the Z order, top first.
+bool IsAbove(HWND upper, HWND lower) {
+  for (HWND window = GetTopWindow(nullptr); window != nullptr;
+       window = GetWindow(window, GW_HWNDNEXT)) {
+    if (window == upper) return true;
+    if (window == lower) return false;
+  }
+  return false;
+}
+
 TEST(SystemWindowManager, BringsWindowsForwardAndChangesTheirZOrder) {
   SystemWindowManager windows;
   HWND first = MakeWindow(L"First", 50, 50, 300, 200);
@@ -88,17 +98,10 @@ TEST(SystemWindowManager, BringsWindowsForwardAndChangesTheirZOrder) {
 
   windows.KeepOnTop(FromHwnd(first));
   EXPECT_TRUE(GetWindowLongW(first, GWL_EXSTYLE) & WS_EX_TOPMOST);
-  bool firstAboveSecond = false;
-  for (HWND window = GetTopWindow(nullptr); window != nullptr;
-       window = GetWindow(window, GW_HWNDNEXT)) {
-    if (window == first) firstAboveSecond = true;
-    if (window == second) break;
-  }
-  EXPECT_TRUE(firstAboveSecond) << "a topmost window lies above the others";
-  // Wine's HWND_BOTTOM alone would leave the topmost flag set; the move itself also
-  // activates the window (no SWP_NOACTIVATE, by design), so only the flag is checked.
+  EXPECT_TRUE(IsAbove(first, second)) << "a topmost window lies above the others";
   windows.SendToBottom(FromHwnd(first));
   EXPECT_FALSE(GetWindowLongW(first, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_TRUE(IsAbove(second, first)) << "the window sent to the bottom lies beneath the other";
 
   windows.KeepOnTop(kNoWindow);  // refused by the system, not a crash
   windows.SendToBottom(12345);
