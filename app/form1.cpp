@@ -42,10 +42,11 @@ void Form1::Start() {
 
 void Form1::AttachObserver(ControlObserver* observer) {
   for (Control* control : std::initializer_list<Control*>{
-           &Frame1, &Command1, &Command3, &Command5, &Command4, &Command2, &Check1, &Label3,
-           &Text1, &Frame15, &Label49, &Text35, &Check7, &Command20, &Check10, &Check8,
-           &Check11, &Check12, &Frame4, &Check4, &Frame2, &Check2, &Label4, &Text2, &Check5,
-           &Image1, &Image2, &File, &EnableDisable, &Minimize, &Exit, &Help1, &About, &Help}) {
+           &Frame1,        &Command1, &Command3, &Command5, &Command4, &Command2, &Check1,
+           &Label3,        &Text1,    &Frame15,  &Label49,  &Text35,   &Check7,   &Command20,
+           &Check10,       &Check8,   &Check11,  &Check12,  &Frame4,   &Check4,   &Frame2,
+           &Check2,        &Label4,   &Text2,    &Check5,   &Image1,   &Image2,   &File,
+           &EnableDisable, &Minimize, &Exit,     &Help1,    &About,    &Help}) {
     control->AttachObserver(observer);
   }
   for (Label& label : Label1) label.AttachObserver(observer);

@@ -32,8 +32,8 @@ class Form1 {
 
   // --- Window state ---
   std::string caption = kWindowCaption;
-  std::string tag;                      // the pinned window's handle as decimal text, or ""
-  IconId icon = IconId::kApplication;   // the window's current picture, also the tray's
+  std::string tag;                     // the pinned window's handle as decimal text, or ""
+  IconId icon = IconId::kApplication;  // the window's current picture, also the tray's
 
   // --- Frame "Focus Menu" ---
   Frame Frame1{"Frame1", "Focus Menu"};
@@ -49,13 +49,13 @@ class Form1 {
   // --- Frame "Mouse Wrap Menu" ---
   Frame Frame15{"Frame15", "Mouse Wrap Menu"};
   Label Label49{"Label49", "Calibration:"};
-  TextBox Text35{"Text35", "100"};                  // calibration, shown only
-  CheckBox Check7{"Check7", "Auo Run on Launch"};   // mouse wrap on at start
+  TextBox Text35{"Text35", "100"};                            // calibration, shown only
+  CheckBox Check7{"Check7", "Auo Run on Launch"};             // mouse wrap on at start
   CommandButton Command20{"Command20", "Mouse Wrap is Off"};  // wrap toggle; caption is the state
-  CheckBox Check10{"Check10", "Right"};   // wrap at the right edge
-  CheckBox Check8{"Check8", "Left"};      // wrap at the left edge
-  CheckBox Check11{"Check11", "Top"};     // wrap at the top edge
-  CheckBox Check12{"Check12", "Bottom"};  // wrap at the bottom edge
+  CheckBox Check10{"Check10", "Right"};                       // wrap at the right edge
+  CheckBox Check8{"Check8", "Left"};                          // wrap at the left edge
+  CheckBox Check11{"Check11", "Top"};                         // wrap at the top edge
+  CheckBox Check12{"Check12", "Bottom"};                      // wrap at the bottom edge
 
   // --- Frame "Auto Lanuch" ---
   Frame Frame4{"Frame4", "Auto Lanuch"};
@@ -65,8 +65,8 @@ class Form1 {
   Frame Frame2{"Frame2", "Auto Hide "};
   CheckBox Check2{"Check2", "Auto Hide Mouse When Idel"};  // idle parking; switches Timer8
   Label Label4{"Label4", "Idle Delay"};
-  TextBox Text2{"Text2", "5"};                          // idle delay in seconds
-  CheckBox Check5{"Check5", "Taskbar Auto Hiden?"};     // park 200 pixels above the bottom
+  TextBox Text2{"Text2", "5"};                       // idle delay in seconds
+  CheckBox Check5{"Check5", "Taskbar Auto Hiden?"};  // park 200 pixels above the bottom
 
   // --- Help texts, stacked at the top ---
   std::array<Label, 5> Label1{

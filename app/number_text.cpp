@@ -8,7 +8,9 @@
 namespace tarnwick {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 std::string_view TrimBlanks(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -16,7 +18,9 @@ std::string_view TrimBlanks(std::string_view text) {
   return text;
 }
 
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool IsDigit(char c) {
+  return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
 
 // Accepts [sign] digits [. digits] [e [sign] digits], with a digit somewhere in the mantissa.
 bool HasNumberShape(std::string_view text) {

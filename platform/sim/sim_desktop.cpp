@@ -4,7 +4,9 @@
 
 namespace tarnwick::sim {
 
-SimDesktop::SimDesktop() { SetScreenPixels(800, 600); }
+SimDesktop::SimDesktop() {
+  SetScreenPixels(800, 600);
+}
 
 Platform SimDesktop::AsPlatform() {
   return Platform{*this, *this, *this, *this, *this, *this, *this};
@@ -16,7 +18,9 @@ void SimDesktop::At(std::int64_t atMs, std::function<void()> input) {
   inputs_.push_back({std::max(atMs, nowMs_), nextSequence_++, std::move(input)});
 }
 
-void SimDesktop::RunFor(std::int64_t durationMs) { RunUntil(nowMs_ + durationMs); }
+void SimDesktop::RunFor(std::int64_t durationMs) {
+  RunUntil(nowMs_ + durationMs);
+}
 
 void SimDesktop::RunUntil(std::int64_t endMs) {
   while (!quit_ && RunNextDue(endMs)) {
@@ -55,7 +59,9 @@ void SimDesktop::StartTimer(int timerId, int intervalMs, std::function<void()> o
   timers_[timerId] = TimerState{interval, nowMs_ + interval, std::move(onTick)};
 }
 
-void SimDesktop::StopTimer(int timerId) { timers_.erase(timerId); }
+void SimDesktop::StopTimer(int timerId) {
+  timers_.erase(timerId);
+}
 
 void SimDesktop::PumpPending() {
   ++pumpCount_;
@@ -227,7 +233,9 @@ bool SimDesktop::AddTrayIcon(IconId icon, const std::string& /*tip*/) {
   return true;
 }
 
-bool SimDesktop::DeleteTrayIcon(IconId icon) { return trayIcons.erase(icon) != 0; }
+bool SimDesktop::DeleteTrayIcon(IconId icon) {
+  return trayIcons.erase(icon) != 0;
+}
 
 bool SimDesktop::OpenDocument(const std::string& address) {
   openedDocuments.push_back(address);
@@ -262,6 +270,8 @@ bool SimDesktop::CopyFile(const std::string& source, const std::string& destinat
   return true;
 }
 
-bool SimDesktop::DeleteFile(const std::string& path) { return files.erase(path) != 0; }
+bool SimDesktop::DeleteFile(const std::string& path) {
+  return files.erase(path) != 0;
+}
 
 }  // namespace tarnwick::sim

@@ -1,6 +1,7 @@
+#include "app/controls.h"
+
 #include <gtest/gtest.h>
 
-#include "app/controls.h"
 #include "platform/sim/sim_desktop.h"
 
 namespace tarnwick {

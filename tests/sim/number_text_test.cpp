@@ -11,8 +11,8 @@ TEST(ParseNumber, AcceptsPlainDecimalsAndRejectsEverythingElse) {
   EXPECT_EQ(ParseNumber("-20"), -20.0);
   EXPECT_EQ(ParseNumber(".5"), 0.5);
   EXPECT_EQ(ParseNumber("1e3"), 1000.0);
-  for (const char* bad : {"", " ", "abc", "12ms", "1e999", "inf", "nan", "0x10", "1.2.3", ".",
-                          "-", "1e", "1 2"}) {
+  for (const char* bad :
+       {"", " ", "abc", "12ms", "1e999", "inf", "nan", "0x10", "1.2.3", ".", "-", "1e", "1 2"}) {
     EXPECT_FALSE(ParseNumber(bad).has_value()) << bad;
   }
 }

@@ -19,8 +19,8 @@ TEST_F(StartUp, EmptyStoreShowsTheWindowAndStoresOnlyTheFourEdges) {
   for (CheckBox* edge : {&form->Check8, &form->Check10, &form->Check11, &form->Check12}) {
     EXPECT_TRUE(edge->IsChecked()) << edge->Name();
   }
-  for (CheckBox* option : {&form->Check1, &form->Check2, &form->Check4, &form->Check5,
-                           &form->Check7}) {
+  for (CheckBox* option :
+       {&form->Check1, &form->Check2, &form->Check4, &form->Check5, &form->Check7}) {
     EXPECT_EQ(option->Value(), kUnchecked) << option->Name();
   }
   EXPECT_TRUE(form->Timer1.Enabled());
