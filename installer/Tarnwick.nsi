@@ -10,7 +10,7 @@ SetCompressor /SOLID lzma
   !error "TARNWICK_EXE must name the Tarnwick.exe to install"
 !endif
 !ifndef RESOURCES
-  !error "RESOURCES must name the folder with the icons"
+  !error "RESOURCES must name the folder with the icons and the help page"
 !endif
 !ifndef OUTFILE
   !define OUTFILE "TarnwickSetup.exe"
@@ -42,6 +42,7 @@ UninstPage instfiles
 Section "Tarnwick"
   SetOutPath "$INSTDIR"
   File "/oname=Tarnwick.exe" "${TARNWICK_EXE}"
+  File "/oname=Tarnwick.html" "${RESOURCES}\Tarnwick.html"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
 
   ; The user's own Start Menu: launch at log-on looks for the group there.
@@ -67,6 +68,7 @@ Section "Uninstall"
   ; The copy that launch at log-on made would start a program that is gone.
   Delete "$SMSTARTUP\Tarnwick.lnk"
   Delete "$INSTDIR\Tarnwick.exe"
+  Delete "$INSTDIR\Tarnwick.html"
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"

@@ -18,6 +18,7 @@ startMenuShortcut() {
 wine "$setup" /S </dev/null
 [[ -f "$programFolder/Tarnwick.exe" ]] || fail "Tarnwick.exe not installed"
 [[ -f "$programFolder/Uninstall.exe" ]] || fail "no uninstaller"
+[[ -f "$programFolder/Tarnwick.html" ]] || fail "the help page is not beside the program"
 [[ -n "$(startMenuShortcut)" ]] || fail "no Start Menu shortcut Tarnwick\\Tarnwick.lnk"
 cmp -s "$programFolder/Tarnwick.exe" "$(dirname "$setup")/platform/win32/Tarnwick.exe" ||
   fail "the installed exe differs from the built one"
