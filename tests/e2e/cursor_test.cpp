@@ -1,0 +1,149 @@
+// Edge wrap and idle parking of the real cursor on Wine's 800 x 600 desktop, and the wrap
+// options surviving a restart.
+#include <string>
+
+#include "fixture.h"
+
+namespace tarnwick::e2e {
+namespace {
+
+constexpr POINT kMiddle{400, 300};
+
+class CursorControl : public TarnwickCase {
+ protected:
+  HWND Box(const wchar_t* caption) const {
+    return program_->Control(ControlKind::kCheckBox, caption);
+  }
+
+  std::wstring WrapCaption() const {
+    for (const wchar_t* caption : {L"Mouse Wrap is Off", L"Mouse Wrap is On"}) {
+      if (program_->Control(ControlKind::kPushButton, caption)) return caption;
+    }
+    return L"<neither>";
+  }
+
+  void ToggleWrap(const std::wstring& expected) {
+    ClickButton(program_->Control(ControlKind::kPushButton, WrapCaption()));
+    EXPECT_TRUE(WaitUntil([&] { return WrapCaption() == expected; })) << Narrow(WrapCaption());
+  }
+
+  // Moves the cursor onto `arrival` and waits for it to end at `expected`.
+  static testing::AssertionResult Arrive(POINT arrival, POINT expected) {
+    JumpCursor(arrival);
+    if (WaitForCursor(expected)) return testing::AssertionSuccess();
+    const POINT now = CursorPosition();
+    return testing::AssertionFailure()
+           << "arrived at " << arrival.x << "," << arrival.y << ", expected " << expected.x << ","
+           << expected.y << ", cursor is at " << now.x << "," << now.y;
+  }
+
+  // Moves the cursor onto `arrival` and checks that it is left alone for a while.
+  static testing::AssertionResult Stays(POINT arrival) {
+    JumpCursor(arrival);
+    if (!WaitForCursor(arrival, 5s)) return testing::AssertionFailure() << "cursor never arrived";
+    Pause(1000ms);
+    const POINT now = CursorPosition();
+    if (now.x == arrival.x && now.y == arrival.y) return testing::AssertionSuccess();
+    return testing::AssertionFailure()
+           << "moved from " << arrival.x << "," << arrival.y << " to " << now.x << "," << now.y;
+  }
+};
+
+TEST_F(CursorControl, WrapsAtEachTickedEdgeOnlyWhileSwitchedOn) {
+  ASSERT_TRUE(Launch());
+  ASSERT_EQ(WrapCaption(), L"Mouse Wrap is Off");
+  EXPECT_TRUE(Stays({0, 300}));
+
+  ToggleWrap(L"Mouse Wrap is On");
+  EXPECT_TRUE(Arrive(kMiddle, kMiddle));
+  EXPECT_TRUE(Arrive({0, 300}, {798, 300}));
+  EXPECT_TRUE(Arrive({799, 300}, {1, 300}));
+  EXPECT_TRUE(Arrive({500, 0}, {500, 597}));
+  EXPECT_TRUE(Arrive({500, 599}, {500, 1}));
+  // A corner takes the horizontal edge first and the vertical one a tick later.
+  EXPECT_TRUE(Arrive({0, 0}, {798, 597}));
+
+  // An unticked edge is left alone while the others still wrap.
+  ClickButton(Box(L"Left"));
+  ASSERT_TRUE(WaitUntil([&] { return CheckStateOf(Box(L"Left")) == 0; }));
+  EXPECT_TRUE(Stays({0, 310}));
+  EXPECT_TRUE(Arrive({799, 310}, {1, 310}));
+
+  ToggleWrap(L"Mouse Wrap is Off");
+  EXPECT_TRUE(Stays({799, 320}));
+  EXPECT_TRUE(Stays({500, 0}));
+}
+
+TEST_F(CursorControl, WrapOptionsArePersistedAndRestoredOnTheNextStart) {
+  ASSERT_TRUE(Launch());
+  for (const wchar_t* edge : {L"Left", L"Right", L"Top", L"Bottom"}) {
+    ClickButton(Box(edge));
+  }
+  ClickButton(Box(L"Auo Run on Launch"));
+  for (const wchar_t* key : {L"leftwrap", L"rightwrap", L"topwrap", L"bottomwrap"}) {
+    EXPECT_TRUE(WaitUntil([&] { return ReadSetting(L"startup", key) == L"0"; })) << Narrow(key);
+  }
+  EXPECT_TRUE(WaitUntil([] { return ReadSetting(L"startup", L"mousewrap") == L"1"; }));
+  EXPECT_EQ(WrapCaption(), L"Mouse Wrap is Off") << "the launch option acts only at a start";
+
+  ASSERT_TRUE(Launch());
+  for (const wchar_t* edge : {L"Left", L"Right", L"Top", L"Bottom"}) {
+    EXPECT_EQ(CheckStateOf(Box(edge)), 0) << Narrow(edge);
+  }
+  EXPECT_EQ(CheckStateOf(Box(L"Auo Run on Launch")), 1);
+  EXPECT_EQ(WrapCaption(), L"Mouse Wrap is On");
+
+  // Running, but with every edge off: nothing wraps until an edge is ticked again.
+  EXPECT_TRUE(Arrive(kMiddle, kMiddle));
+  EXPECT_TRUE(Stays({0, 300}));
+  ClickButton(Box(L"Left"));
+  EXPECT_TRUE(WaitUntil([] { return ReadSetting(L"startup", L"leftwrap") == L"1"; }));
+  EXPECT_TRUE(Arrive({0, 301}, {798, 301}));
+  EXPECT_TRUE(Stays({799, 301}));
+}
+
+TEST_F(CursorControl, IdleCursorIsParkedAndComesBackOnTheFirstMovement) {
+  ASSERT_TRUE(Launch());
+  EXPECT_TRUE(ReplaceEditText(EditInFrame(Program().MainWindow(), L"Auto Hide "), L"1", false));
+  ClickButton(Box(L"Auto Hide Mouse When Idel"));
+  ASSERT_TRUE(WaitUntil([&] { return CheckStateOf(Box(L"Auto Hide Mouse When Idel")) == 1; }));
+  EXPECT_TRUE(WaitUntil([] { return ReadSetting(L"startup", L"idel") == L"1"; }));
+
+  JumpCursor({300, 200});
+  Pause(400ms);
+  EXPECT_EQ(CursorPosition().x, 300) << "parked before the one-second idle delay";
+  EXPECT_TRUE(WaitForCursor({799, 599})) << "not parked";
+  EXPECT_TRUE(Arrive({301, 200}, {300, 200})) << "not restored";
+
+  // With the taskbar allowance the park point is 200 pixels above the bottom.
+  ClickButton(Box(L"Taskbar Auto Hiden?"));
+  EXPECT_TRUE(WaitUntil([] { return ReadSetting(L"startup", L"idelautohide") == L"1"; }));
+  JumpCursor({250, 150});
+  EXPECT_TRUE(WaitForCursor({799, 400})) << "not parked above the taskbar";
+  EXPECT_TRUE(Arrive({251, 150}, {250, 150})) << "not restored";
+
+  // Unticked, the cursor stays where it rests.
+  ClickButton(Box(L"Auto Hide Mouse When Idel"));
+  EXPECT_TRUE(WaitUntil([] { return ReadSetting(L"startup", L"idel") == L"0"; }));
+  MoveCursor({200, 100});
+  Pause(2500ms);
+  EXPECT_EQ(CursorPosition().x, 200);
+  EXPECT_EQ(CursorPosition().y, 100);
+}
+
+TEST_F(CursorControl, ParkedCursorIsNotWrappedAwayWhenBothAreOn) {
+  WriteSetting(L"startup", L"mousewrap", L"1");
+  WriteSetting(L"startup", L"idel", L"1");
+  ASSERT_TRUE(Launch());
+  ASSERT_EQ(WrapCaption(), L"Mouse Wrap is On");
+  EXPECT_TRUE(ReplaceEditText(EditInFrame(Program().MainWindow(), L"Auto Hide "), L"1", false));
+  JumpCursor({300, 200});
+  EXPECT_TRUE(WaitForCursor({799, 599})) << "not parked";
+  Pause(1500ms);
+  EXPECT_EQ(CursorPosition().x, 799) << "the wrap moved the parked cursor";
+  EXPECT_EQ(CursorPosition().y, 599);
+  EXPECT_TRUE(Arrive({301, 200}, {300, 200})) << "not restored";
+}
+
+}  // namespace
+}  // namespace tarnwick::e2e

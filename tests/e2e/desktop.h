@@ -1,0 +1,165 @@
+#pragma once
+// What a user (or a second program) can do to and see of the real Tarnwick.exe from
+// another process: start and stop it, read its controls, click, type, move the cursor,
+// press global chords, look at the foreground window, the registry and the tray.
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarnwick::e2e {
+
+using namespace std::chrono_literals;
+
+// Generous: a cold Wine takes seconds for what a real desktop does in milliseconds. Only
+// ever a ceiling for polling, never an expectation.
+inline constexpr std::chrono::milliseconds kPatience = 15s;
+
+// Set once from the command line: the program under test, as a Windows path.
+void SetTarnwickPath(std::wstring path);
+const std::wstring& TarnwickPath();
+
+// Converts "/work/x/Tarnwick.exe" to "Z:\work\x\Tarnwick.exe"; Windows paths pass through.
+std::wstring ToWindowsPath(std::wstring_view path);
+
+// Waiting. Both pump this thread's messages, so the test's own windows keep answering
+// activation and paint requests while another process works on them.
+bool WaitUntil(const std::function<bool()>& condition,
+               std::chrono::milliseconds timeout = kPatience);
+void Pause(std::chrono::milliseconds duration);
+
+// Window inspection, safe across processes.
+std::wstring TextOf(HWND window);  // WM_GETTEXT: an edit box's current text, not its first
+std::wstring ClassOf(HWND window);
+DWORD ProcessOf(HWND window);
+bool IsTopmost(HWND window);
+bool IsAbove(HWND upper, HWND lower);  // in the Z order of top-level windows
+std::vector<HWND> TopLevelWindowsOf(DWORD processId);
+
+enum class ControlKind { kPushButton, kCheckBox, kGroupBox, kLabel, kEdit, kOther };
+
+struct Control {
+  HWND window = nullptr;
+  ControlKind kind = ControlKind::kOther;
+  std::wstring text;
+  RECT rect{};  // screen coordinates
+};
+
+std::vector<Control> ControlsOf(HWND parent);  // every descendant, in creation order
+
+// The one control of `kind` whose text is exactly `text`, or nullptr.
+HWND FindControl(HWND parent, ControlKind kind, std::wstring_view text);
+// The edit box that lies inside the group box captioned `frame`, or nullptr.
+HWND EditInFrame(HWND parent, std::wstring_view frame);
+int CheckStateOf(HWND checkBox);  // BM_GETCHECK
+// BM_CLICK, the notification a mouse click gives. Posted, not sent: a click that opens a
+// message box would not return until the box is closed.
+void ClickButton(HWND button);
+
+// Real input through SendInput, as from the user's own hands.
+POINT CenterOf(HWND window);
+void MoveCursor(POINT to);  // and wait until it stays there
+void JumpCursor(POINT to);  // SetCursorPos alone: the program may move it on at once
+POINT CursorPosition();
+bool WaitForCursor(POINT expected, std::chrono::milliseconds timeout = kPatience);
+void ClickAt(POINT at);
+void PressKey(WORD virtualKey);
+void PressCtrlShift(wchar_t letter);    // e.g. Ctrl+Shift+T
+void TypeText(std::wstring_view text);  // digits, letters, '.', '-'
+// Clicks into an edit box, replaces its whole text by typing, and optionally tabs away;
+// false when the box never took the focus or never showed the typed text.
+bool ReplaceEditText(HWND edit, std::wstring_view text, bool tabAway);
+
+// The program's settings, HKCU\Software\Tarnwick\<section>, read and written directly.
+void DeleteAllSettings();
+void WriteSetting(const std::wstring& section, const std::wstring& key, const std::wstring& value);
+std::optional<std::wstring> ReadSetting(const std::wstring& section, const std::wstring& key);
+std::vector<std::wstring> SettingSections();                               // subkeys
+std::vector<std::wstring> SettingValueNames(const std::wstring& section);  // "" = the root
+
+// The notification area of Wine's virtual desktop.
+HWND TrayWindow();
+int TrayIconCount();
+void ClickTrayIcon();  // a left click on the rightmost (with one program: the only) icon
+
+// A message box of the given process: its text, caption and OK button.
+HWND FindMessageBox(DWORD processId);
+std::wstring MessageBoxText(HWND box);
+void PressMessageBoxOk(HWND box);
+
+// One running Tarnwick.exe. Exit() goes through its own Exit button; the destructor
+// falls back to TerminateProcess for a program that no longer answers.
+class Tarnwick {
+ public:
+  Tarnwick() = default;
+  Tarnwick(const Tarnwick&) = delete;
+  Tarnwick& operator=(const Tarnwick&) = delete;
+  ~Tarnwick();
+
+  // Starts the program and waits for its main window; false (with a note on stderr)
+  // when either fails.
+  bool Start();
+  bool StartProcess();  // without waiting for any window
+  bool WaitForExit(std::chrono::milliseconds timeout = kPatience);
+  bool Exit();  // clicks "E&xit" and waits for the process to end
+  bool Running() const;
+
+  DWORD Id() const { return processId_; }
+  HWND MainWindow() const { return mainWindow_; }
+  HWND Control(ControlKind kind, std::wstring_view text) const;
+  std::wstring Caption(ControlKind kind, std::wstring_view text) const;
+
+ private:
+  HANDLE process_ = nullptr;
+  DWORD processId_ = 0;
+  HWND mainWindow_ = nullptr;
+};
+
+// The program's main window among the top-level windows of `processId`, by its caption.
+HWND FindMainWindow(DWORD processId);
+
+// A top-level window owned by this test process, with a push button inside it so that
+// the cursor can rest on a child control. Destroyed with the object.
+class TargetWindow {
+ public:
+  TargetWindow(const std::wstring& title, RECT bounds);
+  TargetWindow(const TargetWindow&) = delete;
+  TargetWindow& operator=(const TargetWindow&) = delete;
+  ~TargetWindow();
+
+  HWND Handle() const { return window_; }
+  HWND Child() const { return child_; }
+  POINT ClientSpot() const;  // a point of the window's own client area, off the child
+  void Raise() const;        // to the top of the Z order without activating it
+
+ private:
+  HWND window_ = nullptr;
+  HWND child_ = nullptr;
+};
+
+// Wine's own notepad.exe, started by the test and ended with the object.
+class Notepad {
+ public:
+  Notepad() = default;
+  Notepad(const Notepad&) = delete;
+  Notepad& operator=(const Notepad&) = delete;
+  ~Notepad();
+
+  bool Start(RECT bounds);
+  HWND Handle() const { return window_; }
+
+ private:
+  HANDLE process_ = nullptr;
+  HWND window_ = nullptr;
+};
+
+// Every window of the desktop with its class, text and process, for failure messages.
+std::string DescribeDesktop();
+
+std::string Narrow(std::wstring_view text);
+
+}  // namespace tarnwick::e2e

@@ -1,0 +1,202 @@
+// Focus follows the resting cursor into other processes' windows; the global chords, the
+// tray, the delay box and a second start, all driven from outside.
+#include <string>
+
+#include "fixture.h"
+
+namespace tarnwick::e2e {
+namespace {
+
+constexpr RECT kLeftSpot{10, 10, 250, 190};
+constexpr RECT kMiddleSpot{270, 10, 510, 190};
+constexpr RECT kRightSpot{530, 10, 790, 300};
+
+class FocusFollow : public TarnwickCase {
+ protected:
+  // Hides the main window to the tray first, so that it never lies under the cursor and
+  // takes part in no Z-order question; the program keeps working while hidden.
+  bool LaunchHidden() {
+    if (!Launch()) return false;
+    ClickButton(Program().Control(ControlKind::kPushButton, L"&Minimize"));
+    return WaitUntil([this] { return !IsWindowVisible(Program().MainWindow()); });
+  }
+
+  std::wstring EnableCaption() const {
+    for (const wchar_t* caption : {L"&Enabled", L"&Disabled"}) {
+      if (program_->Control(ControlKind::kPushButton, caption)) return caption;
+    }
+    return L"<neither>";
+  }
+
+  static bool BecomesForeground(HWND window) {
+    return WaitUntil([window] { return GetForegroundWindow() == window; });
+  }
+
+  // True once `window`, made foreground by this test, stays there for a whole second.
+  static bool StaysForegroundWhenActivated(HWND window) {
+    for (int attempt = 0; attempt < 10; ++attempt) {
+      SetForegroundWindow(window);
+      Pause(1000ms);
+      if (GetForegroundWindow() == window) return true;
+    }
+    return false;
+  }
+};
+
+TEST_F(FocusFollow, RestingCursorActivatesOtherProgramsWindowsAfterTheStoredDelay) {
+  WriteSetting(L"Delay", L"Interval", L"1500");
+  ASSERT_TRUE(LaunchHidden());
+  Notepad notepad;
+  ASSERT_TRUE(notepad.Start(kRightSpot));
+  TargetWindow alpha(L"E2E Alpha", kLeftSpot);
+  TargetWindow beta(L"E2E Beta", kMiddleSpot);
+  SetForegroundWindow(beta.Handle());
+  ASSERT_TRUE(BecomesForeground(beta.Handle()));
+
+  // Resting on a child control activates its top-level window, and not before the delay.
+  MoveCursor(CenterOf(alpha.Child()));
+  Pause(600ms);
+  EXPECT_EQ(GetForegroundWindow(), beta.Handle()) << "activated before the 1500 ms delay";
+  EXPECT_TRUE(BecomesForeground(alpha.Handle()));
+
+  MoveCursor(CenterOf(notepad.Handle()));
+  EXPECT_TRUE(BecomesForeground(notepad.Handle()));
+
+  MoveCursor(beta.ClientSpot());
+  EXPECT_TRUE(BecomesForeground(beta.Handle())) << "not following after the unpin\n"
+                                                << DescribeDesktop();
+}
+
+TEST_F(FocusFollow, CtrlShiftFDisablesFollowingAndEnablesItAgain) {
+  ASSERT_TRUE(LaunchHidden());
+  TargetWindow alpha(L"E2E Alpha", kLeftSpot);
+  TargetWindow beta(L"E2E Beta", kMiddleSpot);
+  MoveCursor(alpha.ClientSpot());
+  ASSERT_TRUE(BecomesForeground(alpha.Handle()));
+
+  PressCtrlShift(L'F');
+  ASSERT_TRUE(WaitUntil([this] { return EnableCaption() == L"&Disabled"; }))
+      << Narrow(EnableCaption());
+  EXPECT_EQ(ReadSetting(L"disabled", L"disabled").value_or(L"<absent>"), L"1");
+  MoveCursor(beta.ClientSpot());
+  Pause(2000ms);
+  EXPECT_EQ(GetForegroundWindow(), alpha.Handle()) << "followed the cursor while disabled";
+
+  PressCtrlShift(L'F');
+  ASSERT_TRUE(WaitUntil([this] { return EnableCaption() == L"&Enabled"; }));
+  EXPECT_EQ(ReadSetting(L"disabled", L"disabled").value_or(L"<absent>"), L"0");
+  MoveCursor(CenterOf(beta.Child()));
+  EXPECT_TRUE(BecomesForeground(beta.Handle()));
+}
+
+TEST_F(FocusFollow, CtrlShiftTKeepsTheLastWindowOnTopAndCtrlShiftRSendsItToTheBottom) {
+  ASSERT_TRUE(LaunchHidden());
+  TargetWindow alpha(L"E2E Alpha", kLeftSpot);
+  TargetWindow beta(L"E2E Beta", kMiddleSpot);
+  MoveCursor(alpha.ClientSpot());
+  ASSERT_TRUE(BecomesForeground(alpha.Handle()));
+
+  PressCtrlShift(L'T');
+  EXPECT_TRUE(WaitUntil([&] { return IsTopmost(alpha.Handle()); })) << "Ctrl+Shift+T";
+  EXPECT_FALSE(IsTopmost(beta.Handle()));
+
+  PressCtrlShift(L'R');
+  EXPECT_TRUE(WaitUntil([&] { return !IsTopmost(alpha.Handle()); })) << "Ctrl+Shift+R: topmost";
+  EXPECT_TRUE(WaitUntil([&] { return IsAbove(beta.Handle(), alpha.Handle()); }))
+      << "Ctrl+Shift+R: not sent below the other window\n"
+      << DescribeDesktop();
+}
+
+TEST_F(FocusFollow, CtrlShiftAPinsTheLastWindowAndCtrlShiftQUnpinsIt) {
+  ASSERT_TRUE(LaunchHidden());
+  TargetWindow alpha(L"E2E Alpha", kLeftSpot);
+  TargetWindow beta(L"E2E Beta", kMiddleSpot);
+  MoveCursor(beta.ClientSpot());
+  ASSERT_TRUE(BecomesForeground(beta.Handle()));
+
+  // Whatever else takes the foreground, the pinned window comes back.
+  PressCtrlShift(L'A');
+  for (int round = 0; round < 3; ++round) {
+    SetForegroundWindow(alpha.Handle());
+    EXPECT_TRUE(BecomesForeground(beta.Handle())) << "pinned window not back, round " << round;
+  }
+  // Resting on another window now brings the pinned one, not the hovered one.
+  MoveCursor(alpha.ClientSpot());
+  Pause(1500ms);
+  EXPECT_EQ(GetForegroundWindow(), beta.Handle());
+
+  PressCtrlShift(L'Q');
+  EXPECT_TRUE(StaysForegroundWhenActivated(alpha.Handle())) << "still pinned after Ctrl+Shift+Q";
+}
+
+TEST_F(FocusFollow, MinimizeHidesToTheTrayIconAndExitRemovesIt) {
+  const int iconsBefore = TrayIconCount();
+  ASSERT_TRUE(Launch());
+  HWND main = Program().MainWindow();
+  ClickButton(Program().Control(ControlKind::kPushButton, L"&Minimize"));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); }));
+  EXPECT_TRUE(WaitUntil([&] { return TrayIconCount() == iconsBefore + 1; }))
+      << TrayIconCount() << " icons";
+
+  ClickTrayIcon();
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main); })) << "tray click did not show it";
+
+  // Minimise again after the restore: still a single icon.
+  ClickButton(Program().Control(ControlKind::kPushButton, L"&Minimize"));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); }));
+  Pause(500ms);
+  EXPECT_EQ(TrayIconCount(), iconsBefore + 1);
+  ClickTrayIcon();
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main); }));
+
+  EXPECT_TRUE(Program().Exit());
+  EXPECT_TRUE(WaitUntil([&] { return TrayIconCount() == iconsBefore; }))
+      << TrayIconCount() << " icons after Exit";
+}
+
+TEST_F(FocusFollow, DelayBoxRejectsWithTheExactMessagesAndKeepsTheLastGoodDelay) {
+  WriteSetting(L"Delay", L"Interval", L"400");
+  ASSERT_TRUE(Launch());
+  HWND delay = EditInFrame(Program().MainWindow(), L"Focus Menu");
+  ASSERT_NE(delay, nullptr);
+  ASSERT_EQ(TextOf(delay), L"400");
+
+  struct Entry {
+    const wchar_t* typed;
+    const wchar_t* message;
+  };
+  for (const Entry& entry : {Entry{L"abc", L"The vaule must be numberic between 1 and 59999"},
+                             Entry{L"0", L"The value must be numeric between 1 and 59999"},
+                             Entry{L"59999", L"The value must be numeric between 1 and 59999"}}) {
+    EXPECT_TRUE(ReplaceEditText(delay, entry.typed, true));
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (box = FindMessageBox(Program().Id())) != nullptr; }))
+        << "no message for " << Narrow(entry.typed);
+    EXPECT_EQ(MessageBoxText(box), entry.message) << Narrow(entry.typed);
+    EXPECT_EQ(TextOf(box), L"Tarnwick");
+    PressMessageBoxOk(box);
+    EXPECT_TRUE(WaitUntil([&] { return FindMessageBox(Program().Id()) == nullptr; }));
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(delay) == L"250"; })) << Narrow(TextOf(delay));
+    EXPECT_EQ(ReadSetting(L"Delay", L"Interval").value_or(L"<absent>"), L"400");
+  }
+
+  EXPECT_TRUE(ReplaceEditText(delay, L"2.5", true));
+  EXPECT_TRUE(WaitUntil([] { return ReadSetting(L"Delay", L"Interval") == L"2.5"; }));
+  EXPECT_EQ(FindMessageBox(Program().Id()), nullptr);
+}
+
+TEST_F(FocusFollow, SecondStartShowsTheFirstAndEnds) {
+  ASSERT_TRUE(Launch());
+  HWND main = Program().MainWindow();
+  ClickButton(Program().Control(ControlKind::kPushButton, L"&Minimize"));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); }));
+
+  Tarnwick second;
+  ASSERT_TRUE(second.StartProcess());
+  EXPECT_TRUE(second.WaitForExit()) << "the second start keeps running";
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main); })) << "the first was not shown";
+  EXPECT_TRUE(Program().Running());
+}
+
+}  // namespace
+}  // namespace tarnwick::e2e
