@@ -1,0 +1,89 @@
+// Helper for bench/cpu-benchmark.sh, run inside the same Wine desktop as Tarnwick:
+//   bench_driver cursor X Y            move the cursor and exit
+//   bench_driver window X Y W H SECONDS show a titled window for a while
+//   bench_driver latency COUNT         time cursor-rest-to-foreground COUNT times
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cwchar>
+#include <vector>
+
+namespace {
+
+void PumpFor(DWORD durationMs) {
+  const ULONGLONG end = GetTickCount64() + durationMs;
+  while (GetTickCount64() < end) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    MsgWaitForMultipleObjectsEx(0, nullptr, 1, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  }
+}
+
+HWND MakeWindow(const wchar_t* title, int x, int y, int width, int height) {
+  HWND window = CreateWindowW(L"STATIC", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, width,
+                              height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  return window;
+}
+
+POINT CenterOf(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+double NowMs() {
+  static LARGE_INTEGER frequency = [] {
+    LARGE_INTEGER value;
+    QueryPerformanceFrequency(&value);
+    return value;
+  }();
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// Alternates the resting cursor between two windows (away from Tarnwick's own window, which
+// opens at the top left) and times each until it is the foreground window.
+int Latency(int count) {
+  HWND windows[2] = {MakeWindow(L"Latency A", 560, 440, 110, 110),
+                     MakeWindow(L"Latency B", 680, 440, 110, 110)};
+  PumpFor(1500);
+  std::vector<double> samples;
+  for (int index = 0; index < count; ++index) {
+    HWND target = windows[index % 2];
+    HWND other = windows[(index + 1) % 2];
+    SetForegroundWindow(other);
+    PumpFor(600);
+    const POINT spot = CenterOf(target);
+    SetCursorPos(spot.x, spot.y);
+    const double start = NowMs();
+    while (GetForegroundWindow() != target && NowMs() - start < 20000) PumpFor(1);
+    const double elapsed = NowMs() - start;
+    samples.push_back(elapsed);
+    std::printf("sample %d %.1f\n", index, elapsed);
+    PumpFor(300);
+  }
+  std::sort(samples.begin(), samples.end());
+  std::printf("latency_ms min %.1f median %.1f max %.1f\n", samples.front(),
+              samples[samples.size() / 2], samples.back());
+  return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc == 4 && std::wcscmp(argv[1], L"cursor") == 0) {
+    SetCursorPos(_wtoi(argv[2]), _wtoi(argv[3]));
+    return 0;
+  }
+  if (argc == 7 && std::wcscmp(argv[1], L"window") == 0) {
+    MakeWindow(L"Hover target", _wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]));
+    PumpFor(static_cast<DWORD>(_wtoi(argv[6])) * 1000);
+    return 0;
+  }
+  if (argc == 3 && std::wcscmp(argv[1], L"latency") == 0) return Latency(_wtoi(argv[2]));
+  std::fprintf(stderr, "usage: bench_driver cursor X Y | window X Y W H S | latency N\n");
+  return 2;
+}
