@@ -121,7 +121,7 @@ latency() {
   start "$tarnwick"
   tarnwickPid=$lastPid
   sleep 5
-  wine "$driver" latency "$latencySamples" 2>/dev/null | awk '/^latency_ms/ {print $3, $5, $7}'
+  wine "$driver" latency "$latencySamples" 2>/dev/null | tee -a "${LATENCY_LOG:-/dev/null}" | awk '/^latency_ms/ {print $3, $5, $7}'
   stop "$tarnwickPid"
 }
 read -r lat250Min lat250Median lat250Max < <(latency 250)

@@ -111,6 +111,10 @@ TEST_F(FocusFollow, CtrlShiftAPinsTheLastWindowAndCtrlShiftQUnpinsIt) {
   ASSERT_TRUE(LaunchHidden());
   TargetWindow alpha(L"E2E Alpha", kLeftSpot);
   TargetWindow beta(L"E2E Beta", kMiddleSpot);
+  // A new window is activated when it is shown; start from the other one, so that the
+  // program is what brings this one forward (and records it as the last window).
+  SetForegroundWindow(alpha.Handle());
+  ASSERT_TRUE(BecomesForeground(alpha.Handle()));
   MoveCursor(beta.ClientSpot());
   ASSERT_TRUE(BecomesForeground(beta.Handle()));
 
@@ -127,6 +131,8 @@ TEST_F(FocusFollow, CtrlShiftAPinsTheLastWindowAndCtrlShiftQUnpinsIt) {
 
   PressCtrlShift(L'Q');
   EXPECT_TRUE(StaysForegroundWhenActivated(alpha.Handle())) << "still pinned after Ctrl+Shift+Q";
+  MoveCursor(beta.ClientSpot());
+  EXPECT_TRUE(BecomesForeground(beta.Handle())) << "not following after the unpin";
 }
 
 TEST_F(FocusFollow, MinimizeHidesToTheTrayIconAndExitRemovesIt) {
