@@ -483,11 +483,15 @@ std::wstring MessageBoxText(HWND box) {
 }
 
 void PressMessageBoxOk(HWND box) {
-  for (const Control& control : ControlsOf(box)) {
-    if (control.kind == ControlKind::kPushButton && control.text == L"OK") {
-      ClickAt(CenterOf(control.window));
-      return;
+  // A box that has only just appeared may miss the first click; a user clicks again.
+  for (int attempt = 0; attempt < 3 && IsWindow(box); ++attempt) {
+    for (const Control& control : ControlsOf(box)) {
+      if (control.kind == ControlKind::kPushButton && control.text == L"OK") {
+        ClickAt(CenterOf(control.window));
+        break;
+      }
     }
+    WaitUntil([box] { return !IsWindow(box); }, 3s);
   }
 }
 
