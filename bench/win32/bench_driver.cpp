@@ -16,6 +16,7 @@ void PumpFor(DWORD durationMs) {
   while (GetTickCount64() < end) {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    // cppcheck-suppress nullPointer ; no handles: wait for messages only
     MsgWaitForMultipleObjectsEx(0, nullptr, 1, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
   }
 }

@@ -43,7 +43,7 @@ class CursorControl : public TarnwickCase {
   static testing::AssertionResult Restored(POINT nudge, POINT saved) {
     for (int attempt = 0; attempt < 5; ++attempt) {
       JumpCursor({nudge.x + attempt, nudge.y});
-      if (WaitForCursor(saved, 1s)) return testing::AssertionSuccess();
+      if (WaitForCursor(saved, 1000ms)) return testing::AssertionSuccess();
     }
     const POINT now = CursorPosition();
     return testing::AssertionFailure() << "not put back at " << saved.x << "," << saved.y
@@ -53,7 +53,8 @@ class CursorControl : public TarnwickCase {
   // Moves the cursor onto `arrival` and checks that it is left alone for a while.
   static testing::AssertionResult Stays(POINT arrival) {
     JumpCursor(arrival);
-    if (!WaitForCursor(arrival, 5s)) return testing::AssertionFailure() << "cursor never arrived";
+    if (!WaitForCursor(arrival, 5000ms))
+      return testing::AssertionFailure() << "cursor never arrived";
     Pause(1000ms);
     const POINT now = CursorPosition();
     if (now.x == arrival.x && now.y == arrival.y) return testing::AssertionSuccess();

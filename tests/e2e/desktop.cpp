@@ -124,7 +124,7 @@ HWND FirstWindowOf(DWORD processId, const std::function<bool(HWND)>& wanted) {
 
 }  // namespace
 
-void SetTarnwickPath(std::wstring path) {
+void SetTarnwickPath(const std::wstring& path) {
   PathStorage() = ToWindowsPath(path);
 }
 const std::wstring& TarnwickPath() {
@@ -154,6 +154,7 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
     PumpMessages();
     if (condition()) return true;
     if (std::chrono::steady_clock::now() >= deadline) return false;
+    // cppcheck-suppress nullPointer ; no handles: wait for messages only
     MsgWaitForMultipleObjectsEx(0, nullptr, 20, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
   }
 }
@@ -284,12 +285,12 @@ void MoveCursor(POINT to) {
   // Under Wine a pointer event from X that was still on its way can put the cursor back where
   // an earlier SetCursorPos left it; a click sent then lands there. So move, and wait until
   // the cursor has stayed at the spot for a while, moving it again if it was taken back.
-  constexpr auto kSteady = 150ms;
-  const auto deadline = std::chrono::steady_clock::now() + 3s;
+  constexpr auto kSteady = std::chrono::milliseconds(150);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(3000);
   auto steadySince = std::chrono::steady_clock::now();
   SetCursorPos(to.x, to.y);
   while (std::chrono::steady_clock::now() < deadline) {
-    Pause(20ms);
+    Pause(std::chrono::milliseconds(20));
     const POINT now = CursorPosition();
     if (now.x != to.x || now.y != to.y) {
       SetCursorPos(to.x, to.y);
@@ -360,14 +361,14 @@ bool ReplaceEditText(HWND edit, std::wstring_view text, bool tabAway) {
   bool focused = false;
   for (int attempt = 0; attempt < 3 && !focused; ++attempt) {
     ClickAt(CenterOf(edit));
-    focused = WaitUntil(hasFocus, 3s);
+    focused = WaitUntil(hasFocus, std::chrono::milliseconds(3000));
   }
   DWORD_PTR ignored = 0;
   SendMessageTimeoutW(edit, EM_SETSEL, 0, -1, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &ignored);
   bool typed = false;
   if (focused) {
     TypeText(text);
-    typed = WaitUntil([&] { return TextOf(edit) == text; }, 5s);
+    typed = WaitUntil([&] { return TextOf(edit) == text; }, std::chrono::milliseconds(5000));
     if (tabAway && typed) PressKey(VK_TAB);
   }
   if (!focused || !typed) {
@@ -491,7 +492,7 @@ void PressMessageBoxOk(HWND box) {
         break;
       }
     }
-    WaitUntil([box] { return !IsWindow(box); }, 3s);
+    WaitUntil([box] { return !IsWindow(box); }, std::chrono::milliseconds(3000));
   }
 }
 
@@ -543,7 +544,8 @@ bool Tarnwick::Start() {
   }
   // The window exists before start-up shows it; wait for it to be shown (or not: a
   // start minimised to the tray keeps it hidden, so this wait is short and not checked).
-  WaitUntil([this] { return IsWindowVisible(mainWindow_) || !Running(); }, 5s);
+  WaitUntil([this] { return IsWindowVisible(mainWindow_) || !Running(); },
+            std::chrono::milliseconds(5000));
   return true;
 }
 
@@ -562,11 +564,11 @@ bool Tarnwick::Exit() {
     HWND box = FindMessageBox(processId_);
     if (!box) break;
     PressMessageBoxOk(box);
-    Pause(200ms);
+    Pause(std::chrono::milliseconds(200));
   }
   HWND exitButton = Control(ControlKind::kPushButton, L"E&xit");
   if (exitButton) ClickButton(exitButton);
-  return WaitForExit(10s);
+  return WaitForExit(std::chrono::milliseconds(10000));
 }
 
 HWND Tarnwick::Control(ControlKind kind, std::wstring_view text) const {

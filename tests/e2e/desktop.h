@@ -17,10 +17,10 @@ using namespace std::chrono_literals;
 
 // Generous: a cold Wine takes seconds for what a real desktop does in milliseconds. Only
 // ever a ceiling for polling, never an expectation.
-inline constexpr std::chrono::milliseconds kPatience = 15s;
+inline constexpr std::chrono::milliseconds kPatience = 15000ms;
 
 // Set once from the command line: the program under test, as a Windows path.
-void SetTarnwickPath(std::wstring path);
+void SetTarnwickPath(const std::wstring& path);
 const std::wstring& TarnwickPath();
 
 // Converts "/work/x/Tarnwick.exe" to "Z:\work\x\Tarnwick.exe"; Windows paths pass through.
