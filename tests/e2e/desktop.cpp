@@ -338,6 +338,13 @@ void PressCtrlShift(wchar_t letter) {
         KeyInput(key, true), KeyInput(VK_SHIFT, true), KeyInput(VK_CONTROL, true)});
 }
 
+void PressCtrlShiftAlt(wchar_t letter) {
+  const WORD key = VirtualKeyFor(static_cast<wchar_t>(towlower(letter)));
+  Send({KeyInput(VK_CONTROL, false), KeyInput(VK_SHIFT, false), KeyInput(VK_MENU, false),
+        KeyInput(key, false), KeyInput(key, true), KeyInput(VK_MENU, true),
+        KeyInput(VK_SHIFT, true), KeyInput(VK_CONTROL, true)});
+}
+
 void TypeText(std::wstring_view text) {
   std::vector<INPUT> inputs;
   for (wchar_t character : text) {

@@ -68,8 +68,9 @@ POINT CursorPosition();
 bool WaitForCursor(POINT expected, std::chrono::milliseconds timeout = kPatience);
 void ClickAt(POINT at);
 void PressKey(WORD virtualKey);
-void PressCtrlShift(wchar_t letter);    // e.g. Ctrl+Shift+T
-void TypeText(std::wstring_view text);  // digits, letters, '.', '-'
+void PressCtrlShift(wchar_t letter);
+void PressCtrlShiftAlt(wchar_t letter);  // e.g. Ctrl+Shift+T
+void TypeText(std::wstring_view text);   // digits, letters, '.', '-'
 // Clicks into an edit box, replaces its whole text by typing, and optionally tabs away;
 // false when the box never took the focus or never showed the typed text.
 bool ReplaceEditText(HWND edit, std::wstring_view text, bool tabAway);

@@ -68,6 +68,7 @@ TEST_F(FocusFollow, RestingCursorActivatesOtherProgramsWindowsAfterTheStoredDela
 }
 
 TEST_F(FocusFollow, CtrlShiftFDisablesFollowingAndEnablesItAgain) {
+  const int iconsBefore = TrayIconCount();
   ASSERT_TRUE(LaunchHidden());
   TargetWindow alpha(L"E2E Alpha", kLeftSpot);
   TargetWindow beta(L"E2E Beta", kMiddleSpot);
@@ -85,6 +86,9 @@ TEST_F(FocusFollow, CtrlShiftFDisablesFollowingAndEnablesItAgain) {
   PressCtrlShift(L'F');
   ASSERT_TRUE(WaitUntil([this] { return EnableCaption() == L"&Enabled"; }));
   EXPECT_EQ(ReadSetting(L"disabled", L"disabled").value_or(L"<absent>"), L"0");
+  // Each toggle swaps the tray icon's picture by removing and adding it: still just one.
+  Pause(500ms);
+  EXPECT_EQ(TrayIconCount(), iconsBefore + 1);
   MoveCursor(CenterOf(beta.Child()));
   EXPECT_TRUE(BecomesForeground(beta.Handle()));
 }
@@ -95,6 +99,11 @@ TEST_F(FocusFollow, CtrlShiftTKeepsTheLastWindowOnTopAndCtrlShiftRSendsItToTheBo
   TargetWindow beta(L"E2E Beta", kMiddleSpot);
   MoveCursor(alpha.ClientSpot());
   ASSERT_TRUE(BecomesForeground(alpha.Handle()));
+
+  // With Alt held as well the chord is another one, and nothing happens.
+  PressCtrlShiftAlt(L'T');
+  Pause(1000ms);
+  EXPECT_FALSE(IsTopmost(alpha.Handle())) << "Ctrl+Shift+Alt+T acted like Ctrl+Shift+T";
 
   PressCtrlShift(L'T');
   EXPECT_TRUE(WaitUntil([&] { return IsTopmost(alpha.Handle()); })) << "Ctrl+Shift+T";
