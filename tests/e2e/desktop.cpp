@@ -491,16 +491,15 @@ std::wstring MessageBoxText(HWND box) {
 }
 
 void PressMessageBoxOk(HWND box) {
-  // A box that has only just appeared may miss the first click; a user clicks again.
-  for (int attempt = 0; attempt < 3 && IsWindow(box); ++attempt) {
-    for (const Control& control : ControlsOf(box)) {
-      if (control.kind == ControlKind::kPushButton && control.text == L"OK") {
-        ClickAt(CenterOf(control.window));
-        break;
-      }
+  // BM_CLICK rather than the mouse: with the cursor resting on the box, the program would
+  // also follow it to the box's owner, and this is about the box, not about following.
+  for (const Control& control : ControlsOf(box)) {
+    if (control.kind == ControlKind::kPushButton && control.text == L"OK") {
+      ClickButton(control.window);
+      break;
     }
-    WaitUntil([box] { return !IsWindow(box); }, std::chrono::milliseconds(3000));
   }
+  WaitUntil([box] { return !IsWindow(box); }, std::chrono::milliseconds(5000));
 }
 
 HWND FindMainWindow(DWORD processId) {
