@@ -35,6 +35,9 @@ bool TryAttached(ForegroundPrimitives& system, WindowHandle target) {
 
 bool ActivateWindow(ForegroundPrimitives& system, WindowHandle target) {
   if (target == kNoWindow) return false;
+  // A pinned window is asked for every tick; when it already has the foreground there is
+  // nothing to do, and no input needs injecting for it.
+  if (system.Foreground() == target) return true;
   if (TryPlain(system, target)) return true;
   if (system.WindowThread(target) == 0 || system.IsHung(target)) return false;
   system.SendEmptyMouseInput();

@@ -35,7 +35,14 @@ std::string SystemWindowManager::WindowTitle(WindowHandle window, int maxCount) 
 }
 
 void SystemWindowManager::BringToForeground(WindowHandle window) {
-  ActivateWindow(foreground_, window);
+  HWND target = ToHwnd(window);
+  // A window with a modal dialog open is disabled. Activating it would raise it over its own
+  // dialog, where the mouse can no longer reach the dialog, so the dialog is activated.
+  if (IsWindow(target) && !IsWindowEnabled(target)) {
+    HWND popup = GetLastActivePopup(target);
+    if (popup != nullptr && IsWindowEnabled(popup)) target = popup;
+  }
+  ActivateWindow(foreground_, FromHwnd(target));
 }
 
 void SystemWindowManager::KeepOnTop(WindowHandle window) {

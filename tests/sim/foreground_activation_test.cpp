@@ -76,6 +76,14 @@ TEST(ForegroundActivation, PlainCallThatWorksNeedsNoFallback) {
   EXPECT_EQ(desktop.calls, Calls{"set"});
 }
 
+TEST(ForegroundActivation, WindowAlreadyInFrontIsLeftAlone) {
+  LockedDesktop desktop;
+  desktop.grants = Grants::kNever;
+  desktop.foreground = kTarget;
+  EXPECT_TRUE(ActivateWindow(desktop, kTarget));
+  EXPECT_TRUE(desktop.calls.empty()) << "no call, and above all no injected input";
+}
+
 TEST(ForegroundActivation, RefusedPlainCallIsRetriedAfterAnEmptyInputEvent) {
   LockedDesktop desktop;
   desktop.grants = Grants::kAfterEmptyInput;
