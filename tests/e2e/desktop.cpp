@@ -420,17 +420,18 @@ std::optional<std::wstring> ReadSetting(const std::wstring& section, const std::
   return std::wstring(buffer);
 }
 
-std::vector<std::wstring> SettingSections() {
+namespace {
+
+// The sorted names under a settings key: its subkeys or its values, as `enumerate` lists.
+template <typename Enumerate>
+std::vector<std::wstring> SortedNames(const std::wstring& section, Enumerate enumerate) {
   std::vector<std::wstring> names;
-  HKEY key = OpenSettings(L"");
+  HKEY key = OpenSettings(section);
   if (!key) return names;
   wchar_t name[256];
   for (DWORD index = 0;; ++index) {
     DWORD length = static_cast<DWORD>(std::size(name));
-    if (RegEnumKeyExW(key, index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
-        ERROR_SUCCESS) {
-      break;
-    }
+    if (enumerate(key, index, name, &length) != ERROR_SUCCESS) break;
     names.emplace_back(name, length);
   }
   RegCloseKey(key);
@@ -438,22 +439,18 @@ std::vector<std::wstring> SettingSections() {
   return names;
 }
 
+}  // namespace
+
+std::vector<std::wstring> SettingSections() {
+  return SortedNames(L"", [](HKEY key, DWORD index, wchar_t* name, DWORD* length) {
+    return RegEnumKeyExW(key, index, name, length, nullptr, nullptr, nullptr, nullptr);
+  });
+}
+
 std::vector<std::wstring> SettingValueNames(const std::wstring& section) {
-  std::vector<std::wstring> names;
-  HKEY key = OpenSettings(section);
-  if (!key) return names;
-  wchar_t name[256];
-  for (DWORD index = 0;; ++index) {
-    DWORD length = static_cast<DWORD>(std::size(name));
-    if (RegEnumValueW(key, index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
-        ERROR_SUCCESS) {
-      break;
-    }
-    names.emplace_back(name, length);
-  }
-  RegCloseKey(key);
-  std::sort(names.begin(), names.end());
-  return names;
+  return SortedNames(section, [](HKEY key, DWORD index, wchar_t* name, DWORD* length) {
+    return RegEnumValueW(key, index, name, length, nullptr, nullptr, nullptr, nullptr);
+  });
 }
 
 HWND TrayWindow() {
