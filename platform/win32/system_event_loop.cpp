@@ -45,8 +45,12 @@ void SystemEventLoop::Dispatch(MSG& message) {
 void SystemEventLoop::PumpPending() {
   if (pumping_ || quitRequested_) return;
   pumping_ = true;
+  // What is waiting now, not whatever keeps arriving (a stream of mouse moves, a window that
+  // never validates its paint): past this many, the rest is the main loop's.
+  constexpr int kMaxMessagesPerPump = 256;
   MSG message{};
-  while (!quitRequested_ && TakeNonTimerMessage(message)) {
+  for (int taken = 0;
+       taken < kMaxMessagesPerPump && !quitRequested_ && TakeNonTimerMessage(message); ++taken) {
     if (message.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(message.wParam));  // leave it for the outer loop
       break;
