@@ -33,6 +33,12 @@ int KeyboardChord::Modifiers() const {
   return state;
 }
 
+void KeyboardChord::ForgetReleased(const std::function<bool(int virtualKey)>& systemSaysDown) {
+  for (std::size_t key = 0; key < down_.size(); ++key) {
+    if (down_.test(key) && !systemSaysDown(static_cast<int>(key))) down_.reset(key);
+  }
+}
+
 std::optional<KeyPress> KeyboardChord::OnKey(int virtualKey, bool down) {
   if (virtualKey <= 0 || virtualKey >= static_cast<int>(down_.size())) return std::nullopt;
   if (!down) {

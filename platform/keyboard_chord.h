@@ -1,5 +1,6 @@
 #pragma once
 #include <bitset>
+#include <functional>
 #include <optional>
 
 namespace tarnwick {
@@ -20,6 +21,10 @@ class KeyboardChord {
  public:
   std::optional<KeyPress> OnKey(int virtualKey, bool down);
   int Modifiers() const;
+  // Forgets the keys the system says are up. Releases made on another desktop (the lock
+  // screen after Win+L, the Ctrl+Alt+Del screen) never reach the hook, and a key left
+  // "down" here would spoil every later chord.
+  void ForgetReleased(const std::function<bool(int virtualKey)>& systemSaysDown);
 
  private:
   bool IsDown(int virtualKey) const;

@@ -17,6 +17,12 @@ LRESULT CALLBACK LowLevelKeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION) {
     const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
     const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
+    // The system's key state shows every key before the one reported now, so it tells
+    // which keys were released where the hook could not see it.
+    if (down) {
+      gChord.ForgetReleased(
+          [](int virtualKey) { return (GetAsyncKeyState(virtualKey) & 0x8000) != 0; });
+    }
     if (auto press = gChord.OnKey(static_cast<int>(key->vkCode), down)) {
       PostMessageW(gTarget.load(), gMessage.load(), static_cast<WPARAM>(press->keyCode),
                    static_cast<LPARAM>(press->shift));

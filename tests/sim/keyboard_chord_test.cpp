@@ -74,5 +74,24 @@ TEST(KeyboardChord, OutOfRangeCodesAreIgnored) {
   EXPECT_EQ(chord.Modifiers(), 0);
 }
 
+TEST(KeyboardChord, KeysReleasedOutOfSightAreForgotten) {
+  // Win+L: the releases happen on the lock screen, where the hook sees nothing.
+  KeyboardChord chord;
+  chord.OnKey(kLeftWin, true);
+  chord.OnKey('L', true);
+  const auto nothingDown = [](int) { return false; };
+  chord.ForgetReleased(nothingDown);
+  chord.OnKey(kLeftCtrl, true);
+  chord.OnKey(kLeftShift, true);
+  EXPECT_EQ(chord.OnKey('T', true)->shift, 3) << "a stuck Win key blocked the chord";
+
+  // A key the system still holds is kept, so its auto-repeat stays silent.
+  const auto onlyChordDown = [](int key) {
+    return key == kLeftCtrl || key == kLeftShift || key == 'T';
+  };
+  chord.ForgetReleased(onlyChordDown);
+  EXPECT_FALSE(chord.OnKey('T', true).has_value());
+}
+
 }  // namespace
 }  // namespace tarnwick
