@@ -172,7 +172,6 @@ class Form1 {
 
   // Every control with a view, for the view to attach itself and render.
   void AttachObserver(ControlObserver* observer);
-  bool TrayIconShown() const { return trayIconWanted_; }
   bool Ended() const { return ended_; }
 
  private:
