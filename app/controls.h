@@ -60,7 +60,8 @@ class Frame : public CaptionedControl {
   using CaptionedControl::CaptionedControl;
 };
 
-class CommandButton : public CaptionedControl {
+// A control that runs a command when clicked: button or menu item.
+class ClickableControl : public CaptionedControl {
  public:
   using CaptionedControl::CaptionedControl;
   std::function<void()> onClick;
@@ -68,6 +69,11 @@ class CommandButton : public CaptionedControl {
   void Click() const {
     if (onClick) onClick();
   }
+};
+
+class CommandButton : public ClickableControl {
+ public:
+  using ClickableControl::ClickableControl;
 };
 
 // Values a check box can hold; only kChecked counts as ticked.
@@ -115,13 +121,9 @@ class Image : public Control {
   IconId picture_;
 };
 
-class MenuItem : public CaptionedControl {
+class MenuItem : public ClickableControl {
  public:
-  using CaptionedControl::CaptionedControl;
-  std::function<void()> onClick;
-  void Click() const {
-    if (onClick) onClick();
-  }
+  using ClickableControl::ClickableControl;
 };
 
 // A timer ticks every interval while enabled; switching it on starts a fresh interval.

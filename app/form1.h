@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <optional>
 #include <string>
 
 #include "app/controls.h"
@@ -107,16 +108,15 @@ class Form1 {
   Timer Timer8{"Timer8", kTimer8Id, 100, false};  // idle parking; tag holds the saved position
 
   // --- State kept between ticks ---
-  WindowHandle LastWindow = kNoWindow;       // the window the poll handled last, or the pin
-  WindowHandle LastPointWindow = kNoWindow;  // deepest window under the cursor at the last change
-  WindowHandle PendingWindow = kNoWindow;    // the window a hover wait will activate
-  bool HoverWaitPending = false;             // a poll cycle waits for Timer2
-  std::string LastPosition;                  // wrap engine's previous position text
-  int IdleTicks = 0;                         // idle ticks since the cursor last moved
-  std::string LastIdlePosition;              // idle parking's previous position text
-  std::string ScreenBounds;                  // park point as position text
-  int MaxX = 0;                              // rightmost cursor column
-  int MaxY = 0;                              // bottom cursor row
+  WindowHandle LastWindow = kNoWindow;        // the window the poll handled last, or the pin
+  WindowHandle LastPointWindow = kNoWindow;   // deepest window under the cursor at the last change
+  std::optional<WindowHandle> PendingWindow;  // the window a running hover wait will activate
+  std::string LastPosition;                   // wrap engine's previous position text
+  int IdleTicks = 0;                          // idle ticks since the cursor last moved
+  std::string LastIdlePosition;               // idle parking's previous position text
+  std::string ScreenBounds;                   // park point as position text
+  int MaxX = 0;                               // rightmost cursor column
+  int MaxY = 0;                               // bottom cursor row
 
   // --- Start-up and settings ---
   void Form_Load();
@@ -173,6 +173,8 @@ class Form1 {
   // Every control with a view, for the view to attach itself and render.
   void AttachObserver(ControlObserver* observer);
   bool Ended() const { return ended_; }
+  // A poll cycle waits for Timer2.
+  bool HoverWaitPending() const { return PendingWindow.has_value(); }
 
  private:
   void WireHandlers();

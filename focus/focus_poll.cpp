@@ -34,7 +34,7 @@ bool IsTitled(const std::string& title) {
 
 void Form1::Timer1_Timer() {
   // A cycle is waiting out its hover delay: this tick is held back so cycles never nest.
-  if (HoverWaitPending) return;
+  if (HoverWaitPending()) return;
 
   platform_.loop.PumpPending();
 
@@ -68,7 +68,6 @@ void Form1::Timer1_Timer() {
   // The activation waits for Timer2; everything else keeps running meanwhile, and the
   // enabled state and the pin are read only when the wait is over.
   PendingWindow = topLevel;
-  HoverWaitPending = true;
   // Off first, so the wait is a full interval even if the timer was still running.
   Timer2.SetEnabled(false);
   Timer2.SetEnabled(true);
@@ -77,11 +76,10 @@ void Form1::Timer1_Timer() {
 void Form1::Timer2_Timer() {
   platform_.loop.PumpPending();
   Timer2.SetEnabled(false);
-  if (!HoverWaitPending) return;
-  HoverWaitPending = false;
+  if (!HoverWaitPending()) return;
 
-  WindowHandle handled = PendingWindow;
-  PendingWindow = kNoWindow;
+  WindowHandle handled = *PendingWindow;
+  PendingWindow.reset();
   if (Command1.Caption() == "&Enabled") {
     if (const std::optional<WindowHandle> pin = PinnedWindow(tag)) handled = *pin;
     platform_.windows.BringToForeground(handled);

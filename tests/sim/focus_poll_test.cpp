@@ -162,7 +162,7 @@ TEST_F(FocusPoll, AParentLoopEndsTheClimbInsteadOfHanging) {
   EXPECT_GT(desktop.calls.parent, 0);
   EXPECT_LT(desktop.calls.parent, 1000);
   EXPECT_EQ(desktop.Activations().size(), 1U);
-  EXPECT_FALSE(form->HoverWaitPending);
+  EXPECT_FALSE(form->HoverWaitPending());
 }
 
 TEST_F(FocusPoll, AWindowThatVanishesDuringItsDelayIsLeftAloneAndTheNextOneHandled) {
@@ -171,7 +171,7 @@ TEST_F(FocusPoll, AWindowThatVanishesDuringItsDelayIsLeftAloneAndTheNextOneHandl
   desktop.At(600, [&] { desktop.DestroyWindow(editor); });
   desktop.RunUntil(1250);
   EXPECT_EQ(desktop.Foreground(), kNoWindow);
-  EXPECT_FALSE(form->HoverWaitPending);
+  EXPECT_FALSE(form->HoverWaitPending());
   KeyAt(1300, kKeyT);  // a hotkey on the vanished window changes nothing
   // The cursor now rests over nothing, which is a change from the vanished text area.
   desktop.RunUntil(1500);
@@ -202,7 +202,7 @@ TEST_F(FocusPoll, DisabledStillWaitsAndRecordsButActivatesNothing) {
   form->Command1_Click();
   MoveAt(100, kOverEditorText);
   desktop.RunUntil(1249);
-  EXPECT_TRUE(form->HoverWaitPending) << "the wait still runs";
+  EXPECT_TRUE(form->HoverWaitPending()) << "the wait still runs";
   desktop.RunUntil(1250);
   EXPECT_EQ(form->LastWindow, editor);
   EXPECT_TRUE(desktop.Activations().empty());
