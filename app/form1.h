@@ -111,6 +111,8 @@ class Form1 {
   WindowHandle LastWindow = kNoWindow;        // the window the poll handled last, or the pin
   WindowHandle LastPointWindow = kNoWindow;   // deepest window under the cursor at the last change
   std::optional<WindowHandle> PendingWindow;  // the window a running hover wait will activate
+  std::optional<Point> LastMovedCursor;  // the cursor where the poll last saw the user move it
+  bool ActivationHeld = false;  // a finished wait found the user busy; start afresh when free
   std::string LastPosition;                   // wrap engine's previous position text
   int IdleTicks = 0;                          // idle ticks since the cursor last moved
   std::string LastIdlePosition;               // idle parking's previous position text
@@ -148,6 +150,8 @@ class Form1 {
   // --- Focus follower ---
   void Timer1_Timer();
   void Timer2_Timer();
+  // The cursor now stands where the program itself put it: not a movement of the user's.
+  void ProgramMovedCursor(Point position) { LastMovedCursor = position; }
   void Text1_LostFocus();
   void WinHook1_KeyEvent(int KeyCode, int Shift);
 
@@ -179,6 +183,9 @@ class Form1 {
  private:
   void WireHandlers();
   void EndProgram();
+  void EnforcePin();
+  bool CursorMovedFrom(Point cursor) const;
+  bool UserBusy();
 
   Platform& platform_;
   Module2 module2_{platform_.windows};  // the cursor procedures of the cursor features

@@ -49,6 +49,7 @@ void Form1::Timer8_Timer() {
       const Point park = ParkPoint(platform_.screen.Metrics(), Check5.IsChecked());
       module2_.SetMousePosition(static_cast<std::int16_t>(park.x),
                                 static_cast<std::int16_t>(park.y));
+      ProgramMovedCursor(park);
       if (Timer8.tag.empty()) Timer8.tag = pos;
     }
   } else {
@@ -58,6 +59,7 @@ void Form1::Timer8_Timer() {
       if (const std::optional<Point> saved = ParsePositionText(Timer8.tag)) {
         module2_.SetMousePosition(static_cast<std::int16_t>(saved->x),
                                   static_cast<std::int16_t>(saved->y));
+        ProgramMovedCursor(*saved);
       }
       Timer8.tag.clear();
     }

@@ -1,4 +1,5 @@
 #include <cstdint>
+#include <cstdlib>
 #include <optional>
 #include <string>
 
@@ -16,6 +17,10 @@ constexpr int kMaxClimbSteps = 256;
 // Titles are read into a 100-character buffer, so at most 99 characters are seen.
 constexpr int kTitleMaxCount = 100;
 
+// A cursor that moved no more than this in either direction has not been moved by the
+// user: a nudged desk or a trackpoint's drift must not hand the keyboard elsewhere.
+constexpr int kCursorDriftPx = 3;
+
 // The pinned window named by the tag, or nothing. A tag that is not a handle's text pins
 // nothing, and neither does 0: it names no window, and pinning it would only silence the
 // poll until the user unpins.
@@ -32,23 +37,56 @@ bool IsTitled(const std::string& title) {
 
 }  // namespace
 
+void Form1::EnforcePin() {
+  const std::optional<WindowHandle> pin = PinnedWindow(tag);
+  // A closed window cannot be pinned: keeping its pin would silence focus-follow until the
+  // user remembers to unpin.
+  if (pin && platform_.windows.BringToForeground(*pin) == ActivationResult::kWindowGone) {
+    tag.clear();
+  }
+}
+
+bool Form1::CursorMovedFrom(Point cursor) const {
+  if (!LastMovedCursor) return true;
+  return std::abs(cursor.x - LastMovedCursor->x) > kCursorDriftPx ||
+         std::abs(cursor.y - LastMovedCursor->y) > kCursorDriftPx;
+}
+
+bool Form1::UserBusy() {
+  return platform_.windows.MouseButtonDown() || platform_.windows.MenuOrMoveSizeActive() ||
+         platform_.windows.ShellTransientInFront();
+}
+
 void Form1::Timer1_Timer() {
-  // A cycle is waiting out its hover delay: this tick is held back so cycles never nest.
-  if (HoverWaitPending()) return;
+  // A cycle is waiting out its hover delay: this tick is held back so cycles never nest,
+  // but a pin holds meanwhile too.
+  if (HoverWaitPending()) {
+    EnforcePin();
+    return;
+  }
 
   platform_.loop.PumpPending();
-
-  if (const std::optional<WindowHandle> pin = PinnedWindow(tag)) {
-    platform_.windows.BringToForeground(*pin);
-  }
+  EnforcePin();
 
   // The cursor cannot be read while the workstation is locked; guessing a position would
   // start a cycle on whatever window sits there, so the tick counts as unchanged.
   Point cursor;
   if (!platform_.windows.CursorPosition(cursor)) return;
+  if (ActivationHeld) {
+    // The last cycle found the user busy. Once free, the window under the resting cursor
+    // gets a cycle of its own, as if the cursor had just arrived.
+    if (UserBusy()) return;
+    ActivationHeld = false;
+    LastPointWindow = kNoWindow;
+  } else if (!CursorMovedFrom(cursor)) {
+    // Only the user's hand moves the focus: a window that appears, vanishes or moves under a
+    // still cursor leaves the keyboard where the user put it, and costs no window lookup.
+    return;
+  }
   // Idle parking put the cursor there, not the user: following it would pull the focus
   // away from the window the user is typing in, and again on the way back.
   if (CursorParkedAt(cursor)) return;
+  LastMovedCursor = cursor;
   const WindowHandle underCursor = platform_.windows.WindowFromPoint(cursor);
   if (underCursor == LastPointWindow) return;
   LastPointWindow = underCursor;
@@ -59,6 +97,11 @@ void Form1::Timer1_Timer() {
     if (parent == kNoWindow) break;
     topLevel = parent;
   }
+
+  // The desktop and the taskbar would take the keyboard from the program the user types in,
+  // and a cloaked window is not there to see: neither is handled, so the hotkeys keep acting
+  // on the last real window.
+  if (platform_.windows.IsShellWindow(topLevel) || platform_.windows.IsCloaked(topLevel)) return;
 
   if (!IsTitled(platform_.windows.WindowTitle(topLevel, kTitleMaxCount))) {
     LastWindow = topLevel;
@@ -81,8 +124,22 @@ void Form1::Timer2_Timer() {
   WindowHandle handled = *PendingWindow;
   PendingWindow.reset();
   if (Command1.Caption() == "&Enabled") {
-    if (const std::optional<WindowHandle> pin = PinnedWindow(tag)) handled = *pin;
-    platform_.windows.BringToForeground(handled);
+    // A menu the user opened, a drag under way or a shell flyout would be broken by an
+    // activation now; the cycle ends unfinished and starts again once the user is free.
+    if (UserBusy()) {
+      ActivationHeld = true;
+      return;
+    }
+    if (const std::optional<WindowHandle> pin = PinnedWindow(tag)) {
+      if (platform_.windows.BringToForeground(*pin) == ActivationResult::kWindowGone) {
+        tag.clear();
+        platform_.windows.BringToForeground(handled);
+      } else {
+        handled = *pin;
+      }
+    } else {
+      platform_.windows.BringToForeground(handled);
+    }
   }
   LastWindow = handled;
 }

@@ -33,16 +33,21 @@ bool TryAttached(ForegroundPrimitives& system, WindowHandle target) {
 
 }  // namespace
 
-bool ActivateWindow(ForegroundPrimitives& system, WindowHandle target) {
+bool ForegroundActivator::Activate(WindowHandle target) {
   if (target == kNoWindow) return false;
   // A pinned window is asked for every tick; when it already has the foreground there is
   // nothing to do, and no input needs injecting for it.
-  if (system.Foreground() == target) return true;
-  if (TryPlain(system, target)) return true;
-  if (system.WindowThread(target) == 0 || system.IsHung(target)) return false;
-  system.SendEmptyMouseInput();
-  if (TryPlain(system, target)) return true;
-  return TryAttached(system, target);
+  if (system_.Foreground() == target) return true;
+  if (TryPlain(system_, target)) return true;
+  if (system_.WindowThread(target) == 0 || system_.IsHung(target)) return false;
+  // The same window again with no input since our own event: the user has not touched
+  // anything, and another injected event would only keep the machine awake.
+  if (target == fallbackTarget_ && system_.LastInputTime() == fallbackInputTime_) return false;
+  system_.SendEmptyMouseInput();
+  fallbackTarget_ = target;
+  fallbackInputTime_ = system_.LastInputTime();
+  if (TryPlain(system_, target)) return true;
+  return TryAttached(system_, target);
 }
 
 }  // namespace tarnwick

@@ -5,6 +5,9 @@
 
 namespace tarnwick {
 
+// What became of a request to bring a window to the foreground.
+enum class ActivationResult { kActivated, kRefused, kWindowGone };
+
 // What the program asks of the window manager: the cursor, the window tree and Z order.
 class WindowManager {
  public:
@@ -20,11 +23,27 @@ class WindowManager {
   // At most maxCount - 1 characters of the title; empty when it cannot be read.
   virtual std::string WindowTitle(WindowHandle window, int maxCount) = 0;
   // Brings a window to the foreground, working around the foreground lock where needed.
-  virtual void BringToForeground(WindowHandle window) = 0;
-  // Places a window above all non-topmost windows.
+  virtual ActivationResult BringToForeground(WindowHandle window) = 0;
+  // Places a window above all non-topmost windows. Never waits for the window's program.
   virtual void KeepOnTop(WindowHandle window) = 0;
-  // Clears the topmost state and sends a window to the bottom of the Z order.
+  // Clears the topmost state and sends a window to the bottom of the Z order. Never waits
+  // for the window's program.
   virtual void SendToBottom(WindowHandle window) = 0;
+
+  // --- What an activation now would break; asked only when one is due ---
+  // Any mouse button is held: a drag, a selection or a click is under way.
+  virtual bool MouseButtonDown() = 0;
+  // The foreground thread has a menu open or is moving or sizing a window.
+  virtual bool MenuOrMoveSizeActive() = 0;
+  // A shell surface that closes when it loses the foreground is in front: Start, Search,
+  // the notification-area overflow, quick settings, the task switcher, a context menu.
+  virtual bool ShellTransientInFront() = 0;
+
+  // --- Windows that are never targets; asked only when a cycle is about to start ---
+  // The desktop, a taskbar or a transient shell surface.
+  virtual bool IsShellWindow(WindowHandle topLevel) = 0;
+  // On another virtual desktop, or hidden by the compositor though it looks visible.
+  virtual bool IsCloaked(WindowHandle topLevel) = 0;
 };
 
 }  // namespace tarnwick

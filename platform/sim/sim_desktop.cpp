@@ -177,12 +177,14 @@ std::string SimDesktop::WindowTitle(WindowHandle window, int maxCount) {
   return found->second.title.substr(0, static_cast<std::size_t>(maxCount - 1));
 }
 
-void SimDesktop::BringToForeground(WindowHandle window) {
+ActivationResult SimDesktop::BringToForeground(WindowHandle window) {
   ++calls.bringToForeground;
   activations_.push_back(window);
-  if (!Exists(window) || windows_.at(window).parent != kNoWindow) return;
+  if (!Exists(window)) return ActivationResult::kWindowGone;
+  if (windows_.at(window).parent != kNoWindow) return ActivationResult::kRefused;
   foreground_ = window;
   RaiseToTop(window);
+  return ActivationResult::kActivated;
 }
 
 void SimDesktop::KeepOnTop(WindowHandle window) {
@@ -198,6 +200,31 @@ void SimDesktop::SendToBottom(WindowHandle window) {
   windows_.at(window).topmost = false;
   std::erase(zOrder_, window);
   zOrder_.push_back(window);
+}
+
+bool SimDesktop::MouseButtonDown() {
+  ++calls.userBusy;
+  return mouseButtonDown;
+}
+
+bool SimDesktop::MenuOrMoveSizeActive() {
+  ++calls.userBusy;
+  return menuOpen;
+}
+
+bool SimDesktop::ShellTransientInFront() {
+  ++calls.userBusy;
+  return shellTransientInFront;
+}
+
+bool SimDesktop::IsShellWindow(WindowHandle topLevel) {
+  ++calls.shellOrCloaked;
+  return Exists(topLevel) && windows_.at(topLevel).shell;
+}
+
+bool SimDesktop::IsCloaked(WindowHandle topLevel) {
+  ++calls.shellOrCloaked;
+  return Exists(topLevel) && windows_.at(topLevel).cloaked;
 }
 
 // --- Settings ---

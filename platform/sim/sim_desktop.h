@@ -27,6 +27,8 @@ struct SimWindow {
   WindowHandle parent = kNoWindow;  // a child's container
   WindowHandle owner = kNoWindow;   // an owned pop-up's owner
   bool topmost = false;
+  bool shell = false;    // the desktop, a taskbar or a transient shell surface
+  bool cloaked = false;  // on another virtual desktop
 };
 
 // How often the program asked the window manager for each thing.
@@ -39,9 +41,11 @@ struct WindowManagerCalls {
   int bringToForeground = 0;
   int keepOnTop = 0;
   int sendToBottom = 0;
+  int userBusy = 0;     // the questions whether an activation now would break something
+  int shellOrCloaked = 0;  // the questions whether a window may be a target at all
   int Total() const {
     return cursorPosition + moveCursor + windowFromPoint + parent + windowTitle +
-           bringToForeground + keepOnTop + sendToBottom;
+           bringToForeground + keepOnTop + sendToBottom + userBusy + shellOrCloaked;
   }
 };
 
@@ -98,6 +102,10 @@ class SimDesktop : public SettingsStore,
   WindowManagerCalls calls;
   bool refuseCursorRead = false;
   bool refuseCursorMove = false;
+  // What the user is in the middle of.
+  bool mouseButtonDown = false;
+  bool menuOpen = false;  // in the foreground thread, or a window being moved or sized
+  bool shellTransientInFront = false;
 
   // --- Settings ---
   using SettingKey = std::tuple<std::string, std::string, std::string>;
@@ -130,9 +138,14 @@ class SimDesktop : public SettingsStore,
   WindowHandle WindowFromPoint(Point position) override;
   WindowHandle Parent(WindowHandle window) override;
   std::string WindowTitle(WindowHandle window, int maxCount) override;
-  void BringToForeground(WindowHandle window) override;
+  ActivationResult BringToForeground(WindowHandle window) override;
   void KeepOnTop(WindowHandle window) override;
   void SendToBottom(WindowHandle window) override;
+  bool MouseButtonDown() override;
+  bool MenuOrMoveSizeActive() override;
+  bool ShellTransientInFront() override;
+  bool IsShellWindow(WindowHandle topLevel) override;
+  bool IsCloaked(WindowHandle topLevel) override;
   // Screen
   ScreenMetrics Metrics() override { return metrics_; }
   // Shell

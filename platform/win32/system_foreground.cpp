@@ -37,8 +37,15 @@ void SystemForeground::SendEmptyMouseInput() {
   SendInput(1, &input, sizeof(INPUT));
 }
 
+std::uint32_t SystemForeground::LastInputTime() {
+  LASTINPUTINFO info{sizeof(info), 0};
+  return GetLastInputInfo(&info) ? info.dwTime : 0;
+}
+
 void SystemForeground::BringToTop(WindowHandle window) {
-  BringWindowToTop(ToHwnd(window));
+  // BringWindowToTop waits for the window's thread; queued, a hung program cannot stop us.
+  SetWindowPos(ToHwnd(window), HWND_TOP, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_ASYNCWINDOWPOS);
 }
 
 }  // namespace tarnwick::win32

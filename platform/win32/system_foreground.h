@@ -13,6 +13,7 @@ class SystemForeground : public ForegroundPrimitives {
   ThreadId CurrentThread() override;
   bool AttachInput(ThreadId from, ThreadId to, bool attach) override;
   void SendEmptyMouseInput() override;
+  std::uint32_t LastInputTime() override;
   void BringToTop(WindowHandle window) override;
 };
 

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "platform/win32/cloaking.h"
+#include "platform/win32/shell_surfaces.h"
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/win32_api.h"
 #include "platform/win32/window_handle_cast.h"
@@ -34,29 +36,54 @@ std::string SystemWindowManager::WindowTitle(WindowHandle window, int maxCount) 
   return Narrow(buffer.data(), copied);
 }
 
-void SystemWindowManager::BringToForeground(WindowHandle window) {
+ActivationResult SystemWindowManager::BringToForeground(WindowHandle window) {
   HWND target = ToHwnd(window);
+  if (!IsWindow(target)) return ActivationResult::kWindowGone;
   // A window with a modal dialog open is disabled. Activating it would raise it over its own
   // dialog, where the mouse can no longer reach the dialog, so the dialog is activated.
-  if (IsWindow(target) && !IsWindowEnabled(target)) {
+  if (!IsWindowEnabled(target)) {
     HWND popup = GetLastActivePopup(target);
     if (popup != nullptr && IsWindowEnabled(popup)) target = popup;
   }
-  ActivateWindow(foreground_, FromHwnd(target));
+  return activator_.Activate(FromHwnd(target)) ? ActivationResult::kActivated
+                                               : ActivationResult::kRefused;
 }
 
 void SystemWindowManager::KeepOnTop(WindowHandle window) {
-  SetWindowPos(ToHwnd(window), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  KeepWindowOnTop(zOrder_, window);
 }
 
 void SystemWindowManager::SendToBottom(WindowHandle window) {
-  // HWND_BOTTOM alone leaves a topmost window topmost under Wine, so clear that first.
-  SetWindowPos(ToHwnd(window), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  SetWindowPos(ToHwnd(window), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  // Without SWP_NOACTIVATE the move may also activate the window, and activation raises it
-  // again (always under Wine). Settle it at the bottom once more, this time leaving the
-  // activation as it is.
-  SetWindowPos(ToHwnd(window), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SendWindowToBottom(zOrder_, window);
+}
+
+bool SystemWindowManager::MouseButtonDown() {
+  // Physical buttons, so a swapped left-handed mouse needs no mapping.
+  for (int button : {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON, VK_XBUTTON1, VK_XBUTTON2}) {
+    if (GetAsyncKeyState(button) < 0) return true;
+  }
+  return false;
+}
+
+bool SystemWindowManager::MenuOrMoveSizeActive() {
+  // Thread 0 is the foreground thread, whichever program it belongs to.
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  if (!GetGUIThreadInfo(0, &info)) return false;
+  constexpr DWORD kBusy = GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_SYSTEMMENUMODE | GUI_INMOVESIZE;
+  return (info.flags & kBusy) != 0;
+}
+
+bool SystemWindowManager::ShellTransientInFront() {
+  return win32::ShellTransientInFront();
+}
+
+bool SystemWindowManager::IsShellWindow(WindowHandle topLevel) {
+  return win32::IsShellWindow(ToHwnd(topLevel));
+}
+
+bool SystemWindowManager::IsCloaked(WindowHandle topLevel) {
+  return IsWindowCloaked(ToHwnd(topLevel));
 }
 
 }  // namespace tarnwick::win32

@@ -1,5 +1,7 @@
 #pragma once
+#include "platform/foreground_activation.h"
 #include "platform/win32/system_foreground.h"
+#include "platform/win32/system_z_order.h"
 #include "platform/window_manager.h"
 
 namespace tarnwick::win32 {
@@ -11,12 +13,19 @@ class SystemWindowManager : public WindowManager {
   WindowHandle WindowFromPoint(Point position) override;
   WindowHandle Parent(WindowHandle window) override;
   std::string WindowTitle(WindowHandle window, int maxCount) override;
-  void BringToForeground(WindowHandle window) override;
+  ActivationResult BringToForeground(WindowHandle window) override;
   void KeepOnTop(WindowHandle window) override;
   void SendToBottom(WindowHandle window) override;
+  bool MouseButtonDown() override;
+  bool MenuOrMoveSizeActive() override;
+  bool ShellTransientInFront() override;
+  bool IsShellWindow(WindowHandle topLevel) override;
+  bool IsCloaked(WindowHandle topLevel) override;
 
  private:
   SystemForeground foreground_;
+  ForegroundActivator activator_{foreground_};
+  SystemZOrder zOrder_;
 };
 
 }  // namespace tarnwick::win32

@@ -173,9 +173,10 @@ TEST_F(FocusPoll, AWindowThatVanishesDuringItsDelayIsLeftAloneAndTheNextOneHandl
   EXPECT_EQ(desktop.Foreground(), kNoWindow);
   EXPECT_FALSE(form->HoverWaitPending());
   KeyAt(1300, kKeyT);  // a hotkey on the vanished window changes nothing
-  // The cursor now rests over nothing, which is a change from the vanished text area.
+  // The cursor now rests over nothing, but it did not move: no cycle until the user moves it.
   desktop.RunUntil(1500);
-  EXPECT_EQ(form->LastWindow, kNoWindow);
+  EXPECT_EQ(form->LastWindow, editor);
+  EXPECT_EQ(form->LastPointWindow, editorText);
   MoveAt(1600, kOverDialog);
   desktop.RunFor(3000);
   EXPECT_EQ(desktop.Foreground(), dialog);
@@ -219,9 +220,9 @@ TEST_F(FocusPoll, APinIsBroughtForwardEveryTickAlsoWhenDisabled) {
   MoveAt(1100, kOverEditorText);
   desktop.RunUntil(1500);
   EXPECT_EQ(form->LastWindow, editor);
-  EXPECT_EQ(desktop.Activations(), Handles(5, dialog)) << "the tick at 1500 was held back";
+  EXPECT_EQ(desktop.Activations(), Handles(6, dialog)) << "the pin holds during the wait too";
   desktop.RunUntil(2000);
-  EXPECT_EQ(desktop.Activations(), Handles(7, dialog));
+  EXPECT_EQ(desktop.Activations(), Handles(8, dialog));
   EXPECT_EQ(desktop.Foreground(), dialog);
 }
 
@@ -230,8 +231,8 @@ TEST_F(FocusPoll, PinnedAndEnabledActivatesThePinAfterTheDelayAndRecordsIt) {
   form->tag = std::to_string(dialog);
   MoveAt(100, kOverEditorText);
   desktop.RunUntil(500);
-  EXPECT_EQ(desktop.Activations(), (Handles{dialog, dialog}))
-      << "the tick's own enforcement, then the pin instead of the editor";
+  EXPECT_EQ(desktop.Activations(), (Handles{dialog, dialog, dialog}))
+      << "the enforcement at 250 and at 500, then the pin instead of the editor";
   EXPECT_EQ(form->LastWindow, dialog);
   EXPECT_EQ(desktop.Foreground(), dialog);
 }
@@ -254,7 +255,7 @@ TEST_F(FocusPoll, ATagNamingNoWindowPinsNothing) {
 
 // --- Cost of a tick ---
 
-TEST_F(FocusPoll, AnUnchangedTickPumpsOnceAndMakesTwoCallsThreeWithAPin) {
+TEST_F(FocusPoll, AnUnchangedTickPumpsOnceAndReadsOnlyTheCursorPlusThePin) {
   desktop.UserMovesCursor(kOverEditorText);
   Start();
   desktop.RunUntil(1000);
@@ -265,8 +266,8 @@ TEST_F(FocusPoll, AnUnchangedTickPumpsOnceAndMakesTwoCallsThreeWithAPin) {
   desktop.RunFor(2500);  // ten ticks
   EXPECT_EQ(desktop.PumpCount() - pumps, 10);
   EXPECT_EQ(desktop.calls.cursorPosition, 10);
-  EXPECT_EQ(desktop.calls.windowFromPoint, 10);
-  EXPECT_EQ(desktop.calls.Total(), 20);
+  EXPECT_EQ(desktop.calls.windowFromPoint, 0) << "a cursor that did not move needs no lookup";
+  EXPECT_EQ(desktop.calls.Total(), 10);
 
   form->tag = std::to_string(dialog);
   desktop.calls = {};
@@ -274,7 +275,14 @@ TEST_F(FocusPoll, AnUnchangedTickPumpsOnceAndMakesTwoCallsThreeWithAPin) {
   desktop.RunFor(2500);
   EXPECT_EQ(desktop.PumpCount() - pumps, 10);
   EXPECT_EQ(desktop.calls.bringToForeground, 10);
-  EXPECT_EQ(desktop.calls.Total(), 30);
+  EXPECT_EQ(desktop.calls.Total(), 20);
+
+  // Drift within a few pixels is no movement either.
+  desktop.calls = {};
+  MoveAt(desktop.NowMs() + 10, Point{kOverEditorText.x + 3, kOverEditorText.y - 3});
+  desktop.RunFor(2500);
+  EXPECT_EQ(desktop.calls.windowFromPoint, 0);
+  EXPECT_EQ(desktop.calls.Total(), 20);
 }
 
 }  // namespace

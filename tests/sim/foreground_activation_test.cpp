@@ -47,7 +47,10 @@ class LockedDesktop : public ForegroundPrimitives {
   void SendEmptyMouseInput() override {
     calls.push_back("mouse");
     sentInput_ = true;
+    ++inputTime;  // Windows counts injected input as the user's
   }
+  std::uint32_t LastInputTime() override { return inputTime; }
+  std::uint32_t inputTime = 1000;
   void BringToTop(WindowHandle) override { calls.push_back("top"); }
 
  private:
@@ -69,6 +72,12 @@ class LockedDesktop : public ForegroundPrimitives {
 
 using Grants = LockedDesktop::Grants;
 using Calls = std::vector<std::string>;
+
+// One activation by a fresh activator, as the first request for a window is.
+bool ActivateWindow(LockedDesktop& desktop, WindowHandle target) {
+  ForegroundActivator activator(desktop);
+  return activator.Activate(target);
+}
 
 TEST(ForegroundActivation, PlainCallThatWorksNeedsNoFallback) {
   LockedDesktop desktop;
@@ -135,6 +144,43 @@ TEST(ForegroundActivation, MissingWindowsAreRefusedWithoutFallback) {
   desktop.grants = Grants::kNever;
   EXPECT_FALSE(ActivateWindow(desktop, 999)) << "a closed window has no thread to join";
   EXPECT_EQ(desktop.calls, Calls{"set"});
+}
+
+TEST(ForegroundActivation, ARefusingWindowGetsTheFallbackOncePerSpellOfUserInput) {
+  LockedDesktop desktop;
+  desktop.grants = Grants::kNever;
+  ForegroundActivator activator(desktop);
+  // A pin asked for every 250 ms for a minute, the user away from the keyboard.
+  for (int tick = 0; tick < 240; ++tick) EXPECT_FALSE(activator.Activate(kTarget));
+  EXPECT_EQ(std::count(desktop.calls.begin(), desktop.calls.end(), "mouse"), 1)
+      << "injected input would keep the screen saver and the lock away";
+  EXPECT_EQ(std::count(desktop.calls.begin(), desktop.calls.end(), "attach 1-2"), 1);
+  EXPECT_EQ(desktop.attached, 0);
+
+  // The user comes back and touches the mouse: one more try, then quiet again.
+  desktop.inputTime += 5000;
+  desktop.calls.clear();
+  for (int tick = 0; tick < 8; ++tick) activator.Activate(kTarget);
+  EXPECT_EQ(std::count(desktop.calls.begin(), desktop.calls.end(), "mouse"), 1);
+
+  // Another window is a request of its own.
+  desktop.threads[300] = 4;
+  desktop.calls.clear();
+  activator.Activate(300);
+  EXPECT_EQ(std::count(desktop.calls.begin(), desktop.calls.end(), "mouse"), 1);
+}
+
+TEST(ForegroundActivation, AFallbackThatTheSystemDroppedIsNotRepeatedEither) {
+  // With an elevated window in front, injected input vanishes without a trace: the input
+  // time does not move, and that must not read as "the user is active".
+  class DroppingDesktop : public LockedDesktop {
+   public:
+    void SendEmptyMouseInput() override { calls.push_back("mouse"); }
+  } desktop;
+  desktop.grants = Grants::kNever;
+  ForegroundActivator activator(desktop);
+  for (int tick = 0; tick < 20; ++tick) activator.Activate(kTarget);
+  EXPECT_EQ(std::count(desktop.calls.begin(), desktop.calls.end(), "mouse"), 1);
 }
 
 }  // namespace
