@@ -41,7 +41,7 @@ struct WindowManagerCalls {
   int bringToForeground = 0;
   int keepOnTop = 0;
   int sendToBottom = 0;
-  int userBusy = 0;     // the questions whether an activation now would break something
+  int userBusy = 0;        // the questions whether an activation now would break something
   int shellOrCloaked = 0;  // the questions whether a window may be a target at all
   int Total() const {
     return cursorPosition + moveCursor + windowFromPoint + parent + windowTitle +

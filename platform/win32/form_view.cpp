@@ -1,6 +1,7 @@
 #include "platform/win32/form_view.h"
 
 #include <cmath>
+#include <utility>
 
 #include "platform/win32/dpi.h"
 #include "platform/win32/text_conversion.h"
@@ -110,6 +111,30 @@ HWND FormView::ControlWindow(const Control& control) const {
   return entry == nullptr ? nullptr : entry->window;
 }
 
+bool FormView::FocusIsOurs() const {
+  // Focus that went to another program's window reads as none on this thread.
+  HWND focus = GetFocus();
+  return focus != nullptr && (focus == parent_ || IsChild(parent_, focus));
+}
+
+void FormView::EnterPressed() {
+  HWND focus = GetFocus();
+  for (const Entry& entry : entries_) {
+    if (entry.window != focus) continue;
+    if (auto* text = dynamic_cast<TextBox*>(entry.placement.control)) {
+      text->UserTyped(WindowText(entry.window));
+      text->LostFocus();
+    }
+  }
+}
+
+void FormView::Reactivated(HWND focus) {
+  TextBox* left = std::exchange(leftForAnotherProgram_, nullptr);
+  if (left == nullptr) return;
+  const Entry* entry = Find(*left);
+  if (entry != nullptr && entry->window != focus) left->LostFocus();
+}
+
 HWND FormView::FirstFocus() const {
   return entries_.empty() ? nullptr : entries_.front().window;
 }
@@ -151,7 +176,11 @@ bool FormView::OnCommand(UINT id, UINT code) {
     if (code == EN_CHANGE && !rendering_) text->UserTyped(WindowText(entry.window));
     if (code == EN_KILLFOCUS) {
       text->UserTyped(WindowText(entry.window));
-      text->LostFocus();
+      if (FocusIsOurs()) {
+        text->LostFocus();
+      } else {
+        leftForAnotherProgram_ = text;
+      }
     }
   }
   return true;

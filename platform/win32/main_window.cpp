@@ -120,6 +120,11 @@ LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam,
 
 bool MainWindow::HandleCommand(UINT id, UINT code) {
   if (view_ != nullptr && view_->OnCommand(id, code)) return true;
+  // The dialog manager turns Enter into IDOK; the window has no default button.
+  if (id == IDOK && view_ != nullptr) {
+    view_->EnterPressed();
+    return true;
+  }
   auto item = menuBar_.items.find(id);
   if (item == menuBar_.items.end()) return false;
   item->second->Click();
@@ -166,6 +171,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         HWND focus = lastFocus_ != nullptr && IsChild(window_, lastFocus_) ? lastFocus_
                                                                            : view_->FirstFocus();
         SetFocus(focus);
+        Guarded([&] { view_->Reactivated(focus); });
       }
       return 0;
     case WM_DISPLAYCHANGE:

@@ -222,6 +222,43 @@ TEST_F(MainWindowTest, ClicksAndTypingReachTheModelAndItsAnswerIsShown) {
   EXPECT_EQ(TextOf(Of(form->Text35)), "120");
 }
 
+TEST_F(MainWindowTest, TheDelayBoxIsValidatedWhenTheUserLeavesItNotWhenAnotherWindowTakesOver) {
+  HWND other = testing::MakeWindow(L"Another program", 300, 300, 200, 150);
+  SetForegroundWindow(window.Handle());
+  SetFocus(Of(form->Text1));
+  ASSERT_EQ(GetFocus(), Of(form->Text1));
+  SetWindowTextW(Of(form->Text1), L"5");  // on the way to 500
+
+  SetForegroundWindow(other);  // focus-follow activates the window under the cursor
+  PumpFor(50);
+  EXPECT_EQ(Stored("Delay", "Interval"), "<absent>") << "a half-typed delay must not be stored";
+  EXPECT_EQ(form->Timer2.IntervalMs(), 250);
+
+  SetForegroundWindow(window.Handle());  // back in Tarnwick: the box has the focus again
+  PumpFor(50);
+  EXPECT_EQ(GetFocus(), Of(form->Text1));
+  EXPECT_EQ(Stored("Delay", "Interval"), "<absent>");
+  SetWindowTextW(Of(form->Text1), L"500");
+  SendMessageW(Of(form->Text1), WM_KEYDOWN, VK_RETURN, 0);  // no effect on a plain edit
+  Send(WM_COMMAND, IDOK, 0);  // what the dialog manager makes of Enter
+  EXPECT_EQ(Stored("Delay", "Interval"), "500") << "Enter finishes the entry";
+
+  SetWindowTextW(Of(form->Text1), L"750");
+  SetFocus(Of(form->Check1));  // Tab or a click on another control
+  EXPECT_EQ(Stored("Delay", "Interval"), "750");
+
+  // Left for another program, then back by a click on another control of ours.
+  SetFocus(Of(form->Text1));
+  SetWindowTextW(Of(form->Text1), L"900");
+  SetForegroundWindow(other);
+  PumpFor(50);
+  EXPECT_EQ(Stored("Delay", "Interval"), "750");
+  SetForegroundWindow(window.Handle());
+  SetFocus(Of(form->Check1));
+  EXPECT_EQ(Stored("Delay", "Interval"), "900");
+  DestroyWindow(other);
+}
+
 TEST_F(MainWindowTest, MenuTrayHotkeyAndCloseMessagesReachTheirHandlers) {
   HMENU file = GetSubMenu(GetMenu(window.Handle()), 0);
   Send(WM_COMMAND, GetMenuItemID(file, 0), 0);  // Enable/Disable
