@@ -14,65 +14,13 @@ Platform SimDesktop::AsPlatform() {
 
 // --- Clock and input ---
 
-void SimDesktop::At(std::int64_t atMs, std::function<void()> input) {
-  inputs_.push_back({std::max(atMs, nowMs_), nextSequence_++, std::move(input)});
-}
-
-void SimDesktop::RunFor(std::int64_t durationMs) {
-  RunUntil(nowMs_ + durationMs);
-}
-
 void SimDesktop::RunUntil(std::int64_t endMs) {
-  while (!quit_ && RunNextDue(endMs)) {
-  }
-  if (!quit_) nowMs_ = std::max(nowMs_, endMs);
-}
-
-bool SimDesktop::RunNextDue(std::int64_t endMs) {
-  auto input = std::min_element(inputs_.begin(), inputs_.end(), [](const auto& a, const auto& b) {
-    return a.atMs != b.atMs ? a.atMs < b.atMs : a.sequence < b.sequence;
-  });
-  auto timer = std::min_element(timers_.begin(), timers_.end(), [](const auto& a, const auto& b) {
-    return a.second.dueMs != b.second.dueMs ? a.second.dueMs < b.second.dueMs : a.first < b.first;
-  });
-  const bool hasInput = input != inputs_.end() && input->atMs <= endMs;
-  const bool hasTimer = timer != timers_.end() && timer->second.dueMs <= endMs;
-  if (!hasInput && !hasTimer) return false;
-  // Input waiting at a moment is dispatched before the timers due then, as a message queue
-  // only makes timer ticks once it is otherwise empty.
-  if (hasInput && (!hasTimer || input->atMs <= timer->second.dueMs)) {
-    nowMs_ = std::max(nowMs_, input->atMs);
-    std::function<void()> run = std::move(input->run);
-    inputs_.erase(input);
-    run();
-    return true;
-  }
-  nowMs_ = std::max(nowMs_, timer->second.dueMs);
-  timer->second.dueMs = nowMs_ + timer->second.intervalMs;
-  std::function<void()> onTick = timer->second.onTick;  // the tick may stop or restart it
-  onTick();
-  return true;
-}
-
-void SimDesktop::StartTimer(int timerId, int intervalMs, std::function<void()> onTick) {
-  const int interval = std::max(intervalMs, 1);
-  timers_[timerId] = TimerState{interval, nowMs_ + interval, std::move(onTick)};
-}
-
-void SimDesktop::StopTimer(int timerId) {
-  timers_.erase(timerId);
+  clock_.RunUntil(endMs, [this] { return quit_; });
 }
 
 void SimDesktop::PumpPending() {
   ++pumpCount_;
-  for (;;) {
-    auto due = std::find_if(inputs_.begin(), inputs_.end(),
-                            [this](const PendingInput& i) { return i.atMs <= nowMs_; });
-    if (due == inputs_.end() || quit_) return;
-    std::function<void()> run = std::move(due->run);
-    inputs_.erase(due);
-    run();
-  }
+  clock_.RunDueInput([this] { return quit_; });
 }
 
 // --- Desktop ---

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/sim/virtual_clock.h"
 
 namespace tarnwick::sim {
 
@@ -70,14 +71,14 @@ class SimDesktop : public SettingsStore,
   Platform AsPlatform();
 
   // --- Clock and input ---
-  std::int64_t NowMs() const { return nowMs_; }
+  std::int64_t NowMs() const { return clock_.NowMs(); }
   // Runs an input event at a moment of virtual time (not before now).
-  void At(std::int64_t atMs, std::function<void()> input);
-  void RunFor(std::int64_t durationMs);
+  void At(std::int64_t atMs, std::function<void()> input) { clock_.At(atMs, std::move(input)); }
+  void RunFor(std::int64_t durationMs) { RunUntil(NowMs() + durationMs); }
   void RunUntil(std::int64_t endMs);
   bool QuitCalled() const { return quit_; }
   int PumpCount() const { return pumpCount_; }
-  bool TimerRunning(int timerId) const { return timers_.count(timerId) != 0; }
+  bool TimerRunning(int timerId) const { return clock_.TimerRunning(timerId); }
 
   // --- Desktop ---
   void SetScreenPixels(int widthPx, int heightPx, double twipsPerPixel = 15);
@@ -154,8 +155,10 @@ class SimDesktop : public SettingsStore,
   bool OpenDocument(const std::string& address) override;
   void ShowMessage(const std::string& title, const std::string& text) override;
   // EventLoop
-  void StartTimer(int timerId, int intervalMs, std::function<void()> onTick) override;
-  void StopTimer(int timerId) override;
+  void StartTimer(int timerId, int intervalMs, std::function<void()> onTick) override {
+    clock_.StartTimer(timerId, intervalMs, std::move(onTick));
+  }
+  void StopTimer(int timerId) override { clock_.StopTimer(timerId); }
   void PumpPending() override;
   void Quit() override { quit_ = true; }
   // FormWindow
@@ -171,24 +174,10 @@ class SimDesktop : public SettingsStore,
   std::string programFolder = "C:\\Program Files\\Tarnwick";
 
  private:
-  struct PendingInput {
-    std::int64_t atMs;
-    std::uint64_t sequence;
-    std::function<void()> run;
-  };
-  struct TimerState {
-    int intervalMs;
-    std::int64_t dueMs;
-    std::function<void()> onTick;
-  };
-  bool RunNextDue(std::int64_t endMs);
   void RaiseToTop(WindowHandle window);
   WindowHandle DeepestChildAt(WindowHandle window, Point position) const;
 
-  std::int64_t nowMs_ = 0;
-  std::uint64_t nextSequence_ = 0;
-  std::vector<PendingInput> inputs_;
-  std::map<int, TimerState> timers_;
+  VirtualClock clock_;
   bool quit_ = false;
   int pumpCount_ = 0;
 
