@@ -1,3 +1,4 @@
+#include <cassert>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
@@ -117,6 +118,8 @@ void Form1::Timer1_Timer() {
 }
 
 void Form1::Timer2_Timer() {
+  // A wait is only ever pending with its timer running: the tick ends that wait.
+  assert((Timer2.Enabled() || !HoverWaitPending()) && "a hover wait without its timer");
   platform_.loop.PumpPending();
   Timer2.SetEnabled(false);
   if (!HoverWaitPending()) return;

@@ -20,9 +20,10 @@ struct WindowClassAndStyle {
 WindowClassAndStyle ClassFor(ControlKind kind) {
   constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
   switch (kind) {
-    // BS_CHECKBOX, never the automatic kind: Windows must not flip a box behind the model.
+    // Never the automatic kind: Windows must not flip a box behind the model. Three states,
+    // so that a greyed box is drawn greyed and not as ticked.
     case ControlKind::kCheckBox:
-      return {L"BUTTON", kChild | WS_TABSTOP | BS_CHECKBOX | BS_MULTILINE, 0};
+      return {L"BUTTON", kChild | WS_TABSTOP | BS_3STATE | BS_MULTILINE, 0};
     case ControlKind::kButton:
       return {L"BUTTON", kChild | WS_TABSTOP | BS_PUSHBUTTON, 0};
     case ControlKind::kTextBox:

@@ -100,7 +100,13 @@ TEST_F(MainWindowTest, ShowsEveryControlWithItsCaptionAndTheRestoredState) {
     EXPECT_FALSE(Checked(*box)) << box->Name();
   }
   // Check boxes must never flip by themselves: the model decides.
-  EXPECT_EQ(GetWindowLongW(Of(form->Check1), GWL_STYLE) & BS_TYPEMASK, BS_CHECKBOX);
+  EXPECT_EQ(GetWindowLongW(Of(form->Check1), GWL_STYLE) & BS_TYPEMASK, BS_3STATE);
+  // A greyed box counts as unticked, and must not look ticked.
+  form->Check5.SetValue(kGreyed);
+  EXPECT_EQ(SendMessageW(Of(form->Check5), BM_GETCHECK, 0, 0), BST_INDETERMINATE);
+  Click(form->Check5);
+  EXPECT_EQ(form->Check5.Value(), kUnchecked) << "a click on a greyed box unticks it";
+  EXPECT_EQ(SendMessageW(Of(form->Check5), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 
   HMENU menu = GetMenu(window.Handle());
   ASSERT_NE(menu, nullptr);
