@@ -3,11 +3,6 @@
 namespace tarnwick {
 
 namespace {
-constexpr const char* kAboutText =
-    "Tarnwick 2.1\r\n\r\n"
-    "Written by the Tarnwick developers\r\n"
-    "tarnwick@tarnwick.app\r\n"
-    "https://tarnwick.app";
 // The user guide ships beside the program, so help works offline and matches this version.
 constexpr const char* kHelpPage = "\\Tarnwick.html";
 }  // namespace
@@ -15,13 +10,13 @@ constexpr const char* kHelpPage = "\\Tarnwick.html";
 void Form1::Command1_Click() {
   // The setting is written before the icon calls, so the stored state is current even if
   // the shell refuses them.
-  if (Command1.Caption() == "&Enabled") {
-    Command1.SetCaption("&Disabled");
+  if (Command1.Caption() == kEnabledCaption) {
+    Command1.SetCaption(kDisabledCaption);
     SaveSetting("disabled", "disabled", "1");
     RemoveIconTray();
     icon = Image2.Picture();
   } else {
-    Command1.SetCaption("&Enabled");
+    Command1.SetCaption(kEnabledCaption);
     SaveSetting("disabled", "disabled", "0");
     RemoveIconTray();
     icon = Image1.Picture();

@@ -3,17 +3,15 @@
 #include <optional>
 #include <string>
 
+#include "app/captions.h"
 #include "app/controls.h"
+#include "app/product.h"
 #include "cursor/cursor_access.h"
+#include "focus/hover_delay.h"
 #include "platform/platform.h"
 #include "platform/window_handle.h"
 
 namespace tarnwick {
-
-inline constexpr const char* kApplicationName = "Tarnwick";
-inline constexpr const char* kProductTitle = "Tarnwick 2.1";
-inline constexpr const char* kMakerAddress = "https://tarnwick.app";
-inline constexpr const char* kWindowCaption = "Tarnwick 2.1 - https://tarnwick.app";
 
 // Timer ids on the event loop.
 enum TimerId : int { kTimer1Id = 1, kTimer2Id = 2, kTimer5Id = 5, kTimer8Id = 8 };
@@ -38,25 +36,26 @@ class Form1 {
 
   // --- Frame "Focus Menu" ---
   Frame Frame1{"Frame1", "Focus Menu"};
-  CommandButton Command1{"Command1", "&Enabled"};   // enable/disable toggle; caption is the state
+  CommandButton Command1{"Command1",
+                         kEnabledCaption};          // enable/disable toggle; caption is the state
   CommandButton Command3{"Command3", "&About"};     // About message
   CommandButton Command5{"Command5", "&Help"};      // opens the help page
   CommandButton Command4{"Command4", "&Minimize"};  // hides the window to the tray
   CommandButton Command2{"Command2", "E&xit"};      // ends the program
   CheckBox Check1{"Check1", "&Run Minimized on Start Up"};  // start hidden in the tray
   Label Label3{"Label3", "On Mouse Over Delay 1000 = 1 Second"};
-  TextBox Text1{"Text1", "250"};  // hover delay in milliseconds
+  TextBox Text1{"Text1", kDefaultHoverDelayText};  // hover delay in milliseconds
 
   // --- Frame "Mouse Wrap Menu" ---
   Frame Frame15{"Frame15", "Mouse Wrap Menu"};
   Label Label49{"Label49", "Calibration:"};
-  TextBox Text35{"Text35", "100"};                            // calibration, shown only
-  CheckBox Check7{"Check7", "Auo Run on Launch"};             // mouse wrap on at start
-  CommandButton Command20{"Command20", "Mouse Wrap is Off"};  // wrap toggle; caption is the state
-  CheckBox Check10{"Check10", "Right"};                       // wrap at the right edge
-  CheckBox Check8{"Check8", "Left"};                          // wrap at the left edge
-  CheckBox Check11{"Check11", "Top"};                         // wrap at the top edge
-  CheckBox Check12{"Check12", "Bottom"};                      // wrap at the bottom edge
+  TextBox Text35{"Text35", "100"};                        // calibration, shown only
+  CheckBox Check7{"Check7", "Auo Run on Launch"};         // mouse wrap on at start
+  CommandButton Command20{"Command20", kWrapOffCaption};  // wrap toggle; caption is the state
+  CheckBox Check10{"Check10", "Right"};                   // wrap at the right edge
+  CheckBox Check8{"Check8", "Left"};                      // wrap at the left edge
+  CheckBox Check11{"Check11", "Top"};                     // wrap at the top edge
+  CheckBox Check12{"Check12", "Bottom"};                  // wrap at the bottom edge
 
   // --- Frame "Auto Lanuch" ---
   Frame Frame4{"Frame4", "Auto Lanuch"};
@@ -111,14 +110,14 @@ class Form1 {
   WindowHandle LastWindow = kNoWindow;        // the window the poll handled last, or the pin
   WindowHandle LastPointWindow = kNoWindow;   // deepest window under the cursor at the last change
   std::optional<WindowHandle> PendingWindow;  // the window a running hover wait will activate
-  std::optional<Point> LastMovedCursor;  // the cursor where the poll last saw the user move it
-  bool ActivationHeld = false;  // a finished wait found the user busy; start afresh when free
-  std::string LastPosition;                   // wrap engine's previous position text
-  int IdleTicks = 0;                          // idle ticks since the cursor last moved
-  std::string LastIdlePosition;               // idle parking's previous position text
-  std::string ScreenBounds;                   // park point as position text
-  int MaxX = 0;                               // rightmost cursor column
-  int MaxY = 0;                               // bottom cursor row
+  std::optional<Point> LastMovedCursor;       // the cursor where the poll last saw the user move it
+  bool ActivationHeld = false;   // a finished wait found the user busy; start afresh when free
+  std::string LastPosition;      // wrap engine's previous position text
+  int IdleTicks = 0;             // idle ticks since the cursor last moved
+  std::string LastIdlePosition;  // idle parking's previous position text
+  std::string ScreenBounds;      // park point as position text
+  int MaxX = 0;                  // rightmost cursor column
+  int MaxY = 0;                  // bottom cursor row
 
   // --- Start-up and settings ---
   void Form_Load();

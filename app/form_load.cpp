@@ -15,7 +15,7 @@ void Form1::Form_Load() {
 
   // The stored delay is put in force as well as shown; one that the delay box would refuse
   // gives way to the default, and the stored text is left for the user to correct.
-  const HoverDelay delay = CheckHoverDelay(GetSetting("Delay", "Interval", "250"));
+  const HoverDelay delay = CheckHoverDelay(GetSetting("Delay", "Interval", kDefaultHoverDelayText));
   const int delayMs =
       delay.verdict == HoverDelayVerdict::kAccepted ? delay.intervalMs : kDefaultHoverDelayMs;
   Text1.SetText(std::to_string(delayMs));

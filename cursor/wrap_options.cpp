@@ -18,11 +18,11 @@ void Form1::MouseWrapOptions() {
 }
 
 void Form1::Command20_Click() {
-  if (Command20.Caption() == "Mouse Wrap is Off") {
+  if (Command20.Caption() == kWrapOffCaption) {
     Timer5.SetEnabled(true);
-    Command20.SetCaption("Mouse Wrap is On");
+    Command20.SetCaption(kWrapOnCaption);
   } else {
-    Command20.SetCaption("Mouse Wrap is Off");
+    Command20.SetCaption(kWrapOffCaption);
     Timer5.SetEnabled(false);
   }
 }

@@ -126,7 +126,7 @@ void Form1::Timer2_Timer() {
 
   WindowHandle handled = *PendingWindow;
   PendingWindow.reset();
-  if (Command1.Caption() == "&Enabled") {
+  if (Command1.Caption() == kEnabledCaption) {
     // A menu the user opened, a drag under way or a shell flyout would be broken by an
     // activation now; the cycle ends unfinished and starts again once the user is free.
     if (UserBusy()) {

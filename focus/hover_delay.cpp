@@ -33,7 +33,7 @@ void Form1::Text1_LostFocus() {
   }
   // A refused entry leaves the delay in force and in the store; the box only offers the
   // default for the next try.
-  Text1.SetText("250");
+  Text1.SetText(kDefaultHoverDelayText);
 }
 
 }  // namespace tarnwick
