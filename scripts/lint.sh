@@ -13,7 +13,7 @@ echo "lint: cppcheck"
 cppcheck --quiet --error-exitcode=1 --std=c++20 --language=c++ -I . \
   --enable=warning,performance,portability --inline-suppr --library=googletest --library=windows \
   --suppress=missingIncludeSystem --suppress='*:/usr/*' \
-  app focus cursor platform bench tests || failed+=(cppcheck)
+  app focus cursor platform bench tests installer || failed+=(cppcheck)
 
 echo "lint: clang-tidy"
 mapfile -t native < <(git ls-files 'app/*.cpp' 'focus/*.cpp' 'cursor/*.cpp' 'platform/*.cpp' \
