@@ -37,9 +37,10 @@ std::string PlaceStartupEntry(FileSystem& files) {
 
 void RemoveStartupEntry(FileSystem& files) {
   const std::string startup = files.StartupFolder();
-  if (startup.empty()) return;
-  files.DeleteFile(startup + "\\" + kStartupEntry);
-  files.DeleteFile(startup + "\\" + kStartupDraft);
+  if (!startup.empty()) {
+    files.DeleteFile(startup + "\\" + kStartupEntry);
+    files.DeleteFile(startup + "\\" + kStartupDraft);
+  }
   files.ClearStartupDisabledMark(kStartupEntry);
 }
 
