@@ -1,6 +1,7 @@
 #include "platform/sim/sim_desktop.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tarnwick::sim {
 
@@ -233,20 +234,41 @@ void SimDesktop::Hide() {
 
 // --- Files ---
 
-std::string SimDesktop::EnvironmentVariable(const std::string& name) {
-  auto found = environment.find(name);
-  return found == environment.end() ? std::string() : found->second;
+std::string SimDesktop::ShortcutContent(const std::string& target, const std::string& folder) {
+  return "shortcut to " + target + " in " + folder;
 }
 
 bool SimDesktop::CopyFile(const std::string& source, const std::string& destination) {
   auto found = files.find(source);
-  if (found == files.end()) return false;
+  if (refuseFileWrites || found == files.end()) return false;
   files[destination] = found->second;
+  return true;
+}
+
+bool SimDesktop::MoveFile(const std::string& source, const std::string& destination) {
+  auto found = files.find(source);
+  if (refuseFileWrites || refuseFileMoves || found == files.end()) return false;
+  std::string content = std::move(found->second);
+  files.erase(found);
+  files[destination] = std::move(content);
   return true;
 }
 
 bool SimDesktop::DeleteFile(const std::string& path) {
   return files.erase(path) != 0;
+}
+
+bool SimDesktop::CreateShortcut(const std::string& path, const std::string& target,
+                                const std::string& workingFolder) {
+  if (refuseFileWrites) return false;
+  files[path] = ShortcutContent(target, workingFolder);
+  return true;
+}
+
+bool SimDesktop::ClearStartupDisabledMark(const std::string& fileName) {
+  if (refuseMarkChanges) return startupDisabledMarks.count(fileName) == 0;
+  startupDisabledMarks.erase(fileName);
+  return true;
 }
 
 }  // namespace tarnwick::sim

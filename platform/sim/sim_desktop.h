@@ -125,8 +125,16 @@ class SimDesktop : public SettingsStore,
   int formShows = 0;
   int formHides = 0;
   IconId formIcon = IconId::kApplication;
-  std::map<std::string, std::string> environment;
   std::map<std::string, std::string> files;  // path to content
+  // The user's Start Menu folders; "" when the system cannot name them.
+  std::string programsFolder = "C:\\Users\\sim\\AppData\\Start Menu\\Programs";
+  std::string startupFolder = programsFolder + "\\Startup";
+  std::set<std::string> startupDisabledMarks;  // StartUp entries switched off in Task Manager
+  bool refuseFileWrites = false;               // copies, moves and new shortcuts fail
+  bool refuseFileMoves = false;
+  bool refuseMarkChanges = false;
+  // What CreateShortcut writes into its file.
+  static std::string ShortcutContent(const std::string& target, const std::string& folder);
 
   // SettingsStore
   std::optional<std::string> Read(const std::string& application, const std::string& section,
@@ -167,9 +175,15 @@ class SimDesktop : public SettingsStore,
   bool IsVisible() override { return formVisible; }
   void SetIcon(IconId icon) override { formIcon = icon; }
   // FileSystem
-  std::string EnvironmentVariable(const std::string& name) override;
+  std::string ProgramsFolder() override { return programsFolder; }
+  std::string StartupFolder() override { return startupFolder; }
   bool CopyFile(const std::string& source, const std::string& destination) override;
+  bool MoveFile(const std::string& source, const std::string& destination) override;
   bool DeleteFile(const std::string& path) override;
+  bool CreateShortcut(const std::string& path, const std::string& target,
+                      const std::string& workingFolder) override;
+  bool ClearStartupDisabledMark(const std::string& fileName) override;
+  std::string ProgramPath() override { return programFolder + "\\Tarnwick.exe"; }
   std::string ProgramFolder() override { return programFolder; }
   std::string programFolder = "C:\\Program Files\\Tarnwick";
 
