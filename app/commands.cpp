@@ -12,12 +12,12 @@ void Form1::Command1_Click() {
   // the shell refuses them.
   if (Command1.Caption() == kEnabledCaption) {
     Command1.SetCaption(kDisabledCaption);
-    SaveSetting("disabled", "disabled", "1");
+    SaveSetting(kDisabledSetting, "1");
     RemoveIconTray();
     icon = Image2.Picture();
   } else {
     Command1.SetCaption(kEnabledCaption);
-    SaveSetting("disabled", "disabled", "0");
+    SaveSetting(kDisabledSetting, "0");
     RemoveIconTray();
     icon = Image1.Picture();
   }
@@ -45,7 +45,7 @@ void Form1::Command5_Click() {
 }
 
 void Form1::Check1_Click() {
-  SaveSetting("startup", "minimize", Check1.IsChecked() ? "1" : "0");
+  SaveCheckSetting(kRunMinimizedSetting, Check1);
 }
 
 void Form1::Form_Unload() {

@@ -6,6 +6,7 @@
 #include "app/captions.h"
 #include "app/controls.h"
 #include "app/product.h"
+#include "app/settings_layout.h"
 #include "cursor/cursor_access.h"
 #include "focus/hover_delay.h"
 #include "platform/platform.h"
@@ -121,9 +122,12 @@ class Form1 {
 
   // --- Start-up and settings ---
   void Form_Load();
-  std::string GetSetting(const std::string& section, const std::string& key,
-                         const std::string& defaultValue);
-  void SaveSetting(const std::string& section, const std::string& key, const std::string& value);
+  std::string GetSetting(const Setting& setting);
+  void SaveSetting(const Setting& setting, const std::string& value);
+  // A check box's stored state: 0, 1 or 2, the box's default for anything else.
+  int GetCheckSetting(const Setting& setting);
+  // Stores what a box shows: "1" when ticked, "0" otherwise.
+  void SaveCheckSetting(const Setting& setting, const CheckBox& box);
 
   // --- Commands, menu and tray ---
   void Command1_Click();  // enable/disable toggle

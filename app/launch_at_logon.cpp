@@ -49,12 +49,12 @@ void RemoveStartupEntry(FileSystem& files) {
 void Form1::Check4_Click() {
   if (!Check4.IsChecked()) {
     RemoveStartupEntry(platform_.files);
-    SaveSetting("startup", "windows", "0");
+    SaveCheckSetting(kLaunchAtLogonSetting, Check4);
     return;
   }
   const std::string failure = PlaceStartupEntry(platform_.files);
   if (failure.empty()) {
-    SaveSetting("startup", "windows", "1");
+    SaveCheckSetting(kLaunchAtLogonSetting, Check4);
     return;
   }
   // The box must not claim what is not so. Unticking runs this handler again, which clears

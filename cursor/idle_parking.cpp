@@ -28,7 +28,7 @@ std::optional<double> IdleThresholdTicks(const std::string& delayText) {
 
 void Form1::Check2_Click() {
   Timer8.SetEnabled(Check2.IsChecked());
-  SaveSetting("startup", "idel", Check2.IsChecked() ? "1" : "0");
+  SaveCheckSetting(kIdleParkingSetting, Check2);
 }
 
 void Form1::Timer8_Timer() {

@@ -4,7 +4,7 @@
 namespace tarnwick {
 
 void Form1::Check5_Click() {
-  SaveSetting("startup", "idelautohide", Check5.IsChecked() ? "1" : "0");
+  SaveCheckSetting(kTaskbarAllowanceSetting, Check5);
   ScreenBounds = ParkPointText(platform_.screen.Metrics(), Check5.IsChecked());
 }
 

@@ -28,7 +28,7 @@ void Form1::Text1_LostFocus() {
     case HoverDelayVerdict::kAccepted:
       Timer2.SetIntervalMs(delay.intervalMs);
       // Stored as typed, not normalised: start-up rounds it again when it reads it back.
-      SaveSetting("Delay", "Interval", Text1.Text());
+      SaveSetting(kHoverDelaySetting, Text1.Text());
       return;
   }
   // A refused entry leaves the delay in force and in the store; the box only offers the
