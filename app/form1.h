@@ -10,6 +10,7 @@
 #include "cursor/cursor_access.h"
 #include "focus/hover_delay.h"
 #include "platform/platform.h"
+#include "platform/tray_events.h"
 #include "platform/window_handle.h"
 
 namespace tarnwick {
@@ -143,8 +144,10 @@ class Form1 {
   void Help_Click() { Command5_Click(); }
   void AddIconTray();
   void RemoveIconTray();
-  // A notification from the tray icon: the mouse message that happened over it.
-  void TrayNotification(int mouseMessage);
+  // The user pressed the tray icon or asked for its menu.
+  void TrayNotification(TrayEvent event);
+  // The user started the program again while it runs: the running one shows itself.
+  void SecondStartRequested();
   // The shell's taskbar came back (Explorer restarted): show the tray icon again.
   void TaskbarCreated();
   void Form_Unload();
@@ -186,6 +189,7 @@ class Form1 {
  private:
   void WireHandlers();
   void EndProgram();
+  void ShowMainWindow();
   void EnforcePin();
   bool CursorMovedFrom(Point cursor) const;
   bool UserBusy();

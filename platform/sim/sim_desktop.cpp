@@ -225,6 +225,7 @@ void SimDesktop::ShowMessage(const std::string& title, const std::string& text) 
 void SimDesktop::Show() {
   ++formShows;
   formVisible = true;
+  formMinimized = false;
 }
 
 void SimDesktop::Hide() {

@@ -122,6 +122,7 @@ class SimDesktop : public SettingsStore,
   std::vector<ShownMessage> messages;
   std::vector<std::string> openedDocuments;
   bool formVisible = false;
+  bool formMinimized = false;  // minimised with the title bar's button
   int formShows = 0;
   int formHides = 0;
   IconId formIcon = IconId::kApplication;
@@ -172,7 +173,6 @@ class SimDesktop : public SettingsStore,
   // FormWindow
   void Show() override;
   void Hide() override;
-  bool IsVisible() override { return formVisible; }
   void SetIcon(IconId icon) override { formIcon = icon; }
   // FileSystem
   std::string ProgramsFolder() override { return programsFolder; }

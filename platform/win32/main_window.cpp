@@ -90,15 +90,13 @@ void MainWindow::Show() {
     if (view_ != nullptr && GetActiveWindow() == window_) SetFocus(view_->FirstFocus());
     return;
   }
-  ShowWindow(window_, SW_SHOW);
+  ShowWindow(window_, IsIconic(window_) ? SW_RESTORE : SW_SHOW);
+  // A click on the tray icon, or a second start, hands us the right to come forward.
+  SetForegroundWindow(window_);
 }
 
 void MainWindow::Hide() {
   ShowWindow(window_, SW_HIDE);
-}
-
-bool MainWindow::IsVisible() {
-  return IsWindowVisible(window_) != FALSE;
 }
 
 void MainWindow::SetIcon(IconId icon) {
@@ -144,18 +142,17 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     }
     case kTrayCallbackMessage:
-      Guarded([&] { form.TrayNotification(LOWORD(lParam)); });
+      Guarded([&] {
+        if (const std::optional<TrayEvent> event = TrayEventFor(LOWORD(lParam))) {
+          form.TrayNotification(*event);
+        }
+      });
       return 0;
     case kKeyPressMessage:
       Guarded([&] { form.WinHook1_KeyEvent(static_cast<int>(wParam), static_cast<int>(lParam)); });
       return 0;
     case kShowYourselfMessage:
-      // A second start asked for us: the same path as a left click on the tray icon.
-      Guarded([&] { form.TrayNotification(WM_LBUTTONDOWN); });
-      if (IsWindowVisible(window_)) {
-        if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
-        SetForegroundWindow(window_);
-      }
+      Guarded([&] { form.SecondStartRequested(); });
       return 0;
     case WM_CLOSE:
       Guarded([&] { form.Form_Unload(); });

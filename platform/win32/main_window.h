@@ -28,7 +28,6 @@ class MainWindow : public FormWindow {
 
   void Show() override;
   void Hide() override;
-  bool IsVisible() override;
   void SetIcon(IconId icon) override;
 
  private:

@@ -265,6 +265,28 @@ TEST_F(MainWindowTest, TheDelayBoxIsValidatedWhenTheUserLeavesItNotWhenAnotherWi
   DestroyWindow(other);
 }
 
+TEST_F(MainWindowTest, TheTrayAndASecondStartBothShowTheWindowRestoredAndInFront) {
+  HWND cover = testing::MakeWindow(L"Covering window", 0, 0, 800, 600);
+  using Request = std::pair<UINT, LPARAM>;
+  for (const auto& [message, lParam] :
+       {Request{kTrayCallbackMessage, WM_LBUTTONDOWN}, Request{kShowYourselfMessage, 0}}) {
+    ShowWindow(window.Handle(), SW_MINIMIZE);
+    SetForegroundWindow(cover);
+    PumpFor(50);
+    Send(message, static_cast<WPARAM>(IconId::kApplication), lParam);
+    PumpFor(50);
+    EXPECT_FALSE(IsIconic(window.Handle())) << message;
+    EXPECT_EQ(GetForegroundWindow(), window.Handle()) << message;
+
+    SetForegroundWindow(cover);  // covered, not minimised
+    PumpFor(50);
+    Send(message, static_cast<WPARAM>(IconId::kApplication), lParam);
+    PumpFor(50);
+    EXPECT_EQ(GetForegroundWindow(), window.Handle()) << message;
+  }
+  DestroyWindow(cover);
+}
+
 TEST_F(MainWindowTest, MenuTrayHotkeyAndCloseMessagesReachTheirHandlers) {
   HMENU file = GetSubMenu(GetMenu(window.Handle()), 0);
   Send(WM_COMMAND, GetMenuItemID(file, 0), 0);  // Enable/Disable
