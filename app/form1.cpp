@@ -1,6 +1,6 @@
 #include "app/form1.h"
 
-#include "app/number_text.h"
+#include "common/number_text.h"
 
 namespace tarnwick {
 

@@ -10,6 +10,7 @@
 #include "cursor/cursor_access.h"
 #include "focus/hover_delay.h"
 #include "platform/platform.h"
+#include "platform/point.h"
 #include "platform/tray_events.h"
 #include "platform/window_handle.h"
 

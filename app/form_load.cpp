@@ -1,7 +1,7 @@
 #include <string>
 
 #include "app/form1.h"
-#include "app/number_text.h"
+#include "common/number_text.h"
 #include "cursor/screen_bounds.h"
 #include "focus/hover_delay.h"
 

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "app/form1.h"
-#include "app/number_text.h"
+#include "common/number_text.h"
 #include "cursor/position_text.h"
 #include "cursor/screen_bounds.h"
 

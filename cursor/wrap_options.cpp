@@ -1,5 +1,5 @@
 #include "app/form1.h"
-#include "app/number_text.h"
+#include "common/number_text.h"
 #include "cursor/screen_bounds.h"
 
 namespace tarnwick {

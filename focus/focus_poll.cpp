@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/form1.h"
-#include "app/number_text.h"
+#include "common/number_text.h"
 
 namespace tarnwick {
 

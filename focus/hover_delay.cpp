@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "app/form1.h"
-#include "app/number_text.h"
+#include "common/number_text.h"
 
 namespace tarnwick {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/shell.h"
+#include "platform/icon_id.h"
 
 namespace tarnwick {
 
