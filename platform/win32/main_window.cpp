@@ -6,6 +6,7 @@
 #include "platform/win32/form_layout.h"
 #include "platform/win32/icons.h"
 #include "platform/win32/private_messages.h"
+#include "platform/win32/system_shell.h"
 #include "platform/win32/text_conversion.h"
 
 namespace tarnwick::win32 {
@@ -29,12 +30,21 @@ bool RegisterMainWindowClass(HINSTANCE instance, WNDPROC procedure) {
   windowClass.cbSize = sizeof(windowClass);
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance;
-  windowClass.hIcon = LoadProgramIcon(IconId::kApplication, false);
-  windowClass.hIconSm = LoadProgramIcon(IconId::kApplication, true);
+  const int dpi = DpiOf(nullptr);
+  windowClass.hIcon = LoadProgramIcon(IconId::kApplication, false, dpi);
+  windowClass.hIconSm = LoadProgramIcon(IconId::kApplication, true, dpi);
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kMainWindowClass;
   return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+// The caption and taskbar take the icon sizes of the window's monitor, not the system's.
+void SetWindowIcons(HWND window, IconId icon, int dpi) {
+  SendMessageW(window, WM_SETICON, ICON_BIG,
+               reinterpret_cast<LPARAM>(LoadProgramIcon(icon, false, dpi)));
+  SendMessageW(window, WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(LoadProgramIcon(icon, true, dpi)));
 }
 
 }  // namespace
@@ -100,10 +110,8 @@ void MainWindow::Hide() {
 }
 
 void MainWindow::SetIcon(IconId icon) {
-  SendMessageW(window_, WM_SETICON, ICON_BIG,
-               reinterpret_cast<LPARAM>(LoadProgramIcon(icon, false)));
-  SendMessageW(window_, WM_SETICON, ICON_SMALL,
-               reinterpret_cast<LPARAM>(LoadProgramIcon(icon, true)));
+  icon_ = icon;
+  SetWindowIcons(window_, icon, DpiOf(window_));
 }
 
 LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -180,6 +188,8 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                    suggested->right - suggested->left, suggested->bottom - suggested->top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
       if (view_ != nullptr) view_->Layout(HIWORD(wParam));
+      SetWindowIcons(window_, icon_, HIWORD(wParam));
+      RescaleTrayIcons(window_, HIWORD(wParam));
       Guarded([&] { form.Form_DisplayChange(); });
       return 0;
     }

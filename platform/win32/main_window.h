@@ -43,6 +43,7 @@ class MainWindow : public FormWindow {
   MenuBar menuBar_;
   HWND lastFocus_ = nullptr;
   UINT taskbarCreatedMessage_ = 0;
+  IconId icon_ = IconId::kApplication;  // re-set at each DPI change
   bool shownBefore_ = false;
 };
 

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/win32/icons.h"
 #include "platform/win32/private_messages.h"
 #include "platform/win32/registry_settings.h"
 #include "platform/win32/system_file_system.h"
@@ -311,6 +312,33 @@ TEST_F(MainWindowTest, MenuTrayHotkeyAndCloseMessagesReachTheirHandlers) {
   EXPECT_TRUE(loop->QuitRequested());
   EXPECT_TRUE(form->Ended());
   PumpFor(50);  // drain what the ended program left queued
+}
+
+// Moving to a monitor of another scale re-sets both window icons at its sizes, keeping the
+// picture of the moment (here: disabled).
+TEST_F(MainWindowTest, ADpiChangeResetsTheIconsAtTheNewSizes) {
+  Click(form->Command1);
+  ASSERT_EQ(form->Command1.Caption(), "&Disabled");
+  auto iconWidth = [&](WPARAM which) {
+    auto icon = reinterpret_cast<HICON>(SendMessageW(window.Handle(), WM_GETICON, which, 0));
+    ICONINFO info{};
+    if (icon == nullptr || !GetIconInfo(icon, &info)) return 0;
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor, sizeof(bitmap), &bitmap);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return static_cast<int>(bitmap.bmWidth);
+  };
+  for (int dpi : {144, 96}) {
+    SCOPED_TRACE(dpi);
+    RECT suggested{};
+    GetWindowRect(window.Handle(), &suggested);
+    Send(WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(iconWidth(ICON_BIG), dpi * 32 / 96);
+    EXPECT_EQ(iconWidth(ICON_SMALL), dpi * 16 / 96);
+    EXPECT_EQ(SendMessageW(window.Handle(), WM_GETICON, ICON_BIG, 0),
+              reinterpret_cast<LRESULT>(LoadProgramIcon(IconId::kDisabled, false, dpi)));
+  }
 }
 
 }  // namespace
