@@ -157,8 +157,6 @@ class Form1 {
   // --- Focus follower ---
   void Timer1_Timer();
   void Timer2_Timer();
-  // The cursor now stands where the program itself put it: not a movement of the user's.
-  void ProgramMovedCursor(Point position) { LastMovedCursor = position; }
   void Text1_LostFocus();
   void WinHook1_KeyEvent(int KeyCode, int Shift);
 
@@ -176,10 +174,16 @@ class Form1 {
   void Check5_Click();
   // The screen's size or resolution changed while running.
   void Form_DisplayChange();
-  // True while idle parking holds the cursor at the park point, or the user has just nudged
-  // it off and the next idle tick puts it back: the program put it there, the user did not
-  // rest it there, so neither the focus poll nor the wrap should act on it.
-  bool CursorParkedAt(Point cursor) const;
+
+  // --- The program's own cursor moves ---
+  // Moves the cursor for the program's own reasons (parking it, putting it back). Until the
+  // user moves it, the poll and the wrap take the position for ours, not for the user's.
+  void PutCursor(Point position);
+  // The cursor stands where the program itself put it, or idle parking holds it (parked, or
+  // nudged off and about to be put back): no resting place of the user's, no push at an edge.
+  bool CursorIsOurs(Point cursor);
+  std::optional<Point> OwnCursorPosition;  // where the program last put the cursor, until it moves
+  bool CursorParked = false;  // idle parking moved the cursor away and will put it back
 
   // Every control with a view, for the view to attach itself and render.
   void AttachObserver(ControlObserver* observer);
@@ -197,7 +201,6 @@ class Form1 {
 
   Platform& platform_;
   Module2 module2_{platform_.windows};  // the cursor procedures of the cursor features
-  bool ParkedPositionText(const std::string& positionText) const;
   bool hideRequested_ = false;
   bool trayIconWanted_ = false;  // an icon was added and not removed since
   bool ended_ = false;

@@ -86,7 +86,7 @@ void Form1::Timer1_Timer() {
   }
   // Idle parking put the cursor there, not the user: following it would pull the focus
   // away from the window the user is typing in, and again on the way back.
-  if (CursorParkedAt(cursor)) return;
+  if (CursorIsOurs(cursor)) return;
   LastMovedCursor = cursor;
   const WindowHandle underCursor = platform_.windows.WindowFromPoint(cursor);
   if (underCursor == LastPointWindow) return;

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/shell.h"
+#include "platform/icon_id.h"
 #include "platform/win32/win32_api.h"
 
 namespace tarnwick::win32 {
