@@ -63,7 +63,8 @@ class Frame : public CaptionedControl {
 // A control that runs a command when clicked: button or menu item.
 class ClickableControl : public CaptionedControl {
  public:
-  using CaptionedControl::CaptionedControl;
+  ClickableControl(std::string name, std::string caption, std::function<void()> handler = {})
+      : CaptionedControl(std::move(name), std::move(caption)), onClick(std::move(handler)) {}
   std::function<void()> onClick;
   // A click by the user, the keyboard or a program.
   void Click() const {
@@ -81,7 +82,8 @@ enum CheckValue : int { kUnchecked = 0, kChecked = 1, kGreyed = 2 };
 
 class CheckBox : public CaptionedControl {
  public:
-  using CaptionedControl::CaptionedControl;
+  CheckBox(std::string name, std::string caption, std::function<void()> handler = {})
+      : CaptionedControl(std::move(name), std::move(caption)), onClick(std::move(handler)) {}
   std::function<void()> onClick;
   int Value() const { return value_; }
   bool IsChecked() const { return value_ == kChecked; }
@@ -97,7 +99,8 @@ class CheckBox : public CaptionedControl {
 
 class TextBox : public Control {
  public:
-  TextBox(std::string name, std::string text) : Control(std::move(name)), text_(std::move(text)) {}
+  TextBox(std::string name, std::string text, std::function<void()> handler = {})
+      : Control(std::move(name)), onLostFocus(std::move(handler)), text_(std::move(text)) {}
   std::function<void()> onLostFocus;
   const std::string& Text() const { return text_; }
   void SetText(const std::string& text);
@@ -131,6 +134,13 @@ class Timer {
  public:
   Timer(std::string name, int id, int intervalMs, bool enabled)
       : name_(std::move(name)), id_(id), intervalMs_(intervalMs), enabled_(enabled) {}
+  // A timer on an event loop from the start: one created enabled starts ticking at once.
+  Timer(std::string name, int id, int intervalMs, bool enabled, EventLoop& loop,
+        std::function<void()> handler)
+      : Timer(std::move(name), id, intervalMs, enabled) {
+    onTick = std::move(handler);
+    Attach(loop);
+  }
   Timer(const Timer&) = delete;
   Timer& operator=(const Timer&) = delete;
 

@@ -23,6 +23,9 @@ enum TimerId : int { kTimer1Id = 1, kTimer2Id = 2, kTimer5Id = 5, kTimer8Id = 8 
 // handlers read what they need from the control that shows it and change it there.
 // Handlers are defined beside the concern they serve (app/, focus/, cursor/).
 class Form1 {
+  // First, so that the controls below can reach the event loop as they are made.
+  Platform& platform_;
+
  public:
   explicit Form1(Platform& platform);
   Form1(const Form1&) = delete;
@@ -39,37 +42,51 @@ class Form1 {
 
   // --- Frame "Focus Menu" ---
   Frame Frame1{"Frame1", "Focus Menu"};
-  CommandButton Command1{"Command1",
-                         kEnabledCaption};          // enable/disable toggle; caption is the state
-  CommandButton Command3{"Command3", "&About"};     // About message
-  CommandButton Command5{"Command5", "&Help"};      // opens the help page
-  CommandButton Command4{"Command4", "&Minimize"};  // hides the window to the tray
-  CommandButton Command2{"Command2", "E&xit"};      // ends the program
-  CheckBox Check1{"Check1", "&Run Minimized on Start Up"};  // start hidden in the tray
+  // Enable/disable toggle; its caption is the state.
+  CommandButton Command1{"Command1", kEnabledCaption, [this] { Command1_Click(); }};
+  // About message.
+  CommandButton Command3{"Command3", "&About", [this] { Command3_Click(); }};
+  // Opens the help page.
+  CommandButton Command5{"Command5", "&Help", [this] { Command5_Click(); }};
+  // Hides the window to the tray.
+  CommandButton Command4{"Command4", "&Minimize", [this] { Command4_Click(); }};
+  // Ends the program.
+  CommandButton Command2{"Command2", "E&xit", [this] { Command2_Click(); }};
+  // Start hidden in the tray.
+  CheckBox Check1{"Check1", "&Run Minimized on Start Up", [this] { Check1_Click(); }};
   Label Label3{"Label3", "On Mouse Over Delay 1000 = 1 Second"};
-  TextBox Text1{"Text1", kDefaultHoverDelayText};  // hover delay in milliseconds
+  // Hover delay in milliseconds.
+  TextBox Text1{"Text1", kDefaultHoverDelayText, [this] { Text1_LostFocus(); }};
 
   // --- Frame "Mouse Wrap Menu" ---
   Frame Frame15{"Frame15", "Mouse Wrap Menu"};
   Label Label49{"Label49", "Calibration:"};
-  TextBox Text35{"Text35", "100"};                        // calibration, shown only
-  CheckBox Check7{"Check7", "Auo Run on Launch"};         // mouse wrap on at start
-  CommandButton Command20{"Command20", kWrapOffCaption};  // wrap toggle; caption is the state
-  CheckBox Check10{"Check10", "Right"};                   // wrap at the right edge
-  CheckBox Check8{"Check8", "Left"};                      // wrap at the left edge
-  CheckBox Check11{"Check11", "Top"};                     // wrap at the top edge
-  CheckBox Check12{"Check12", "Bottom"};                  // wrap at the bottom edge
+  // Calibration, shown only.
+  TextBox Text35{"Text35", "100"};
+  // Mouse wrap on at start.
+  CheckBox Check7{"Check7", "Auo Run on Launch", [this] { Check7_Click(); }};
+  // Wrap toggle; its caption is the state.
+  CommandButton Command20{"Command20", kWrapOffCaption, [this] { Command20_Click(); }};
+  // The edges that wrap.
+  CheckBox Check10{"Check10", "Right", [this] { Check10_Click(); }};
+  CheckBox Check8{"Check8", "Left", [this] { Check8_Click(); }};
+  CheckBox Check11{"Check11", "Top", [this] { Check11_Click(); }};
+  CheckBox Check12{"Check12", "Bottom", [this] { Check12_Click(); }};
 
   // --- Frame "Auto Lanuch" ---
   Frame Frame4{"Frame4", "Auto Lanuch"};
-  CheckBox Check4{"Check4", "Auto Lanuch when windows Starts?"};  // launch at log-on
+  // Launch at log-on.
+  CheckBox Check4{"Check4", "Auto Lanuch when windows Starts?", [this] { Check4_Click(); }};
 
   // --- Frame "Auto Hide " ---
   Frame Frame2{"Frame2", "Auto Hide "};
-  CheckBox Check2{"Check2", "Auto Hide Mouse When Idel"};  // idle parking; switches Timer8
+  // Idle parking; switches Timer8.
+  CheckBox Check2{"Check2", "Auto Hide Mouse When Idel", [this] { Check2_Click(); }};
   Label Label4{"Label4", "Idle Delay"};
-  TextBox Text2{"Text2", "5"};                       // idle delay in seconds
-  CheckBox Check5{"Check5", "Taskbar Auto Hiden?"};  // park 200 pixels above the bottom
+  // Idle delay in seconds.
+  TextBox Text2{"Text2", "5"};
+  // Park 200 pixels above the bottom.
+  CheckBox Check5{"Check5", "Taskbar Auto Hiden?", [this] { Check5_Click(); }};
 
   // --- Help texts, stacked at the top ---
   std::array<Label, 5> Label1{
@@ -96,18 +113,22 @@ class Form1 {
 
   // --- Menus ---
   MenuItem File{"File", "&File"};
-  MenuItem EnableDisable{"EnableDisable", "Enable/Disable"};
-  MenuItem Minimize{"Minimize", "&Minimize"};
-  MenuItem Exit{"Exit", "E&xit"};
+  MenuItem EnableDisable{"EnableDisable", "Enable/Disable", [this] { EnableDisable_Click(); }};
+  MenuItem Minimize{"Minimize", "&Minimize", [this] { Minimize_Click(); }};
+  MenuItem Exit{"Exit", "E&xit", [this] { Exit_Click(); }};
   MenuItem Help1{"Help1", "&Help"};
-  MenuItem About{"About", "&About"};
-  MenuItem Help{"Help", "&Help"};
+  MenuItem About{"About", "&About", [this] { About_Click(); }};
+  MenuItem Help{"Help", "&Help", [this] { Help_Click(); }};
 
   // --- Timers ---
-  Timer Timer1{"Timer1", kTimer1Id, 250, false};  // focus-follow poll
-  Timer Timer2{"Timer2", kTimer2Id, 1, true};     // ends a hover wait
-  Timer Timer5{"Timer5", kTimer5Id, 100, false};  // mouse wrap engine
-  Timer Timer8{"Timer8", kTimer8Id, 100, false};  // idle parking; tag holds the saved position
+  // Focus-follow poll.
+  Timer Timer1{"Timer1", kTimer1Id, 250, false, platform_.loop, [this] { Timer1_Timer(); }};
+  // Ends a hover wait.
+  Timer Timer2{"Timer2", kTimer2Id, 1, true, platform_.loop, [this] { Timer2_Timer(); }};
+  // Mouse wrap engine.
+  Timer Timer5{"Timer5", kTimer5Id, 100, false, platform_.loop, [this] { Timer5_Timer(); }};
+  // Idle parking; its tag holds the saved position.
+  Timer Timer8{"Timer8", kTimer8Id, 100, false, platform_.loop, [this] { Timer8_Timer(); }};
 
   // --- State kept between ticks ---
   WindowHandle LastWindow = kNoWindow;        // the window the poll handled last, or the pin
@@ -185,21 +206,17 @@ class Form1 {
   std::optional<Point> OwnCursorPosition;  // where the program last put the cursor, until it moves
   bool CursorParked = false;  // idle parking moved the cursor away and will put it back
 
-  // Every control with a view, for the view to attach itself and render.
-  void AttachObserver(ControlObserver* observer);
   bool Ended() const { return ended_; }
   // A poll cycle waits for Timer2.
   bool HoverWaitPending() const { return PendingWindow.has_value(); }
 
  private:
-  void WireHandlers();
   void EndProgram();
   void ShowMainWindow();
   void EnforcePin();
   bool CursorMovedFrom(Point cursor) const;
   bool UserBusy();
 
-  Platform& platform_;
   Module2 module2_{platform_.windows};  // the cursor procedures of the cursor features
   bool hideRequested_ = false;
   bool trayIconWanted_ = false;  // an icon was added and not removed since

@@ -1,4 +1,5 @@
 #pragma once
+#include <variant>
 #include <vector>
 
 #include "app/form1.h"
@@ -16,15 +17,21 @@ struct TwipRect {
 inline constexpr int kClientWidthTwips = 10050;
 inline constexpr int kClientHeightTwips = 5775;
 
-enum class ControlKind { kCheckBox, kButton, kTextBox, kLabel, kFrame };
 enum class FontRole { kDialog, kHelpTitle, kHelpText };
 
+// A visible control, its kind known from its type.
+using PlacedControl = std::variant<CheckBox*, CommandButton*, TextBox*, Label*, Frame*>;
+
 struct ControlPlacement {
-  Control* control = nullptr;
-  ControlKind kind = ControlKind::kLabel;
+  PlacedControl control;
   TwipRect rect;
   FontRole font = FontRole::kDialog;
 };
+
+// The model behind a placed control, whatever its kind.
+inline Control& ModelOf(const PlacedControl& control) {
+  return *std::visit([](auto* typed) -> Control* { return typed; }, control);
+}
 
 // Every visible control of the window. Controls that take the focus come first, in Tab
 // order; labels and frames follow, so they sit below the controls they surround.

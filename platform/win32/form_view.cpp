@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <utility>
+#include <variant>
 
 #include "platform/win32/dpi.h"
 #include "platform/win32/text_conversion.h"
@@ -17,23 +18,38 @@ struct WindowClassAndStyle {
   DWORD exStyle;
 };
 
-WindowClassAndStyle ClassFor(ControlKind kind) {
-  constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-  switch (kind) {
-    // Never the automatic kind: Windows must not flip a box behind the model. Three states,
-    // so that a greyed box is drawn greyed and not as ticked.
-    case ControlKind::kCheckBox:
-      return {L"BUTTON", kChild | WS_TABSTOP | BS_3STATE | BS_MULTILINE, 0};
-    case ControlKind::kButton:
-      return {L"BUTTON", kChild | WS_TABSTOP | BS_PUSHBUTTON, 0};
-    case ControlKind::kTextBox:
-      return {L"EDIT", kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-    case ControlKind::kFrame:
-      return {L"BUTTON", kChild | BS_GROUPBOX, 0};
-    case ControlKind::kLabel:
-      break;
-  }
-  return {L"STATIC", kChild | SS_LEFT | SS_NOPREFIX, 0};
+// One overload a kind of control: std::visit picks by the control's type.
+template <typename... Actions>
+struct Overloaded : Actions... {
+  using Actions::operator()...;
+};
+template <typename... Actions>
+Overloaded(Actions...) -> Overloaded<Actions...>;
+
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+
+WindowClassAndStyle ClassFor(const PlacedControl& control) {
+  return std::visit(
+      Overloaded{
+          // Never the automatic kind: Windows must not flip a box behind the model. Three
+          // states, so that a greyed box is drawn greyed and not as ticked.
+          [](const CheckBox*) -> WindowClassAndStyle {
+            return {L"BUTTON", kChild | WS_TABSTOP | BS_3STATE | BS_MULTILINE, 0};
+          },
+          [](const CommandButton*) -> WindowClassAndStyle {
+            return {L"BUTTON", kChild | WS_TABSTOP | BS_PUSHBUTTON, 0};
+          },
+          [](const TextBox*) -> WindowClassAndStyle {
+            return {L"EDIT", kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+          },
+          [](const Frame*) -> WindowClassAndStyle {
+            return {L"BUTTON", kChild | BS_GROUPBOX, 0};
+          },
+          [](const Label*) -> WindowClassAndStyle {
+            return {L"STATIC", kChild | SS_LEFT | SS_NOPREFIX, 0};
+          },
+      },
+      control);
 }
 
 HFONT MakeFont(const wchar_t* face, double points, bool bold, DWORD pitchAndFamily, int dpi) {
@@ -56,13 +72,14 @@ FormView::FormView(HWND parent, Form1& form) : parent_(parent) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   UINT id = kFirstControlId;
   for (const ControlPlacement& placement : MainWindowLayout(form)) {
-    const WindowClassAndStyle kind = ClassFor(placement.kind);
+    const WindowClassAndStyle kind = ClassFor(placement.control);
     Entry entry{placement, nullptr};
     entry.window =
         CreateWindowExW(kind.exStyle, kind.className, L"", kind.style, 0, 0, 0, 0, parent,
                         reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), instance, nullptr);
     ++id;
     entries_.push_back(entry);
+    ModelOf(placement.control).AttachObserver(this);
   }
   for (const Entry& entry : entries_) Render(entry);
   Layout(DpiOf(parent));
@@ -102,7 +119,7 @@ void FormView::Layout(int dpi) {
 
 const FormView::Entry* FormView::Find(const Control& control) const {
   for (const Entry& entry : entries_) {
-    if (entry.placement.control == &control) return &entry;
+    if (&ModelOf(entry.placement.control) == &control) return &entry;
   }
   return nullptr;
 }
@@ -122,9 +139,9 @@ void FormView::EnterPressed() {
   HWND focus = GetFocus();
   for (const Entry& entry : entries_) {
     if (entry.window != focus) continue;
-    if (auto* text = dynamic_cast<TextBox*>(entry.placement.control)) {
-      text->UserTyped(WindowText(entry.window));
-      text->LostFocus();
+    if (auto* const* text = std::get_if<TextBox*>(&entry.placement.control)) {
+      (*text)->UserTyped(WindowText(entry.window));
+      (*text)->LostFocus();
     }
   }
 }
@@ -148,42 +165,50 @@ void FormView::Render(const Entry& entry) {
   if (entry.window == nullptr) return;
   // Setting an edit box's text raises EN_CHANGE; that echo must not reach the model.
   rendering_ = true;
-  const Control* control = entry.placement.control;
-  if (const auto* box = dynamic_cast<const CheckBox*>(control)) {
-    SetWindowTextW(entry.window, Widen(box->Caption()).c_str());
-    const WPARAM state = box->Value() == kChecked  ? BST_CHECKED
-                         : box->Value() == kGreyed ? BST_INDETERMINATE
-                                                   : BST_UNCHECKED;
-    SendMessageW(entry.window, BM_SETCHECK, state, 0);
-  } else if (const auto* text = dynamic_cast<const TextBox*>(control)) {
-    if (WindowText(entry.window) != text->Text()) {
-      SetWindowTextW(entry.window, Widen(text->Text()).c_str());
-    }
-  } else if (const auto* captioned = dynamic_cast<const CaptionedControl*>(control)) {
-    SetWindowTextW(entry.window, Widen(captioned->Caption()).c_str());
-  }
+  std::visit(Overloaded{
+                 [&](const CheckBox* box) {
+                   SetWindowTextW(entry.window, Widen(box->Caption()).c_str());
+                   const WPARAM state = box->Value() == kChecked  ? BST_CHECKED
+                                        : box->Value() == kGreyed ? BST_INDETERMINATE
+                                                                  : BST_UNCHECKED;
+                   SendMessageW(entry.window, BM_SETCHECK, state, 0);
+                 },
+                 [&](const TextBox* text) {
+                   if (WindowText(entry.window) != text->Text()) {
+                     SetWindowTextW(entry.window, Widen(text->Text()).c_str());
+                   }
+                 },
+                 [&](const CaptionedControl* captioned) {
+                   SetWindowTextW(entry.window, Widen(captioned->Caption()).c_str());
+                 },
+             },
+             entry.placement.control);
   rendering_ = false;
 }
 
 bool FormView::OnCommand(UINT id, UINT code) {
   if (id < kFirstControlId || id >= kFirstControlId + entries_.size()) return false;
   const Entry& entry = entries_[id - kFirstControlId];
-  Control* control = entry.placement.control;
-  if (auto* box = dynamic_cast<CheckBox*>(control)) {
-    if (code == BN_CLICKED) box->UserClicked();
-  } else if (auto* button = dynamic_cast<CommandButton*>(control)) {
-    if (code == BN_CLICKED) button->Click();
-  } else if (auto* text = dynamic_cast<TextBox*>(control)) {
-    if (code == EN_CHANGE && !rendering_) text->UserTyped(WindowText(entry.window));
-    if (code == EN_KILLFOCUS) {
-      text->UserTyped(WindowText(entry.window));
-      if (FocusIsOurs()) {
-        text->LostFocus();
-      } else {
-        leftForAnotherProgram_ = text;
-      }
-    }
-  }
+  std::visit(Overloaded{
+                 [&](CheckBox* box) {
+                   if (code == BN_CLICKED) box->UserClicked();
+                 },
+                 [&](CommandButton* button) {
+                   if (code == BN_CLICKED) button->Click();
+                 },
+                 [&](TextBox* text) {
+                   if (code == EN_CHANGE && !rendering_) text->UserTyped(WindowText(entry.window));
+                   if (code != EN_KILLFOCUS) return;
+                   text->UserTyped(WindowText(entry.window));
+                   if (FocusIsOurs()) {
+                     text->LostFocus();
+                   } else {
+                     leftForAnotherProgram_ = text;
+                   }
+                 },
+                 [](const CaptionedControl*) {},  // labels and frames take no input
+             },
+             entry.placement.control);
   return true;
 }
 

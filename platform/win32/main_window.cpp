@@ -77,7 +77,6 @@ void MainWindow::Bind(Form1& form, SystemEventLoop& loop) {
   menuBar_ = BuildMenuBar(form);
   if (menuBar_.menu != nullptr) SetMenu(window_, menuBar_.menu);
   view_ = std::make_unique<FormView>(window_, form);
-  form.AttachObserver(view_.get());
   FitClientArea(DpiOf(window_));
 }
 
