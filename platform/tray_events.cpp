@@ -10,14 +10,9 @@ constexpr int kRightButtonDown = 0x0204;
 }  // namespace
 
 std::optional<TrayEvent> TrayEventFor(int mouseMessage) {
-  switch (mouseMessage) {
-    case kLeftButtonDown:
-      return TrayEvent::kIconPressed;
-    case kRightButtonDown:
-      return TrayEvent::kMenuRequested;
-    default:
-      return std::nullopt;
-  }
+  if (mouseMessage == kLeftButtonDown) return TrayEvent::kIconPressed;
+  if (mouseMessage == kRightButtonDown) return TrayEvent::kMenuRequested;
+  return std::nullopt;
 }
 
 }  // namespace tarnwick

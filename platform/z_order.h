@@ -1,11 +1,9 @@
 #pragma once
 #include "platform/foreground_activation.h"
-#include "platform/window_handle.h"
 
 namespace tarnwick {
 
-// Where a window goes in the Z order.
-enum class ZPlace { kTopmost, kNotTopmost, kBottom };
+enum class ZPlace { kTopmost, kNotTopmost, kBottom };  // where a window goes in the Z order
 
 // The one window-manager call the Z-order commands need. Windows implements it for real;
 // tests use a stub that hangs the way Windows does on a window whose program stopped.

@@ -1,18 +1,14 @@
 #include "platform/win32/dpi.h"
 
+#include "platform/win32/late_bound.h"
+
 namespace tarnwick::win32 {
 namespace {
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 
-// Looked up at run time: the per-window query exists only from Windows 10 1607 on.
 GetDpiForWindowFn PerWindowDpiQuery() {
-  static const GetDpiForWindowFn query = [] {
-    HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    if (user32 == nullptr) return GetDpiForWindowFn{};
-    return reinterpret_cast<GetDpiForWindowFn>(
-        reinterpret_cast<void*>(GetProcAddress(user32, "GetDpiForWindow")));
-  }();
+  static const auto query = User32Function<GetDpiForWindowFn>("GetDpiForWindow");
   return query;
 }
 

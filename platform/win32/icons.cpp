@@ -5,20 +5,15 @@
 #include <utility>
 
 #include "platform/win32/dpi.h"
+#include "platform/win32/late_bound.h"
 
 namespace tarnwick::win32 {
 namespace {
 
 using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
 
-// Looked up at run time: the per-DPI query exists only from Windows 10 1607 on.
 GetSystemMetricsForDpiFn PerDpiMetrics() {
-  static const GetSystemMetricsForDpiFn query = [] {
-    HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    if (user32 == nullptr) return GetSystemMetricsForDpiFn{};
-    return reinterpret_cast<GetSystemMetricsForDpiFn>(
-        reinterpret_cast<void*>(GetProcAddress(user32, "GetSystemMetricsForDpi")));
-  }();
+  static const auto query = User32Function<GetSystemMetricsForDpiFn>("GetSystemMetricsForDpi");
   return query;
 }
 

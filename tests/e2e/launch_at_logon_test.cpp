@@ -7,6 +7,7 @@
 #include <string>
 
 #include "fixture.h"
+#include "tests/common/shortcut_reader.h"
 
 namespace tarnwick::e2e {
 namespace {
@@ -45,31 +46,10 @@ std::wstring FolderOf(const std::wstring& path) {
   return path.substr(0, path.find_last_of(L'\\'));
 }
 
-struct Shortcut {
-  std::wstring target;
-  std::wstring workingFolder;
-};
+using test_support::Shortcut;
 
-// Reads a shortcut as Explorer does when it starts the StartUp folder's entries.
 Shortcut Resolve(const std::wstring& path) {
-  Shortcut shortcut;
-  IShellLinkW* link = nullptr;
-  IPersistFile* file = nullptr;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                              reinterpret_cast<void**>(&link)))) {
-    return shortcut;
-  }
-  if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-    wchar_t text[MAX_PATH] = {};
-    if (SUCCEEDED(file->Load(path.c_str(), STGM_READ)) &&
-        link->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH) == S_OK) {
-      shortcut.target = text;
-      if (SUCCEEDED(link->GetWorkingDirectory(text, MAX_PATH))) shortcut.workingFolder = text;
-    }
-    file->Release();
-  }
-  link->Release();
-  return shortcut;
+  return test_support::ReadShortcut(path);
 }
 
 // What an installer leaves in the Start Menu: a shortcut the copy can be told apart by.

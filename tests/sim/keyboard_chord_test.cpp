@@ -2,46 +2,36 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <optional>
+
 namespace tarnwick {
 namespace {
 
 constexpr int kLeftShift = 0xA0, kRightShift = 0xA1, kLeftCtrl = 0xA2, kRightCtrl = 0xA3;
 constexpr int kLeftAlt = 0xA4, kLeftWin = 0x5B, kGenericCtrl = 0x11, kGenericShift = 0x10;
 
-TEST(KeyboardChord, CtrlShiftLetterReadsThree) {
+// The modifier state reported for `key` pressed while `held` are down, in that order.
+int ShiftFor(std::initializer_list<int> held, int key) {
   KeyboardChord chord;
-  chord.OnKey(kLeftCtrl, true);
-  chord.OnKey(kLeftShift, true);
-  EXPECT_EQ(chord.OnKey('T', true), (KeyPress{'T', kShiftBit | kCtrlBit}));
+  for (int modifier : held) chord.OnKey(modifier, true);
+  const std::optional<KeyPress> press = chord.OnKey(key, true);
+  EXPECT_TRUE(press.has_value());
+  EXPECT_EQ(press ? press->keyCode : 0, key);
+  return press ? press->shift : -1;
+}
+
+TEST(KeyboardChord, CtrlShiftLetterReadsThree) {
+  EXPECT_EQ(ShiftFor({kLeftCtrl, kLeftShift}, 'T'), kShiftBit | kCtrlBit);
   EXPECT_EQ(kShiftBit | kCtrlBit, 3);
-
-  KeyboardChord sided;
-  sided.OnKey(kRightShift, true);
-  sided.OnKey(kRightCtrl, true);
-  EXPECT_EQ(sided.OnKey('F', true)->shift, 3);
-
-  KeyboardChord generic;
-  generic.OnKey(kGenericCtrl, true);
-  generic.OnKey(kGenericShift, true);
-  EXPECT_EQ(generic.OnKey('Q', true)->shift, 3);
+  EXPECT_EQ(ShiftFor({kRightShift, kRightCtrl}, 'F'), 3);
+  EXPECT_EQ(ShiftFor({kGenericCtrl, kGenericShift}, 'Q'), 3);
 }
 
 TEST(KeyboardChord, AnyOtherModifierMakesItNotThree) {
-  KeyboardChord withAlt;
-  withAlt.OnKey(kLeftCtrl, true);
-  withAlt.OnKey(kLeftShift, true);
-  withAlt.OnKey(kLeftAlt, true);
-  EXPECT_EQ(withAlt.OnKey('T', true)->shift, 7);
-
-  KeyboardChord withWin;
-  withWin.OnKey(kLeftCtrl, true);
-  withWin.OnKey(kLeftShift, true);
-  withWin.OnKey(kLeftWin, true);
-  EXPECT_EQ(withWin.OnKey('T', true)->shift, 11);
-
-  KeyboardChord ctrlOnly;
-  ctrlOnly.OnKey(kLeftCtrl, true);
-  EXPECT_EQ(ctrlOnly.OnKey('T', true)->shift, kCtrlBit);
+  EXPECT_EQ(ShiftFor({kLeftCtrl, kLeftShift, kLeftAlt}, 'T'), 7);
+  EXPECT_EQ(ShiftFor({kLeftCtrl, kLeftShift, kLeftWin}, 'T'), 11);
+  EXPECT_EQ(ShiftFor({kLeftCtrl}, 'T'), kCtrlBit);
 }
 
 TEST(KeyboardChord, HeldKeysReportOncePerPress) {

@@ -75,17 +75,13 @@ TEST_F(StartUp, StoredDelayIsShownRoundedAndPutInForce) {
   }
 }
 
-TEST_F(StartUp, UntickedEdgeStaysUntickedAndIsNotRewritten) {
+TEST_F(StartUp, AnUntickedEdgeStaysUntickedAndAGreyedOneCountsAsUnticked) {
   Store("startup", "leftwrap", "0");
+  Store("startup", "topwrap", "2");
   Start();
   EXPECT_EQ(form->Check8.Value(), kUnchecked);
   EXPECT_TRUE(form->Check10.IsChecked());
-  EXPECT_EQ(desktop.Setting("startup", "leftwrap"), "0");
-}
-
-TEST_F(StartUp, GreyedEdgeCountsAsUnticked) {
-  Store("startup", "topwrap", "2");
-  Start();
+  EXPECT_EQ(desktop.Setting("startup", "leftwrap"), "0") << "not rewritten";
   EXPECT_EQ(form->Check11.Value(), kGreyed);
   EXPECT_FALSE(form->Check11.IsChecked());
   EXPECT_EQ(desktop.Setting("startup", "topwrap"), "0");

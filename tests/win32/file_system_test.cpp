@@ -11,6 +11,7 @@
 
 #include "platform/win32/system_file_system.h"
 #include "platform/win32/text_conversion.h"
+#include "tests/common/shortcut_reader.h"
 
 namespace tarnwick::win32 {
 namespace {
@@ -42,25 +43,8 @@ struct ResolvedShortcut {
 
 // What the shell reads back from a shortcut file, as Explorer would at log-on.
 ResolvedShortcut Resolve(const std::string& path) {
-  ResolvedShortcut resolved;
-  IShellLinkW* link = nullptr;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                              reinterpret_cast<void**>(&link)))) {
-    return resolved;
-  }
-  IPersistFile* file = nullptr;
-  if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-    if (SUCCEEDED(file->Load(Widen(path).c_str(), STGM_READ))) {
-      wchar_t text[MAX_PATH]{};
-      if (link->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH) == S_OK)
-        resolved.target = Narrow(text);
-      if (SUCCEEDED(link->GetWorkingDirectory(text, MAX_PATH)))
-        resolved.workingFolder = Narrow(text);
-    }
-    file->Release();
-  }
-  link->Release();
-  return resolved;
+  const test_support::Shortcut shortcut = test_support::ReadShortcut(Widen(path));
+  return {Narrow(shortcut.target), Narrow(shortcut.workingFolder)};
 }
 
 bool HasApprovalValue(const wchar_t* name) {
