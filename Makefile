@@ -6,7 +6,7 @@ SHELL := /bin/bash
 
 EXE := build/windows/platform/win32/Tarnwick.exe
 
-.PHONY: deps native windows run test check native-test win32-test e2e-test lint screenshot clean
+.PHONY: deps native windows dist run test check native-test win32-test e2e-test lint screenshot clean
 
 deps:
 	scripts/install-deps.sh
@@ -18,6 +18,11 @@ native: deps
 windows: deps
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows
+
+# build/dist/TarnwickSetup-<version>.exe and Tarnwick-<version>-portable.zip (the program
+# and its help page); CMake holds the version.
+dist: windows
+	cmake --build --preset windows --target dist
 
 # With a display the program runs in the session's 800x600 Wine virtual desktop (opened by
 # `wine explorer /desktop=Tarnwick,800x600`) until it is closed;

@@ -3,11 +3,6 @@
 namespace tarnwick {
 
 namespace {
-constexpr const char* kAboutText =
-    "Tarnwick 2.1\r\n\r\n"
-    "Written by the Tarnwick developers\r\n"
-    "tarnwick@tarnwick.app\r\n"
-    "https://tarnwick.app";
 // The user guide ships beside the program, so help works offline and matches this version.
 constexpr const char* kHelpPage = "\\Tarnwick.html";
 }  // namespace
@@ -15,14 +10,14 @@ constexpr const char* kHelpPage = "\\Tarnwick.html";
 void Form1::Command1_Click() {
   // The setting is written before the icon calls, so the stored state is current even if
   // the shell refuses them.
-  if (Command1.Caption() == "&Enabled") {
-    Command1.SetCaption("&Disabled");
-    SaveSetting("disabled", "disabled", "1");
+  if (Command1.Caption() == kEnabledCaption) {
+    Command1.SetCaption(kDisabledCaption);
+    SaveSetting(kDisabledSetting, "1");
     RemoveIconTray();
     icon = Image2.Picture();
   } else {
-    Command1.SetCaption("&Enabled");
-    SaveSetting("disabled", "disabled", "0");
+    Command1.SetCaption(kEnabledCaption);
+    SaveSetting(kDisabledSetting, "0");
     RemoveIconTray();
     icon = Image1.Picture();
   }
@@ -50,7 +45,7 @@ void Form1::Command5_Click() {
 }
 
 void Form1::Check1_Click() {
-  SaveSetting("startup", "minimize", Check1.IsChecked() ? "1" : "0");
+  SaveCheckSetting(kRunMinimizedSetting, Check1);
 }
 
 void Form1::Form_Unload() {

@@ -1,5 +1,7 @@
 #include "app/controls.h"
 
+#include <cassert>
+
 namespace tarnwick {
 
 void CaptionedControl::SetCaption(const std::string& caption) {
@@ -9,6 +11,8 @@ void CaptionedControl::SetCaption(const std::string& caption) {
 }
 
 void CheckBox::SetValue(int value) {
+  // Stored states are mapped into range when they are read; anything else is our mistake.
+  assert(value >= kUnchecked && value <= kGreyed && "a check box holds 0, 1 or 2");
   if (value == value_) return;
   value_ = value;
   NotifyChanged();
@@ -43,6 +47,8 @@ void Timer::SetIntervalMs(int intervalMs) {
 }
 
 void Timer::Arm() {
+  assert(loop_ != nullptr && "a timer runs on an event loop");
+  assert(intervalMs_ > 0 && "a timer's interval is a positive number of milliseconds");
   loop_->StartTimer(id_, intervalMs_, [this] {
     if (onTick) onTick();
   });

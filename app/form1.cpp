@@ -1,5 +1,7 @@
 #include "app/form1.h"
 
+#include "common/number_text.h"
+
 namespace tarnwick {
 
 Form1::Form1(Platform& platform) : platform_(platform) {
@@ -52,17 +54,24 @@ void Form1::AttachObserver(ControlObserver* observer) {
   for (Label& label : Label1) label.AttachObserver(observer);
 }
 
-std::string Form1::GetSetting(const std::string& section, const std::string& key,
-                              const std::string& defaultValue) {
+std::string Form1::GetSetting(const Setting& setting) {
   // A refused read counts as an absent entry: the default stands in.
-  return platform_.settings.Read(kApplicationName, section, key).value_or(defaultValue);
+  return platform_.settings.Read(kApplicationName, setting.section, setting.key)
+      .value_or(setting.defaultValue);
 }
 
-void Form1::SaveSetting(const std::string& section, const std::string& key,
-                        const std::string& value) {
+void Form1::SaveSetting(const Setting& setting, const std::string& value) {
   // A refused write is not retried: the control still shows the value, and the next change
   // writes again.
-  platform_.settings.Write(kApplicationName, section, key, value);
+  platform_.settings.Write(kApplicationName, setting.section, setting.key, value);
+}
+
+int Form1::GetCheckSetting(const Setting& setting) {
+  return StoredCheckValue(GetSetting(setting), *ToInt16(setting.defaultValue));
+}
+
+void Form1::SaveCheckSetting(const Setting& setting, const CheckBox& box) {
+  SaveSetting(setting, box.IsChecked() ? "1" : "0");
 }
 
 void Form1::EndProgram() {

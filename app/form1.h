@@ -3,17 +3,18 @@
 #include <optional>
 #include <string>
 
+#include "app/captions.h"
 #include "app/controls.h"
+#include "app/product.h"
+#include "app/settings_layout.h"
 #include "cursor/cursor_access.h"
+#include "focus/hover_delay.h"
 #include "platform/platform.h"
+#include "platform/point.h"
+#include "platform/tray_events.h"
 #include "platform/window_handle.h"
 
 namespace tarnwick {
-
-inline constexpr const char* kApplicationName = "Tarnwick";
-inline constexpr const char* kProductTitle = "Tarnwick 2.1";
-inline constexpr const char* kMakerAddress = "https://tarnwick.app";
-inline constexpr const char* kWindowCaption = "Tarnwick 2.1 - https://tarnwick.app";
 
 // Timer ids on the event loop.
 enum TimerId : int { kTimer1Id = 1, kTimer2Id = 2, kTimer5Id = 5, kTimer8Id = 8 };
@@ -38,25 +39,26 @@ class Form1 {
 
   // --- Frame "Focus Menu" ---
   Frame Frame1{"Frame1", "Focus Menu"};
-  CommandButton Command1{"Command1", "&Enabled"};   // enable/disable toggle; caption is the state
+  CommandButton Command1{"Command1",
+                         kEnabledCaption};          // enable/disable toggle; caption is the state
   CommandButton Command3{"Command3", "&About"};     // About message
   CommandButton Command5{"Command5", "&Help"};      // opens the help page
   CommandButton Command4{"Command4", "&Minimize"};  // hides the window to the tray
   CommandButton Command2{"Command2", "E&xit"};      // ends the program
   CheckBox Check1{"Check1", "&Run Minimized on Start Up"};  // start hidden in the tray
   Label Label3{"Label3", "On Mouse Over Delay 1000 = 1 Second"};
-  TextBox Text1{"Text1", "250"};  // hover delay in milliseconds
+  TextBox Text1{"Text1", kDefaultHoverDelayText};  // hover delay in milliseconds
 
   // --- Frame "Mouse Wrap Menu" ---
   Frame Frame15{"Frame15", "Mouse Wrap Menu"};
   Label Label49{"Label49", "Calibration:"};
-  TextBox Text35{"Text35", "100"};                            // calibration, shown only
-  CheckBox Check7{"Check7", "Auo Run on Launch"};             // mouse wrap on at start
-  CommandButton Command20{"Command20", "Mouse Wrap is Off"};  // wrap toggle; caption is the state
-  CheckBox Check10{"Check10", "Right"};                       // wrap at the right edge
-  CheckBox Check8{"Check8", "Left"};                          // wrap at the left edge
-  CheckBox Check11{"Check11", "Top"};                         // wrap at the top edge
-  CheckBox Check12{"Check12", "Bottom"};                      // wrap at the bottom edge
+  TextBox Text35{"Text35", "100"};                        // calibration, shown only
+  CheckBox Check7{"Check7", "Auo Run on Launch"};         // mouse wrap on at start
+  CommandButton Command20{"Command20", kWrapOffCaption};  // wrap toggle; caption is the state
+  CheckBox Check10{"Check10", "Right"};                   // wrap at the right edge
+  CheckBox Check8{"Check8", "Left"};                      // wrap at the left edge
+  CheckBox Check11{"Check11", "Top"};                     // wrap at the top edge
+  CheckBox Check12{"Check12", "Bottom"};                  // wrap at the bottom edge
 
   // --- Frame "Auto Lanuch" ---
   Frame Frame4{"Frame4", "Auto Lanuch"};
@@ -111,20 +113,23 @@ class Form1 {
   WindowHandle LastWindow = kNoWindow;        // the window the poll handled last, or the pin
   WindowHandle LastPointWindow = kNoWindow;   // deepest window under the cursor at the last change
   std::optional<WindowHandle> PendingWindow;  // the window a running hover wait will activate
-  std::optional<Point> LastMovedCursor;  // the cursor where the poll last saw the user move it
-  bool ActivationHeld = false;  // a finished wait found the user busy; start afresh when free
-  std::string LastPosition;                   // wrap engine's previous position text
-  int IdleTicks = 0;                          // idle ticks since the cursor last moved
-  std::string LastIdlePosition;               // idle parking's previous position text
-  std::string ScreenBounds;                   // park point as position text
-  int MaxX = 0;                               // rightmost cursor column
-  int MaxY = 0;                               // bottom cursor row
+  std::optional<Point> LastMovedCursor;       // the cursor where the poll last saw the user move it
+  bool ActivationHeld = false;   // a finished wait found the user busy; start afresh when free
+  std::string LastPosition;      // wrap engine's previous position text
+  int IdleTicks = 0;             // idle ticks since the cursor last moved
+  std::string LastIdlePosition;  // idle parking's previous position text
+  std::string ScreenBounds;      // park point as position text
+  int MaxX = 0;                  // rightmost cursor column
+  int MaxY = 0;                  // bottom cursor row
 
   // --- Start-up and settings ---
   void Form_Load();
-  std::string GetSetting(const std::string& section, const std::string& key,
-                         const std::string& defaultValue);
-  void SaveSetting(const std::string& section, const std::string& key, const std::string& value);
+  std::string GetSetting(const Setting& setting);
+  void SaveSetting(const Setting& setting, const std::string& value);
+  // A check box's stored state: 0, 1 or 2, the box's default for anything else.
+  int GetCheckSetting(const Setting& setting);
+  // Stores what a box shows: "1" when ticked, "0" otherwise.
+  void SaveCheckSetting(const Setting& setting, const CheckBox& box);
 
   // --- Commands, menu and tray ---
   void Command1_Click();  // enable/disable toggle
@@ -140,8 +145,10 @@ class Form1 {
   void Help_Click() { Command5_Click(); }
   void AddIconTray();
   void RemoveIconTray();
-  // A notification from the tray icon: the mouse message that happened over it.
-  void TrayNotification(int mouseMessage);
+  // The user pressed the tray icon or asked for its menu.
+  void TrayNotification(TrayEvent event);
+  // The user started the program again while it runs: the running one shows itself.
+  void SecondStartRequested();
   // The shell's taskbar came back (Explorer restarted): show the tray icon again.
   void TaskbarCreated();
   void Form_Unload();
@@ -150,8 +157,6 @@ class Form1 {
   // --- Focus follower ---
   void Timer1_Timer();
   void Timer2_Timer();
-  // The cursor now stands where the program itself put it: not a movement of the user's.
-  void ProgramMovedCursor(Point position) { LastMovedCursor = position; }
   void Text1_LostFocus();
   void WinHook1_KeyEvent(int KeyCode, int Shift);
 
@@ -169,10 +174,16 @@ class Form1 {
   void Check5_Click();
   // The screen's size or resolution changed while running.
   void Form_DisplayChange();
-  // True while idle parking holds the cursor at the park point, or the user has just nudged
-  // it off and the next idle tick puts it back: the program put it there, the user did not
-  // rest it there, so neither the focus poll nor the wrap should act on it.
-  bool CursorParkedAt(Point cursor) const;
+
+  // --- The program's own cursor moves ---
+  // Moves the cursor for the program's own reasons (parking it, putting it back). Until the
+  // user moves it, the poll and the wrap take the position for ours, not for the user's.
+  void PutCursor(Point position);
+  // The cursor stands where the program itself put it, or idle parking holds it (parked, or
+  // nudged off and about to be put back): no resting place of the user's, no push at an edge.
+  bool CursorIsOurs(Point cursor);
+  std::optional<Point> OwnCursorPosition;  // where the program last put the cursor, until it moves
+  bool CursorParked = false;  // idle parking moved the cursor away and will put it back
 
   // Every control with a view, for the view to attach itself and render.
   void AttachObserver(ControlObserver* observer);
@@ -183,13 +194,13 @@ class Form1 {
  private:
   void WireHandlers();
   void EndProgram();
+  void ShowMainWindow();
   void EnforcePin();
   bool CursorMovedFrom(Point cursor) const;
   bool UserBusy();
 
   Platform& platform_;
   Module2 module2_{platform_.windows};  // the cursor procedures of the cursor features
-  bool ParkedPositionText(const std::string& positionText) const;
   bool hideRequested_ = false;
   bool trayIconWanted_ = false;  // an icon was added and not removed since
   bool ended_ = false;

@@ -1,21 +1,21 @@
 #include <string>
 
 #include "app/form1.h"
-#include "app/number_text.h"
+#include "common/number_text.h"
 #include "cursor/screen_bounds.h"
 #include "focus/hover_delay.h"
 
 namespace tarnwick {
 
 void Form1::Form_Load() {
-  Check1.SetValue(StoredCheckValue(GetSetting("startup", "minimize", "0"), kUnchecked));
+  Check1.SetValue(GetCheckSetting(kRunMinimizedSetting));
   if (Check1.Value() == kChecked) Command4_Click();
 
-  if (ParseNumber(GetSetting("disabled", "disabled", "0")) == 1.0) Command1_Click();
+  if (ParseNumber(GetSetting(kDisabledSetting)) == 1.0) Command1_Click();
 
   // The stored delay is put in force as well as shown; one that the delay box would refuse
   // gives way to the default, and the stored text is left for the user to correct.
-  const HoverDelay delay = CheckHoverDelay(GetSetting("Delay", "Interval", "250"));
+  const HoverDelay delay = CheckHoverDelay(GetSetting(kHoverDelaySetting));
   const int delayMs =
       delay.verdict == HoverDelayVerdict::kAccepted ? delay.intervalMs : kDefaultHoverDelayMs;
   Text1.SetText(std::to_string(delayMs));
@@ -25,11 +25,11 @@ void Form1::Form_Load() {
 
   Timer1.SetEnabled(true);
 
-  Check2.SetValue(StoredCheckValue(GetSetting("startup", "idel", "0"), kUnchecked));
-  Check4.SetValue(StoredCheckValue(GetSetting("startup", "windows", "0"), kUnchecked));
+  Check2.SetValue(GetCheckSetting(kIdleParkingSetting));
+  Check4.SetValue(GetCheckSetting(kLaunchAtLogonSetting));
 
   ScreenBounds = ParkPointText(platform_.screen.Metrics(), false);
-  Check5.SetValue(StoredCheckValue(GetSetting("startup", "idelautohide", "0"), kUnchecked));
+  Check5.SetValue(GetCheckSetting(kTaskbarAllowanceSetting));
   if (Check5.IsChecked()) ScreenBounds = ParkPointText(platform_.screen.Metrics(), true);
 }
 

@@ -2,12 +2,6 @@
 
 namespace tarnwick {
 
-namespace {
-// Mouse messages the shell reports for the tray icon.
-constexpr int kLeftButtonDown = 0x0201;
-constexpr int kRightButtonDown = 0x0204;
-}  // namespace
-
 void Form1::AddIconTray() {
   // Remembered even when the shell refuses: at log-on the taskbar may not exist yet, and
   // when it comes up (TaskbarCreated) the icon must appear, or a hidden window is lost.
@@ -21,11 +15,23 @@ void Form1::RemoveIconTray() {
   trayIconWanted_ = false;
 }
 
-void Form1::TrayNotification(int mouseMessage) {
+void Form1::TrayNotification(TrayEvent event) {
   // Either button brings the window back; hiding it first would only make it flicker.
-  if (mouseMessage == kLeftButtonDown || mouseMessage == kRightButtonDown) {
-    platform_.form.Show();
+  switch (event) {
+    case TrayEvent::kIconPressed:
+    case TrayEvent::kMenuRequested:
+      ShowMainWindow();
+      break;
   }
+}
+
+void Form1::SecondStartRequested() {
+  ShowMainWindow();
+}
+
+void Form1::ShowMainWindow() {
+  // Every path that shows the window means the same: visible, restored and in front.
+  platform_.form.Show();
 }
 
 void Form1::TaskbarCreated() {

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "app/form1.h"
-#include "app/number_text.h"
+#include "common/number_text.h"
 #include "cursor/position_text.h"
 #include "cursor/screen_bounds.h"
 
@@ -28,7 +28,10 @@ std::optional<double> IdleThresholdTicks(const std::string& delayText) {
 
 void Form1::Check2_Click() {
   Timer8.SetEnabled(Check2.IsChecked());
-  SaveSetting("startup", "idel", Check2.IsChecked() ? "1" : "0");
+  // Switched off while parked, the cursor stays where it is and nothing will put it back;
+  // it stays ours only until the user moves it.
+  if (!Check2.IsChecked()) CursorParked = false;
+  SaveCheckSetting(kIdleParkingSetting, Check2);
 }
 
 void Form1::Timer8_Timer() {
@@ -46,40 +49,21 @@ void Form1::Timer8_Timer() {
     IdleTicks = IdleTicks + 1;
     if (IdleTicks > kMaxIdleTicks) IdleTicks = 0;
     if (*threshold < IdleTicks) {
-      const Point park = ParkPoint(platform_.screen.Metrics(), Check5.IsChecked());
-      module2_.SetMousePosition(static_cast<std::int16_t>(park.x),
-                                static_cast<std::int16_t>(park.y));
-      ProgramMovedCursor(park);
+      PutCursor(ParkPoint(platform_.screen.Metrics(), Check5.IsChecked()));
+      CursorParked = true;
       if (Timer8.tag.empty()) Timer8.tag = pos;
     }
   } else {
     if (*threshold < IdleTicks) {
       // No saved position (a negative delay, or one lowered under the count just before
       // this movement): nothing to put back, so the cursor stays where the user moved it.
-      if (const std::optional<Point> saved = ParsePositionText(Timer8.tag)) {
-        module2_.SetMousePosition(static_cast<std::int16_t>(saved->x),
-                                  static_cast<std::int16_t>(saved->y));
-        ProgramMovedCursor(*saved);
-      }
+      if (const std::optional<Point> saved = ParsePositionText(Timer8.tag)) PutCursor(*saved);
       Timer8.tag.clear();
     }
     IdleTicks = 0;
+    CursorParked = false;
   }
   LastIdlePosition = pos;
-}
-
-bool Form1::ParkedPositionText(const std::string& positionText) const {
-  if (!Check2.IsChecked() || Timer8.tag.empty() || ScreenBounds.empty()) return false;
-  if (positionText == ScreenBounds) return true;
-  // Nudged off the park point: the next idle tick restores the saved position.
-  const std::optional<double> threshold = IdleThresholdTicks(Text2.Text());
-  return threshold && *threshold < IdleTicks;
-}
-
-bool Form1::CursorParkedAt(Point cursor) const {
-  // The poll asks four times a second; build the text only when something is parked.
-  if (!Check2.IsChecked() || Timer8.tag.empty()) return false;
-  return ParkedPositionText(PositionText(cursor));
 }
 
 }  // namespace tarnwick

@@ -1,6 +1,6 @@
 #include "cursor/position_text.h"
 
-#include "app/number_text.h"
+#include "common/number_text.h"
 
 namespace tarnwick {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/window_handle.h"
+#include "platform/point.h"
 
 namespace tarnwick {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/number_text.h"
+#include "common/number_text.h"
 #include "cursor/position_text.h"
 
 namespace tarnwick {

@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
+#include "platform/point.h"
 #include "platform/screen.h"
-#include "platform/window_handle.h"
 
 namespace tarnwick {
 

@@ -13,9 +13,10 @@ void Form1::Timer5_Timer() {
   const std::string& text = *read;
 
   // A resting cursor is never wrapped, and costs no more than this read and comparison. A
-  // parked cursor is idle parking's to put back, not an arrival at the right edge.
-  if (text != LastPosition && !ParkedPositionText(text)) {
-    if (const std::optional<Point> position = ParsePositionText(text)) {
+  // cursor the program put at the edge itself (parked) did not arrive there by the user's push.
+  if (text != LastPosition) {
+    const std::optional<Point> position = ParsePositionText(text);
+    if (position && !CursorIsOurs(*position)) {
       int x = position->x;
       int y = position->y;
       bool wrapped = true;

@@ -1,10 +1,11 @@
+#include <cassert>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
 #include <string>
 
 #include "app/form1.h"
-#include "app/number_text.h"
+#include "common/number_text.h"
 
 namespace tarnwick {
 
@@ -85,7 +86,7 @@ void Form1::Timer1_Timer() {
   }
   // Idle parking put the cursor there, not the user: following it would pull the focus
   // away from the window the user is typing in, and again on the way back.
-  if (CursorParkedAt(cursor)) return;
+  if (CursorIsOurs(cursor)) return;
   LastMovedCursor = cursor;
   const WindowHandle underCursor = platform_.windows.WindowFromPoint(cursor);
   if (underCursor == LastPointWindow) return;
@@ -117,13 +118,15 @@ void Form1::Timer1_Timer() {
 }
 
 void Form1::Timer2_Timer() {
+  // A wait is only ever pending with its timer running: the tick ends that wait.
+  assert((Timer2.Enabled() || !HoverWaitPending()) && "a hover wait without its timer");
   platform_.loop.PumpPending();
   Timer2.SetEnabled(false);
   if (!HoverWaitPending()) return;
 
   WindowHandle handled = *PendingWindow;
   PendingWindow.reset();
-  if (Command1.Caption() == "&Enabled") {
+  if (Command1.Caption() == kEnabledCaption) {
     // A menu the user opened, a drag under way or a shell flyout would be broken by an
     // activation now; the cycle ends unfinished and starts again once the user is free.
     if (UserBusy()) {

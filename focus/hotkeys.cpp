@@ -1,13 +1,11 @@
 #include <string>
 
 #include "app/form1.h"
+#include "platform/keyboard_chord.h"
 
 namespace tarnwick {
 
 namespace {
-
-// Ctrl and Shift held, nothing else: the only chord the commands answer to.
-constexpr int kCtrlShift = 3;
 
 constexpr int kKeyA = 65;
 constexpr int kKeyF = 70;

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "app/form1.h"
-#include "app/number_text.h"
+#include "common/number_text.h"
 
 namespace tarnwick {
 
@@ -28,12 +28,12 @@ void Form1::Text1_LostFocus() {
     case HoverDelayVerdict::kAccepted:
       Timer2.SetIntervalMs(delay.intervalMs);
       // Stored as typed, not normalised: start-up rounds it again when it reads it back.
-      SaveSetting("Delay", "Interval", Text1.Text());
+      SaveSetting(kHoverDelaySetting, Text1.Text());
       return;
   }
   // A refused entry leaves the delay in force and in the store; the box only offers the
   // default for the next try.
-  Text1.SetText("250");
+  Text1.SetText(kDefaultHoverDelayText);
 }
 
 }  // namespace tarnwick

@@ -3,7 +3,9 @@
 
 namespace tarnwick {
 
+// The delay the box offers and start-up falls back to, as a number and as the box shows it.
 inline constexpr int kDefaultHoverDelayMs = 250;
+inline constexpr const char* kDefaultHoverDelayText = "250";
 
 enum class HoverDelayVerdict { kAccepted, kNotNumeric, kOutOfRange };
 

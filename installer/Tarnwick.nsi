@@ -1,7 +1,11 @@
-; TarnwickSetup.exe: installs Tarnwick.exe for all users and gives the installing user the
-; Start Menu group "Tarnwick" with "Tarnwick.lnk", the shortcut that launch at log-on
-; copies into the StartUp folder. Built by CMake:
-;   makensis -DTARNWICK_EXE=... -DRESOURCES=... -DOUTFILE=... Tarnwick.nsi
+; TarnwickSetup.exe: installs Tarnwick for the current user, with no administrator prompt,
+; into %LOCALAPPDATA%\Programs\Tarnwick, and gives the user the Start Menu group "Tarnwick"
+; with "Tarnwick.lnk", the shortcut that launch at log-on copies into the StartUp folder.
+; Installing over a running copy closes it first; settings (HKCU\Software\Tarnwick) stay.
+; Built by CMake, which holds the version:
+;   makensis -DVERSION=2.1 -DFILE_VERSION=2.1.0.0 -DTARNWICK_EXE=... -DRESOURCES=...
+;            -DOUTFILE=... Tarnwick.nsi
+; Uninstaller switches: /S (silent, keeps the settings), /REMOVESETTINGS (removes them too).
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -12,65 +16,234 @@ SetCompressor /SOLID lzma
 !ifndef RESOURCES
   !error "RESOURCES must name the folder with the icons and the help page"
 !endif
+!ifndef VERSION
+  !error "VERSION must give the product version, e.g. 2.1"
+!endif
+!ifndef FILE_VERSION
+  !error "FILE_VERSION must give the four-part version, e.g. 2.1.0.0"
+!endif
 !ifndef OUTFILE
   !define OUTFILE "TarnwickSetup.exe"
 !endif
 
-!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarnwick"
+!include MUI2.nsh
+!include LogicLib.nsh
+!include FileFunc.nsh
+!include nsDialogs.nsh
+; MUI2 includes it too, but the close below depends on it: without it ${WM_CLOSE} is an
+; empty define and nothing reaches the running copy.
+!include WinMessages.nsh
 
-Name "Tarnwick 2.1"
+!define PRODUCT "Tarnwick"
+!define PUBLISHER "Tarnwick contributors"
+!define MAIN_WINDOW_CLASS "TarnwickMainWindow"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
+!define SETTINGS_KEY "Software\${PRODUCT}"
+!define STARTUP_APPROVED_KEY \
+  "Software\Microsoft\Windows\CurrentVersion\Explorer\StartupApproved\StartupFolder"
+; A copy asked to close gets this long to go (100 ms steps), and its exe as long again to
+; come free; a closing process may hold the file a moment after its window is gone.
+!define CLOSE_WAIT_STEPS 50
+!define UNLOCK_WAIT_STEPS 30
+
+Name "${PRODUCT}"
+Caption "${PRODUCT} ${VERSION} Setup"
+UninstallCaption "Uninstall ${PRODUCT}"
 OutFile "${OUTFILE}"
-Icon "${RESOURCES}\tarnwick.ico"
-UninstallIcon "${RESOURCES}\tarnwick.ico"
-InstallDir "$PROGRAMFILES64\Tarnwick"
-InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
-RequestExecutionLevel admin
+; The documented place of per-user programs (FOLDERID_UserProgramFiles); an upgrade goes
+; wherever the last install went.
+InstallDir "$LOCALAPPDATA\Programs\${PRODUCT}"
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+RequestExecutionLevel user
 ShowInstDetails show
+ShowUninstDetails show
+BrandingText "${PRODUCT} ${VERSION}"
 
-VIProductVersion "2.1.0.0"
-VIAddVersionKey "ProductName" "Tarnwick"
-VIAddVersionKey "FileDescription" "Tarnwick setup"
-VIAddVersionKey "FileVersion" "2.1.0.0"
-VIAddVersionKey "ProductVersion" "2.1"
-VIAddVersionKey "LegalCopyright" "Tarnwick contributors"
+VIProductVersion "${FILE_VERSION}"
+VIAddVersionKey "ProductName" "${PRODUCT}"
+VIAddVersionKey "CompanyName" "${PUBLISHER}"
+VIAddVersionKey "FileDescription" "${PRODUCT} setup"
+VIAddVersionKey "FileVersion" "${FILE_VERSION}"
+VIAddVersionKey "ProductVersion" "${VERSION}"
+VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
 
-Page directory
-Page instfiles
-UninstPage uninstConfirm
-UninstPage instfiles
+!define MUI_ICON "${RESOURCES}\tarnwick.ico"
+!define MUI_UNICON "${RESOURCES}\tarnwick.ico"
+!define MUI_ABORTWARNING
 
-Section "Tarnwick"
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+; The installer never asked for elevation, so the program starts as the user.
+!define MUI_FINISHPAGE_RUN "$INSTDIR\Tarnwick.exe"
+!define MUI_FINISHPAGE_RUN_TEXT "Start ${PRODUCT} now"
+!insertmacro MUI_PAGE_FINISH
+
+UninstPage custom un.ConfirmPage un.ConfirmPageLeave
+!insertmacro MUI_UNPAGE_INSTFILES
+
+!insertmacro MUI_LANGUAGE "English"
+
+Var RemoveSettings
+Var RemoveSettingsBox
+
+; Asks a running Tarnwick to exit as File > Exit does (tray icon removed; every setting is
+; already stored), waits for it, then waits for its exe to come free. Leaves "1" on the
+; stack when the folder can be written, "0" when a copy still holds it.
+!macro DEFINE_CLOSE_RUNNING prefix
+Function ${prefix}CloseRunningTarnwick
+  Push $0
+  Push $1
+  FindWindow $0 "${MAIN_WINDOW_CLASS}"
+  ${If} $0 <> 0
+    DetailPrint "Closing the running ${PRODUCT}..."
+    ; With a time-out: a copy that no longer answers must not stall the installer.
+    SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=2000
+    ${For} $1 1 ${CLOSE_WAIT_STEPS}
+      Sleep 100
+      FindWindow $0 "${MAIN_WINDOW_CLASS}"
+      ${IfThen} $0 = 0 ${|} ${ExitFor} ${|}
+    ${Next}
+  ${EndIf}
+  StrCpy $1 0
+  ${DoWhile} $1 < ${UNLOCK_WAIT_STEPS}
+    ${IfNot} ${FileExists} "$INSTDIR\Tarnwick.exe"
+      ${Break}
+    ${EndIf}
+    ; A running exe cannot be opened for writing; "a" keeps its contents as they are.
+    ClearErrors
+    FileOpen $0 "$INSTDIR\Tarnwick.exe" a
+    ${IfNot} ${Errors}
+      FileClose $0
+      ${Break}
+    ${EndIf}
+    Sleep 100
+    IntOp $1 $1 + 1
+  ${Loop}
+  ${If} $1 < ${UNLOCK_WAIT_STEPS}
+    StrCpy $0 1
+  ${Else}
+    StrCpy $0 0
+  ${EndIf}
+  Pop $1
+  Exch $0
+FunctionEnd
+!macroend
+!insertmacro DEFINE_CLOSE_RUNNING ""
+!insertmacro DEFINE_CLOSE_RUNNING "un."
+
+; Retries until no copy holds the program folder, or gives up (silently: at once).
+!macro CLOSE_OR_ABORT prefix
+  ${Do}
+    Call ${prefix}CloseRunningTarnwick
+    Pop $0
+    ${If} $0 == 1
+      ${Break}
+    ${EndIf}
+    ${If} ${Cmd} `MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${PRODUCT} is still running and could not be closed.$\r$\nExit it, then click Retry." /SD IDCANCEL IDCANCEL`
+      Abort "${PRODUCT} is still running."
+    ${EndIf}
+  ${Loop}
+!macroend
+
+Function .onInit
+  SetShellVarContext current
+FunctionEnd
+
+Section "${PRODUCT}"
+  !insertmacro CLOSE_OR_ABORT ""
   SetOutPath "$INSTDIR"
+  SetOverwrite on
   File "/oname=Tarnwick.exe" "${TARNWICK_EXE}"
   File "/oname=Tarnwick.html" "${RESOURCES}\Tarnwick.html"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
 
   ; The user's own Start Menu: launch at log-on looks for the group there.
-  SetShellVarContext current
-  CreateDirectory "$SMPROGRAMS\Tarnwick"
-  CreateShortcut "$SMPROGRAMS\Tarnwick\Tarnwick.lnk" "$INSTDIR\Tarnwick.exe"
-  CreateShortcut "$SMPROGRAMS\Tarnwick\Uninstall Tarnwick.lnk" "$INSTDIR\Uninstall.exe"
+  CreateDirectory "$SMPROGRAMS\${PRODUCT}"
+  CreateShortcut "$SMPROGRAMS\${PRODUCT}\Tarnwick.lnk" "$INSTDIR\Tarnwick.exe" "" \
+    "$INSTDIR\Tarnwick.exe" 0 SW_SHOWNORMAL "" "Focus follows the mouse"
+  CreateShortcut "$SMPROGRAMS\${PRODUCT}\Uninstall ${PRODUCT}.lnk" "$INSTDIR\Uninstall.exe"
 
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Tarnwick 2.1"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "2.1"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Tarnwick.exe"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
-  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
-  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+  ${GetSize} "$INSTDIR" "/S=0K /G=0" $0 $1 $2
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Tarnwick.exe"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
-Section "Uninstall"
+Function un.onInit
   SetShellVarContext current
-  Delete "$SMPROGRAMS\Tarnwick\Tarnwick.lnk"
-  Delete "$SMPROGRAMS\Tarnwick\Uninstall Tarnwick.lnk"
-  RMDir "$SMPROGRAMS\Tarnwick"
-  ; The copy that launch at log-on made would start a program that is gone.
+  ; The switch reaches the copy that a silent uninstaller hands over to in TEMP, too.
+  StrCpy $RemoveSettings 0
+  ${GetParameters} $0
+  ClearErrors
+  ${GetOptions} $0 "/REMOVESETTINGS" $1
+  ${IfNot} ${Errors}
+    StrCpy $RemoveSettings 1
+  ${EndIf}
+FunctionEnd
+
+; The confirm page, with the one choice the uninstaller offers.
+Function un.ConfirmPage
+  !insertmacro MUI_HEADER_TEXT "Uninstall ${PRODUCT}" \
+    "Remove ${PRODUCT} from your computer."
+  nsDialogs::Create 1018
+  Pop $0
+  ${If} $0 == error
+    Abort
+  ${EndIf}
+  ${NSD_CreateLabel} 0 0 100% 24u \
+    "${PRODUCT} will be closed if it is running and removed from this folder:"
+  Pop $0
+  ${NSD_CreateText} 0 26u 100% 12u "$INSTDIR"
+  Pop $0
+  SendMessage $0 ${EM_SETREADONLY} 1 0
+  ${NSD_CreateCheckbox} 0 50u 100% 12u "Also remove my ${PRODUCT} &settings"
+  Pop $RemoveSettingsBox
+  ${If} $RemoveSettings == 1
+    ${NSD_Check} $RemoveSettingsBox
+  ${EndIf}
+  ${NSD_CreateLabel} 12u 64u -12u 24u \
+    "Otherwise they stay in HKEY_CURRENT_USER\${SETTINGS_KEY} for a later install."
+  Pop $0
+  GetDlgItem $0 $HWNDPARENT 1
+  SendMessage $0 ${WM_SETTEXT} 0 "STR:$(^UninstallBtn)"
+  nsDialogs::Show
+FunctionEnd
+
+Function un.ConfirmPageLeave
+  ${NSD_GetState} $RemoveSettingsBox $0
+  ${If} $0 == ${BST_CHECKED}
+    StrCpy $RemoveSettings 1
+  ${Else}
+    StrCpy $RemoveSettings 0
+  ${EndIf}
+FunctionEnd
+
+Section "Uninstall"
+  !insertmacro CLOSE_OR_ABORT "un."
+  Delete "$SMPROGRAMS\${PRODUCT}\Tarnwick.lnk"
+  Delete "$SMPROGRAMS\${PRODUCT}\Uninstall ${PRODUCT}.lnk"
+  RMDir "$SMPROGRAMS\${PRODUCT}"
+  ; The copy that launch at log-on made would start a program that is gone, and Task
+  ; Manager's record of it would outlive it.
   Delete "$SMSTARTUP\Tarnwick.lnk"
+  DeleteRegValue HKCU "${STARTUP_APPROVED_KEY}" "Tarnwick.lnk"
   Delete "$INSTDIR\Tarnwick.exe"
   Delete "$INSTDIR\Tarnwick.html"
   Delete "$INSTDIR\Uninstall.exe"
+  ; Not /r: the user may have chosen a folder that holds other things too.
   RMDir "$INSTDIR"
-  DeleteRegKey HKLM "${UNINSTALL_KEY}"
-  ; Settings stay: they belong to the user, and a reinstall picks them up again.
+  ; Settings belong to the user, and a reinstall picks them up again: only on request.
+  ${If} $RemoveSettings == 1
+    DetailPrint "Removing the settings in HKEY_CURRENT_USER\${SETTINGS_KEY}"
+    DeleteRegKey HKCU "${SETTINGS_KEY}"
+  ${EndIf}
+  ; Last: Settings > Apps lists Tarnwick until everything else is gone.
+  DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd

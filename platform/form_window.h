@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/shell.h"
+#include "platform/icon_id.h"
 
 namespace tarnwick {
 
@@ -7,9 +7,9 @@ namespace tarnwick {
 class FormWindow {
  public:
   virtual ~FormWindow() = default;
+  // Visible, restored if it was minimised, and in front of the other windows.
   virtual void Show() = 0;
   virtual void Hide() = 0;
-  virtual bool IsVisible() = 0;
   virtual void SetIcon(IconId icon) = 0;
 };
 

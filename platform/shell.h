@@ -1,10 +1,9 @@
 #pragma once
 #include <string>
 
-namespace tarnwick {
+#include "platform/icon_id.h"
 
-// The two pictures the main window switches between.
-enum class IconId { kApplication = 1, kDisabled = 2 };
+namespace tarnwick {
 
 // The notification area, the user's browser and modal messages.
 class Shell {

@@ -7,11 +7,4 @@ namespace tarnwick {
 using WindowHandle = std::int32_t;
 inline constexpr WindowHandle kNoWindow = 0;
 
-// A point on the screen, in pixels.
-struct Point {
-  int x = 0;
-  int y = 0;
-  friend bool operator==(const Point&, const Point&) = default;
-};
-
 }  // namespace tarnwick

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "platform/point.h"
 #include "platform/window_handle.h"
 
 namespace tarnwick {

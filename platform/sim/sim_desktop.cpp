@@ -1,6 +1,7 @@
 #include "platform/sim/sim_desktop.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tarnwick::sim {
 
@@ -14,65 +15,13 @@ Platform SimDesktop::AsPlatform() {
 
 // --- Clock and input ---
 
-void SimDesktop::At(std::int64_t atMs, std::function<void()> input) {
-  inputs_.push_back({std::max(atMs, nowMs_), nextSequence_++, std::move(input)});
-}
-
-void SimDesktop::RunFor(std::int64_t durationMs) {
-  RunUntil(nowMs_ + durationMs);
-}
-
 void SimDesktop::RunUntil(std::int64_t endMs) {
-  while (!quit_ && RunNextDue(endMs)) {
-  }
-  if (!quit_) nowMs_ = std::max(nowMs_, endMs);
-}
-
-bool SimDesktop::RunNextDue(std::int64_t endMs) {
-  auto input = std::min_element(inputs_.begin(), inputs_.end(), [](const auto& a, const auto& b) {
-    return a.atMs != b.atMs ? a.atMs < b.atMs : a.sequence < b.sequence;
-  });
-  auto timer = std::min_element(timers_.begin(), timers_.end(), [](const auto& a, const auto& b) {
-    return a.second.dueMs != b.second.dueMs ? a.second.dueMs < b.second.dueMs : a.first < b.first;
-  });
-  const bool hasInput = input != inputs_.end() && input->atMs <= endMs;
-  const bool hasTimer = timer != timers_.end() && timer->second.dueMs <= endMs;
-  if (!hasInput && !hasTimer) return false;
-  // Input waiting at a moment is dispatched before the timers due then, as a message queue
-  // only makes timer ticks once it is otherwise empty.
-  if (hasInput && (!hasTimer || input->atMs <= timer->second.dueMs)) {
-    nowMs_ = std::max(nowMs_, input->atMs);
-    std::function<void()> run = std::move(input->run);
-    inputs_.erase(input);
-    run();
-    return true;
-  }
-  nowMs_ = std::max(nowMs_, timer->second.dueMs);
-  timer->second.dueMs = nowMs_ + timer->second.intervalMs;
-  std::function<void()> onTick = timer->second.onTick;  // the tick may stop or restart it
-  onTick();
-  return true;
-}
-
-void SimDesktop::StartTimer(int timerId, int intervalMs, std::function<void()> onTick) {
-  const int interval = std::max(intervalMs, 1);
-  timers_[timerId] = TimerState{interval, nowMs_ + interval, std::move(onTick)};
-}
-
-void SimDesktop::StopTimer(int timerId) {
-  timers_.erase(timerId);
+  clock_.RunUntil(endMs, [this] { return quit_; });
 }
 
 void SimDesktop::PumpPending() {
   ++pumpCount_;
-  for (;;) {
-    auto due = std::find_if(inputs_.begin(), inputs_.end(),
-                            [this](const PendingInput& i) { return i.atMs <= nowMs_; });
-    if (due == inputs_.end() || quit_) return;
-    std::function<void()> run = std::move(due->run);
-    inputs_.erase(due);
-    run();
-  }
+  clock_.RunDueInput([this] { return quit_; });
 }
 
 // --- Desktop ---
@@ -276,6 +225,7 @@ void SimDesktop::ShowMessage(const std::string& title, const std::string& text) 
 void SimDesktop::Show() {
   ++formShows;
   formVisible = true;
+  formMinimized = false;
 }
 
 void SimDesktop::Hide() {
@@ -285,20 +235,41 @@ void SimDesktop::Hide() {
 
 // --- Files ---
 
-std::string SimDesktop::EnvironmentVariable(const std::string& name) {
-  auto found = environment.find(name);
-  return found == environment.end() ? std::string() : found->second;
+std::string SimDesktop::ShortcutContent(const std::string& target, const std::string& folder) {
+  return "shortcut to " + target + " in " + folder;
 }
 
 bool SimDesktop::CopyFile(const std::string& source, const std::string& destination) {
   auto found = files.find(source);
-  if (found == files.end()) return false;
+  if (refuseFileWrites || found == files.end()) return false;
   files[destination] = found->second;
+  return true;
+}
+
+bool SimDesktop::MoveFile(const std::string& source, const std::string& destination) {
+  auto found = files.find(source);
+  if (refuseFileWrites || refuseFileMoves || found == files.end()) return false;
+  std::string content = std::move(found->second);
+  files.erase(found);
+  files[destination] = std::move(content);
   return true;
 }
 
 bool SimDesktop::DeleteFile(const std::string& path) {
   return files.erase(path) != 0;
+}
+
+bool SimDesktop::CreateShortcut(const std::string& path, const std::string& target,
+                                const std::string& workingFolder) {
+  if (refuseFileWrites) return false;
+  files[path] = ShortcutContent(target, workingFolder);
+  return true;
+}
+
+bool SimDesktop::ClearStartupDisabledMark(const std::string& fileName) {
+  if (refuseMarkChanges) return startupDisabledMarks.count(fileName) == 0;
+  startupDisabledMarks.erase(fileName);
+  return true;
 }
 
 }  // namespace tarnwick::sim

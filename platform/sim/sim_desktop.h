@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/sim/virtual_clock.h"
 
 namespace tarnwick::sim {
 
@@ -41,7 +42,7 @@ struct WindowManagerCalls {
   int bringToForeground = 0;
   int keepOnTop = 0;
   int sendToBottom = 0;
-  int userBusy = 0;     // the questions whether an activation now would break something
+  int userBusy = 0;        // the questions whether an activation now would break something
   int shellOrCloaked = 0;  // the questions whether a window may be a target at all
   int Total() const {
     return cursorPosition + moveCursor + windowFromPoint + parent + windowTitle +
@@ -70,14 +71,14 @@ class SimDesktop : public SettingsStore,
   Platform AsPlatform();
 
   // --- Clock and input ---
-  std::int64_t NowMs() const { return nowMs_; }
+  std::int64_t NowMs() const { return clock_.NowMs(); }
   // Runs an input event at a moment of virtual time (not before now).
-  void At(std::int64_t atMs, std::function<void()> input);
-  void RunFor(std::int64_t durationMs);
+  void At(std::int64_t atMs, std::function<void()> input) { clock_.At(atMs, std::move(input)); }
+  void RunFor(std::int64_t durationMs) { RunUntil(NowMs() + durationMs); }
   void RunUntil(std::int64_t endMs);
   bool QuitCalled() const { return quit_; }
   int PumpCount() const { return pumpCount_; }
-  bool TimerRunning(int timerId) const { return timers_.count(timerId) != 0; }
+  bool TimerRunning(int timerId) const { return clock_.TimerRunning(timerId); }
 
   // --- Desktop ---
   void SetScreenPixels(int widthPx, int heightPx, double twipsPerPixel = 15);
@@ -121,11 +122,20 @@ class SimDesktop : public SettingsStore,
   std::vector<ShownMessage> messages;
   std::vector<std::string> openedDocuments;
   bool formVisible = false;
+  bool formMinimized = false;  // minimised with the title bar's button
   int formShows = 0;
   int formHides = 0;
   IconId formIcon = IconId::kApplication;
-  std::map<std::string, std::string> environment;
   std::map<std::string, std::string> files;  // path to content
+  // The user's Start Menu folders; "" when the system cannot name them.
+  std::string programsFolder = "C:\\Users\\sim\\AppData\\Start Menu\\Programs";
+  std::string startupFolder = programsFolder + "\\Startup";
+  std::set<std::string> startupDisabledMarks;  // StartUp entries switched off in Task Manager
+  bool refuseFileWrites = false;               // copies, moves and new shortcuts fail
+  bool refuseFileMoves = false;
+  bool refuseMarkChanges = false;
+  // What CreateShortcut writes into its file.
+  static std::string ShortcutContent(const std::string& target, const std::string& folder);
 
   // SettingsStore
   std::optional<std::string> Read(const std::string& application, const std::string& section,
@@ -154,41 +164,34 @@ class SimDesktop : public SettingsStore,
   bool OpenDocument(const std::string& address) override;
   void ShowMessage(const std::string& title, const std::string& text) override;
   // EventLoop
-  void StartTimer(int timerId, int intervalMs, std::function<void()> onTick) override;
-  void StopTimer(int timerId) override;
+  void StartTimer(int timerId, int intervalMs, std::function<void()> onTick) override {
+    clock_.StartTimer(timerId, intervalMs, std::move(onTick));
+  }
+  void StopTimer(int timerId) override { clock_.StopTimer(timerId); }
   void PumpPending() override;
   void Quit() override { quit_ = true; }
   // FormWindow
   void Show() override;
   void Hide() override;
-  bool IsVisible() override { return formVisible; }
   void SetIcon(IconId icon) override { formIcon = icon; }
   // FileSystem
-  std::string EnvironmentVariable(const std::string& name) override;
+  std::string ProgramsFolder() override { return programsFolder; }
+  std::string StartupFolder() override { return startupFolder; }
   bool CopyFile(const std::string& source, const std::string& destination) override;
+  bool MoveFile(const std::string& source, const std::string& destination) override;
   bool DeleteFile(const std::string& path) override;
+  bool CreateShortcut(const std::string& path, const std::string& target,
+                      const std::string& workingFolder) override;
+  bool ClearStartupDisabledMark(const std::string& fileName) override;
+  std::string ProgramPath() override { return programFolder + "\\Tarnwick.exe"; }
   std::string ProgramFolder() override { return programFolder; }
   std::string programFolder = "C:\\Program Files\\Tarnwick";
 
  private:
-  struct PendingInput {
-    std::int64_t atMs;
-    std::uint64_t sequence;
-    std::function<void()> run;
-  };
-  struct TimerState {
-    int intervalMs;
-    std::int64_t dueMs;
-    std::function<void()> onTick;
-  };
-  bool RunNextDue(std::int64_t endMs);
   void RaiseToTop(WindowHandle window);
   WindowHandle DeepestChildAt(WindowHandle window, Point position) const;
 
-  std::int64_t nowMs_ = 0;
-  std::uint64_t nextSequence_ = 0;
-  std::vector<PendingInput> inputs_;
-  std::map<int, TimerState> timers_;
+  VirtualClock clock_;
   bool quit_ = false;
   int pumpCount_ = 0;
 

@@ -1,6 +1,7 @@
 #include "platform/win32/form_view.h"
 
 #include <cmath>
+#include <utility>
 
 #include "platform/win32/dpi.h"
 #include "platform/win32/text_conversion.h"
@@ -19,9 +20,10 @@ struct WindowClassAndStyle {
 WindowClassAndStyle ClassFor(ControlKind kind) {
   constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
   switch (kind) {
-    // BS_CHECKBOX, never the automatic kind: Windows must not flip a box behind the model.
+    // Never the automatic kind: Windows must not flip a box behind the model. Three states,
+    // so that a greyed box is drawn greyed and not as ticked.
     case ControlKind::kCheckBox:
-      return {L"BUTTON", kChild | WS_TABSTOP | BS_CHECKBOX | BS_MULTILINE, 0};
+      return {L"BUTTON", kChild | WS_TABSTOP | BS_3STATE | BS_MULTILINE, 0};
     case ControlKind::kButton:
       return {L"BUTTON", kChild | WS_TABSTOP | BS_PUSHBUTTON, 0};
     case ControlKind::kTextBox:
@@ -110,6 +112,30 @@ HWND FormView::ControlWindow(const Control& control) const {
   return entry == nullptr ? nullptr : entry->window;
 }
 
+bool FormView::FocusIsOurs() const {
+  // Focus that went to another program's window reads as none on this thread.
+  HWND focus = GetFocus();
+  return focus != nullptr && (focus == parent_ || IsChild(parent_, focus));
+}
+
+void FormView::EnterPressed() {
+  HWND focus = GetFocus();
+  for (const Entry& entry : entries_) {
+    if (entry.window != focus) continue;
+    if (auto* text = dynamic_cast<TextBox*>(entry.placement.control)) {
+      text->UserTyped(WindowText(entry.window));
+      text->LostFocus();
+    }
+  }
+}
+
+void FormView::Reactivated(HWND focus) {
+  TextBox* left = std::exchange(leftForAnotherProgram_, nullptr);
+  if (left == nullptr) return;
+  const Entry* entry = Find(*left);
+  if (entry != nullptr && entry->window != focus) left->LostFocus();
+}
+
 HWND FormView::FirstFocus() const {
   return entries_.empty() ? nullptr : entries_.front().window;
 }
@@ -151,7 +177,11 @@ bool FormView::OnCommand(UINT id, UINT code) {
     if (code == EN_CHANGE && !rendering_) text->UserTyped(WindowText(entry.window));
     if (code == EN_KILLFOCUS) {
       text->UserTyped(WindowText(entry.window));
-      text->LostFocus();
+      if (FocusIsOurs()) {
+        text->LostFocus();
+      } else {
+        leftForAnotherProgram_ = text;
+      }
     }
   }
   return true;

@@ -21,6 +21,11 @@ class FormView : public ControlObserver {
   void ControlChanged(const Control& control) override;
   // A WM_COMMAND from a child control; false when it was not one of ours.
   bool OnCommand(UINT id, UINT code);
+  // Enter in a text box: the user is done with it, as when leaving it.
+  void EnterPressed();
+  // The window is active again and `focus` has the focus: a box left for another program
+  // is validated now, unless the user is back in it.
+  void Reactivated(HWND focus);
   // The control that has the focus when the window is first shown.
   HWND FirstFocus() const;
   HWND ControlWindow(const Control& control) const;
@@ -33,6 +38,7 @@ class FormView : public ControlObserver {
   void Render(const Entry& entry);
   void ReleaseFonts();
   const Entry* Find(const Control& control) const;
+  bool FocusIsOurs() const;
 
   HWND parent_;
   std::vector<Entry> entries_;
@@ -40,6 +46,9 @@ class FormView : public ControlObserver {
   HFONT helpTitleFont_ = nullptr;
   HFONT helpTextFont_ = nullptr;
   bool rendering_ = false;
+  // A text box that lost the focus to another program: not validated then, because the
+  // user did not leave it; focus-follow took the keyboard away mid-word.
+  TextBox* leftForAnotherProgram_ = nullptr;
 };
 
 }  // namespace tarnwick::win32

@@ -1,13 +1,56 @@
 #include "platform/win32/icons.h"
 
-namespace tarnwick::win32 {
+#include <map>
+#include <mutex>
+#include <utility>
 
-HICON LoadProgramIcon(IconId icon, bool small) {
-  const int width = GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON);
-  const int height = GetSystemMetrics(small ? SM_CYSMICON : SM_CYICON);
-  return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
-                                       MAKEINTRESOURCEW(static_cast<int>(icon)), IMAGE_ICON, width,
-                                       height, LR_SHARED));
+#include "platform/win32/dpi.h"
+
+namespace tarnwick::win32 {
+namespace {
+
+using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
+
+// Looked up at run time: the per-DPI query exists only from Windows 10 1607 on.
+GetSystemMetricsForDpiFn PerDpiMetrics() {
+  static const GetSystemMetricsForDpiFn query = [] {
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    if (user32 == nullptr) return GetSystemMetricsForDpiFn{};
+    return reinterpret_cast<GetSystemMetricsForDpiFn>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "GetSystemMetricsForDpi")));
+  }();
+  return query;
+}
+
+}  // namespace
+
+int ProgramIconSize(bool small, int dpi) {
+  const int index = small ? SM_CXSMICON : SM_CXICON;
+  if (dpi <= 0) dpi = kDefaultDpi;
+  if (GetSystemMetricsForDpiFn metrics = PerDpiMetrics()) {
+    const int size = metrics(index, static_cast<UINT>(dpi));
+    if (size > 0) return size;
+  }
+  // Older systems know one size for the session, at the system DPI: scale that.
+  int systemSize = GetSystemMetrics(index);
+  if (systemSize <= 0) systemSize = small ? 16 : 32;
+  return MulDiv(systemSize, dpi, DpiOf(nullptr));
+}
+
+HICON LoadProgramIcon(IconId icon, bool small, int dpi) {
+  const int size = ProgramIconSize(small, dpi);
+  // Our own cache instead of LR_SHARED: the system's shared copy is meant for the default
+  // sizes only. A few sizes per picture at most, so keeping them all costs nothing.
+  static std::mutex guard;
+  static std::map<std::pair<IconId, int>, HICON> loaded;
+  const std::lock_guard lock(guard);
+  HICON& cached = loaded[{icon, size}];
+  if (cached == nullptr) {
+    cached = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
+                                           MAKEINTRESOURCEW(static_cast<int>(icon)), IMAGE_ICON,
+                                           size, size, LR_DEFAULTCOLOR));
+  }
+  return cached;
 }
 
 }  // namespace tarnwick::win32

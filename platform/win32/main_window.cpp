@@ -6,6 +6,7 @@
 #include "platform/win32/form_layout.h"
 #include "platform/win32/icons.h"
 #include "platform/win32/private_messages.h"
+#include "platform/win32/system_shell.h"
 #include "platform/win32/text_conversion.h"
 
 namespace tarnwick::win32 {
@@ -29,12 +30,21 @@ bool RegisterMainWindowClass(HINSTANCE instance, WNDPROC procedure) {
   windowClass.cbSize = sizeof(windowClass);
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance;
-  windowClass.hIcon = LoadProgramIcon(IconId::kApplication, false);
-  windowClass.hIconSm = LoadProgramIcon(IconId::kApplication, true);
+  const int dpi = DpiOf(nullptr);
+  windowClass.hIcon = LoadProgramIcon(IconId::kApplication, false, dpi);
+  windowClass.hIconSm = LoadProgramIcon(IconId::kApplication, true, dpi);
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kMainWindowClass;
   return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+// The caption and taskbar take the icon sizes of the window's monitor, not the system's.
+void SetWindowIcons(HWND window, IconId icon, int dpi) {
+  SendMessageW(window, WM_SETICON, ICON_BIG,
+               reinterpret_cast<LPARAM>(LoadProgramIcon(icon, false, dpi)));
+  SendMessageW(window, WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(LoadProgramIcon(icon, true, dpi)));
 }
 
 }  // namespace
@@ -90,22 +100,18 @@ void MainWindow::Show() {
     if (view_ != nullptr && GetActiveWindow() == window_) SetFocus(view_->FirstFocus());
     return;
   }
-  ShowWindow(window_, SW_SHOW);
+  ShowWindow(window_, IsIconic(window_) ? SW_RESTORE : SW_SHOW);
+  // A click on the tray icon, or a second start, hands us the right to come forward.
+  SetForegroundWindow(window_);
 }
 
 void MainWindow::Hide() {
   ShowWindow(window_, SW_HIDE);
 }
 
-bool MainWindow::IsVisible() {
-  return IsWindowVisible(window_) != FALSE;
-}
-
 void MainWindow::SetIcon(IconId icon) {
-  SendMessageW(window_, WM_SETICON, ICON_BIG,
-               reinterpret_cast<LPARAM>(LoadProgramIcon(icon, false)));
-  SendMessageW(window_, WM_SETICON, ICON_SMALL,
-               reinterpret_cast<LPARAM>(LoadProgramIcon(icon, true)));
+  icon_ = icon;
+  SetWindowIcons(window_, icon, DpiOf(window_));
 }
 
 LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -120,6 +126,11 @@ LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam,
 
 bool MainWindow::HandleCommand(UINT id, UINT code) {
   if (view_ != nullptr && view_->OnCommand(id, code)) return true;
+  // The dialog manager turns Enter into IDOK; the window has no default button.
+  if (id == IDOK && view_ != nullptr) {
+    view_->EnterPressed();
+    return true;
+  }
   auto item = menuBar_.items.find(id);
   if (item == menuBar_.items.end()) return false;
   item->second->Click();
@@ -139,18 +150,17 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     }
     case kTrayCallbackMessage:
-      Guarded([&] { form.TrayNotification(LOWORD(lParam)); });
+      Guarded([&] {
+        if (const std::optional<TrayEvent> event = TrayEventFor(LOWORD(lParam))) {
+          form.TrayNotification(*event);
+        }
+      });
       return 0;
     case kKeyPressMessage:
       Guarded([&] { form.WinHook1_KeyEvent(static_cast<int>(wParam), static_cast<int>(lParam)); });
       return 0;
     case kShowYourselfMessage:
-      // A second start asked for us: the same path as a left click on the tray icon.
-      Guarded([&] { form.TrayNotification(WM_LBUTTONDOWN); });
-      if (IsWindowVisible(window_)) {
-        if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
-        SetForegroundWindow(window_);
-      }
+      Guarded([&] { form.SecondStartRequested(); });
       return 0;
     case WM_CLOSE:
       Guarded([&] { form.Form_Unload(); });
@@ -166,6 +176,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         HWND focus = lastFocus_ != nullptr && IsChild(window_, lastFocus_) ? lastFocus_
                                                                            : view_->FirstFocus();
         SetFocus(focus);
+        Guarded([&] { view_->Reactivated(focus); });
       }
       return 0;
     case WM_DISPLAYCHANGE:
@@ -177,6 +188,8 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                    suggested->right - suggested->left, suggested->bottom - suggested->top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
       if (view_ != nullptr) view_->Layout(HIWORD(wParam));
+      SetWindowIcons(window_, icon_, HIWORD(wParam));
+      RescaleTrayIcons(window_, HIWORD(wParam));
       Guarded([&] { form.Form_DisplayChange(); });
       return 0;
     }

@@ -28,7 +28,6 @@ class MainWindow : public FormWindow {
 
   void Show() override;
   void Hide() override;
-  bool IsVisible() override;
   void SetIcon(IconId icon) override;
 
  private:
@@ -44,6 +43,7 @@ class MainWindow : public FormWindow {
   MenuBar menuBar_;
   HWND lastFocus_ = nullptr;
   UINT taskbarCreatedMessage_ = 0;
+  IconId icon_ = IconId::kApplication;  // re-set at each DPI change
   bool shownBefore_ = false;
 };
 

@@ -44,8 +44,7 @@ std::uint32_t SystemForeground::LastInputTime() {
 
 void SystemForeground::BringToTop(WindowHandle window) {
   // BringWindowToTop waits for the window's thread; queued, a hung program cannot stop us.
-  SetWindowPos(ToHwnd(window), HWND_TOP, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_ASYNCWINDOWPOS);
+  SetWindowPos(ToHwnd(window), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_ASYNCWINDOWPOS);
 }
 
 }  // namespace tarnwick::win32

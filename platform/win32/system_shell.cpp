@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/dpi.h"
 #include "platform/win32/icons.h"
 #include "platform/win32/private_messages.h"
 #include "platform/win32/text_conversion.h"
@@ -28,7 +29,7 @@ bool SystemShell::AddTrayIcon(IconId icon, const std::string& tip) {
   record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   // A private message: the mouse-move message would be confused with real mouse moves.
   record.uCallbackMessage = kTrayCallbackMessage;
-  record.hIcon = LoadProgramIcon(icon, true);
+  record.hIcon = LoadProgramIcon(icon, true, DpiOf(mainWindow_));
   const std::wstring wideTip = Widen(tip);
   const size_t length = std::min(wideTip.size(), std::size(record.szTip) - 1);
   std::copy_n(wideTip.begin(), length, record.szTip);
@@ -38,6 +39,17 @@ bool SystemShell::AddTrayIcon(IconId icon, const std::string& tip) {
 bool SystemShell::DeleteTrayIcon(IconId icon) {
   NOTIFYICONDATAW record = IconRecord(mainWindow_, icon);
   return Shell_NotifyIconW(NIM_DELETE, &record) != FALSE;
+}
+
+int RescaleTrayIcons(HWND mainWindow, int dpi) {
+  int updated = 0;
+  for (IconId icon : {IconId::kApplication, IconId::kDisabled}) {
+    NOTIFYICONDATAW record = IconRecord(mainWindow, icon);
+    record.uFlags = NIF_ICON;
+    record.hIcon = LoadProgramIcon(icon, true, dpi);
+    if (Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE) ++updated;
+  }
+  return updated;
 }
 
 bool SystemShell::OpenDocument(const std::string& address) {

@@ -17,4 +17,8 @@ class SystemShell : public Shell {
   HWND mainWindow_;
 };
 
+// Gives the window's tray icons, whichever are there, the picture size for a new DPI,
+// each under its own id; returns how many there were.
+int RescaleTrayIcons(HWND mainWindow, int dpi);
+
 }  // namespace tarnwick::win32

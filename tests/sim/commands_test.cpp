@@ -1,3 +1,4 @@
+#include <optional>
 #include <set>
 #include <string>
 
@@ -8,6 +9,13 @@ namespace {
 
 using Commands = SimFixture;
 using Icons = std::set<IconId>;
+
+// The tray's mouse messages, translated as the platform does.
+void Tray(Form1& form, int mouseMessage) {
+  if (const std::optional<TrayEvent> event = TrayEventFor(mouseMessage)) {
+    form.TrayNotification(*event);
+  }
+}
 
 constexpr int kMouseMove = 512;
 constexpr int kLeftDown = 513;
@@ -50,7 +58,7 @@ TEST_F(Commands, MinimisingTwiceWithARestoreBetweenLeavesOneIcon) {
   Start();
   form->Minimize.Click();
   EXPECT_FALSE(desktop.formVisible);
-  form->TrayNotification(kLeftDown);
+  Tray(*form, kLeftDown);
   EXPECT_TRUE(desktop.formVisible);
   EXPECT_EQ(desktop.trayIcons, Icons{IconId::kApplication}) << "showing keeps the icon";
   form->Command4.Click();
@@ -62,18 +70,30 @@ TEST_F(Commands, EitherButtonDownOnTheTrayIconShowsTheWindowAndNothingElseDoes) 
   Start();
   form->Command4_Click();
   for (int code : {kMouseMove, kLeftUp, kLeftDoubleClick, 0, 517, 7695}) {
-    form->TrayNotification(code);
+    Tray(*form, code);
     EXPECT_FALSE(desktop.formVisible) << code;
   }
-  form->TrayNotification(kRightDown);
+  Tray(*form, kRightDown);
   EXPECT_TRUE(desktop.formVisible);
 
   // On a shown window the right button does not hide it first, nor does the left.
   const int hides = desktop.formHides;
-  form->TrayNotification(kRightDown);
-  form->TrayNotification(kLeftDown);
+  Tray(*form, kRightDown);
+  Tray(*form, kLeftDown);
   EXPECT_TRUE(desktop.formVisible);
   EXPECT_EQ(desktop.formHides, hides);
+}
+
+TEST_F(Commands, TheTrayAndASecondStartShowTheWindowTheSameWay) {
+  Start();
+  desktop.formMinimized = true;  // minimised with the title bar's button
+  Tray(*form, kLeftDown);
+  EXPECT_FALSE(desktop.formMinimized);
+  desktop.formMinimized = true;
+  form->SecondStartRequested();
+  EXPECT_FALSE(desktop.formMinimized);
+  EXPECT_TRUE(desktop.formVisible);
+  EXPECT_EQ(desktop.formShows, 3) << "the first show, then one a request";
 }
 
 TEST_F(Commands, ExitFromTheMenuOrTheButtonLeavesNoTrayIcon) {
@@ -113,7 +133,7 @@ TEST_F(Commands, ATaskbarThatComesUpAfterMinimisingStillGetsTheIcon) {
   desktop.trayAvailable = true;
   form->TaskbarCreated();
   EXPECT_EQ(desktop.trayIcons, Icons{IconId::kApplication});
-  form->TrayNotification(kLeftDown);
+  Tray(*form, kLeftDown);
   EXPECT_TRUE(desktop.formVisible);
 }
 

@@ -74,5 +74,18 @@ TEST(Timers, ATickCanSwitchItsOwnTimerOff) {
   EXPECT_FALSE(desktop.TimerRunning(2));
 }
 
+// Programmer errors stop a debugging or sanitizer build at the mistake; a release build
+// carries on, because it must never abort inside a window procedure.
+TEST(ModelAssertions, CatchValuesAndTimersThatCannotHappen) {
+  CheckBox box("Check1", "&Run Minimized on Start Up");
+  EXPECT_DEBUG_DEATH(box.SetValue(3), "0, 1 or 2");
+  EXPECT_DEBUG_DEATH(box.SetValue(-1), "0, 1 or 2");
+
+  sim::SimDesktop desktop;
+  Timer zero("Timer2", 2, 0, false);
+  zero.Attach(desktop);
+  EXPECT_DEBUG_DEATH(zero.SetEnabled(true), "positive number");
+}
+
 }  // namespace
 }  // namespace tarnwick

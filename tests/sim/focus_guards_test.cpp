@@ -14,9 +14,9 @@ using FocusGuards = FocusFixture;
 // --- Held back while the user is in the middle of something ---
 
 TEST_F(FocusGuards, AMenuOpenForTwoSecondsKeepsItsWindowAndTheRestingWindowFollowsAfter) {
-  Start();  // delay 250
+  Start();                                            // delay 250
   desktop.At(100, [&] { desktop.menuOpen = true; });  // a menu of the editor's, say
-  MoveAt(100, kOverDialog);                            // wait 250 -> 500: held back
+  MoveAt(100, kOverDialog);                           // wait 250 -> 500: held back
   desktop.At(2100, [&] { desktop.menuOpen = false; });
   desktop.RunUntil(2100);
   EXPECT_TRUE(desktop.Activations().empty()) << "the menu would have closed";
@@ -120,7 +120,7 @@ TEST_F(FocusGuards, TheDesktopTheTaskbarAndACloakedWindowAreNeitherActivatedNorR
   Start();
 
   MoveAt(100, kOverEditorText);
-  MoveAt(600, Point{300, 585});  // the taskbar
+  MoveAt(600, Point{300, 585});   // the taskbar
   MoveAt(1100, Point{700, 450});  // the cloaked window
   desktop.RunUntil(1000);
   EXPECT_EQ(desktop.Activations(), Handles{editor});

@@ -285,5 +285,12 @@ TEST_F(FocusPoll, AnUnchangedTickPumpsOnceAndReadsOnlyTheCursorPlusThePin) {
   EXPECT_EQ(desktop.calls.Total(), 20);
 }
 
+TEST_F(FocusPoll, AHoverTickWithAWaitPendingButItsTimerOffIsAMistake) {
+  Start();
+  form->PendingWindow = editor;  // only the poll itself may start a wait, with Timer2 on
+  form->Timer2.SetEnabled(false);
+  EXPECT_DEBUG_DEATH(form->Timer2_Timer(), "hover wait without its timer");
+}
+
 }  // namespace
 }  // namespace tarnwick::sim

@@ -71,4 +71,10 @@ TEST_F(HoverDelayBox, AnAcceptedDelayTimesTheNextWait) {
 }
 
 }  // namespace
+TEST(HoverDelayDefault, TheTextTheBoxOffersIsTheDelayStartUpFallsBackTo) {
+  const HoverDelay delay = CheckHoverDelay(kDefaultHoverDelayText);
+  EXPECT_EQ(delay.verdict, HoverDelayVerdict::kAccepted);
+  EXPECT_EQ(delay.intervalMs, kDefaultHoverDelayMs);
+}
+
 }  // namespace tarnwick::sim

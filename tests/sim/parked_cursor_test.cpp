@@ -55,6 +55,21 @@ TEST_P(ParkedCursor, WrapsAgainOnceParkingIsUntickedWhileParked) {
   EXPECT_EQ(desktop.Cursor(), (Point{1, GetParam().MaxY()}));
 }
 
+TEST_P(ParkedCursor, UntickingRightAfterTheParkLeavesTheCursorWhereParkingPutIt) {
+  Store("startup", "idel", "1");
+  Store("startup", "mousewrap", "1");
+  MoveTo({300, 200});
+  StartOn(GetParam());
+  Ticks(1 + 50);
+  ASSERT_EQ(desktop.Cursor(), (Point{300, 200}));
+  // Parked by the Timer8 tick at 5200 ms; unticked before the wrap's next tick at 5300.
+  desktop.RunFor(kTickMs);
+  ASSERT_EQ(desktop.Cursor(), Park());
+  form->Check2.UserClicked();
+  Ticks(5);
+  EXPECT_EQ(desktop.Cursor(), Park()) << "the park point is no push against the edge";
+}
+
 INSTANTIATE_TEST_SUITE_P(Screens, ParkedCursor, ::testing::Values(kClassicScreen, kScaledScreen));
 
 // The focus poll must not take the park point for a place the user rests at: parking and
@@ -72,12 +87,12 @@ TEST_F(ParkedCursorFocus, ParkingAndRestoringActivateNothing) {
 
   desktop.RunFor(6000);
   ASSERT_EQ(desktop.Cursor(), (Point{799, 599}));
-  EXPECT_TRUE(form->CursorParkedAt(desktop.Cursor()));
+  EXPECT_TRUE(form->CursorParked);
   MoveTo({798, 599});
-  EXPECT_TRUE(form->CursorParkedAt(desktop.Cursor())) << "nudged, about to be restored";
+  EXPECT_TRUE(form->CursorParked) << "nudged, about to be restored";
   desktop.RunFor(2000);
   ASSERT_EQ(desktop.Cursor(), (Point{300, 200}));
-  EXPECT_FALSE(form->CursorParkedAt(desktop.Cursor()));
+  EXPECT_FALSE(form->CursorParked);
   EXPECT_EQ(desktop.Activations(), std::vector<WindowHandle>{editor});
 }
 

@@ -109,5 +109,52 @@ TEST(SystemWindowManager, BringsWindowsForwardAndChangesTheirZOrder) {
   DestroyWindow(second);
 }
 
+TEST(SystemWindowManager, TellsAMenuInFrontAndTheShellsOwnWindows) {
+  SystemWindowManager windows;
+  HWND owner = MakeWindow(L"Menu owner", 50, 50, 300, 200);
+  SetForegroundWindow(owner);
+  PumpUntil([&] { return GetForegroundWindow() == owner; });
+  EXPECT_FALSE(windows.MenuOrMoveSizeActive());
+  EXPECT_FALSE(windows.ShellTransientInFront());
+  EXPECT_FALSE(windows.MouseButtonDown());
+
+  // While the menu is open, ask from inside its own loop (a timer tick), then close it.
+  HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_STRING, 1, L"Item");
+  // A timer procedure has no context, so the answers travel through statics.
+  static SystemWindowManager* asked = nullptr;
+  static bool menuSeen = false, transientSeen = false;
+  asked = &windows;
+  SetTimer(owner, 7, 200, [](HWND window, UINT, UINT_PTR id, DWORD) {
+    KillTimer(window, id);
+    menuSeen = asked->MenuOrMoveSizeActive();
+    transientSeen = asked->ShellTransientInFront();
+    EndMenu();
+  });
+  TrackPopupMenu(menu, TPM_LEFTALIGN, 100, 100, 0, owner, nullptr);
+  EXPECT_TRUE(menuSeen) << "the foreground thread is in menu mode";
+  EXPECT_TRUE(transientSeen) << "an open menu is a transient surface";
+  DestroyMenu(menu);
+  PumpFor(100);
+  EXPECT_FALSE(windows.MenuOrMoveSizeActive());
+
+  EXPECT_TRUE(windows.IsShellWindow(FromHwnd(GetDesktopWindow())));
+  if (HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr)) {
+    EXPECT_TRUE(windows.IsShellWindow(FromHwnd(taskbar)));
+  }
+  EXPECT_FALSE(windows.IsShellWindow(FromHwnd(owner)));
+  EXPECT_FALSE(windows.IsCloaked(FromHwnd(owner))) << "no compositor under Wine: never cloaked";
+  DestroyWindow(owner);
+}
+
+TEST(SystemWindowManager, ReportsAClosedWindowAsGone) {
+  SystemWindowManager windows;
+  HWND window = MakeWindow(L"Soon closed", 50, 50, 300, 200);
+  EXPECT_NE(windows.BringToForeground(FromHwnd(window)), ActivationResult::kWindowGone);
+  DestroyWindow(window);
+  EXPECT_EQ(windows.BringToForeground(FromHwnd(window)), ActivationResult::kWindowGone);
+  EXPECT_EQ(windows.BringToForeground(kNoWindow), ActivationResult::kWindowGone);
+}
+
 }  // namespace
 }  // namespace tarnwick::win32

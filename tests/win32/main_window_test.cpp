@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/win32/icons.h"
 #include "platform/win32/private_messages.h"
 #include "platform/win32/registry_settings.h"
 #include "platform/win32/system_file_system.h"
@@ -100,7 +101,13 @@ TEST_F(MainWindowTest, ShowsEveryControlWithItsCaptionAndTheRestoredState) {
     EXPECT_FALSE(Checked(*box)) << box->Name();
   }
   // Check boxes must never flip by themselves: the model decides.
-  EXPECT_EQ(GetWindowLongW(Of(form->Check1), GWL_STYLE) & BS_TYPEMASK, BS_CHECKBOX);
+  EXPECT_EQ(GetWindowLongW(Of(form->Check1), GWL_STYLE) & BS_TYPEMASK, BS_3STATE);
+  // A greyed box counts as unticked, and must not look ticked.
+  form->Check5.SetValue(kGreyed);
+  EXPECT_EQ(SendMessageW(Of(form->Check5), BM_GETCHECK, 0, 0), BST_INDETERMINATE);
+  Click(form->Check5);
+  EXPECT_EQ(form->Check5.Value(), kUnchecked) << "a click on a greyed box unticks it";
+  EXPECT_EQ(SendMessageW(Of(form->Check5), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 
   HMENU menu = GetMenu(window.Handle());
   ASSERT_NE(menu, nullptr);
@@ -222,6 +229,65 @@ TEST_F(MainWindowTest, ClicksAndTypingReachTheModelAndItsAnswerIsShown) {
   EXPECT_EQ(TextOf(Of(form->Text35)), "120");
 }
 
+TEST_F(MainWindowTest, TheDelayBoxIsValidatedWhenTheUserLeavesItNotWhenAnotherWindowTakesOver) {
+  HWND other = testing::MakeWindow(L"Another program", 300, 300, 200, 150);
+  SetForegroundWindow(window.Handle());
+  SetFocus(Of(form->Text1));
+  ASSERT_EQ(GetFocus(), Of(form->Text1));
+  SetWindowTextW(Of(form->Text1), L"5");  // on the way to 500
+
+  SetForegroundWindow(other);  // focus-follow activates the window under the cursor
+  PumpFor(50);
+  EXPECT_EQ(Stored("Delay", "Interval"), "<absent>") << "a half-typed delay must not be stored";
+  EXPECT_EQ(form->Timer2.IntervalMs(), 250);
+
+  SetForegroundWindow(window.Handle());  // back in Tarnwick: the box has the focus again
+  PumpFor(50);
+  EXPECT_EQ(GetFocus(), Of(form->Text1));
+  EXPECT_EQ(Stored("Delay", "Interval"), "<absent>");
+  SetWindowTextW(Of(form->Text1), L"500");
+  SendMessageW(Of(form->Text1), WM_KEYDOWN, VK_RETURN, 0);  // no effect on a plain edit
+  Send(WM_COMMAND, IDOK, 0);  // what the dialog manager makes of Enter
+  EXPECT_EQ(Stored("Delay", "Interval"), "500") << "Enter finishes the entry";
+
+  SetWindowTextW(Of(form->Text1), L"750");
+  SetFocus(Of(form->Check1));  // Tab or a click on another control
+  EXPECT_EQ(Stored("Delay", "Interval"), "750");
+
+  // Left for another program, then back by a click on another control of ours.
+  SetFocus(Of(form->Text1));
+  SetWindowTextW(Of(form->Text1), L"900");
+  SetForegroundWindow(other);
+  PumpFor(50);
+  EXPECT_EQ(Stored("Delay", "Interval"), "750");
+  SetForegroundWindow(window.Handle());
+  SetFocus(Of(form->Check1));
+  EXPECT_EQ(Stored("Delay", "Interval"), "900");
+  DestroyWindow(other);
+}
+
+TEST_F(MainWindowTest, TheTrayAndASecondStartBothShowTheWindowRestoredAndInFront) {
+  HWND cover = testing::MakeWindow(L"Covering window", 0, 0, 800, 600);
+  using Request = std::pair<UINT, LPARAM>;
+  for (const auto& [message, lParam] :
+       {Request{kTrayCallbackMessage, WM_LBUTTONDOWN}, Request{kShowYourselfMessage, 0}}) {
+    ShowWindow(window.Handle(), SW_MINIMIZE);
+    SetForegroundWindow(cover);
+    PumpFor(50);
+    Send(message, static_cast<WPARAM>(IconId::kApplication), lParam);
+    PumpFor(50);
+    EXPECT_FALSE(IsIconic(window.Handle())) << message;
+    EXPECT_EQ(GetForegroundWindow(), window.Handle()) << message;
+
+    SetForegroundWindow(cover);  // covered, not minimised
+    PumpFor(50);
+    Send(message, static_cast<WPARAM>(IconId::kApplication), lParam);
+    PumpFor(50);
+    EXPECT_EQ(GetForegroundWindow(), window.Handle()) << message;
+  }
+  DestroyWindow(cover);
+}
+
 TEST_F(MainWindowTest, MenuTrayHotkeyAndCloseMessagesReachTheirHandlers) {
   HMENU file = GetSubMenu(GetMenu(window.Handle()), 0);
   Send(WM_COMMAND, GetMenuItemID(file, 0), 0);  // Enable/Disable
@@ -246,6 +312,33 @@ TEST_F(MainWindowTest, MenuTrayHotkeyAndCloseMessagesReachTheirHandlers) {
   EXPECT_TRUE(loop->QuitRequested());
   EXPECT_TRUE(form->Ended());
   PumpFor(50);  // drain what the ended program left queued
+}
+
+// Moving to a monitor of another scale re-sets both window icons at its sizes, keeping the
+// picture of the moment (here: disabled).
+TEST_F(MainWindowTest, ADpiChangeResetsTheIconsAtTheNewSizes) {
+  Click(form->Command1);
+  ASSERT_EQ(form->Command1.Caption(), "&Disabled");
+  auto iconWidth = [&](WPARAM which) {
+    auto icon = reinterpret_cast<HICON>(SendMessageW(window.Handle(), WM_GETICON, which, 0));
+    ICONINFO info{};
+    if (icon == nullptr || !GetIconInfo(icon, &info)) return 0;
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor, sizeof(bitmap), &bitmap);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return static_cast<int>(bitmap.bmWidth);
+  };
+  for (int dpi : {144, 96}) {
+    SCOPED_TRACE(dpi);
+    RECT suggested{};
+    GetWindowRect(window.Handle(), &suggested);
+    Send(WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(iconWidth(ICON_BIG), dpi * 32 / 96);
+    EXPECT_EQ(iconWidth(ICON_SMALL), dpi * 16 / 96);
+    EXPECT_EQ(SendMessageW(window.Handle(), WM_GETICON, ICON_BIG, 0),
+              reinterpret_cast<LRESULT>(LoadProgramIcon(IconId::kDisabled, false, dpi)));
+  }
 }
 
 }  // namespace

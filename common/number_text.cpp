@@ -1,4 +1,4 @@
-#include "app/number_text.h"
+#include "common/number_text.h"
 
 #include <cctype>
 #include <cmath>

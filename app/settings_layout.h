@@ -1,0 +1,38 @@
+#pragma once
+#include <array>
+
+#include "focus/hover_delay.h"
+
+namespace tarnwick {
+
+// Where a setting lives (HKCU\Software\Tarnwick\<section>, value <key>) and what a read
+// gives when it is absent.
+struct Setting {
+  const char* section;
+  const char* key;
+  const char* defaultValue;
+};
+
+// The whole store, one entry a line; nothing else names a section or a key.
+inline constexpr Setting kRunMinimizedSetting{"startup", "minimize", "0"};  // Check1
+inline constexpr Setting kDisabledSetting{"disabled", "disabled", "0"};     // Command1
+inline constexpr Setting kHoverDelaySetting{"Delay", "Interval", kDefaultHoverDelayText};  // Text1
+inline constexpr Setting kIdleParkingSetting{"startup", "idel", "0"};                      // Check2
+inline constexpr Setting kLaunchAtLogonSetting{"startup", "windows", "0"};                 // Check4
+inline constexpr Setting kTaskbarAllowanceSetting{"startup", "idelautohide", "0"};         // Check5
+inline constexpr Setting kLeftWrapSetting{"startup", "leftwrap", "1"};                     // Check8
+inline constexpr Setting kRightWrapSetting{"startup", "rightwrap", "1"};         // Check10
+inline constexpr Setting kTopWrapSetting{"startup", "topwrap", "1"};             // Check11
+inline constexpr Setting kBottomWrapSetting{"startup", "bottomwrap", "1"};       // Check12
+inline constexpr Setting kMouseWrapAtStartSetting{"startup", "mousewrap", "0"};  // Check7
+inline constexpr Setting kCalibrationSetting{"startup", "calibration",
+                                             "100"};  // Text35, shown only
+
+inline constexpr std::array<const Setting*, 12> kAllSettings{
+    &kRunMinimizedSetting, &kDisabledSetting,         &kHoverDelaySetting,
+    &kIdleParkingSetting,  &kLaunchAtLogonSetting,    &kTaskbarAllowanceSetting,
+    &kLeftWrapSetting,     &kRightWrapSetting,        &kTopWrapSetting,
+    &kBottomWrapSetting,   &kMouseWrapAtStartSetting, &kCalibrationSetting,
+};
+
+}  // namespace tarnwick

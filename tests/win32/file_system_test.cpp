@@ -1,0 +1,154 @@
+// The Windows API comes first: the shell's COM headers build on it.
+// clang-format off
+#include "platform/win32/win32_api.h"
+// clang-format on
+#include <gtest/gtest.h>
+#include <objbase.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include <string>
+
+#include "platform/win32/system_file_system.h"
+#include "platform/win32/text_conversion.h"
+
+namespace tarnwick::win32 {
+namespace {
+
+constexpr wchar_t kApprovedKey[] =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\StartupFolder";
+
+bool IsFolder(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool IsFile(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::string TempFolder() {
+  wchar_t path[MAX_PATH + 1]{};
+  std::wstring folder(path, GetTempPathW(MAX_PATH + 1, path));
+  if (!folder.empty() && folder.back() == L'\\') folder.pop_back();
+  return Narrow(folder);
+}
+
+struct ResolvedShortcut {
+  std::string target;
+  std::string workingFolder;
+};
+
+// What the shell reads back from a shortcut file, as Explorer would at log-on.
+ResolvedShortcut Resolve(const std::string& path) {
+  ResolvedShortcut resolved;
+  IShellLinkW* link = nullptr;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                              reinterpret_cast<void**>(&link)))) {
+    return resolved;
+  }
+  IPersistFile* file = nullptr;
+  if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+    if (SUCCEEDED(file->Load(Widen(path).c_str(), STGM_READ))) {
+      wchar_t text[MAX_PATH]{};
+      if (link->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH) == S_OK)
+        resolved.target = Narrow(text);
+      if (SUCCEEDED(link->GetWorkingDirectory(text, MAX_PATH)))
+        resolved.workingFolder = Narrow(text);
+    }
+    file->Release();
+  }
+  link->Release();
+  return resolved;
+}
+
+bool HasApprovalValue(const wchar_t* name) {
+  return RegGetValueW(HKEY_CURRENT_USER, kApprovedKey, name, RRF_RT_REG_BINARY, nullptr, nullptr,
+                      nullptr) == ERROR_SUCCESS;
+}
+
+void MarkDisabled(const wchar_t* name) {
+  // Task Manager's record: an odd first byte is "off", then the moment it was switched.
+  const BYTE record[12] = {0x03, 0, 0, 0, 0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0x70, 0x01};
+  RegSetKeyValueW(HKEY_CURRENT_USER, kApprovedKey, name, REG_BINARY, record, sizeof(record));
+}
+
+TEST(SystemFileSystem, FindsTheUsersStartMenuFoldersAndItsOwnFile) {
+  SystemFileSystem files;
+  const std::string programs = files.ProgramsFolder();
+  const std::string startup = files.StartupFolder();
+  EXPECT_TRUE(IsFolder(programs)) << programs;
+  EXPECT_TRUE(IsFolder(startup)) << startup;
+  EXPECT_NE(programs, startup);
+  for (const std::string& folder : {programs, startup}) {
+    ASSERT_FALSE(folder.empty());
+    EXPECT_NE(folder.back(), '\\');
+  }
+
+  const std::string program = files.ProgramPath();
+  EXPECT_TRUE(IsFile(program)) << program;
+  EXPECT_TRUE(program.ends_with("\\win32_tests.exe")) << program;
+  EXPECT_EQ(files.ProgramFolder() + "\\win32_tests.exe", program);
+}
+
+TEST(SystemFileSystem, CopiesMovesOverAndDeletesFilesWithUnicodeNames) {
+  SystemFileSystem files;
+  const std::string folder = TempFolder();
+  const std::string source = folder + "\\Tarnwick \xE2\x82\xAC.lnk";
+  const std::string draft = folder + "\\Startup draft \xE2\x82\xAC.lnk.new";
+  const std::string target = folder + "\\Startup copy \xE2\x82\xAC.lnk";
+  EXPECT_FALSE(files.CopyFile(source, draft)) << "no source yet";
+  EXPECT_FALSE(IsFile(draft));
+  ASSERT_TRUE(files.CopyFile(files.ProgramPath(), source));
+  ASSERT_TRUE(files.CopyFile(source, target));
+  ASSERT_TRUE(files.CopyFile(source, draft));
+  EXPECT_TRUE(files.CopyFile(source, draft)) << "an existing copy is replaced";
+  EXPECT_TRUE(files.MoveFile(draft, target)) << "an existing file is replaced";
+  EXPECT_FALSE(IsFile(draft));
+  EXPECT_TRUE(IsFile(target));
+  EXPECT_FALSE(files.MoveFile(draft, target)) << "nothing left to move";
+  EXPECT_TRUE(files.DeleteFile(target));
+  EXPECT_FALSE(files.DeleteFile(target)) << "already deleted";
+  EXPECT_TRUE(files.DeleteFile(source));
+}
+
+TEST(SystemFileSystem, WritesShortcutsThatResolveToTheirTarget) {
+  // Without COM of its own: the program's thread has it, but the call must not rely on it.
+  SystemFileSystem files;
+  const std::string folder = TempFolder();
+  const std::string shortcut = folder + "\\Tarnwick \xC3\xA9t\xC3\xA9.lnk.new";
+  ASSERT_TRUE(files.CreateShortcut(shortcut, files.ProgramPath(), files.ProgramFolder()));
+
+  ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+  const ResolvedShortcut resolved = Resolve(shortcut);
+  EXPECT_EQ(resolved.target, files.ProgramPath());
+  EXPECT_EQ(resolved.workingFolder, files.ProgramFolder());
+  CoUninitialize();
+
+  EXPECT_TRUE(files.CreateShortcut(shortcut, files.ProgramPath(), folder)) << "replaced";
+  EXPECT_TRUE(files.DeleteFile(shortcut));
+  EXPECT_FALSE(
+      files.CreateShortcut(folder + "\\no such folder\\Tarnwick.lnk", files.ProgramPath(), folder));
+  EXPECT_FALSE(files.CreateShortcut(shortcut, "", folder)) << "no target, no shortcut";
+  EXPECT_FALSE(IsFile(shortcut));
+}
+
+TEST(SystemFileSystem, ClearsTaskManagersOffMarkAndOnlyThat) {
+  SystemFileSystem files;
+  RegDeleteKeyW(HKEY_CURRENT_USER, kApprovedKey);
+  EXPECT_TRUE(files.ClearStartupDisabledMark("TarnwickBackend.lnk")) << "no key: nothing is off";
+
+  MarkDisabled(L"TarnwickBackend.lnk");
+  MarkDisabled(L"TarnwickNeighbour.lnk");
+  ASSERT_TRUE(HasApprovalValue(L"TarnwickBackend.lnk"));
+  EXPECT_TRUE(files.ClearStartupDisabledMark("TarnwickBackend.lnk"));
+  EXPECT_FALSE(HasApprovalValue(L"TarnwickBackend.lnk"));
+  EXPECT_TRUE(HasApprovalValue(L"TarnwickNeighbour.lnk")) << "other entries keep theirs";
+  EXPECT_TRUE(files.ClearStartupDisabledMark("TarnwickBackend.lnk")) << "already clear";
+
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, kApprovedKey, L"TarnwickNeighbour.lnk");
+}
+
+}  // namespace
+}  // namespace tarnwick::win32
