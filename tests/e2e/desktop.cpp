@@ -163,11 +163,11 @@ void Pause(std::chrono::milliseconds duration) {
   WaitUntil([] { return false; }, duration);
 }
 
-std::wstring TextOf(HWND window) {
+std::wstring TextOf(HWND window, std::chrono::milliseconds timeout) {
   wchar_t buffer[1024] = {};
   DWORD_PTR copied = 0;
   if (!SendMessageTimeoutW(window, WM_GETTEXT, std::size(buffer), reinterpret_cast<LPARAM>(buffer),
-                           SMTO_ABORTIFHUNG, kMessageTimeoutMs, &copied)) {
+                           SMTO_ABORTIFHUNG, static_cast<UINT>(timeout.count()), &copied)) {
     return L"<no answer>";
   }
   return std::wstring(buffer, std::min<size_t>(copied, std::size(buffer) - 1));
@@ -210,6 +210,18 @@ std::vector<HWND> TopLevelWindowsOf(DWORD processId) {
       },
       reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+HWND TopLevelAt(POINT at) {
+  HWND under = WindowFromPoint(at);
+  HWND root = GetAncestor(under, GA_ROOT);
+  return root ? root : under;  // the desktop window has no root of its own
+}
+
+bool Answers(HWND window, std::chrono::milliseconds timeout) {
+  DWORD_PTR ignored = 0;
+  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
+                             static_cast<UINT>(timeout.count()), &ignored) != 0;
 }
 
 std::vector<Control> ControlsOf(HWND parent) {
@@ -277,6 +289,14 @@ POINT CenterOf(HWND window) {
   return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
+POINT ClientSpotOf(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  POINT spot{client.right - 30, client.bottom - 30};
+  ClientToScreen(window, &spot);
+  return spot;
+}
+
 void JumpCursor(POINT to) {
   SetCursorPos(to.x, to.y);
 }
@@ -326,6 +346,22 @@ void ClickAt(POINT at) {
   INPUT up = down;
   up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
   Send({down, up});
+}
+
+HeldLeftButton::HeldLeftButton() {
+  INPUT down{};
+  down.type = INPUT_MOUSE;
+  down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  Send({down});
+}
+
+void HeldLeftButton::Release() {
+  if (!held_) return;
+  held_ = false;
+  INPUT up{};
+  up.type = INPUT_MOUSE;
+  up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  Send({up});
 }
 
 void PressKey(WORD virtualKey) {
@@ -583,14 +619,19 @@ std::wstring Tarnwick::Caption(ControlKind kind, std::wstring_view text) const {
   return control ? TextOf(control) : L"<missing>";
 }
 
-TargetWindow::TargetWindow(const std::wstring& title, RECT bounds) {
+TargetWindow::TargetWindow(const std::wstring& title, RECT bounds, Showing showing) {
   RegisterTargetClass();
+  const DWORD visible = showing == Showing::kActivated ? WS_VISIBLE : 0;
   window_ =
-      CreateWindowExW(0, kTargetClass, title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, bounds.left,
+      CreateWindowExW(0, kTargetClass, title.c_str(), WS_OVERLAPPEDWINDOW | visible, bounds.left,
                       bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr,
                       nullptr, GetModuleHandleW(nullptr), nullptr);
   child_ = CreateWindowExW(0, L"BUTTON", L"Inside", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10,
                            90, 30, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (showing == Showing::kInBackground) {
+    SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  }
   UpdateWindow(window_);
   Raise();
 }
@@ -600,11 +641,7 @@ TargetWindow::~TargetWindow() {
 }
 
 POINT TargetWindow::ClientSpot() const {
-  RECT client{};
-  GetClientRect(window_, &client);
-  POINT spot{client.right - 30, client.bottom - 30};
-  ClientToScreen(window_, &spot);
-  return spot;
+  return ClientSpotOf(window_);
 }
 
 void TargetWindow::Raise() const {
@@ -646,6 +683,15 @@ bool Notepad::Start(RECT bounds) {
     GetWindowRect(window_, &now);
     return now.left == bounds.left && now.top == bounds.top;
   });
+}
+
+std::string DescribeWindow(HWND window) {
+  if (!window) return "no window";
+  wchar_t caption[256] = {};
+  GetWindowTextW(window, caption, static_cast<int>(std::size(caption)));
+  std::ostringstream out;
+  out << window << " [" << Narrow(ClassOf(window)) << "] \"" << Narrow(caption) << "\"";
+  return out.str();
 }
 
 std::string DescribeDesktop() {

@@ -33,12 +33,16 @@ bool WaitUntil(const std::function<bool()>& condition,
 void Pause(std::chrono::milliseconds duration);
 
 // Window inspection, safe across processes.
-std::wstring TextOf(HWND window);  // WM_GETTEXT: an edit box's current text, not its first
+// WM_GETTEXT: an edit box's current text, not its first; "<no answer>" after `timeout`.
+std::wstring TextOf(HWND window, std::chrono::milliseconds timeout = 5000ms);
 std::wstring ClassOf(HWND window);
 DWORD ProcessOf(HWND window);
 bool IsTopmost(HWND window);
 bool IsAbove(HWND upper, HWND lower);  // in the Z order of top-level windows
 std::vector<HWND> TopLevelWindowsOf(DWORD processId);
+HWND TopLevelAt(POINT at);  // the root of the window a click there would reach
+// Whether the window's thread answers a message within `timeout`.
+bool Answers(HWND window, std::chrono::milliseconds timeout);
 
 enum class ControlKind { kPushButton, kCheckBox, kGroupBox, kLabel, kEdit, kOther };
 
@@ -62,11 +66,26 @@ void ClickButton(HWND button);
 
 // Real input through SendInput, as from the user's own hands.
 POINT CenterOf(HWND window);
-void MoveCursor(POINT to);  // and wait until it stays there
-void JumpCursor(POINT to);  // SetCursorPos alone: the program may move it on at once
+POINT ClientSpotOf(HWND window);  // near the bottom-right corner of its client area
+void MoveCursor(POINT to);        // and wait until it stays there
+void JumpCursor(POINT to);        // SetCursorPos alone: the program may move it on at once
 POINT CursorPosition();
 bool WaitForCursor(POINT expected, std::chrono::milliseconds timeout = kPatience);
 void ClickAt(POINT at);
+// The left button held down where the cursor is, as at the start of a drag. Released by
+// Release() or at the latest when the object goes, so a failed check leaves no button down
+// for the cases that follow.
+class HeldLeftButton {
+ public:
+  HeldLeftButton();
+  HeldLeftButton(const HeldLeftButton&) = delete;
+  HeldLeftButton& operator=(const HeldLeftButton&) = delete;
+  ~HeldLeftButton() { Release(); }
+  void Release();
+
+ private:
+  bool held_ = true;
+};
 void PressKey(WORD virtualKey);
 void PressCtrlShift(wchar_t letter);
 void PressCtrlShiftAlt(wchar_t letter);  // e.g. Ctrl+Shift+T
@@ -127,7 +146,11 @@ HWND FindMainWindow(DWORD processId);
 // the cursor can rest on a child control. Destroyed with the object.
 class TargetWindow {
  public:
-  TargetWindow(const std::wstring& title, RECT bounds);
+  // Shown as a new window is (activated), or in the background, as a notification or a
+  // window of a program starting up in the background appears.
+  enum class Showing { kActivated, kInBackground };
+
+  TargetWindow(const std::wstring& title, RECT bounds, Showing showing = Showing::kActivated);
   TargetWindow(const TargetWindow&) = delete;
   TargetWindow& operator=(const TargetWindow&) = delete;
   ~TargetWindow();
@@ -160,6 +183,7 @@ class Notepad {
 
 // Every window of the desktop with its class, text and process, for failure messages.
 std::string DescribeDesktop();
+std::string DescribeWindow(HWND window);  // handle, class and title
 
 std::string Narrow(std::wstring_view text);
 

@@ -1,7 +1,9 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
+#include <string>
 
 #include "desktop.h"
 
@@ -33,6 +35,25 @@ class TarnwickCase : public testing::Test {
     return program_->Start();
   }
   Tarnwick& Program() { return *program_; }
+
+  // Hides the main window to the tray first, so that it never lies under the cursor and
+  // takes part in no Z-order question; the program keeps working while hidden.
+  bool LaunchHidden() {
+    if (!Launch()) return false;
+    ClickButton(Program().Control(ControlKind::kPushButton, L"&Minimize"));
+    return WaitUntil([this] { return !IsWindowVisible(Program().MainWindow()); });
+  }
+
+  std::wstring EnableCaption() const {
+    for (const wchar_t* caption : {L"&Enabled", L"&Disabled"}) {
+      if (program_->Control(ControlKind::kPushButton, caption)) return caption;
+    }
+    return L"<neither>";
+  }
+
+  static bool BecomesForeground(HWND window, std::chrono::milliseconds timeout = kPatience) {
+    return WaitUntil([window] { return GetForegroundWindow() == window; }, timeout);
+  }
 
   std::unique_ptr<Tarnwick> program_;
 };

@@ -13,25 +13,6 @@ constexpr RECT kRightSpot{530, 10, 790, 300};
 
 class FocusFollow : public TarnwickCase {
  protected:
-  // Hides the main window to the tray first, so that it never lies under the cursor and
-  // takes part in no Z-order question; the program keeps working while hidden.
-  bool LaunchHidden() {
-    if (!Launch()) return false;
-    ClickButton(Program().Control(ControlKind::kPushButton, L"&Minimize"));
-    return WaitUntil([this] { return !IsWindowVisible(Program().MainWindow()); });
-  }
-
-  std::wstring EnableCaption() const {
-    for (const wchar_t* caption : {L"&Enabled", L"&Disabled"}) {
-      if (program_->Control(ControlKind::kPushButton, caption)) return caption;
-    }
-    return L"<neither>";
-  }
-
-  static bool BecomesForeground(HWND window) {
-    return WaitUntil([window] { return GetForegroundWindow() == window; });
-  }
-
   // True once `window`, made foreground by this test, stays there for a whole second.
   static bool StaysForegroundWhenActivated(HWND window) {
     for (int attempt = 0; attempt < 10; ++attempt) {
