@@ -3,9 +3,11 @@
 namespace tarnwick {
 namespace {
 
+// Activation completes only when the target's thread handles it, so right after an
+// accepted request the foreground may still be the old window: the answer to the request
+// is what tells, and the foreground is asked only to catch a system that reports falsely.
 bool TryPlain(ForegroundPrimitives& system, WindowHandle target) {
-  system.SetForeground(target);
-  return system.Foreground() == target;
+  return system.SetForeground(target) || system.Foreground() == target;
 }
 
 // Attaching input queues lets this thread act as the foreground thread for one call.
@@ -23,12 +25,12 @@ bool TryAttached(ForegroundPrimitives& system, WindowHandle target) {
                                   foregroundThread != targetThread &&
                                   system.AttachInput(foregroundThread, targetThread, true);
 
-  system.SetForeground(target);
+  const bool accepted = system.SetForeground(target);
   system.BringToTop(target);
 
   if (foregroundToTarget) system.AttachInput(foregroundThread, targetThread, false);
   if (selfToForeground) system.AttachInput(self, foregroundThread, false);
-  return system.Foreground() == target;
+  return accepted || system.Foreground() == target;
 }
 
 }  // namespace

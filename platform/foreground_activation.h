@@ -12,7 +12,9 @@ using ThreadId = std::uint32_t;
 class ForegroundPrimitives {
  public:
   virtual ~ForegroundPrimitives() = default;
-  virtual void SetForeground(WindowHandle window) = 0;
+  // Asks for the foreground; false when the system refused (the foreground lock). The
+  // switch itself completes later, when the window's thread handles it.
+  virtual bool SetForeground(WindowHandle window) = 0;
   virtual WindowHandle Foreground() = 0;
   // A window whose thread stopped answering: attaching input to it could hang us.
   virtual bool IsHung(WindowHandle window) = 0;

@@ -5,8 +5,8 @@
 
 namespace tarnwick::win32 {
 
-void SystemForeground::SetForeground(WindowHandle window) {
-  SetForegroundWindow(ToHwnd(window));
+bool SystemForeground::SetForeground(WindowHandle window) {
+  return SetForegroundWindow(ToHwnd(window)) != FALSE;
 }
 
 WindowHandle SystemForeground::Foreground() {

@@ -6,7 +6,7 @@ namespace tarnwick::win32 {
 // The real calls behind the foreground-lock workaround.
 class SystemForeground : public ForegroundPrimitives {
  public:
-  void SetForeground(WindowHandle window) override;
+  bool SetForeground(WindowHandle window) override;
   WindowHandle Foreground() override;
   bool IsHung(WindowHandle window) override;
   ThreadId WindowThread(WindowHandle window) override;

@@ -25,10 +25,19 @@ class LockedDesktop : public ForegroundPrimitives {
   std::vector<std::string> calls;
   int attached = 0;
 
-  void SetForeground(WindowHandle window) override {
+  bool SetForeground(WindowHandle window) override {
     calls.push_back("set");
-    if (Granted()) foreground = window;
+    if (!Granted()) return false;
+    // Like Windows, the switch lands once the target's thread handles it: later.
+    if (switchesLater) {
+      pendingForeground = window;
+    } else {
+      foreground = window;
+    }
+    return true;
   }
+  bool switchesLater = false;
+  WindowHandle pendingForeground = kNoWindow;
   WindowHandle Foreground() override { return foreground; }
   bool IsHung(WindowHandle window) override {
     return std::find(hung.begin(), hung.end(), window) != hung.end();
@@ -181,6 +190,14 @@ TEST(ForegroundActivation, AFallbackThatTheSystemDroppedIsNotRepeatedEither) {
   ForegroundActivator activator(desktop);
   for (int tick = 0; tick < 20; ++tick) activator.Activate(kTarget);
   EXPECT_EQ(std::count(desktop.calls.begin(), desktop.calls.end(), "mouse"), 1);
+}
+
+TEST(ForegroundActivation, AnAcceptedRequestNeedsNoFallbackThoughTheSwitchLandsLater) {
+  LockedDesktop desktop;
+  desktop.switchesLater = true;
+  EXPECT_TRUE(ActivateWindow(desktop, kTarget));
+  EXPECT_EQ(desktop.calls, Calls{"set"}) << "no injected input for an activation under way";
+  EXPECT_EQ(desktop.pendingForeground, kTarget);
 }
 
 }  // namespace
