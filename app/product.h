@@ -1,11 +1,14 @@
 #pragma once
 #include <string>
 
+#include "tarnwick_version.h"
+
 namespace tarnwick {
 
 // Who and what this program is: one place for the names the user reads.
 inline constexpr const char* kApplicationName = "Tarnwick";   // also the settings' application
-inline constexpr const char* kProductTitle = "Tarnwick 2.1";  // the tray tip, About's first line
+// The build says which version this is.
+inline constexpr const char* kProductTitle = "Tarnwick " TARNWICK_VERSION;  // tray tip, About
 inline constexpr const char* kMakerAddress = "https://tarnwick.app";
 inline constexpr const char* kMakerMail = "tarnwick@tarnwick.app";
 
