@@ -6,7 +6,7 @@
 namespace tarnwick {
 
 // Who and what this program is: one place for the names the user reads.
-inline constexpr const char* kApplicationName = "Tarnwick";   // also the settings' application
+inline constexpr const char* kApplicationName = "Tarnwick";  // also the settings' application
 // The build says which version this is.
 inline constexpr const char* kProductTitle = "Tarnwick " TARNWICK_VERSION;  // tray tip, About
 inline constexpr const char* kMakerAddress = "https://tarnwick.app";
