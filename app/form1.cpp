@@ -4,7 +4,9 @@
 
 namespace tarnwick {
 
-Form1::Form1(Platform& platform) : platform_(platform) {}
+Form1::Form1(Platform& platform) : platform_(platform) {
+  ShowChordsInHelp();
+}
 
 void Form1::Start() {
   Form_Load();

@@ -5,6 +5,7 @@
 
 #include "app/captions.h"
 #include "app/controls.h"
+#include "app/options.h"
 #include "app/product.h"
 #include "app/settings_layout.h"
 #include "cursor/cursor_access.h"
@@ -89,22 +90,15 @@ class Form1 {
   CheckBox Check5{"Check5", "Taskbar Auto Hiden?", [this] { Check5_Click(); }};
 
   // --- Help texts, stacked at the top ---
+  // The four lines after the first name the chords in force (ShowChordsInHelp).
   std::array<Label, 5> Label1{
       Label{"Label1(0)",
             "Tarnwick automatically sets the focus of an application as your mouse passes over "
             "it. "},
-      Label{"Label1(1)",
-            "*To disable Tarnwick, just hit Ctrl-Shift-F and hit Ctrl-Shift-F again to enable "
-            "it. "},
-      Label{"Label1(2)",
-            "*To make application to Stay on Top then just hit Ctrl-Shift-T while your mouse is "
-            "over the application. "},
-      Label{"Label1(3)",
-            "*To stop it from Staying on Top just Ctrl-Shift-R again while your mouse is over the "
-            "application."},
-      Label{"Label1(4)",
-            "*To Force a Window to Stay Active hit Ctrl-Shift-A while your mouse is over the "
-            "Application. Hit Ctrl-Shift-Q"},
+      Label{"Label1(1)", ""},
+      Label{"Label1(2)", ""},
+      Label{"Label1(3)", ""},
+      Label{"Label1(4)", ""},
   };
 
   // --- Hidden pictures ---
@@ -115,6 +109,7 @@ class Form1 {
   MenuItem File{"File", "&File"};
   MenuItem EnableDisable{"EnableDisable", "Enable/Disable", [this] { EnableDisable_Click(); }};
   MenuItem Minimize{"Minimize", "&Minimize", [this] { Minimize_Click(); }};
+  MenuItem OptionsItem{"OptionsItem", "&Options...", [this] { Options_Click(); }};
   MenuItem Exit{"Exit", "E&xit", [this] { Exit_Click(); }};
   MenuItem Help1{"Help1", "&Help"};
   MenuItem About{"About", "&About", [this] { About_Click(); }};
@@ -164,6 +159,7 @@ class Form1 {
   void Exit_Click() { Command2_Click(); }
   void About_Click() { Command3_Click(); }
   void Help_Click() { Command5_Click(); }
+  void Options_Click();  // opens the Options window
   void AddIconTray();
   void RemoveIconTray();
   // The user pressed the tray icon or asked for its menu.
@@ -173,6 +169,15 @@ class Form1 {
   // The shell's taskbar came back (Explorer restarted): show the tray icon again.
   void TaskbarCreated();
   void Form_Unload();
+
+  // --- Options ---
+  // What the user chose in the Options window, in force now.
+  const Options& CurrentOptions() const { return options_; }
+  // Checks what the Options window proposes; when it holds, stores every value and puts
+  // it in force, else tells the user why (captioned "Tarnwick") and changes nothing.
+  bool ApplyOptions(const Options& proposed);
+  // Reads the stored options; a missing or hand-spoilt value gives its default.
+  void LoadOptions();
   void Check4_Click();  // launch at log-on
 
   // --- Focus follower ---
@@ -213,14 +218,20 @@ class Form1 {
  private:
   void EndProgram();
   void ShowMainWindow();
+  void ShowChordsInHelp();
+  void ShowTrayMenu();
   void EnforcePin();
   bool CursorMovedFrom(Point cursor) const;
   bool UserBusy();
+  bool PauseKeyHeld();
+  bool FullscreenProgramLeftAlone();
+  bool Excluded(WindowHandle topLevel);
 
   Module2 module2_{platform_.windows};  // the cursor procedures of the cursor features
   bool hideRequested_ = false;
   bool trayIconWanted_ = false;  // an icon was added and not removed since
   bool ended_ = false;
+  Options options_;
 };
 
 }  // namespace tarnwick

@@ -8,6 +8,9 @@
 namespace tarnwick {
 
 void Form1::Form_Load() {
+  // The Options window's choices come first: the hotkeys and the poll work by them.
+  LoadOptions();
+
   Check1.SetValue(GetCheckSetting(kRunMinimizedSetting));
   if (Check1.Value() == kChecked) Command4_Click();
 

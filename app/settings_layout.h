@@ -28,11 +28,41 @@ inline constexpr Setting kMouseWrapAtStartSetting{"startup", "mousewrap", "0"}; 
 inline constexpr Setting kCalibrationSetting{"startup", "calibration",
                                              "100"};  // Text35, shown only
 
-inline constexpr std::array<const Setting*, 12> kAllSettings{
-    &kRunMinimizedSetting, &kDisabledSetting,         &kHoverDelaySetting,
-    &kIdleParkingSetting,  &kLaunchAtLogonSetting,    &kTaskbarAllowanceSetting,
-    &kLeftWrapSetting,     &kRightWrapSetting,        &kTopWrapSetting,
-    &kBottomWrapSetting,   &kMouseWrapAtStartSetting, &kCalibrationSetting,
+// The Options window's values, written together whenever the user applies them.
+inline constexpr std::array<Setting, 5> kHotkeySettings{{
+    {"options", "Toggle", "Ctrl+Shift+F"},
+    {"options", "KeepOnTop", "Ctrl+Shift+T"},
+    {"options", "SendToBottom", "Ctrl+Shift+R"},
+    {"options", "Pin", "Ctrl+Shift+A"},
+    {"options", "Unpin", "Ctrl+Shift+Q"},
+}};  // in the order of HotkeyCommand
+inline constexpr Setting kExclusionsSetting{"options", "Exclusions", ""};  // one rule a line
+inline constexpr Setting kPauseKeySetting{"options", "PauseKey", "None"};
+inline constexpr Setting kLeaveFullscreenAloneSetting{"options", "LeaveFullscreenAlone", "1"};
+inline constexpr Setting kFollowOnlyWhenMovedSetting{"options", "FollowOnlyWhenMoved", "1"};
+
+inline constexpr std::array<const Setting*, 21> kAllSettings{
+    &kRunMinimizedSetting,
+    &kDisabledSetting,
+    &kHoverDelaySetting,
+    &kIdleParkingSetting,
+    &kLaunchAtLogonSetting,
+    &kTaskbarAllowanceSetting,
+    &kLeftWrapSetting,
+    &kRightWrapSetting,
+    &kTopWrapSetting,
+    &kBottomWrapSetting,
+    &kMouseWrapAtStartSetting,
+    &kCalibrationSetting,
+    &kHotkeySettings[0],
+    &kHotkeySettings[1],
+    &kHotkeySettings[2],
+    &kHotkeySettings[3],
+    &kHotkeySettings[4],
+    &kExclusionsSetting,
+    &kPauseKeySetting,
+    &kLeaveFullscreenAloneSetting,
+    &kFollowOnlyWhenMovedSetting,
 };
 
 }  // namespace tarnwick

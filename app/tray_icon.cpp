@@ -16,13 +16,25 @@ void Form1::RemoveIconTray() {
 }
 
 void Form1::TrayNotification(TrayEvent event) {
-  // Either button brings the window back; hiding it first would only make it flicker.
   switch (event) {
     case TrayEvent::kIconPressed:
-    case TrayEvent::kMenuRequested:
+      // On a shown window too: hiding it first would only make it flicker.
       ShowMainWindow();
       break;
+    case TrayEvent::kMenuRequested:
+      ShowTrayMenu();
+      break;
   }
+}
+
+void Form1::ShowTrayMenu() {
+  platform_.shell.ShowTrayMenu({
+      {"Show Tarnwick", false, true, [this] { ShowMainWindow(); }},
+      {"Enabled", Command1.Caption() == kEnabledCaption, false, [this] { Command1_Click(); }},
+      {"Options...", false, false, [this] { Options_Click(); }},
+      {"", false, false, {}},
+      {"Exit", false, false, [this] { Command2_Click(); }},
+  });
 }
 
 void Form1::SecondStartRequested() {

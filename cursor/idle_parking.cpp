@@ -48,7 +48,8 @@ void Form1::Timer8_Timer() {
   if (pos == LastIdlePosition || pos == ScreenBounds) {
     IdleTicks = IdleTicks + 1;
     if (IdleTicks > kMaxIdleTicks) IdleTicks = 0;
-    if (*threshold < IdleTicks) {
+    // A game or a presentation in front keeps its cursor where it is: no park begins then.
+    if (*threshold < IdleTicks && (CursorParked || !FullscreenProgramLeftAlone())) {
       PutCursor(ParkPoint(platform_.screen.Metrics(), Check5.IsChecked()));
       CursorParked = true;
       if (Timer8.tag.empty()) Timer8.tag = pos;

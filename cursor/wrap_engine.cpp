@@ -33,7 +33,8 @@ void Form1::Timer5_Timer() {
       } else {
         wrapped = false;
       }
-      if (wrapped) {
+      // A game or a presentation in front owns the cursor: never throw it to another edge.
+      if (wrapped && !FullscreenProgramLeftAlone()) {
         module2_.SetMousePosition(static_cast<std::int16_t>(x), static_cast<std::int16_t>(y));
       }
     }

@@ -6,6 +6,7 @@
 
 #include "app/form1.h"
 #include "common/number_text.h"
+#include "focus/exclusions.h"
 
 namespace tarnwick {
 
@@ -17,6 +18,8 @@ constexpr int kMaxClimbSteps = 256;
 
 // Titles are read into a 100-character buffer, so at most 99 characters are seen.
 constexpr int kTitleMaxCount = 100;
+// An exclusion's "title:" text may lie further in than the poll's own title test looks.
+constexpr int kExclusionTitleMaxCount = 512;
 
 // A cursor that moved no more than this in either direction has not been moved by the
 // user: a nudged desk or a trackpoint's drift must not hand the keyboard elsewhere.
@@ -40,11 +43,42 @@ bool IsTitled(const std::string& title) {
 
 void Form1::EnforcePin() {
   const std::optional<WindowHandle> pin = PinnedWindow(tag);
+  if (!pin) return;
+  // A game or a presentation in front keeps it: the pin waits until it ends.
+  if (FullscreenProgramLeftAlone()) return;
   // A closed window cannot be pinned: keeping its pin would silence focus-follow until the
   // user remembers to unpin.
-  if (pin && platform_.windows.BringToForeground(*pin) == ActivationResult::kWindowGone) {
-    tag.clear();
+  if (platform_.windows.BringToForeground(*pin) == ActivationResult::kWindowGone) tag.clear();
+}
+
+bool Form1::FullscreenProgramLeftAlone() {
+  return options_.leaveFullscreenAlone && platform_.windows.FullscreenProgramInFront();
+}
+
+bool Form1::PauseKeyHeld() {
+  switch (options_.pauseKey) {
+    case PauseKey::kNone:
+      return false;
+    case PauseKey::kCtrl:
+      return platform_.windows.ModifierKeyDown(ModifierKey::kCtrl);
+    case PauseKey::kAlt:
+      return platform_.windows.ModifierKeyDown(ModifierKey::kAlt);
+    case PauseKey::kShift:
+      return platform_.windows.ModifierKeyDown(ModifierKey::kShift);
+    case PauseKey::kWin:
+      return platform_.windows.ModifierKeyDown(ModifierKey::kWin);
   }
+  return false;
+}
+
+bool Form1::Excluded(WindowHandle topLevel) {
+  if (options_.exclusions.empty()) return false;
+  WindowManager& windows = platform_.windows;
+  return MatchesExclusion(
+      options_.exclusions,
+      WindowFacts{[&] { return windows.ProgramFileName(topLevel); },
+                  [&] { return windows.ClassName(topLevel); },
+                  [&] { return windows.WindowTitle(topLevel, kExclusionTitleMaxCount); }});
 }
 
 bool Form1::CursorMovedFrom(Point cursor) const {
@@ -55,7 +89,8 @@ bool Form1::CursorMovedFrom(Point cursor) const {
 
 bool Form1::UserBusy() {
   return platform_.windows.MouseButtonDown() || platform_.windows.MenuOrMoveSizeActive() ||
-         platform_.windows.ShellTransientInFront();
+         platform_.windows.ShellTransientInFront() || PauseKeyHeld() ||
+         FullscreenProgramLeftAlone();
 }
 
 void Form1::Timer1_Timer() {
@@ -79,7 +114,7 @@ void Form1::Timer1_Timer() {
     if (UserBusy()) return;
     ActivationHeld = false;
     LastPointWindow = kNoWindow;
-  } else if (!CursorMovedFrom(cursor)) {
+  } else if (options_.followOnlyWhenMoved && !CursorMovedFrom(cursor)) {
     // Only the user's hand moves the focus: a window that appears, vanishes or moves under a
     // still cursor leaves the keyboard where the user put it, and costs no window lookup.
     return;
@@ -103,6 +138,8 @@ void Form1::Timer1_Timer() {
   // and a cloaked window is not there to see: neither is handled, so the hotkeys keep acting
   // on the last real window.
   if (platform_.windows.IsShellWindow(topLevel) || platform_.windows.IsCloaked(topLevel)) return;
+  // The user's own exclusions are never targets either.
+  if (Excluded(topLevel)) return;
 
   if (!IsTitled(platform_.windows.WindowTitle(topLevel, kTitleMaxCount))) {
     LastWindow = topLevel;

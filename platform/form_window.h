@@ -11,6 +11,9 @@ class FormWindow {
   virtual void Show() = 0;
   virtual void Hide() = 0;
   virtual void SetIcon(IconId icon) = 0;
+  // Opens the Options window, or brings it forward when it is open already. The window
+  // shows Form1's options and hands what the user applies to Form1::ApplyOptions.
+  virtual void ShowOptions() = 0;
 };
 
 }  // namespace tarnwick

@@ -6,7 +6,7 @@ namespace tarnwick {
 // What the user asks of the program through its notification-area icon.
 enum class TrayEvent {
   kIconPressed,    // the left button went down on the icon
-  kMenuRequested,  // the right button went down on the icon
+  kMenuRequested,  // the right button was released on it, or its context menu was asked for
 };
 
 // The event a mouse message reported for the tray icon means; nothing for the messages

@@ -6,6 +6,9 @@
 
 namespace tarnwick {
 
+// A modifier key the user can hold to pause focus-follow.
+enum class ModifierKey { kCtrl, kAlt, kShift, kWin };
+
 // What became of a request to bring a window to the foreground.
 enum class ActivationResult { kActivated, kRefused, kWindowGone };
 
@@ -45,6 +48,16 @@ class WindowManager {
   virtual bool IsShellWindow(WindowHandle topLevel) = 0;
   // On another virtual desktop, or hidden by the compositor though it looks visible.
   virtual bool IsCloaked(WindowHandle topLevel) = 0;
+
+  // --- What the user's options ask; asked only when an option needs the answer ---
+  // The file name of the program that owns a window ("game.exe"); empty when unknown.
+  virtual std::string ProgramFileName(WindowHandle topLevel) = 0;
+  // A window's class name; empty when unknown.
+  virtual std::string ClassName(WindowHandle topLevel) = 0;
+  // The key is held down now (either of a left/right pair).
+  virtual bool ModifierKeyDown(ModifierKey key) = 0;
+  // A program runs fullscreen in front: a game, a presentation, a full-screen video.
+  virtual bool FullscreenProgramInFront() = 0;
 };
 
 }  // namespace tarnwick

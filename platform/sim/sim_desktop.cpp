@@ -36,7 +36,12 @@ WindowHandle SimDesktop::AddWindow(const std::string& title, Rect rect, WindowHa
                                    WindowHandle owner) {
   const WindowHandle handle = nextHandle_;
   nextHandle_ += 0x10;
-  windows_[handle] = SimWindow{title, rect, parent, owner, false};
+  SimWindow window;
+  window.title = title;
+  window.rect = rect;
+  window.parent = parent;
+  window.owner = owner;
+  windows_[handle] = window;
   if (parent == kNoWindow) zOrder_.insert(zOrder_.begin(), handle);
   return handle;
 }
@@ -176,6 +181,26 @@ bool SimDesktop::IsCloaked(WindowHandle topLevel) {
   return Exists(topLevel) && windows_.at(topLevel).cloaked;
 }
 
+std::string SimDesktop::ProgramFileName(WindowHandle topLevel) {
+  ++calls.optionQuestions;
+  return Exists(topLevel) ? windows_.at(topLevel).programFileName : std::string();
+}
+
+std::string SimDesktop::ClassName(WindowHandle topLevel) {
+  ++calls.optionQuestions;
+  return Exists(topLevel) ? windows_.at(topLevel).className : std::string();
+}
+
+bool SimDesktop::ModifierKeyDown(ModifierKey key) {
+  ++calls.optionQuestions;
+  return modifiersDown.count(key) != 0;
+}
+
+bool SimDesktop::FullscreenProgramInFront() {
+  ++calls.optionQuestions;
+  return fullscreenInFront;
+}
+
 // --- Settings ---
 
 std::optional<std::string> SimDesktop::Read(const std::string& application,
@@ -220,6 +245,18 @@ bool SimDesktop::OpenDocument(const std::string& address) {
 
 void SimDesktop::ShowMessage(const std::string& title, const std::string& text) {
   messages.push_back({title, text});
+}
+
+void SimDesktop::ChooseTrayMenuEntry(const std::string& caption) {
+  if (trayMenus.empty()) return;
+  for (const MenuEntry& entry : trayMenus.back()) {
+    if (entry.caption == caption && entry.action) {
+      // Copied: the action may show another menu.
+      const std::function<void()> action = entry.action;
+      action();
+      return;
+    }
+  }
 }
 
 void SimDesktop::Show() {

@@ -30,6 +30,8 @@ struct SimWindow {
   bool topmost = false;
   bool shell = false;    // the desktop, a taskbar or a transient shell surface
   bool cloaked = false;  // on another virtual desktop
+  std::string className;
+  std::string programFileName;  // "notes.exe"
 };
 
 // How often the program asked the window manager for each thing.
@@ -42,11 +44,13 @@ struct WindowManagerCalls {
   int bringToForeground = 0;
   int keepOnTop = 0;
   int sendToBottom = 0;
-  int userBusy = 0;        // the questions whether an activation now would break something
-  int shellOrCloaked = 0;  // the questions whether a window may be a target at all
+  int userBusy = 0;         // the questions whether an activation now would break something
+  int shellOrCloaked = 0;   // the questions whether a window may be a target at all
+  int optionQuestions = 0;  // exclusions, the pause key, a fullscreen program
   int Total() const {
     return cursorPosition + moveCursor + windowFromPoint + parent + windowTitle +
-           bringToForeground + keepOnTop + sendToBottom + userBusy + shellOrCloaked;
+           bringToForeground + keepOnTop + sendToBottom + userBusy + shellOrCloaked +
+           optionQuestions;
   }
 };
 
@@ -107,6 +111,8 @@ class SimDesktop : public SettingsStore,
   bool mouseButtonDown = false;
   bool menuOpen = false;  // in the foreground thread, or a window being moved or sized
   bool shellTransientInFront = false;
+  std::set<ModifierKey> modifiersDown;
+  bool fullscreenInFront = false;
 
   // --- Settings ---
   using SettingKey = std::tuple<std::string, std::string, std::string>;
@@ -120,6 +126,10 @@ class SimDesktop : public SettingsStore,
   std::set<IconId> trayIcons;
   bool trayAvailable = true;
   std::vector<ShownMessage> messages;
+  // The tray menus shown, newest last; a test picks an entry with ChooseTrayMenuEntry.
+  std::vector<std::vector<MenuEntry>> trayMenus;
+  void ChooseTrayMenuEntry(const std::string& caption);
+  int optionsShown = 0;
   std::vector<std::string> openedDocuments;
   bool formVisible = false;
   bool formMinimized = false;  // minimised with the title bar's button
@@ -156,6 +166,10 @@ class SimDesktop : public SettingsStore,
   bool ShellTransientInFront() override;
   bool IsShellWindow(WindowHandle topLevel) override;
   bool IsCloaked(WindowHandle topLevel) override;
+  std::string ProgramFileName(WindowHandle topLevel) override;
+  std::string ClassName(WindowHandle topLevel) override;
+  bool ModifierKeyDown(ModifierKey key) override;
+  bool FullscreenProgramInFront() override;
   // Screen
   ScreenMetrics Metrics() override { return metrics_; }
   // Shell
@@ -163,6 +177,9 @@ class SimDesktop : public SettingsStore,
   bool DeleteTrayIcon(IconId icon) override;
   bool OpenDocument(const std::string& address) override;
   void ShowMessage(const std::string& title, const std::string& text) override;
+  void ShowTrayMenu(const std::vector<MenuEntry>& entries) override {
+    trayMenus.push_back(entries);
+  }
   // EventLoop
   void StartTimer(int timerId, int intervalMs, std::function<void()> onTick) override {
     clock_.StartTimer(timerId, intervalMs, std::move(onTick));
@@ -174,6 +191,7 @@ class SimDesktop : public SettingsStore,
   void Show() override;
   void Hide() override;
   void SetIcon(IconId icon) override { formIcon = icon; }
+  void ShowOptions() override { ++optionsShown; }
   // FileSystem
   std::string ProgramsFolder() override { return programsFolder; }
   std::string StartupFolder() override { return startupFolder; }

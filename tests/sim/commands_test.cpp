@@ -1,6 +1,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "tests/sim/sim_fixture.h"
 
@@ -22,6 +23,8 @@ constexpr int kLeftDown = 513;
 constexpr int kLeftUp = 514;
 constexpr int kLeftDoubleClick = 515;
 constexpr int kRightDown = 516;
+constexpr int kRightUp = 517;
+constexpr int kContextMenuKey = 123;
 
 TEST_F(Commands, AToggleWithNoTrayIconLeavesOneDisabledIcon) {
   Start();
@@ -66,22 +69,56 @@ TEST_F(Commands, MinimisingTwiceWithARestoreBetweenLeavesOneIcon) {
   EXPECT_EQ(desktop.trayIcons, Icons{IconId::kApplication});
 }
 
-TEST_F(Commands, EitherButtonDownOnTheTrayIconShowsTheWindowAndNothingElseDoes) {
+TEST_F(Commands, TheLeftButtonShowsTheWindowTheRightOneOpensTheMenuAndNothingElseActs) {
   Start();
   form->Command4_Click();
-  for (int code : {kMouseMove, kLeftUp, kLeftDoubleClick, 0, 517, 7695}) {
+  for (int code : {kMouseMove, kLeftUp, kLeftDoubleClick, kRightDown, 0, 518, 7695}) {
     Tray(*form, code);
     EXPECT_FALSE(desktop.formVisible) << code;
+    EXPECT_TRUE(desktop.trayMenus.empty()) << code;
   }
-  Tray(*form, kRightDown);
-  EXPECT_TRUE(desktop.formVisible);
+  Tray(*form, kRightUp);
+  EXPECT_FALSE(desktop.formVisible) << "the menu, not the window";
+  ASSERT_EQ(desktop.trayMenus.size(), 1U);
+  Tray(*form, kContextMenuKey);  // the menu key on a focused icon
+  EXPECT_EQ(desktop.trayMenus.size(), 2U);
 
-  // On a shown window the right button does not hide it first, nor does the left.
+  Tray(*form, kLeftDown);
+  EXPECT_TRUE(desktop.formVisible);
+  // On a shown window the left button does not hide it first.
   const int hides = desktop.formHides;
-  Tray(*form, kRightDown);
   Tray(*form, kLeftDown);
   EXPECT_TRUE(desktop.formVisible);
   EXPECT_EQ(desktop.formHides, hides);
+}
+
+TEST_F(Commands, TheTrayMenuOffersShowEnabledOptionsAndExitAndEachWorks) {
+  Start();
+  form->Command4_Click();
+  Tray(*form, kRightUp);
+  ASSERT_EQ(desktop.trayMenus.size(), 1U);
+  const std::vector<MenuEntry>& menu = desktop.trayMenus.back();
+  ASSERT_EQ(menu.size(), 5U);
+  EXPECT_EQ(menu[0].caption, "Show Tarnwick");
+  EXPECT_TRUE(menu[0].isDefault);
+  EXPECT_EQ(menu[1].caption, "Enabled");
+  EXPECT_TRUE(menu[1].checked) << "checked while enabled";
+  EXPECT_EQ(menu[2].caption, "Options...");
+  EXPECT_EQ(menu[3].caption, "") << "a separator";
+  EXPECT_EQ(menu[4].caption, "Exit");
+
+  desktop.ChooseTrayMenuEntry("Enabled");
+  EXPECT_EQ(form->Command1.Caption(), "&Disabled");
+  Tray(*form, kRightUp);
+  EXPECT_FALSE(desktop.trayMenus.back()[1].checked);
+
+  desktop.ChooseTrayMenuEntry("Options...");
+  EXPECT_EQ(desktop.optionsShown, 1);
+  desktop.ChooseTrayMenuEntry("Show Tarnwick");
+  EXPECT_TRUE(desktop.formVisible);
+  desktop.ChooseTrayMenuEntry("Exit");
+  EXPECT_TRUE(form->Ended());
+  EXPECT_TRUE(desktop.trayIcons.empty());
 }
 
 TEST_F(Commands, TheTrayAndASecondStartShowTheWindowTheSameWay) {

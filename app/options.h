@@ -1,0 +1,50 @@
+#pragma once
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarnwick {
+
+// A key with the modifiers held with it, in the hook's terms: the key's virtual-key code
+// (letters 'A'..'Z') and the modifier bits of keyboard_chord.h. Key 0 means no key at all.
+struct Chord {
+  int keyCode = 0;
+  int modifiers = 0;
+  bool IsNone() const { return keyCode == 0; }
+  friend bool operator==(const Chord&, const Chord&) = default;
+};
+
+// The five commands a chord can be bound to, in the order the main window lists them.
+enum class HotkeyCommand { kToggle, kKeepOnTop, kSendToBottom, kPin, kUnpin };
+inline constexpr int kHotkeyCommandCount = 5;
+
+// A key to hold that pauses focus-follow.
+enum class PauseKey { kNone, kCtrl, kAlt, kShift, kWin };
+
+// What the user chose in the Options window. The defaults are the program's behaviour
+// without options: the five Ctrl+Shift chords, no exclusions, no pause key.
+struct Options {
+  std::array<Chord, kHotkeyCommandCount> hotkeys = DefaultHotkeys();
+  // One rule a line: a program's file name ("game.exe"), "class:" a window class, or
+  // "title:" text that a title contains.
+  std::vector<std::string> exclusions;
+  PauseKey pauseKey = PauseKey::kNone;
+  bool leaveFullscreenAlone = true;
+  bool followOnlyWhenMoved = true;
+
+  static std::array<Chord, kHotkeyCommandCount> DefaultHotkeys();
+  Chord HotkeyFor(HotkeyCommand command) const { return hotkeys[static_cast<int>(command)]; }
+  friend bool operator==(const Options&, const Options&) = default;
+};
+
+// "Ctrl+Shift+F" for people and for the store; "None" for no key.
+std::string ChordText(Chord chord);
+// The chord a text names; nothing for text that names none (the default then stands in).
+std::optional<Chord> ParseChord(std::string_view text);
+
+// The command's name as the Options window and the messages say it.
+const char* CommandName(HotkeyCommand command);
+
+}  // namespace tarnwick

@@ -1,0 +1,22 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarnwick {
+
+// What an exclusion rule may ask of a window; each is fetched only when a rule needs it.
+struct WindowFacts {
+  std::function<std::string()> programFileName;
+  std::function<std::string()> className;
+  std::function<std::string()> title;
+};
+
+// Whether a window matches one of the rules, one rule a line: a program's file name
+// ("game.exe"), "class:" and a window class, or "title:" and text the title contains.
+// Windows compares file and class names without regard to case, and so do the rules; a
+// title matches in any case too, since people rarely remember how a title is written.
+bool MatchesExclusion(const std::vector<std::string>& rules, const WindowFacts& window);
+
+}  // namespace tarnwick
