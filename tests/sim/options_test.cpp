@@ -1,0 +1,222 @@
+// The Options window's choices, as the model applies them: chords, exclusions, the pause
+// key, fullscreen programs, following only the mouse; stored at once, read at start-up.
+#include "app/options.h"
+
+#include <string>
+#include <vector>
+
+#include "platform/keyboard_chord.h"
+#include "tests/sim/focus_fixture.h"
+
+namespace tarnwick::sim {
+namespace {
+
+using Handles = std::vector<WindowHandle>;
+using OptionsTest = FocusFixture;
+
+constexpr int kCtrlAlt = kCtrlBit | kAltBit;
+constexpr int kKeyG = 'G';
+
+Options WithToggle(Chord chord) {
+  Options options;
+  options.hotkeys[static_cast<int>(HotkeyCommand::kToggle)] = chord;
+  return options;
+}
+
+TEST(ChordText, NamesAndReadsBackEveryKindOfKey) {
+  EXPECT_EQ(ChordText(Chord{'F', kCtrlShift}), "Ctrl+Shift+F");
+  EXPECT_EQ(ChordText(Chord{}), "None");
+  for (const Chord chord :
+       {Chord{'G', kCtrlAlt}, Chord{0x70, kShiftBit}, Chord{0x87, kWinBit},
+        Chord{'7', kCtrlBit | kShiftBit | kAltBit | kWinBit}, Chord{0x2E, kCtrlBit},
+        Chord{0x63, kAltBit}, Chord{0xBA, kCtrlBit}, Chord{'Z', 0}, Chord{}}) {
+    EXPECT_EQ(ParseChord(ChordText(chord)), chord) << ChordText(chord);
+  }
+  for (const char* garbage : {"", "Ctrl+", "+F", "Ctrl+Ctrl+F", "ctrl+shift+f", "Hyper+F", "F25",
+                              "Key0", "Key255", "Num10", "Ctrl+Shift+FF", "F1x"}) {
+    EXPECT_FALSE(ParseChord(garbage).has_value()) << garbage;
+  }
+}
+
+TEST_F(OptionsTest, DefaultsReadExactlyAsTheProgramAlwaysDid) {
+  Start();
+  EXPECT_EQ(form->CurrentOptions(), Options{});
+  EXPECT_EQ(form->Label1[1].Caption(),
+            "*To disable Tarnwick, just hit Ctrl-Shift-F and hit Ctrl-Shift-F again to enable "
+            "it. ");
+  EXPECT_EQ(form->Label1[2].Caption(),
+            "*To make application to Stay on Top then just hit Ctrl-Shift-T while your mouse is "
+            "over the application. ");
+  EXPECT_EQ(form->Label1[3].Caption(),
+            "*To stop it from Staying on Top just Ctrl-Shift-R again while your mouse is over the "
+            "application.");
+  EXPECT_EQ(form->Label1[4].Caption(),
+            "*To Force a Window to Stay Active hit Ctrl-Shift-A while your mouse is over the "
+            "Application. Hit Ctrl-Shift-Q");
+  EXPECT_FALSE(desktop.Setting("options", "Toggle").has_value()) << "nothing stored unasked";
+}
+
+TEST_F(OptionsTest, AReboundToggleAnswersItsNewChordOnlyAndIsStoredAndRestored) {
+  Start();
+  ASSERT_TRUE(form->ApplyOptions(WithToggle(Chord{kKeyG, kCtrlAlt})));
+  EXPECT_EQ(desktop.Setting("options", "Toggle"), "Ctrl+Alt+G");
+  EXPECT_EQ(desktop.Setting("options", "KeepOnTop"), "Ctrl+Shift+T") << "every value stored";
+  form->WinHook1_KeyEvent('F', kCtrlShift);
+  EXPECT_EQ(form->Command1.Caption(), "&Enabled") << "the old chord is free for the editor";
+  form->WinHook1_KeyEvent(kKeyG, kCtrlAlt);
+  EXPECT_EQ(form->Command1.Caption(), "&Disabled");
+  EXPECT_EQ(form->Label1[1].Caption(),
+            "*To disable Tarnwick, just hit Ctrl-Alt-G and hit Ctrl-Alt-G again to enable it. ");
+
+  form.reset();
+  Start();
+  EXPECT_EQ(form->CurrentOptions().HotkeyFor(HotkeyCommand::kToggle), (Chord{kKeyG, kCtrlAlt}));
+  form->WinHook1_KeyEvent(kKeyG, kCtrlAlt);
+  EXPECT_EQ(form->Command1.Caption(), "&Enabled");
+}
+
+TEST_F(OptionsTest, NoneSwitchesACommandOff) {
+  Start();
+  Options options;
+  options.hotkeys[static_cast<int>(HotkeyCommand::kPin)] = Chord{};
+  ASSERT_TRUE(form->ApplyOptions(options));
+  MoveAt(100, kOverEditorText);
+  desktop.RunUntil(600);
+  form->WinHook1_KeyEvent('A', kCtrlShift);
+  form->WinHook1_KeyEvent(0, 0);  // a key code of 0 must not match the empty chord either
+  EXPECT_EQ(form->tag, "");
+  EXPECT_EQ(desktop.Setting("options", "Pin"), "None");
+  EXPECT_NE(form->Label1[4].Caption().find("(no key)"), std::string::npos);
+}
+
+TEST_F(OptionsTest, TwoCommandsOnOneChordAreRefusedWithAMessageThatNamesBoth) {
+  Start();
+  Options options;
+  options.hotkeys[static_cast<int>(HotkeyCommand::kUnpin)] = Chord{'T', kCtrlShift};
+  EXPECT_FALSE(form->ApplyOptions(options));
+  ASSERT_EQ(desktop.messages.size(), 1U);
+  EXPECT_EQ(desktop.messages[0].title, "Tarnwick");
+  EXPECT_NE(desktop.messages[0].text.find("Ctrl+Shift+T"), std::string::npos);
+  EXPECT_NE(desktop.messages[0].text.find("Keep on top"), std::string::npos);
+  EXPECT_NE(desktop.messages[0].text.find("Unpin"), std::string::npos);
+  EXPECT_EQ(form->CurrentOptions(), Options{}) << "nothing applied";
+  EXPECT_FALSE(desktop.Setting("options", "Unpin").has_value()) << "nothing stored";
+
+  options.hotkeys[static_cast<int>(HotkeyCommand::kUnpin)] = Chord{};
+  options.hotkeys[static_cast<int>(HotkeyCommand::kPin)] = Chord{};
+  EXPECT_TRUE(form->ApplyOptions(options)) << "two commands may both have no key";
+}
+
+TEST_F(OptionsTest, EachKindOfExclusionKeepsItsWindowFromBeingActivatedOrRecorded) {
+  desktop.Window(editor).programFileName = "Notes.EXE";
+  desktop.Window(dialog).className = "#32770";
+  Start();
+  Options options;
+  options.exclusions = {"  notes.exe ", "class:#32770", "", "title:wind", "class:"};
+  ASSERT_TRUE(form->ApplyOptions(options));
+  EXPECT_EQ(desktop.Setting("options", "Exclusions"),
+            "  notes.exe \nclass:#32770\ntitle:wind\nclass:")
+      << "blank lines dropped, the rest kept as written";
+  const WindowHandle titled = desktop.AddWindow("A Window Title", {600, 300, 800, 560});
+
+  MoveAt(100, kOverEditorText);   // by program
+  MoveAt(600, kOverOk);           // by class
+  MoveAt(1100, Point{700, 400});  // by title, in any case
+  desktop.RunUntil(2000);
+  EXPECT_TRUE(desktop.Activations().empty());
+  EXPECT_EQ(form->LastWindow, kNoWindow);
+  EXPECT_NE(desktop.Foreground(), titled);
+
+  desktop.Window(dialog).className = "Other";
+  MoveAt(2100, kOverCancel);
+  desktop.RunUntil(2600);
+  EXPECT_EQ(desktop.Activations(), Handles{dialog});
+}
+
+TEST_F(OptionsTest, NoExclusionsCostNoQuestions) {
+  Start();
+  MoveAt(100, kOverEditorText);
+  desktop.RunUntil(600);
+  ASSERT_EQ(desktop.Activations(), Handles{editor});
+  EXPECT_EQ(desktop.calls.optionQuestions, 1) << "only the fullscreen question, at activation";
+}
+
+TEST_F(OptionsTest, HoldingThePauseKeyHoldsTheActivationThroughTheWait) {
+  Start();
+  Options options;
+  options.pauseKey = PauseKey::kAlt;
+  ASSERT_TRUE(form->ApplyOptions(options));
+  desktop.modifiersDown = {ModifierKey::kCtrl, ModifierKey::kShift};  // not the pause key
+  MoveAt(100, kOverEditorText);
+  desktop.RunUntil(600);
+  EXPECT_EQ(desktop.Activations(), Handles{editor});
+
+  desktop.modifiersDown = {ModifierKey::kAlt};
+  MoveAt(700, kOverDialog);  // wait 750 -> 1000
+  desktop.At(1900, [&] { desktop.modifiersDown.clear(); });
+  desktop.RunUntil(1900);
+  EXPECT_EQ(desktop.Activations(), Handles{editor}) << "paused while Alt is held";
+  EXPECT_EQ(desktop.calls.windowTitle, 2) << "the wait still ran";
+  desktop.RunUntil(2500);  // free at 2000, a full delay from there
+  EXPECT_EQ(desktop.Activations(), (Handles{editor, dialog}));
+  EXPECT_EQ(desktop.Setting("options", "PauseKey"), "Alt");
+}
+
+TEST_F(OptionsTest, AFullscreenProgramInFrontIsNeverActivatedAwayFromNorItsCursorMoved) {
+  Store("startup", "idel", "1");
+  Store("startup", "mousewrap", "1");
+  desktop.UserMovesCursor(kOverEditorText);
+  Start();
+  form->Text2.UserTyped("0.5");
+  desktop.fullscreenInFront = true;
+  form->tag = std::to_string(dialog);
+  MoveAt(100, kOverOk);
+  MoveAt(700, Point{0, 100});  // pushed against the left edge
+  desktop.RunUntil(3000);
+  EXPECT_TRUE(desktop.Activations().empty()) << "no follow, no pin";
+  EXPECT_EQ(desktop.Cursor(), (Point{0, 100})) << "neither wrapped nor parked";
+  EXPECT_TRUE(desktop.CursorMoves().empty());
+
+  // The same with the option off: the literal behaviour.
+  Options options;
+  options.leaveFullscreenAlone = false;
+  ASSERT_TRUE(form->ApplyOptions(options));
+  desktop.RunFor(1000);
+  EXPECT_FALSE(desktop.Activations().empty());
+  EXPECT_FALSE(desktop.CursorMoves().empty());
+  EXPECT_EQ(desktop.Setting("options", "LeaveFullscreenAlone"), "0");
+}
+
+TEST_F(OptionsTest, FollowingEveryChangeIsTheLiteralPollBack) {
+  Start();
+  Options options;
+  options.followOnlyWhenMoved = false;
+  ASSERT_TRUE(form->ApplyOptions(options));
+  MoveAt(100, kOverEditorText);
+  desktop.RunUntil(600);
+  const WindowHandle toast = desktop.AddWindow("Toast", {50, 50, 200, 200});
+  desktop.RunUntil(1200);
+  EXPECT_EQ(desktop.Activations(), (Handles{editor, toast}))
+      << "a window appearing under the still cursor is followed again";
+  EXPECT_EQ(desktop.Setting("options", "FollowOnlyWhenMoved"), "0");
+}
+
+TEST_F(OptionsTest, GarbageInEveryStoredOptionFallsBackToItsDefault) {
+  for (const Setting& hotkey : kHotkeySettings) Store(hotkey.section, hotkey.key, "Ctrl+Banana");
+  Store("options", "PauseKey", "alt");
+  Store("options", "LeaveFullscreenAlone", "yes");
+  Store("options", "FollowOnlyWhenMoved", "-7");
+  Store("options", "Exclusions", std::string(20000, 'x'));
+  Start();
+  EXPECT_EQ(form->CurrentOptions(), Options{});
+  EXPECT_TRUE(desktop.formVisible);
+
+  // Two commands stored on one chord: the defaults stand in for the chords.
+  form.reset();
+  Store("options", "Toggle", "Ctrl+Shift+T");
+  Start();
+  EXPECT_EQ(form->CurrentOptions().hotkeys, Options::DefaultHotkeys());
+}
+
+}  // namespace
+}  // namespace tarnwick::sim
