@@ -6,7 +6,7 @@ SHELL := /bin/bash
 
 EXE := build/windows/platform/win32/Tarnwick.exe
 
-.PHONY: deps native windows dist run test check native-test win32-test e2e-test lint screenshot clean
+.PHONY: deps native windows dist run test check native-test win32-test e2e-test lint screenshot bench clean
 
 deps:
 	scripts/install-deps.sh
@@ -58,6 +58,13 @@ check: test lint
 
 lint: native
 	scripts/lint.sh
+
+# Benchmarks, never part of `make test`: one unchanged poll tick on the simulated desktop,
+# then Tarnwick against a do-nothing program with the same timers under Wine (ratios of CPU,
+# memory, start-up and activation latency; about five minutes, IDLE_SECONDS=10 for a quick run).
+bench: native windows
+	build/native/bench/poll_benchmark
+	bench/cpu-benchmark.sh
 
 clean:
 	rm -rf build

@@ -1,7 +1,10 @@
 // Helper for bench/cpu-benchmark.sh, run inside the same Wine desktop as Tarnwick:
-//   bench_driver cursor X Y            move the cursor and exit
-//   bench_driver window X Y W H SECONDS show a titled window for a while
-//   bench_driver latency COUNT         time cursor-rest-to-foreground COUNT times
+//   bench_driver cursor X Y                  move the cursor and exit
+//   bench_driver where                       print the cursor position
+//   bench_driver foreground                  print the foreground window's title
+//   bench_driver window X Y W H SECONDS [T]  show a window titled T for a while
+//   bench_driver shown CLASS...              print when a visible window of each class appears
+//   bench_driver latency COUNT               time cursor-rest-to-foreground COUNT times
 #include <windows.h>
 
 #include <algorithm>
@@ -32,6 +35,43 @@ POINT CenterOf(HWND window) {
   RECT rect{};
   GetWindowRect(window, &rect);
   return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+// The wall clock in Unix milliseconds: Wine reads the same clock as `date +%s%N`, so the
+// script can subtract the moment it started a program.
+double UnixMs() {
+  FILETIME now{};
+  GetSystemTimePreciseAsFileTime(&now);
+  const ULONGLONG ticks = (static_cast<ULONGLONG>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+  constexpr ULONGLONG kUnixEpochTicks = 116444736000000000ULL;  // 1970 in 100 ns since 1601
+  return static_cast<double>(ticks - kUnixEpochTicks) / 10000.0;
+}
+
+// Says "ready" once it watches, then "shown CLASS <Unix ms>" for each class as its first
+// visible top-level window appears ("shown CLASS timeout" after 60 s). Polls every
+// millisecond or so: a start takes hundreds.
+int Shown(int count, wchar_t** classes) {
+  std::vector<bool> seen(static_cast<size_t>(count), false);
+  int left = count;
+  std::printf("ready\n");
+  std::fflush(stdout);
+  const ULONGLONG end = GetTickCount64() + 60000;
+  while (left > 0 && GetTickCount64() < end) {
+    for (int index = 0; index < count; ++index) {
+      if (seen[index]) continue;
+      HWND window = FindWindowW(classes[index], nullptr);
+      if (window == nullptr || !IsWindowVisible(window)) continue;
+      seen[index] = true;
+      --left;
+      std::printf("shown %ls %.1f\n", classes[index], UnixMs());
+      std::fflush(stdout);
+    }
+    Sleep(1);
+  }
+  for (int index = 0; index < count; ++index) {
+    if (!seen[index]) std::printf("shown %ls timeout\n", classes[index]);
+  }
+  return left == 0 ? 0 : 1;
 }
 
 double NowMs() {
@@ -106,12 +146,28 @@ int wmain(int argc, wchar_t** argv) {
     SetCursorPos(_wtoi(argv[2]), _wtoi(argv[3]));
     return 0;
   }
-  if (argc == 7 && std::wcscmp(argv[1], L"window") == 0) {
-    MakeWindow(L"Hover target", _wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]));
+  if (argc == 2 && std::wcscmp(argv[1], L"where") == 0) {
+    POINT now{};
+    if (!GetCursorPos(&now)) return 1;
+    std::printf("%ld %ld\n", now.x, now.y);
+    return 0;
+  }
+  if (argc == 2 && std::wcscmp(argv[1], L"foreground") == 0) {
+    wchar_t title[256] = L"";
+    GetWindowTextW(GetForegroundWindow(), title, 256);
+    std::printf("%ls\n", title);
+    return 0;
+  }
+  if ((argc == 7 || argc == 8) && std::wcscmp(argv[1], L"window") == 0) {
+    const wchar_t* title = argc == 8 ? argv[7] : L"Hover target";
+    MakeWindow(title, _wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]));
     PumpFor(static_cast<DWORD>(_wtoi(argv[6])) * 1000);
     return 0;
   }
+  if (argc >= 3 && std::wcscmp(argv[1], L"shown") == 0) return Shown(argc - 2, argv + 2);
   if (argc == 3 && std::wcscmp(argv[1], L"latency") == 0) return Latency(_wtoi(argv[2]));
-  std::fprintf(stderr, "usage: bench_driver cursor X Y | window X Y W H S | latency N\n");
+  std::fprintf(stderr,
+               "usage: bench_driver cursor X Y | where | foreground | window X Y W H S [TITLE]"
+               " | shown CLASS... | latency N\n");
   return 2;
 }

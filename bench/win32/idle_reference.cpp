@@ -1,6 +1,9 @@
 // The yardstick for Tarnwick's CPU use: a window, a message loop and the same timers, with
-// handlers that do nothing. Whatever Tarnwick costs above this is its own work.
-//   idle_reference.exe 250,100,100
+// handlers that do nothing. Whatever Tarnwick costs above this is its own work. The benchmark
+// gives it Tarnwick's timers of the moment:
+//   idle_reference.exe 250            the poll alone
+//   idle_reference.exe 250,100,100    the poll, mouse wrap and idle parking
+//   idle_reference.exe 250,5000       the poll and a 5 s hover wait
 #include <windows.h>
 
 #include <cwchar>
