@@ -208,8 +208,9 @@ latency() {
   settings "Delay\\Interval=$delay"
   startPair "$pollMs"
   sleep 5
-  drive latency "$latencySamples" | tr -d '\r' | tee -a "${LATENCY_LOG:-/dev/null}" |
-    awk '/^sample/ {print $3}' | sort -n >"$workDir/latency.$delay"
+  drive latency "$latencySamples" | tr -d '\r' | tee -a "${LATENCY_LOG:-/dev/null}" \
+    >"$workDir/latency.$delay.log" || true
+  awk '/^sample/ {print $3}' "$workDir/latency.$delay.log" | sort -n >"$workDir/latency.$delay"
   stopPair
 }
 latency 250
@@ -276,7 +277,7 @@ latencyRow() {
     return
   fi
   local met="met"
-  ((max - delay > pollMs)) && met="not met"
+  ((max - delay > pollMs)) && met="not met (by $((max - delay - pollMs)) ms)"
   row "$label" "$min / $median / $max ms" "over: $((min - delay)) / $((median - delay)) / $((max - delay))" \
     "" "$target" "$met"
 }
@@ -321,4 +322,5 @@ echo "Wrap + parking is measured with the cursor parked (it rested at $parkedAt)
 echo "  delay $hoverDelayMs, measured inside each wait, $hoverConfirmed of $hoverWaits confirmed by the"
 echo "  foreground afterwards; \"none above the ref.\" allows one tick in all. Latency: min /"
 echo "  median / max ms from the cursor's arrival on a window to that window in front (rests in"
-echo "  brackets), and how far past the delay each lies."
+echo "  brackets), and how far past the delay each lies; rounds the driver saw disturbed and ran"
+echo "  again: $(awk '/^disturbed/ {printf "%s%s", sep, $NF; sep = " and "}' "$workDir"/latency.*.log)."

@@ -5,11 +5,15 @@
 //   bench_driver window X Y W H SECONDS [T]  show a window titled T for a while
 //   bench_driver shown CLASS...              print when a visible window of each class appears
 //   bench_driver latency COUNT               time cursor-rest-to-foreground COUNT times
+//   bench_driver calls NAME COUNT            make one system call COUNT times, print the time
+//                                            each took (what a timer tick is made of; the
+//                                            script around it reads the CPU per process)
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cwchar>
+#include <random>
 #include <vector>
 
 namespace {
@@ -94,6 +98,7 @@ int Latency(int count) {
                      MakeWindow(L"Latency B", 680, 440, 110, 110)};
   PumpFor(1500);
   std::vector<double> samples;
+  std::minstd_rand random(20240607);  // fixed: runs differ by the machine, not the pauses
   // The first round only brings both windows into a known state; it is not counted.
   int disturbed = 0;
   for (int index = -1; index < count && disturbed < count; ++index) {
@@ -120,6 +125,9 @@ int Latency(int count) {
       --index;
       continue;
     }
+    // Rounds of equal length would land at the same point of Tarnwick's 250 ms poll every
+    // time and show one latency over and over: a random pause spreads the arrivals over it.
+    PumpFor(std::uniform_int_distribution<DWORD>(0, 249)(random));
     const POINT spot = CenterOf(target);
     SetCursorPos(spot.x, spot.y);
     const double start = NowMs();
@@ -137,6 +145,43 @@ int Latency(int count) {
   std::printf("latency_ms min %.1f median %.1f max %.1f\n", samples.front(),
               samples[samples.size() / 2], samples.back());
   return 0;
+}
+
+// The calls Tarnwick's timers make, one at a time, with the cursor at rest.
+int Calls(const wchar_t* name, int count) {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  MSG message;
+  LASTINPUTINFO lastInput{sizeof(lastInput), 0};
+  struct Named {
+    const wchar_t* name;
+    void (*call)(POINT&, MSG&, LASTINPUTINFO&);
+  };
+  static constexpr Named kCalls[] = {
+      {L"GetCursorPos", [](POINT& point, MSG&, LASTINPUTINFO&) { GetCursorPos(&point); }},
+      {L"SetCursorPos", [](POINT& point, MSG&, LASTINPUTINFO&) { SetCursorPos(point.x, point.y); }},
+      {L"PeekMessageW",
+       [](POINT&, MSG& msg, LASTINPUTINFO&) {
+         PeekMessageW(&msg, nullptr, 0, WM_TIMER - 1, PM_REMOVE);
+       }},
+      {L"PeekMessageW-NOYIELD",
+       [](POINT&, MSG& msg, LASTINPUTINFO&) {
+         PeekMessageW(&msg, nullptr, 0, WM_TIMER - 1, PM_REMOVE | PM_NOYIELD);
+       }},
+      {L"GetQueueStatus", [](POINT&, MSG&, LASTINPUTINFO&) { GetQueueStatus(QS_ALLINPUT); }},
+      {L"GetLastInputInfo", [](POINT&, MSG&, LASTINPUTINFO& info) { GetLastInputInfo(&info); }},
+      {L"GetSystemMetrics", [](POINT&, MSG&, LASTINPUTINFO&) { GetSystemMetrics(SM_CXSCREEN); }},
+      {L"WindowFromPoint", [](POINT& point, MSG&, LASTINPUTINFO&) { WindowFromPoint(point); }},
+  };
+  for (const Named& named : kCalls) {
+    if (std::wcscmp(named.name, name) != 0) continue;
+    const double start = NowMs();
+    for (int index = 0; index < count; ++index) named.call(cursor, message, lastInput);
+    std::printf("%ls %d calls, %.2f us each\n", name, count, 1000.0 * (NowMs() - start) / count);
+    return 0;
+  }
+  std::fprintf(stderr, "calls: unknown %ls\n", name);
+  return 2;
 }
 
 }  // namespace
@@ -166,8 +211,9 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (argc >= 3 && std::wcscmp(argv[1], L"shown") == 0) return Shown(argc - 2, argv + 2);
   if (argc == 3 && std::wcscmp(argv[1], L"latency") == 0) return Latency(_wtoi(argv[2]));
+  if (argc == 4 && std::wcscmp(argv[1], L"calls") == 0) return Calls(argv[2], _wtoi(argv[3]));
   std::fprintf(stderr,
                "usage: bench_driver cursor X Y | where | foreground | window X Y W H S [TITLE]"
-               " | shown CLASS... | latency N\n");
+               " | shown CLASS... | latency N | calls NAME N\n");
   return 2;
 }
