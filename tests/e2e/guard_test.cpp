@@ -141,7 +141,9 @@ TEST_F(FocusGuards, AMenuInFrontHoldsActivationBackUntilItCloses) {
   ASSERT_TRUE(RestingOnActivates(owner)) << "the program did not follow into the owner";
 
   ASSERT_TRUE(OpensMenuWhileRestingOn(third, owner, true));
-  ASSERT_TRUE(owner.InMenuMode()) << "Wine reports no menu mode for the owner's thread";
+  // Wine shows the menu a moment before it marks the thread as in menu mode.
+  ASSERT_TRUE(WaitUntil([&] { return owner.InMenuMode(); }, 2000ms))
+      << "Wine reports no menu mode for the owner's thread";
   EXPECT_TRUE(KeepsForeground(owner.Handle(), 3 * kMenuDelay)) << "activated with the menu open";
   EXPECT_NE(owner.Menu(), nullptr) << "the menu closed while the cursor rested elsewhere";
 
