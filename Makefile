@@ -53,6 +53,17 @@ test: native windows
 	ctest --preset native
 	TARNWICK_FORCE_XVFB=1 scripts/wine-session.sh ctest --preset windows
 
+# The seeded simulation for as long as asked: SEEDS seeds of HOURS virtual hours each, or
+# one seed again with SEED=n (a failure prints the seed to replay).
+SEEDS ?= 20
+HOURS ?= 8
+soak: native
+	if [[ -n "$${SEED:-}" ]]; then
+	  build/native/tests/sim/soak --seed "$(SEED)" --hours "$(HOURS)"
+	else
+	  build/native/tests/sim/soak --seeds "$(SEEDS)" --hours "$(HOURS)"
+	fi
+
 # The tiers plus the linters (clang-tidy takes a minute or so).
 check: test lint
 

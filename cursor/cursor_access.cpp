@@ -28,6 +28,10 @@ Point CMouse::Read(bool* readOk) const {
   return position;
 }
 
+Point CMouse::Position(bool* readOk) const {
+  return Read(readOk);
+}
+
 float CMouse::X(bool* readOk) const {
   return static_cast<float>(Read(readOk).x);
 }
@@ -75,12 +79,9 @@ std::optional<std::string> Module2::ReadMousePosition() {
 }
 
 std::string Module2::ReadText(bool& read) {
-  bool xRead = false;
-  bool yRead = false;
-  const float x = Mouse().X(&xRead);  // x first, then y: two separate queries
-  const float y = Mouse().Y(&yRead);
-  read = xRead && yRead;
-  return PositionText({static_cast<int>(x), static_cast<int>(y)});
+  // One query for both numbers: two would tear when the cursor moves between them, and
+  // each costs a round trip to the window manager.
+  return PositionText(Mouse().Position(&read));
 }
 
 }  // namespace tarnwick

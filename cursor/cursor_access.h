@@ -14,6 +14,7 @@ class CMouse {
   explicit CMouse(WindowManager& windows) : windows_(windows) {}
 
   // `readOk`, when given, tells whether the system reported the position.
+  Point Position(bool* readOk = nullptr) const;
   float X(bool* readOk = nullptr) const;
   // Moves to the whole x nearest to newX (halves to even), keeping the current y.
   void X(float newX);

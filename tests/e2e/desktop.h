@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "child_process.h"
+
 namespace tarnwick::e2e {
 
 using namespace std::chrono_literals;
@@ -115,9 +117,6 @@ void PressMessageBoxOk(HWND box);
 // falls back to TerminateProcess for a program that no longer answers.
 class Tarnwick {
  public:
-  Tarnwick() = default;
-  Tarnwick(const Tarnwick&) = delete;
-  Tarnwick& operator=(const Tarnwick&) = delete;
   ~Tarnwick();
 
   // Starts the program and waits for its main window; false (with a note on stderr)
@@ -126,16 +125,15 @@ class Tarnwick {
   bool StartProcess();  // without waiting for any window
   bool WaitForExit(std::chrono::milliseconds timeout = kPatience);
   bool Exit();  // clicks "E&xit" and waits for the process to end
-  bool Running() const;
+  bool Running() const { return process_.Running(); }
 
-  DWORD Id() const { return processId_; }
+  DWORD Id() const { return process_.Id(); }
   HWND MainWindow() const { return mainWindow_; }
   HWND Control(ControlKind kind, std::wstring_view text) const;
   std::wstring Caption(ControlKind kind, std::wstring_view text) const;
 
  private:
-  HANDLE process_ = nullptr;
-  DWORD processId_ = 0;
+  ChildProcess process_;
   HWND mainWindow_ = nullptr;
 };
 
@@ -168,16 +166,11 @@ class TargetWindow {
 // Wine's own notepad.exe, started by the test and ended with the object.
 class Notepad {
  public:
-  Notepad() = default;
-  Notepad(const Notepad&) = delete;
-  Notepad& operator=(const Notepad&) = delete;
-  ~Notepad();
-
   bool Start(RECT bounds);
   HWND Handle() const { return window_; }
 
  private:
-  HANDLE process_ = nullptr;
+  ChildProcess process_;
   HWND window_ = nullptr;
 };
 

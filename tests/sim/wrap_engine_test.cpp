@@ -112,8 +112,9 @@ TEST_F(WrapEngineFaults, AnUnchangedTickOnlyReadsTheCursor) {
   Ticks(1);
   const WindowManagerCalls before = desktop.calls;
   form->Timer5_Timer();
-  EXPECT_EQ(desktop.calls.cursorPosition - before.cursorPosition, 2);
-  EXPECT_EQ(desktop.calls.Total() - before.Total(), 2);
+  // One read for both numbers: two could tear when the cursor moves between them.
+  EXPECT_EQ(desktop.calls.cursorPosition - before.cursorPosition, 1);
+  EXPECT_EQ(desktop.calls.Total() - before.Total(), 1);
 }
 
 TEST_F(WrapEngineFaults, ARefusedMoveIsNotRetriedWhileTheCursorRests) {
