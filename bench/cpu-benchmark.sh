@@ -190,8 +190,8 @@ sleep 5
 drive cursor 790 420 >/dev/null
 sleep 2
 hoverConfirmed=0
-for ((wait = 0; wait < hoverWaits; wait++)); do
-  if ((wait % 2 == 0)); then title="Hover A" x=510; else title="Hover B" x=690; fi
+for ((round = 0; round < hoverWaits; round++)); do
+  if ((round % 2 == 0)); then title="Hover A" x=510; else title="Hover B" x=690; fi
   drive cursor "$x" 500 >/dev/null
   sleep 0.5
   measureInto "$hoverInsideSeconds" hover
