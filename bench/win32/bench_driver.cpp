@@ -5,15 +5,18 @@
 //   bench_driver window X Y W H SECONDS [T]  show a window titled T for a while
 //   bench_driver shown CLASS...              print when a visible window of each class appears
 //   bench_driver latency COUNT               time cursor-rest-to-foreground COUNT times
-//   bench_driver calls NAME COUNT            make one system call COUNT times, print the time
-//                                            each took (what a timer tick is made of; the
-//                                            script around it reads the CPU per process)
+//   bench_driver calls NAME[,NAME] COUNT     make these system calls COUNT times, print the
+//                                            time a round took
+//   bench_driver ticks MS SECONDS NAME[,NAME] a timer every MS that makes these calls ("-" for
+//                                            none): what a tick made of them costs
+// The last two take a timer tick apart; the CPU is read per process from outside.
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <random>
+#include <string>
 #include <vector>
 
 namespace {
@@ -147,41 +150,90 @@ int Latency(int count) {
   return 0;
 }
 
-// The calls Tarnwick's timers make, one at a time, with the cursor at rest.
-int Calls(const wchar_t* name, int count) {
+// The calls Tarnwick's timers make, by name, each on its own.
+struct CallState {
   POINT cursor{};
-  GetCursorPos(&cursor);
-  MSG message;
-  LASTINPUTINFO lastInput{sizeof(lastInput), 0};
-  struct Named {
-    const wchar_t* name;
-    void (*call)(POINT&, MSG&, LASTINPUTINFO&);
-  };
-  static constexpr Named kCalls[] = {
-      {L"GetCursorPos", [](POINT& point, MSG&, LASTINPUTINFO&) { GetCursorPos(&point); }},
-      {L"SetCursorPos", [](POINT& point, MSG&, LASTINPUTINFO&) { SetCursorPos(point.x, point.y); }},
-      {L"PeekMessageW",
-       [](POINT&, MSG& msg, LASTINPUTINFO&) {
-         PeekMessageW(&msg, nullptr, 0, WM_TIMER - 1, PM_REMOVE);
-       }},
-      {L"PeekMessageW-NOYIELD",
-       [](POINT&, MSG& msg, LASTINPUTINFO&) {
-         PeekMessageW(&msg, nullptr, 0, WM_TIMER - 1, PM_REMOVE | PM_NOYIELD);
-       }},
-      {L"GetQueueStatus", [](POINT&, MSG&, LASTINPUTINFO&) { GetQueueStatus(QS_ALLINPUT); }},
-      {L"GetLastInputInfo", [](POINT&, MSG&, LASTINPUTINFO& info) { GetLastInputInfo(&info); }},
-      {L"GetSystemMetrics", [](POINT&, MSG&, LASTINPUTINFO&) { GetSystemMetrics(SM_CXSCREEN); }},
-      {L"WindowFromPoint", [](POINT& point, MSG&, LASTINPUTINFO&) { WindowFromPoint(point); }},
-  };
-  for (const Named& named : kCalls) {
-    if (std::wcscmp(named.name, name) != 0) continue;
-    const double start = NowMs();
-    for (int index = 0; index < count; ++index) named.call(cursor, message, lastInput);
-    std::printf("%ls %d calls, %.2f us each\n", name, count, 1000.0 * (NowMs() - start) / count);
-    return 0;
+  MSG message{};
+  LASTINPUTINFO lastInput{sizeof(LASTINPUTINFO), 0};
+};
+
+struct NamedCall {
+  const wchar_t* name;
+  void (*call)(CallState&);
+};
+
+constexpr NamedCall kCalls[] = {
+    {L"GetCursorPos", [](CallState& state) { GetCursorPos(&state.cursor); }},
+    {L"SetCursorPos", [](CallState& state) { SetCursorPos(state.cursor.x, state.cursor.y); }},
+    {L"PeekMessageW",
+     [](CallState& state) { PeekMessageW(&state.message, nullptr, 0, WM_TIMER - 1, PM_REMOVE); }},
+    {L"PeekMessageW-NOYIELD",
+     [](CallState& state) {
+       PeekMessageW(&state.message, nullptr, 0, WM_TIMER - 1, PM_REMOVE | PM_NOYIELD);
+     }},
+    {L"GetQueueStatus", [](CallState&) { GetQueueStatus(QS_ALLINPUT); }},
+    {L"GetLastInputInfo", [](CallState& state) { GetLastInputInfo(&state.lastInput); }},
+    {L"GetSystemMetrics", [](CallState&) { GetSystemMetrics(SM_CXSCREEN); }},
+    {L"WindowFromPoint", [](CallState& state) { WindowFromPoint(state.cursor); }},
+};
+
+// The calls named in a comma-separated list, in order; nothing when one is unknown.
+std::vector<const NamedCall*> FindCalls(const wchar_t* list) {
+  std::vector<const NamedCall*> found;
+  std::wstring text(list);
+  for (size_t start = 0; start <= text.size();) {
+    const size_t end = std::min(text.find(L',', start), text.size());
+    const std::wstring name = text.substr(start, end - start);
+    start = end + 1;
+    if (name.empty()) continue;
+    const NamedCall* match = nullptr;
+    for (const NamedCall& call : kCalls) {
+      if (name == call.name) match = &call;
+    }
+    if (match == nullptr) {
+      std::fprintf(stderr, "unknown call %ls\n", name.c_str());
+      return {};
+    }
+    found.push_back(match);
   }
-  std::fprintf(stderr, "calls: unknown %ls\n", name);
-  return 2;
+  return found;
+}
+
+// Makes the listed calls COUNT times in a row and prints the wall time per round.
+int Calls(const wchar_t* list, int count) {
+  const std::vector<const NamedCall*> calls = FindCalls(list);
+  if (calls.empty()) return 2;
+  CallState state;
+  GetCursorPos(&state.cursor);
+  const double start = NowMs();
+  for (int index = 0; index < count; ++index) {
+    for (const NamedCall* call : calls) call->call(state);
+  }
+  std::printf("%ls %d rounds, %.2f us each\n", list, count, 1000.0 * (NowMs() - start) / count);
+  return 0;
+}
+
+// A do-nothing program whose timer makes the listed calls on every tick, for SECONDS: what
+// a tick of Tarnwick's would cost if it were made of these calls.
+int Ticks(int intervalMs, int seconds, const wchar_t* list) {
+  const std::vector<const NamedCall*> calls = FindCalls(list);
+  if (calls.empty() && std::wcscmp(list, L"-") != 0) return 2;
+  CallState state;
+  GetCursorPos(&state.cursor);
+  HWND window = CreateWindowW(L"STATIC", L"Ticks", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                              nullptr, GetModuleHandleW(nullptr), nullptr);
+  ShowWindow(window, SW_SHOWMINNOACTIVE);
+  SetTimer(window, 1, static_cast<UINT>(intervalMs), nullptr);
+  const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds) * 1000;
+  MSG message;
+  while (GetTickCount64() < end && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (message.message == WM_TIMER) {
+      for (const NamedCall* call : calls) call->call(state);
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return 0;
 }
 
 }  // namespace
@@ -212,8 +264,11 @@ int wmain(int argc, wchar_t** argv) {
   if (argc >= 3 && std::wcscmp(argv[1], L"shown") == 0) return Shown(argc - 2, argv + 2);
   if (argc == 3 && std::wcscmp(argv[1], L"latency") == 0) return Latency(_wtoi(argv[2]));
   if (argc == 4 && std::wcscmp(argv[1], L"calls") == 0) return Calls(argv[2], _wtoi(argv[3]));
+  if (argc == 5 && std::wcscmp(argv[1], L"ticks") == 0) {
+    return Ticks(_wtoi(argv[2]), _wtoi(argv[3]), argv[4]);
+  }
   std::fprintf(stderr,
                "usage: bench_driver cursor X Y | where | foreground | window X Y W H S [TITLE]"
-               " | shown CLASS... | latency N | calls NAME N\n");
+               " | shown CLASS... | latency N | calls NAMES N | ticks MS S NAMES\n");
   return 2;
 }
