@@ -38,8 +38,9 @@ std::optional<Point> ReadShape(std::string_view text) {
   if (negativeX) text.remove_prefix(1);
   if (!TakeDigits(text, x) || text.empty() || text.front() != ',') return std::nullopt;
   text.remove_prefix(1);
-  if (text.empty() || (text.front() != ' ' && text.front() != '-')) return std::nullopt;
-  const bool negativeY = text.front() == '-';
+  const char ySign = text.empty() ? '\0' : text.front();
+  if (ySign != ' ' && ySign != '-') return std::nullopt;
+  const bool negativeY = ySign == '-';
   text.remove_prefix(1);
   if (!TakeDigits(text, y) || !text.empty()) return std::nullopt;
   if ((negativeX && x == 0) || (negativeY && y == 0)) return std::nullopt;  // no "-0"
