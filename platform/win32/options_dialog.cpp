@@ -78,9 +78,9 @@ bool OptionsDialog::Open(Form1& form) {
   }
   form_ = &form;
   // No owner (see the class comment); WM_INITDIALOG sets dialog_ before this returns.
-  const HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_OPTIONS),
-                                         nullptr, &OptionsDialog::Procedure,
-                                         reinterpret_cast<LPARAM>(this));
+  const HWND dialog =
+      CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_OPTIONS), nullptr,
+                         &OptionsDialog::Procedure, reinterpret_cast<LPARAM>(this));
   if (dialog == nullptr) return false;
   ShowWindow(dialog, SW_SHOW);
   SetForegroundWindow(dialog);
@@ -100,8 +100,7 @@ bool OptionsDialog::RecordingChord() const {
   return false;
 }
 
-INT_PTR CALLBACK OptionsDialog::Procedure(HWND dialog, UINT message, WPARAM wParam,
-                                          LPARAM lParam) {
+INT_PTR CALLBACK OptionsDialog::Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     auto* self = reinterpret_cast<OptionsDialog*>(lParam);
     SetWindowLongPtrW(dialog, DWLP_USER, lParam);
@@ -134,7 +133,10 @@ bool OptionsDialog::Handle(UINT message, WPARAM wParam, LPARAM) {
                             reinterpret_cast<LPARAM>(name));
       }
       Show(form_->CurrentOptions());
-      return true;  // the first control takes the focus
+      // Not the first hotkey control: it would take Alt and a letter for a chord, and the
+      // access keys would not work until the user tabbed away. Enter and Esc work either way.
+      SetFocus(Item(IDOK));
+      return false;  // the focus is set
     }
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -177,8 +179,8 @@ void OptionsDialog::Show(const Options& options) {
                         0);
   }
   SetDlgItemTextW(dialog_, IDC_EXCLUSIONS, JoinLines(options.exclusions).c_str());
-  SendDlgItemMessageW(dialog_, IDC_PAUSE_KEY, CB_SETCURSEL,
-                      static_cast<WPARAM>(options.pauseKey), 0);
+  SendDlgItemMessageW(dialog_, IDC_PAUSE_KEY, CB_SETCURSEL, static_cast<WPARAM>(options.pauseKey),
+                      0);
   CheckDlgButton(dialog_, IDC_LEAVE_FULLSCREEN,
                  options.leaveFullscreenAlone ? BST_CHECKED : BST_UNCHECKED);
   CheckDlgButton(dialog_, IDC_FOLLOW_ONLY_MOVED,

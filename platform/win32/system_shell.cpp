@@ -77,8 +77,8 @@ void SystemShell::ShowTrayMenu(const std::vector<MenuEntry>& entries) {
   const UINT alignment =
       GetSystemMetrics(SM_MENUDROPALIGNMENT) != 0 ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
   const auto chosen = static_cast<size_t>(
-      TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON | alignment,
-                       cursor.x, cursor.y, mainWindow_, nullptr));
+      TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON | alignment, cursor.x,
+                       cursor.y, mainWindow_, nullptr));
   PostMessageW(mainWindow_, WM_NULL, 0, 0);
   DestroyMenu(menu);
   // After the menu has gone: the action may open a window, show a message or end the program.

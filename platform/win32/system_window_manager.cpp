@@ -102,7 +102,8 @@ std::string SystemWindowManager::ProgramFileName(WindowHandle topLevel) {
   if (!known) return {};
   const std::wstring_view full(path.data(), length);
   const size_t separator = full.find_last_of(L"\\/");
-  const std::wstring_view name = separator == std::wstring_view::npos ? full : full.substr(separator + 1);
+  const std::wstring_view name =
+      separator == std::wstring_view::npos ? full : full.substr(separator + 1);
   return Narrow(name.data(), static_cast<int>(name.size()));
 }
 

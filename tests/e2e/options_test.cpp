@@ -175,8 +175,8 @@ TEST_F(OptionsAndTray, ADuplicateChordIsRefusedAndTheWindowStaysOpen) {
   HWND pin = HotkeyControl(options, 3);
   ASSERT_NE(pin, nullptr);
   // Toggle's own chord: typed into the control it is a choice, and toggles nothing.
-  ASSERT_TRUE(
-      TypeChordInto(pin, {VK_CONTROL, VK_SHIFT}, 'F', MAKEWORD('F', HOTKEYF_CONTROL | HOTKEYF_SHIFT)));
+  ASSERT_TRUE(TypeChordInto(pin, {VK_CONTROL, VK_SHIFT}, 'F',
+                            MAKEWORD('F', HOTKEYF_CONTROL | HOTKEYF_SHIFT)));
   Pause(500ms);
   EXPECT_EQ(EnableCaption(), L"&Enabled") << "the chord typed into the window toggled";
 
@@ -195,6 +195,42 @@ TEST_F(OptionsAndTray, ADuplicateChordIsRefusedAndTheWindowStaysOpen) {
   PressKey(VK_ESCAPE);
   EXPECT_TRUE(WaitUntil([&] { return Options() == nullptr; }));
   EXPECT_EQ(ReadSetting(L"options", L"Pin"), std::nullopt) << "Cancel stored something";
+}
+
+TEST_F(OptionsAndTray, TheOptionsWindowWorksFromTheKeyboard) {
+  ASSERT_TRUE(Launch());
+  HWND options = OpenOptionsFromMenu(Program().MainWindow());
+  ASSERT_NE(options, nullptr);
+  const auto focused = [&](ControlKind kind, const wchar_t* text) {
+    return WaitUntil([&] { return FocusOf(options) == FindControl(options, kind, text); }, 3000ms);
+  };
+  EXPECT_TRUE(focused(ControlKind::kPushButton, L"OK")) << "OK has the focus at first";
+
+  // Access keys reach their controls; Tab walks on from there.
+  PressChord({VK_MENU}, 'K');
+  EXPECT_TRUE(WaitUntil([&] { return FocusOf(options) == HotkeyControl(options, 1); }, 3000ms))
+      << "Alt+K: the Keep on top key";
+  PressKey(VK_TAB);
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        HWND focus = FocusOf(options);
+        return TextOf(focus) == L"None" && focus != nullptr &&
+               GetWindow(HotkeyControl(options, 1), GW_HWNDNEXT) == focus;
+      },
+      3000ms))
+      << "Tab from a key goes to its None button";
+  PressChord({VK_MENU}, 'M');
+  HWND follow = FindControl(options, ControlKind::kCheckBox, L"Follow only when the mouse &moves");
+  ASSERT_NE(follow, nullptr);
+  EXPECT_TRUE(WaitUntil([&] { return CheckStateOf(follow) == BST_UNCHECKED; }, 3000ms))
+      << "Alt+M unticks the box";
+  PressChord({VK_MENU}, 'H');
+  EXPECT_TRUE(WaitUntil([&] { return ClassOf(FocusOf(options)) == L"ComboBox"; }, 3000ms))
+      << "Alt+H: the pause key";
+
+  PressKey(VK_ESCAPE);
+  EXPECT_TRUE(WaitUntil([&] { return Options() == nullptr; })) << "Esc is Cancel";
+  EXPECT_TRUE(SettingValueNames(L"options").empty()) << "Cancel stored something";
 }
 
 TEST_F(OptionsAndTray, ExcludedWindowsAreNeverActivatedAndOthersStillAre) {

@@ -170,8 +170,8 @@ TEST(SystemWindowManager, NamesAWindowsClassAndTheFileOfItsProgram) {
 
 TEST(SystemWindowManager, SeesNoModifierHeldWhenNoneIs) {
   SystemWindowManager windows;
-  for (ModifierKey key : {ModifierKey::kCtrl, ModifierKey::kAlt, ModifierKey::kShift,
-                          ModifierKey::kWin}) {
+  for (ModifierKey key :
+       {ModifierKey::kCtrl, ModifierKey::kAlt, ModifierKey::kShift, ModifierKey::kWin}) {
     EXPECT_FALSE(windows.ModifierKeyDown(key)) << static_cast<int>(key);
   }
 }

@@ -38,8 +38,8 @@ class OptionsDialogTest : public MainWindowTest {
   }
   HWND Item(int id) const { return GetDlgItem(window.OptionsWindow(), id); }
   WORD HotkeyShown(HotkeyCommand command) const {
-    return static_cast<WORD>(SendMessageW(Item(IDC_HOTKEY_FIRST + static_cast<int>(command)),
-                                          HKM_GETHOTKEY, 0, 0));
+    return static_cast<WORD>(
+        SendMessageW(Item(IDC_HOTKEY_FIRST + static_cast<int>(command)), HKM_GETHOTKEY, 0, 0));
   }
   void TypeChord(HotkeyCommand command, WORD value) {
     const int id = IDC_HOTKEY_FIRST + static_cast<int>(command);
@@ -83,8 +83,7 @@ TEST_F(OptionsDialogTest, OpensFromTheMenuShowingTheOptionsInForceAndOnlyOnce) {
   EXPECT_EQ(TextOf(options), "Tarnwick Options");
   EXPECT_EQ(GetWindow(options, GW_OWNER), nullptr) << "a window of its own, not the main one's";
   EXPECT_EQ(HotkeyShown(HotkeyCommand::kToggle), MAKEWORD('J', HOTKEYF_CONTROL | HOTKEYF_ALT));
-  EXPECT_EQ(HotkeyShown(HotkeyCommand::kKeepOnTop),
-            MAKEWORD('T', HOTKEYF_CONTROL | HOTKEYF_SHIFT));
+  EXPECT_EQ(HotkeyShown(HotkeyCommand::kKeepOnTop), MAKEWORD('T', HOTKEYF_CONTROL | HOTKEYF_SHIFT));
   EXPECT_EQ(HotkeyShown(HotkeyCommand::kPin), 0) << "None shows as an empty control";
   EXPECT_EQ(TextOf(Item(IDC_HOTKEY_LABEL_FIRST)), "&Enable/disable:");
   EXPECT_EQ(TextOf(Item(IDC_HOTKEY_LABEL_FIRST + 2)), "Send to &bottom:");
@@ -124,8 +123,8 @@ TEST_F(OptionsDialogTest, ApplyAndOkStoreWhatChangedAndPutItInForce) {
   Press(IDC_HOTKEY_NONE_FIRST + static_cast<int>(HotkeyCommand::kPin));
   EXPECT_EQ(HotkeyShown(HotkeyCommand::kPin), 0);
   SetWindowTextW(Item(IDC_EXCLUSIONS), L"  title:Secret  \r\n\r\nfoo.exe\r\n");
-  Choose(IDC_PAUSE_KEY, 4);                // Win
-  Press(IDC_FOLLOW_ONLY_MOVED);            // an automatic box: a click unticks it
+  Choose(IDC_PAUSE_KEY, 4);      // Win
+  Press(IDC_FOLLOW_ONLY_MOVED);  // an automatic box: a click unticks it
   EXPECT_EQ(Stored("options", "PauseKey"), "None") << "nothing stored before OK";
   Press(IDOK);
   EXPECT_EQ(window.OptionsWindow(), nullptr) << "OK closes the window";
