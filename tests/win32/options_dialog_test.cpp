@@ -182,6 +182,23 @@ TEST_F(OptionsDialogTest, ADuplicateChordIsRefusedWithAMessageAndTheWindowStaysO
   EXPECT_EQ(Stored("options", "KeepOnTop"), "None");
 }
 
+// The hotkey control has no Win key: a stored Win chord must survive an OK that did not
+// touch it, and give way to a chord the user typed over it.
+TEST_F(OptionsDialogTest, AWinChordTheControlCannotShowIsKeptUntilReplaced) {
+  settings.Write("Tarnwick", "options", "Unpin", "Win+Q");
+  settings.Write("Tarnwick", "options", "Pin", "Win+A");
+  form->LoadOptions();
+  ASSERT_EQ(form->CurrentOptions().HotkeyFor(HotkeyCommand::kUnpin), (Chord{'Q', kWinBit}));
+  ASSERT_NE(OpenFromMenu(), nullptr);
+  Choose(IDC_PAUSE_KEY, 1);  // Ctrl: something else changes
+  TypeChord(HotkeyCommand::kPin, MAKEWORD('A', HOTKEYF_CONTROL | HOTKEYF_ALT));
+  Press(IDOK);
+  EXPECT_EQ(window.OptionsWindow(), nullptr);
+  EXPECT_EQ(Stored("options", "Unpin"), "Win+Q");
+  EXPECT_EQ(Stored("options", "Pin"), "Ctrl+Alt+A");
+  EXPECT_EQ(Stored("options", "PauseKey"), "Ctrl");
+}
+
 TEST_F(OptionsDialogTest, AChordTypedIntoAHotkeyControlIsNotACommand) {
   HWND options = OpenFromMenu();
   ASSERT_NE(options, nullptr);
