@@ -251,8 +251,7 @@ TEST_F(OptionsAndTray, ExcludedWindowsAreNeverActivatedAndOthersStillAre) {
   MoveCursor(titled.ClientSpot());
   EXPECT_TRUE(KeepsForeground(alpha.Handle(), 1500ms)) << "the excluded title";
 
-  // Others still follow: the helper's own window once its rule is gone is covered by the
-  // title case above; here a window that matches nothing.
+  // A window no rule names is still followed.
   SetForegroundWindow(titled.Handle());
   ASSERT_TRUE(BecomesForeground(titled.Handle()));
   MoveCursor(alpha.ClientSpot());
