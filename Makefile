@@ -6,7 +6,7 @@ SHELL := /bin/bash
 
 EXE := build/windows/platform/win32/Tarnwick.exe
 
-.PHONY: deps native windows dist run test check native-test win32-test e2e-test lint screenshot bench clean
+.PHONY: deps native windows dist run test check native-test win32-test e2e-test lint fuzz screenshot bench clean
 
 deps:
 	scripts/install-deps.sh
@@ -34,8 +34,11 @@ run: windows
 	  scripts/screenshot.sh "$(EXE)" build/screenshot.png
 	fi
 
+# The main window, then the Options window, opened by the end-to-end driver as a user would.
 screenshot: windows
 	TARNWICK_FORCE_XVFB=1 scripts/screenshot.sh "$(EXE)" docs/main-window.png
+	TARNWICK_SHOT_OPTIONS=build/windows/tests/e2e/tarnwick_e2e.exe \
+	  scripts/screenshot.sh "$(EXE)" docs/options-window.png
 
 native-test: native
 	ctest --preset native
@@ -69,6 +72,17 @@ check: test lint
 
 lint: native
 	scripts/lint.sh
+
+# libFuzzer (clang, ASan, UBSan) on the number, position and chord texts and on start-up
+# over a spoilt store: FUZZ_SECONDS per target, one target at a time, then a table of runs.
+# Never part of `make test`; what it finds goes to fuzz/regressions/, which the native
+# tests replay.
+FUZZ_SECONDS ?= 60
+fuzz:
+	scripts/install-deps.sh fuzz
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz
+	FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/fuzz.sh
 
 # Benchmarks, never part of `make test`: one unchanged poll tick on the simulated desktop,
 # then Tarnwick against a do-nothing program with the same timers under Wine (ratios of CPU,

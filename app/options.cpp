@@ -31,16 +31,24 @@ constexpr NamedModifier kModifiers[] = {
 
 constexpr int kF1 = 0x70, kF24 = 0x87, kNumpad0 = 0x60, kNumpad9 = 0x69;
 
+// A prefix and a number. Appended, not `"F" + std::to_string(...)`: mingw's GCC 12 reports
+// a false -Wrestrict on that form.
+std::string Numbered(const char* prefix, int number) {
+  std::string name(prefix);
+  name += std::to_string(number);
+  return name;
+}
+
 std::string KeyName(int keyCode) {
   if ((keyCode >= 'A' && keyCode <= 'Z') || (keyCode >= '0' && keyCode <= '9')) {
     return std::string(1, static_cast<char>(keyCode));
   }
-  if (keyCode >= kF1 && keyCode <= kF24) return "F" + std::to_string(keyCode - kF1 + 1);
-  if (keyCode >= kNumpad0 && keyCode <= kNumpad9) return "Num" + std::to_string(keyCode - kNumpad0);
+  if (keyCode >= kF1 && keyCode <= kF24) return Numbered("F", keyCode - kF1 + 1);
+  if (keyCode >= kNumpad0 && keyCode <= kNumpad9) return Numbered("Num", keyCode - kNumpad0);
   for (const NamedKey& key : kNamedKeys) {
     if (key.keyCode == keyCode) return key.name;
   }
-  return "Key" + std::to_string(keyCode);
+  return Numbered("Key", keyCode);
 }
 
 std::optional<int> KeyCodeOf(std::string_view name) {
@@ -68,7 +76,7 @@ std::optional<int> KeyCodeOf(std::string_view name) {
   };
   if (auto key = numbered("F", kF1, 1, 24)) return key;
   if (auto key = numbered("Num", kNumpad0, 0, 9)) return key;
-  return numbered("Key", 1, 1, 254);
+  return numbered("Key", 1, 1, 255);
 }
 
 }  // namespace

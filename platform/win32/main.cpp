@@ -28,7 +28,8 @@ int RunProgram(HINSTANCE instance) {
     SingleInstance::ShowRunningInstance();
     return 0;
   }
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+  // The Options window holds hotkey controls.
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_HOTKEY_CLASS};
   InitCommonControlsEx(&controls);
 
   MainWindow window;

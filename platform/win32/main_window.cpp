@@ -1,9 +1,8 @@
 #include "platform/win32/main_window.h"
 
-#include <exception>
-
 #include "platform/win32/dpi.h"
 #include "platform/win32/form_layout.h"
+#include "platform/win32/guarded.h"
 #include "platform/win32/icons.h"
 #include "platform/win32/private_messages.h"
 #include "platform/win32/system_shell.h"
@@ -11,19 +10,6 @@
 
 namespace tarnwick::win32 {
 namespace {
-
-// No exception may cross the window procedure back into the system: a handler that throws
-// loses its own action, and the program carries on with the next message.
-template <typename Action>
-void Guarded(Action&& action) {
-  try {
-    action();
-  } catch (const std::exception& error) {
-    OutputDebugStringA(error.what());
-  } catch (...) {
-    OutputDebugStringA("Tarnwick: a handler failed");
-  }
-}
 
 bool RegisterMainWindowClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXW windowClass{};
@@ -50,6 +36,7 @@ void SetWindowIcons(HWND window, IconId icon, int dpi) {
 }  // namespace
 
 MainWindow::~MainWindow() {
+  options_.Close();
   view_.reset();
   if (window_ != nullptr) {
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
@@ -108,6 +95,10 @@ void MainWindow::Hide() {
   ShowWindow(window_, SW_HIDE);
 }
 
+void MainWindow::ShowOptions() {
+  if (form_ != nullptr) options_.Open(*form_);
+}
+
 void MainWindow::SetIcon(IconId icon) {
   icon_ = icon;
   SetWindowIcons(window_, icon, DpiOf(window_));
@@ -156,6 +147,8 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       });
       return 0;
     case kKeyPressMessage:
+      // A chord typed into the Options window is being chosen, not given.
+      if (options_.RecordingChord()) return 0;
       Guarded([&] { form.WinHook1_KeyEvent(static_cast<int>(wParam), static_cast<int>(lParam)); });
       return 0;
     case kShowYourselfMessage:

@@ -4,12 +4,14 @@
 
 namespace tarnwick::win32 {
 
-// Tray icon, browser and message boxes, all owned by the main window.
+// Tray icon and its menu, browser and message boxes, all owned by the main window (a message
+// box by the program's window the user works in, the Options window say).
 class SystemShell : public Shell {
  public:
   explicit SystemShell(HWND mainWindow) : mainWindow_(mainWindow) {}
   bool AddTrayIcon(IconId icon, const std::string& tip) override;
   bool DeleteTrayIcon(IconId icon) override;
+  void ShowTrayMenu(const std::vector<MenuEntry>& entries) override;
   bool OpenDocument(const std::string& address) override;
   void ShowMessage(const std::string& title, const std::string& text) override;
 
