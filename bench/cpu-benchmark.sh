@@ -8,9 +8,12 @@
 #   CPU inside hover waits            delay 5000, cursor at rest / 250 and 5000 ms timers
 #   working set, start to window shown
 #   activation latency at delays 250 and 1000 ms (min / median / max over the rests)
-# CPU is read from the Linux side (/proc/PID/stat: utime + stime), because GetProcessTimes
-# reports zeros for other processes under Wine. It counts in clock ticks (CLK_TCK), so
-# figures of a few ticks are noise and their ratio tells nothing: the table says so.
+# CPU is read from the Linux side, because GetProcessTimes reports zeros for other processes
+# under Wine: the scheduler's nanoseconds (/proc/PID/task/*/schedstat) give the figures and
+# ratios, utime + stime (/proc/PID/stat) in clock ticks (CLK_TCK) stand beside them. A figure
+# of a few ticks is too little work to compare, whatever its ratio: the table marks it.
+# Only the two processes are counted; what wineserver, Xvfb and the desktop do on their
+# behalf is not split between them.
 # A benchmark, not a test: it prints figures, ratios and whether each target is met, and
 # fails only when it cannot measure at all.
 #   bench/cpu-benchmark.sh [BUILD_DIR]      (default build/windows; build it first)
