@@ -35,12 +35,16 @@ std::string KeyName(int keyCode) {
   if ((keyCode >= 'A' && keyCode <= 'Z') || (keyCode >= '0' && keyCode <= '9')) {
     return std::string(1, static_cast<char>(keyCode));
   }
-  if (keyCode >= kF1 && keyCode <= kF24) return "F" + std::to_string(keyCode - kF1 + 1);
-  if (keyCode >= kNumpad0 && keyCode <= kNumpad9) return "Num" + std::to_string(keyCode - kNumpad0);
+  // Appended, not "F" + number: mingw's GCC 12 warns (-Wrestrict) falsely on that form.
+  const auto numbered = [](std::string prefix, int number) {
+    return prefix += std::to_string(number);
+  };
+  if (keyCode >= kF1 && keyCode <= kF24) return numbered("F", keyCode - kF1 + 1);
+  if (keyCode >= kNumpad0 && keyCode <= kNumpad9) return numbered("Num", keyCode - kNumpad0);
   for (const NamedKey& key : kNamedKeys) {
     if (key.keyCode == keyCode) return key.name;
   }
-  return "Key" + std::to_string(keyCode);
+  return numbered("Key", keyCode);
 }
 
 std::optional<int> KeyCodeOf(std::string_view name) {

@@ -29,6 +29,7 @@ class MainWindow : public FormWindow {
   void Show() override;
   void Hide() override;
   void SetIcon(IconId icon) override;
+  void ShowOptions() override;
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -10,6 +10,7 @@ class SystemShell : public Shell {
   explicit SystemShell(HWND mainWindow) : mainWindow_(mainWindow) {}
   bool AddTrayIcon(IconId icon, const std::string& tip) override;
   bool DeleteTrayIcon(IconId icon) override;
+  void ShowTrayMenu(const std::vector<MenuEntry>& entries) override;
   bool OpenDocument(const std::string& address) override;
   void ShowMessage(const std::string& title, const std::string& text) override;
 

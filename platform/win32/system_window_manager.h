@@ -21,6 +21,10 @@ class SystemWindowManager : public WindowManager {
   bool ShellTransientInFront() override;
   bool IsShellWindow(WindowHandle topLevel) override;
   bool IsCloaked(WindowHandle topLevel) override;
+  std::string ProgramFileName(WindowHandle topLevel) override;
+  std::string ClassName(WindowHandle topLevel) override;
+  bool ModifierKeyDown(ModifierKey key) override;
+  bool FullscreenProgramInFront() override;
 
  private:
   SystemForeground foreground_;
