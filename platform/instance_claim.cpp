@@ -34,7 +34,7 @@ StartVerdict ClaimFirstInstance(InstanceSystem& system) {
       case InstanceSystem::Answer::kHung:  // asked all the same; it shows itself once free
         return StartVerdict::kAnotherRuns;
       case InstanceSystem::Answer::kEnding:
-      case InstanceSystem::Answer::kNoWindow:
+      case InstanceSystem::Answer::kNotFound:
         break;
     }
     if (!canWait) {

@@ -14,7 +14,7 @@ class InstanceSystem {
     kFailed,        // anything else: no lock to be had
   };
   // What the running Tarnwick said when asked to show itself.
-  enum class Answer { kShown, kEnding, kNoWindow, kHung };
+  enum class Answer { kShown, kEnding, kNotFound, kHung };
 
   virtual ~InstanceSystem() = default;
   virtual Opened OpenLock() = 0;

@@ -13,19 +13,20 @@ namespace tarnwick::win32 {
 namespace {
 
 // The icon is named by window and id, never by GUID: a GUID icon breaks when an unsigned
-// exe moves to another folder.
-NOTIFYICONDATAW IconRecord(HWND window, IconId icon) {
+// exe moves to another folder. One id whatever the picture: Windows 11 remembers per icon
+// whether the user brought it out of the overflow, and a toggle must not forget that.
+NOTIFYICONDATAW IconRecord(HWND window) {
   NOTIFYICONDATAW record{};
   record.cbSize = sizeof(NOTIFYICONDATAW);
   record.hWnd = window;
-  record.uID = static_cast<UINT>(icon);
+  record.uID = kTrayIconId;
   return record;
 }
 
 }  // namespace
 
 bool SystemShell::AddTrayIcon(IconId icon, const std::string& tip) {
-  NOTIFYICONDATAW record = IconRecord(mainWindow_, icon);
+  NOTIFYICONDATAW record = IconRecord(mainWindow_);
   record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   // A private message: the mouse-move message would be confused with real mouse moves.
   record.uCallbackMessage = kTrayCallbackMessage;
@@ -36,20 +37,16 @@ bool SystemShell::AddTrayIcon(IconId icon, const std::string& tip) {
   return Shell_NotifyIconW(NIM_ADD, &record) != FALSE;
 }
 
-bool SystemShell::DeleteTrayIcon(IconId icon) {
-  NOTIFYICONDATAW record = IconRecord(mainWindow_, icon);
+bool SystemShell::DeleteTrayIcon(IconId) {
+  NOTIFYICONDATAW record = IconRecord(mainWindow_);
   return Shell_NotifyIconW(NIM_DELETE, &record) != FALSE;
 }
 
-int RescaleTrayIcons(HWND mainWindow, int dpi) {
-  int updated = 0;
-  for (IconId icon : {IconId::kApplication, IconId::kDisabled}) {
-    NOTIFYICONDATAW record = IconRecord(mainWindow, icon);
-    record.uFlags = NIF_ICON;
-    record.hIcon = LoadProgramIcon(icon, true, dpi);
-    if (Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE) ++updated;
-  }
-  return updated;
+bool RescaleTrayIcon(HWND mainWindow, IconId picture, int dpi) {
+  NOTIFYICONDATAW record = IconRecord(mainWindow);
+  record.uFlags = NIF_ICON;
+  record.hIcon = LoadProgramIcon(picture, true, dpi);
+  return Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
 }
 
 bool SystemShell::OpenDocument(const std::string& address) {

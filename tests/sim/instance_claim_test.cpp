@@ -36,7 +36,7 @@ class StubInstances : public InstanceSystem {
   }
   Answer AskRunningToShow() override {
     ++asked;
-    if (!windowUpAtMs || nowMs < *windowUpAtMs) return Answer::kNoWindow;
+    if (!windowUpAtMs || nowMs < *windowUpAtMs) return Answer::kNotFound;
     return windowAnswer;
   }
   void Pause(int milliseconds) override { nowMs += milliseconds; }

@@ -63,8 +63,8 @@ TEST(RegistrySettings, LivesWhereAUserWouldLookAndRefusesOtherTypes) {
   EXPECT_FALSE(store.Read("TarnwickPlace", "startup", "idel"));
   const BYTE bytes4[] = {'1', 0, 0, 0};
   for (DWORD type : {DWORD{REG_BINARY}, DWORD{REG_MULTI_SZ}, DWORD{REG_EXPAND_SZ}}) {
-    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\TarnwickPlace\\startup", L"idel",
-                              type, bytes4, sizeof(bytes4)),
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\TarnwickPlace\\startup", L"idel", type,
+                              bytes4, sizeof(bytes4)),
               ERROR_SUCCESS);
     EXPECT_FALSE(store.Read("TarnwickPlace", "startup", "idel")) << "type " << type;
   }
