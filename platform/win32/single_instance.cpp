@@ -43,7 +43,7 @@ bool SingleInstance::TakeLock(int waitMs) {
 }
 
 InstanceSystem::Answer SingleInstance::AskRunningToShow() {
-  HWND running = FindWindowW(kMainWindowClass, nullptr);
+  HWND running = FindWindowW(windowClass_, nullptr);
   if (running == nullptr) return Answer::kNotFound;
   DWORD processId = 0;
   GetWindowThreadProcessId(running, &processId);

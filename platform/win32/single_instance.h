@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/instance_claim.h"
+#include "platform/win32/private_messages.h"
 #include "platform/win32/win32_api.h"
 
 namespace tarnwick::win32 {
@@ -10,12 +11,14 @@ namespace tarnwick::win32 {
 // mutex and takes over.
 class SingleInstance : public InstanceSystem {
  public:
-  explicit SingleInstance(const wchar_t* mutexName = kMutexName) : mutexName_(mutexName) {}
+  static constexpr wchar_t kMutexName[] = L"Local\\Tarnwick.SingleInstance";
+
+  explicit SingleInstance(const wchar_t* mutexName = kMutexName,
+                          const wchar_t* windowClass = kMainWindowClass)
+      : mutexName_(mutexName), windowClass_(windowClass) {}
   SingleInstance(const SingleInstance&) = delete;
   SingleInstance& operator=(const SingleInstance&) = delete;
   ~SingleInstance() override { Release(); }
-
-  static constexpr wchar_t kMutexName[] = L"Local\\Tarnwick.SingleInstance";
 
   // True when this process may run: it holds the claim, or no claim could be had at all.
   // False when another Tarnwick runs (it was asked to show itself).
@@ -30,6 +33,7 @@ class SingleInstance : public InstanceSystem {
 
  private:
   const wchar_t* mutexName_;
+  const wchar_t* windowClass_;
   HANDLE mutex_ = nullptr;
   bool owned_ = false;
 };
