@@ -592,6 +592,12 @@ bool Tarnwick::Running() const {
   return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
 }
 
+void Tarnwick::Kill() {
+  if (!Running()) return;
+  TerminateProcess(process_, 1);
+  WaitForSingleObject(process_, 5000);
+}
+
 bool Tarnwick::WaitForExit(std::chrono::milliseconds timeout) {
   return WaitUntil([this] { return !Running(); }, timeout);
 }

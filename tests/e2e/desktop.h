@@ -127,8 +127,11 @@ class Tarnwick {
   bool WaitForExit(std::chrono::milliseconds timeout = kPatience);
   bool Exit();  // clicks "E&xit" and waits for the process to end
   bool Running() const;
+  // Ends the process at once, as a crash or Task Manager's "End task" would.
+  void Kill();
 
   DWORD Id() const { return processId_; }
+  HANDLE Process() const { return process_; }
   HWND MainWindow() const { return mainWindow_; }
   HWND Control(ControlKind kind, std::wstring_view text) const;
   std::wstring Caption(ControlKind kind, std::wstring_view text) const;
