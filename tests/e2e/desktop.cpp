@@ -364,6 +364,21 @@ void HeldLeftButton::Release() {
   Send({up});
 }
 
+HeldKeys::HeldKeys(std::vector<WORD> keys) : keys_(std::move(keys)) {
+  std::vector<INPUT> inputs;
+  for (WORD key : keys_) inputs.push_back(KeyInput(key, false));
+  Send(std::move(inputs));
+}
+
+void HeldKeys::Release() {
+  std::vector<INPUT> inputs;
+  for (auto key = keys_.rbegin(); key != keys_.rend(); ++key) {
+    inputs.push_back(KeyInput(*key, true));
+  }
+  keys_.clear();
+  if (!inputs.empty()) Send(std::move(inputs));
+}
+
 void PressKey(WORD virtualKey) {
   Send({KeyInput(virtualKey, false), KeyInput(virtualKey, true)});
 }
@@ -572,7 +587,10 @@ bool Tarnwick::StartProcess() {
 }
 
 bool Tarnwick::Start() {
-  if (!StartProcess()) return false;
+  return StartProcess() && WaitForWindow();
+}
+
+bool Tarnwick::WaitForWindow() {
   WaitUntil([this] {
     mainWindow_ = FindMainWindow(processId_);
     return mainWindow_ != nullptr || !Running();

@@ -86,6 +86,19 @@ class HeldLeftButton {
  private:
   bool held_ = true;
 };
+// Keys held down, as a hand holds Ctrl+Shift; released in reverse order by Release() or at
+// the latest when the object goes.
+class HeldKeys {
+ public:
+  explicit HeldKeys(std::vector<WORD> keys);
+  HeldKeys(const HeldKeys&) = delete;
+  HeldKeys& operator=(const HeldKeys&) = delete;
+  ~HeldKeys() { Release(); }
+  void Release();
+
+ private:
+  std::vector<WORD> keys_;
+};
 void PressKey(WORD virtualKey);
 void PressCtrlShift(wchar_t letter);
 void PressCtrlShiftAlt(wchar_t letter);  // e.g. Ctrl+Shift+T
@@ -123,7 +136,8 @@ class Tarnwick {
   // Starts the program and waits for its main window; false (with a note on stderr)
   // when either fails.
   bool Start();
-  bool StartProcess();  // without waiting for any window
+  bool StartProcess();   // without waiting for any window
+  bool WaitForWindow();  // the rest of Start: its main window there, and shown
   bool WaitForExit(std::chrono::milliseconds timeout = kPatience);
   bool Exit();  // clicks "E&xit" and waits for the process to end
   bool Running() const;
