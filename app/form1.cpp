@@ -16,12 +16,14 @@ void Form1::Start() {
 }
 
 std::string Form1::GetSetting(const Setting& setting) {
-  // A refused read counts as an absent entry: the default stands in. So does a value longer
-  // than the setting can be: it is damage, and a megabyte of it shown in a box kept the
-  // window from appearing for a minute.
+  // A refused read counts as an absent entry: the default stands in. So does an empty value
+  // (no setting means anything by it) and one longer than the setting can be: that is damage,
+  // and a megabyte of it shown in a box kept the window from appearing for a minute.
   std::optional<std::string> stored =
       platform_.settings.Read(kApplicationName, setting.section, setting.key);
-  if (!stored || stored->size() > setting.maxLength) return setting.defaultValue;
+  if (!stored || stored->empty() || stored->size() > setting.maxLength) {
+    return setting.defaultValue;
+  }
   return std::move(*stored);
 }
 

@@ -126,9 +126,10 @@ TEST_F(StartUp, HandEditedGarbageFallsBackToEachDefault) {
   EXPECT_EQ(desktop.Setting("Delay", "Interval"), "1e999");
 }
 
-// A value longer than its setting can be is damage: the default stands in, quickly, and
-// the stored text is left as it is. The exclusion list alone may be long.
-TEST_F(StartUp, OverlongValuesGiveTheDefaultAndStayStored) {
+// A value longer than its setting can be is damage, and an empty one means nothing: the
+// default stands in, quickly, and the stored text is left as it is. The exclusion list alone
+// may be long.
+TEST_F(StartUp, OverlongAndEmptyValuesGiveTheDefaultAndStayStored) {
   const std::string longest(kMaxSettingLength, '7');
   const std::string overlong(kMaxSettingLength + 1, '7');
   Store("startup", "calibration", overlong);
@@ -146,6 +147,12 @@ TEST_F(StartUp, OverlongValuesGiveTheDefaultAndStayStored) {
   ASSERT_EQ(form->CurrentOptions().exclusions.size(), 2u) << "the list may be 16384 long";
   EXPECT_EQ(form->CurrentOptions().exclusions[0], "notes.exe");
   EXPECT_EQ(desktop.Setting("startup", "calibration"), overlong) << "left for the user";
+
+  form.reset();
+  Store("startup", "calibration", "");
+  Start();
+  EXPECT_EQ(form->Text35.Text(), "100") << "an empty value is no value";
+  EXPECT_EQ(desktop.Setting("startup", "calibration"), "");
 
   form.reset();
   Store("options", "Exclusions",
