@@ -6,7 +6,7 @@ SHELL := /bin/bash
 
 EXE := build/windows/platform/win32/Tarnwick.exe
 
-.PHONY: deps native windows dist run test check native-test win32-test e2e-test lint screenshot clean
+.PHONY: deps native windows dist run test check native-test win32-test e2e-test lint fuzz screenshot clean
 
 deps:
 	scripts/install-deps.sh
@@ -53,11 +53,33 @@ test: native windows
 	ctest --preset native
 	TARNWICK_FORCE_XVFB=1 scripts/wine-session.sh ctest --preset windows
 
+# The seeded simulation for as long as asked: SEEDS seeds of HOURS virtual hours each, or
+# one seed again with SEED=n (a failure prints the seed to replay).
+SEEDS ?= 20
+HOURS ?= 8
+soak: native
+	if [[ -n "$${SEED:-}" ]]; then
+	  build/native/tests/sim/soak --seed "$(SEED)" --hours "$(HOURS)"
+	else
+	  build/native/tests/sim/soak --seeds "$(SEEDS)" --hours "$(HOURS)"
+	fi
+
 # The tiers plus the linters (clang-tidy takes a minute or so).
 check: test lint
 
 lint: native
 	scripts/lint.sh
+
+# libFuzzer (clang, ASan, UBSan) on the number, position and chord texts and on start-up
+# over a spoilt store: FUZZ_SECONDS per target, one target at a time, then a table of runs.
+# Never part of `make test`; what it finds goes to fuzz/regressions/, which the native
+# tests replay.
+FUZZ_SECONDS ?= 60
+fuzz:
+	scripts/install-deps.sh fuzz
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz
+	FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/fuzz.sh
 
 clean:
 	rm -rf build

@@ -205,6 +205,7 @@ class Form1 {
   // Moves the cursor for the program's own reasons (parking it, putting it back). Until the
   // user moves it, the poll and the wrap take the position for ours, not for the user's.
   void PutCursor(Point position);
+  void PutParkedCursorBack();
   // The cursor stands where the program itself put it, or idle parking holds it (parked, or
   // nudged off and about to be put back): no resting place of the user's, no push at an edge.
   bool CursorIsOurs(Point cursor);

@@ -72,7 +72,7 @@ std::optional<int> KeyCodeOf(std::string_view name) {
   };
   if (auto key = numbered("F", kF1, 1, 24)) return key;
   if (auto key = numbered("Num", kNumpad0, 0, 9)) return key;
-  return numbered("Key", 1, 1, 254);
+  return numbered("Key", 1, 1, 255);
 }
 
 }  // namespace

@@ -35,36 +35,50 @@ void Form1::Check2_Click() {
 }
 
 void Form1::Timer8_Timer() {
-  // Without a number there is no threshold to park or restore by; wait for the user to
-  // finish typing rather than guess.
-  const std::optional<double> threshold = IdleThresholdTicks(Text2.Text());
-  if (!threshold) return;
   // A position the system cannot report (the secure desktop of a lock screen, say) would
   // read as 0, 0: counted as a rest it would later throw the cursor into the corner.
   const std::optional<std::string> read = module2_.ReadMousePosition();
   if (!read) return;
   const std::string& pos = *read;
+  const bool idle = pos == LastIdlePosition || pos == ScreenBounds;
+  // Without a number in the delay box (the user is retyping it) there is no threshold to
+  // park by; but a parked cursor the user reaches for must still come back.
+  const std::optional<double> threshold = IdleThresholdTicks(Text2.Text());
+  if (!threshold) {
+    if (!idle && CursorParked) PutParkedCursorBack();
+    if (!idle) IdleTicks = 0;
+    LastIdlePosition = pos;
+    return;
+  }
 
-  if (pos == LastIdlePosition || pos == ScreenBounds) {
+  if (idle) {
     IdleTicks = IdleTicks + 1;
     if (IdleTicks > kMaxIdleTicks) IdleTicks = 0;
     // A game or a presentation in front keeps its cursor where it is: no park begins then.
     if (*threshold < IdleTicks && (CursorParked || !FullscreenProgramLeftAlone())) {
-      PutCursor(ParkPoint(platform_.screen.Metrics(), Check5.IsChecked()));
+      const Point park = ParkPoint(platform_.screen.Metrics(), Check5.IsChecked());
+      PutCursor(park);
       CursorParked = true;
       if (Timer8.tag.empty()) Timer8.tag = pos;
+      // What the next tick compares with is where the cursor is now: the user's hand going
+      // back to the old spot is a movement, not a rest.
+      LastIdlePosition = PositionText(park);
+      return;
     }
   } else {
-    if (*threshold < IdleTicks) {
-      // No saved position (a negative delay, or one lowered under the count just before
-      // this movement): nothing to put back, so the cursor stays where the user moved it.
-      if (const std::optional<Point> saved = ParsePositionText(Timer8.tag)) PutCursor(*saved);
-      Timer8.tag.clear();
-    }
+    if (*threshold < IdleTicks) PutParkedCursorBack();
     IdleTicks = 0;
     CursorParked = false;
   }
   LastIdlePosition = pos;
+}
+
+void Form1::PutParkedCursorBack() {
+  // No saved position (a negative delay, or one lowered under the count just before this
+  // movement): nothing to put back, so the cursor stays where the user moved it.
+  if (const std::optional<Point> saved = ParsePositionText(Timer8.tag)) PutCursor(*saved);
+  Timer8.tag.clear();
+  CursorParked = false;
 }
 
 }  // namespace tarnwick

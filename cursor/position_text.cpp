@@ -7,7 +7,7 @@ namespace tarnwick {
 std::string PositionText(Point position) {
   std::string text = std::to_string(position.x) + ",";
   text += position.y < 0 ? "-" : " ";
-  text += std::to_string(position.y < 0 ? -static_cast<long>(position.y) : position.y);
+  text += std::to_string(position.y < 0 ? -static_cast<long long>(position.y) : position.y);
   return text;
 }
 

@@ -170,16 +170,16 @@ void Form1::Timer2_Timer() {
       ActivationHeld = true;
       return;
     }
-    if (const std::optional<WindowHandle> pin = PinnedWindow(tag)) {
-      if (platform_.windows.BringToForeground(*pin) == ActivationResult::kWindowGone) {
-        tag.clear();
-        platform_.windows.BringToForeground(handled);
-      } else {
-        handled = *pin;
-      }
-    } else {
-      platform_.windows.BringToForeground(handled);
+    const std::optional<WindowHandle> pin = PinnedWindow(tag);
+    if (pin && platform_.windows.BringToForeground(*pin) != ActivationResult::kWindowGone) {
+      LastWindow = *pin;
+      return;
     }
+    if (pin) tag.clear();  // a closed window cannot be pinned
+    // Sent to another virtual desktop during the wait: bringing it forward would switch
+    // desktops under the user.
+    if (platform_.windows.IsCloaked(handled)) return;
+    platform_.windows.BringToForeground(handled);
   }
   LastWindow = handled;
 }

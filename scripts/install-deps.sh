@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build and every test tier need on Debian 12, and nothing when all of
 # it is already there (no apt-get update either). Needs root or sudo only when installing.
+# `install-deps.sh fuzz` adds clang and its sanitizer and libFuzzer runtimes (make fuzz).
 set -euo pipefail
 
 # Debian's wine64 alone runs 64-bit programs; wine32 (and so i386 multiarch) is not needed.
@@ -15,6 +16,9 @@ packages=(
   wine wine64 fonts-wine fonts-liberation xvfb x11-utils imagemagick nsis zip
   clang-format clang-tidy cppcheck
 )
+if [[ "${1:-}" == fuzz ]]; then
+  packages+=(clang libclang-rt-dev)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

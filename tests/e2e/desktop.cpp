@@ -5,12 +5,13 @@
 #include <sstream>
 #include <utility>
 
+#include "tests/common/plain_window_class.h"
+
 namespace tarnwick::e2e {
 namespace {
 
 constexpr wchar_t kMainCaptionPrefix[] = L"Tarnwick 2.1 - ";
 constexpr wchar_t kSettingsKey[] = L"Software\\Tarnwick";
-constexpr wchar_t kTargetClass[] = L"TarnwickE2eTarget";
 constexpr UINT kMessageTimeoutMs = 5000;
 
 std::wstring& PathStorage() {
@@ -96,23 +97,6 @@ bool TraySlotPainted(HDC screen, const RECT& tray, int slot) {
     }
   }
   return false;
-}
-
-LRESULT CALLBACK TargetProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
-void RegisterTargetClass() {
-  static const bool registered = [] {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = TargetProcedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszClassName = kTargetClass;
-    return RegisterClassW(&windowClass) != 0;
-  }();
-  (void)registered;
 }
 
 HWND FirstWindowOf(DWORD processId, const std::function<bool(HWND)>& wanted) {
@@ -562,28 +546,13 @@ HWND FindMainWindow(DWORD processId) {
 Tarnwick::~Tarnwick() {
   if (Running()) Exit();
   if (Running()) {
-    std::fprintf(stderr, "e2e: Tarnwick %lu ignored Exit; terminating it\n", processId_);
-    TerminateProcess(process_, 1);
-    WaitForSingleObject(process_, 5000);
+    std::fprintf(stderr, "e2e: Tarnwick %lu ignored Exit; terminating it\n", Id());
+    process_.Terminate();
   }
-  if (process_) CloseHandle(process_);
 }
 
 bool Tarnwick::StartProcess() {
-  std::wstring commandLine = L"\"" + TarnwickPath() + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  if (!CreateProcessW(TarnwickPath().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                      nullptr, nullptr, &startup, &info)) {
-    std::fprintf(stderr, "e2e: cannot start %s (error %lu)\n", Narrow(TarnwickPath()).c_str(),
-                 GetLastError());
-    return false;
-  }
-  CloseHandle(info.hThread);
-  process_ = info.hProcess;
-  processId_ = info.dwProcessId;
-  return true;
+  return process_.Start(TarnwickPath());
 }
 
 bool Tarnwick::Start() {
@@ -592,11 +561,11 @@ bool Tarnwick::Start() {
 
 bool Tarnwick::WaitForWindow() {
   WaitUntil([this] {
-    mainWindow_ = FindMainWindow(processId_);
+    mainWindow_ = FindMainWindow(Id());
     return mainWindow_ != nullptr || !Running();
   });
   if (!mainWindow_) {
-    std::fprintf(stderr, "e2e: Tarnwick %lu shows no main window\n", processId_);
+    std::fprintf(stderr, "e2e: Tarnwick %lu shows no main window\n", Id());
     return false;
   }
   // The window exists before start-up shows it; wait for it to be shown (or not: a
@@ -606,25 +575,15 @@ bool Tarnwick::WaitForWindow() {
   return true;
 }
 
-bool Tarnwick::Running() const {
-  return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
-}
-
-void Tarnwick::Kill() {
-  if (!Running()) return;
-  TerminateProcess(process_, 1);
-  WaitForSingleObject(process_, 5000);
-}
-
 bool Tarnwick::WaitForExit(std::chrono::milliseconds timeout) {
-  return WaitUntil([this] { return !Running(); }, timeout);
+  return process_.WaitForExit(timeout);
 }
 
 bool Tarnwick::Exit() {
   if (!Running()) return true;
   // A leftover message box would hold the program in its modal loop: close it first.
   for (int attempt = 0; attempt < 3; ++attempt) {
-    HWND box = FindMessageBox(processId_);
+    HWND box = FindMessageBox(Id());
     if (!box) break;
     PressMessageBoxOk(box);
     Pause(std::chrono::milliseconds(200));
@@ -644,12 +603,9 @@ std::wstring Tarnwick::Caption(ControlKind kind, std::wstring_view text) const {
 }
 
 TargetWindow::TargetWindow(const std::wstring& title, RECT bounds, Showing showing) {
-  RegisterTargetClass();
+  static const test_support::PlainWindowClass targetClass(L"TarnwickE2eTarget");
   const DWORD visible = showing == Showing::kActivated ? WS_VISIBLE : 0;
-  window_ =
-      CreateWindowExW(0, kTargetClass, title.c_str(), WS_OVERLAPPEDWINDOW | visible, bounds.left,
-                      bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr,
-                      nullptr, GetModuleHandleW(nullptr), nullptr);
+  window_ = targetClass.Create(title, WS_OVERLAPPEDWINDOW | visible, bounds);
   child_ = CreateWindowExW(0, L"BUTTON", L"Inside", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10,
                            90, 30, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (showing == Showing::kInBackground) {
@@ -673,26 +629,9 @@ void TargetWindow::Raise() const {
   PumpMessages();
 }
 
-Notepad::~Notepad() {
-  if (process_) {
-    TerminateProcess(process_, 0);
-    WaitForSingleObject(process_, 5000);
-    CloseHandle(process_);
-  }
-}
-
 bool Notepad::Start(RECT bounds) {
-  wchar_t commandLine[] = L"notepad.exe";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  if (!CreateProcessW(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &info)) {
-    return false;
-  }
-  CloseHandle(info.hThread);
-  process_ = info.hProcess;
-  const DWORD processId = info.dwProcessId;
+  if (!process_.Start(L"notepad.exe")) return false;
+  const DWORD processId = process_.Id();
   WaitUntil([&] {
     window_ = FirstWindowOf(processId, [](HWND window) {
       return IsWindowVisible(window) && GetParent(window) == nullptr;

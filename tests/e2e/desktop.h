@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "child_process.h"
+
 namespace tarnwick::e2e {
 
 using namespace std::chrono_literals;
@@ -128,9 +130,6 @@ void PressMessageBoxOk(HWND box);
 // falls back to TerminateProcess for a program that no longer answers.
 class Tarnwick {
  public:
-  Tarnwick() = default;
-  Tarnwick(const Tarnwick&) = delete;
-  Tarnwick& operator=(const Tarnwick&) = delete;
   ~Tarnwick();
 
   // Starts the program and waits for its main window; false (with a note on stderr)
@@ -140,19 +139,18 @@ class Tarnwick {
   bool WaitForWindow();  // the rest of Start: its main window there, and shown
   bool WaitForExit(std::chrono::milliseconds timeout = kPatience);
   bool Exit();  // clicks "E&xit" and waits for the process to end
-  bool Running() const;
+  bool Running() const { return process_.Running(); }
   // Ends the process at once, as a crash or Task Manager's "End task" would.
-  void Kill();
+  void Kill() { process_.Terminate(); }
 
-  DWORD Id() const { return processId_; }
-  HANDLE Process() const { return process_; }
+  DWORD Id() const { return process_.Id(); }
+  HANDLE Process() const { return process_.Handle(); }
   HWND MainWindow() const { return mainWindow_; }
   HWND Control(ControlKind kind, std::wstring_view text) const;
   std::wstring Caption(ControlKind kind, std::wstring_view text) const;
 
  private:
-  HANDLE process_ = nullptr;
-  DWORD processId_ = 0;
+  ChildProcess process_;
   HWND mainWindow_ = nullptr;
 };
 
@@ -185,16 +183,11 @@ class TargetWindow {
 // Wine's own notepad.exe, started by the test and ended with the object.
 class Notepad {
  public:
-  Notepad() = default;
-  Notepad(const Notepad&) = delete;
-  Notepad& operator=(const Notepad&) = delete;
-  ~Notepad();
-
   bool Start(RECT bounds);
   HWND Handle() const { return window_; }
 
  private:
-  HANDLE process_ = nullptr;
+  ChildProcess process_;
   HWND window_ = nullptr;
 };
 

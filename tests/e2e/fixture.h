@@ -9,6 +9,19 @@
 
 namespace tarnwick::e2e {
 
+// Where the cases put their windows on the 800x600 desktop: side by side along its top,
+// clear of each other and of the taskbar.
+inline constexpr RECT kLeftSpot{10, 10, 250, 190};
+inline constexpr RECT kMiddleSpot{270, 10, 510, 190};
+inline constexpr RECT kRightSpot{530, 10, 790, 300};
+
+// The two windows of this test process that most cases move the focus between, side by
+// side: Alpha on the left, Beta in the middle. Beta opens last, so it starts in front.
+struct AlphaAndBeta {
+  TargetWindow alpha{L"E2E Alpha", kLeftSpot};
+  TargetWindow beta{L"E2E Beta", kMiddleSpot};
+};
+
 // Every case starts from an empty settings store (or one it seeds itself) and a program it
 // starts itself; the program is ended through its Exit button when the case is over.
 class TarnwickCase : public testing::Test {
@@ -53,6 +66,18 @@ class TarnwickCase : public testing::Test {
 
   static bool BecomesForeground(HWND window, std::chrono::milliseconds timeout = kPatience) {
     return WaitUntil([window] { return GetForegroundWindow() == window; }, timeout);
+  }
+
+  // Rests the cursor on the client area of `window` (a TargetWindow or the helper program)
+  // and waits for the program to bring it to the foreground.
+  template <typename Window>
+  static testing::AssertionResult RestingOnActivates(
+      const Window& window, std::chrono::milliseconds timeout = kPatience) {
+    MoveCursor(window.ClientSpot());
+    if (BecomesForeground(window.Handle(), timeout)) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "resting on " << DescribeWindow(window.Handle())
+                                       << " did not bring it to the foreground; it is "
+                                       << DescribeWindow(GetForegroundWindow());
   }
 
   std::unique_ptr<Tarnwick> program_;

@@ -7,10 +7,6 @@
 namespace tarnwick::e2e {
 namespace {
 
-constexpr RECT kLeftSpot{10, 10, 250, 190};
-constexpr RECT kMiddleSpot{270, 10, 510, 190};
-constexpr RECT kRightSpot{530, 10, 790, 300};
-
 class FocusFollow : public TarnwickCase {
  protected:
   // True once `window`, made foreground by this test, stays there for a whole second.
@@ -29,40 +25,36 @@ TEST_F(FocusFollow, RestingCursorActivatesOtherProgramsWindowsAfterTheStoredDela
   ASSERT_TRUE(LaunchHidden());
   Notepad notepad;
   ASSERT_TRUE(notepad.Start(kRightSpot));
-  TargetWindow alpha(L"E2E Alpha", kLeftSpot);
-  TargetWindow beta(L"E2E Beta", kMiddleSpot);
-  SetForegroundWindow(beta.Handle());
-  ASSERT_TRUE(BecomesForeground(beta.Handle()));
+  AlphaAndBeta windows;
+  SetForegroundWindow(windows.beta.Handle());
+  ASSERT_TRUE(BecomesForeground(windows.beta.Handle()));
 
   // Resting on a child control activates its top-level window, and not before the delay.
-  MoveCursor(CenterOf(alpha.Child()));
+  MoveCursor(CenterOf(windows.alpha.Child()));
   Pause(600ms);
-  EXPECT_EQ(GetForegroundWindow(), beta.Handle()) << "activated before the 1500 ms delay";
-  EXPECT_TRUE(BecomesForeground(alpha.Handle()));
+  EXPECT_EQ(GetForegroundWindow(), windows.beta.Handle()) << "activated before the 1500 ms delay";
+  EXPECT_TRUE(BecomesForeground(windows.alpha.Handle()));
 
   MoveCursor(CenterOf(notepad.Handle()));
   EXPECT_TRUE(BecomesForeground(notepad.Handle()));
 
-  MoveCursor(beta.ClientSpot());
-  EXPECT_TRUE(BecomesForeground(beta.Handle())) << "not following after the unpin\n"
+  EXPECT_TRUE(RestingOnActivates(windows.beta)) << "not following after the unpin\n"
                                                 << DescribeDesktop();
 }
 
 TEST_F(FocusFollow, CtrlShiftFDisablesFollowingAndEnablesItAgain) {
   const int iconsBefore = TrayIconCount();
   ASSERT_TRUE(LaunchHidden());
-  TargetWindow alpha(L"E2E Alpha", kLeftSpot);
-  TargetWindow beta(L"E2E Beta", kMiddleSpot);
-  MoveCursor(alpha.ClientSpot());
-  ASSERT_TRUE(BecomesForeground(alpha.Handle()));
+  AlphaAndBeta windows;
+  ASSERT_TRUE(RestingOnActivates(windows.alpha));
 
   PressCtrlShift(L'F');
   ASSERT_TRUE(WaitUntil([this] { return EnableCaption() == L"&Disabled"; }))
       << Narrow(EnableCaption());
   EXPECT_EQ(ReadSetting(L"disabled", L"disabled").value_or(L"<absent>"), L"1");
-  MoveCursor(beta.ClientSpot());
+  MoveCursor(windows.beta.ClientSpot());
   Pause(2000ms);
-  EXPECT_EQ(GetForegroundWindow(), alpha.Handle()) << "followed the cursor while disabled";
+  EXPECT_EQ(GetForegroundWindow(), windows.alpha.Handle()) << "followed the cursor while disabled";
 
   PressCtrlShift(L'F');
   ASSERT_TRUE(WaitUntil([this] { return EnableCaption() == L"&Enabled"; }));
@@ -70,59 +62,57 @@ TEST_F(FocusFollow, CtrlShiftFDisablesFollowingAndEnablesItAgain) {
   // Each toggle swaps the tray icon's picture by removing and adding it: still just one.
   Pause(500ms);
   EXPECT_EQ(TrayIconCount(), iconsBefore + 1);
-  MoveCursor(CenterOf(beta.Child()));
-  EXPECT_TRUE(BecomesForeground(beta.Handle()));
+  MoveCursor(CenterOf(windows.beta.Child()));
+  EXPECT_TRUE(BecomesForeground(windows.beta.Handle()));
 }
 
 TEST_F(FocusFollow, CtrlShiftTKeepsTheLastWindowOnTopAndCtrlShiftRSendsItToTheBottom) {
   ASSERT_TRUE(LaunchHidden());
-  TargetWindow alpha(L"E2E Alpha", kLeftSpot);
-  TargetWindow beta(L"E2E Beta", kMiddleSpot);
-  MoveCursor(alpha.ClientSpot());
-  ASSERT_TRUE(BecomesForeground(alpha.Handle()));
+  AlphaAndBeta windows;
+  ASSERT_TRUE(RestingOnActivates(windows.alpha));
 
   // With Alt held as well the chord is another one, and nothing happens.
   PressCtrlShiftAlt(L'T');
   Pause(1000ms);
-  EXPECT_FALSE(IsTopmost(alpha.Handle())) << "Ctrl+Shift+Alt+T acted like Ctrl+Shift+T";
+  EXPECT_FALSE(IsTopmost(windows.alpha.Handle())) << "Ctrl+Shift+Alt+T acted like Ctrl+Shift+T";
 
   PressCtrlShift(L'T');
-  EXPECT_TRUE(WaitUntil([&] { return IsTopmost(alpha.Handle()); })) << "Ctrl+Shift+T";
-  EXPECT_FALSE(IsTopmost(beta.Handle()));
+  EXPECT_TRUE(WaitUntil([&] { return IsTopmost(windows.alpha.Handle()); })) << "Ctrl+Shift+T";
+  EXPECT_FALSE(IsTopmost(windows.beta.Handle()));
 
   PressCtrlShift(L'R');
-  EXPECT_TRUE(WaitUntil([&] { return !IsTopmost(alpha.Handle()); })) << "Ctrl+Shift+R: topmost";
-  EXPECT_TRUE(WaitUntil([&] { return IsAbove(beta.Handle(), alpha.Handle()); }))
+  EXPECT_TRUE(WaitUntil([&] { return !IsTopmost(windows.alpha.Handle()); }))
+      << "Ctrl+Shift+R: topmost";
+  EXPECT_TRUE(WaitUntil([&] { return IsAbove(windows.beta.Handle(), windows.alpha.Handle()); }))
       << "Ctrl+Shift+R: not sent below the other window\n"
       << DescribeDesktop();
 }
 
 TEST_F(FocusFollow, CtrlShiftAPinsTheLastWindowAndCtrlShiftQUnpinsIt) {
   ASSERT_TRUE(LaunchHidden());
-  TargetWindow alpha(L"E2E Alpha", kLeftSpot);
-  TargetWindow beta(L"E2E Beta", kMiddleSpot);
+  AlphaAndBeta windows;
   // A new window is activated when it is shown; start from the other one, so that the
   // program is what brings this one forward (and records it as the last window).
-  SetForegroundWindow(alpha.Handle());
-  ASSERT_TRUE(BecomesForeground(alpha.Handle()));
-  MoveCursor(beta.ClientSpot());
-  ASSERT_TRUE(BecomesForeground(beta.Handle()));
+  SetForegroundWindow(windows.alpha.Handle());
+  ASSERT_TRUE(BecomesForeground(windows.alpha.Handle()));
+  ASSERT_TRUE(RestingOnActivates(windows.beta));
 
   // Whatever else takes the foreground, the pinned window comes back.
   PressCtrlShift(L'A');
   for (int round = 0; round < 3; ++round) {
-    SetForegroundWindow(alpha.Handle());
-    EXPECT_TRUE(BecomesForeground(beta.Handle())) << "pinned window not back, round " << round;
+    SetForegroundWindow(windows.alpha.Handle());
+    EXPECT_TRUE(BecomesForeground(windows.beta.Handle()))
+        << "pinned window not back, round " << round;
   }
   // Resting on another window now brings the pinned one, not the hovered one.
-  MoveCursor(alpha.ClientSpot());
+  MoveCursor(windows.alpha.ClientSpot());
   Pause(1500ms);
-  EXPECT_EQ(GetForegroundWindow(), beta.Handle());
+  EXPECT_EQ(GetForegroundWindow(), windows.beta.Handle());
 
   PressCtrlShift(L'Q');
-  EXPECT_TRUE(StaysForegroundWhenActivated(alpha.Handle())) << "still pinned after Ctrl+Shift+Q";
-  MoveCursor(beta.ClientSpot());
-  EXPECT_TRUE(BecomesForeground(beta.Handle())) << "not following after the unpin";
+  EXPECT_TRUE(StaysForegroundWhenActivated(windows.alpha.Handle()))
+      << "still pinned after Ctrl+Shift+Q";
+  EXPECT_TRUE(RestingOnActivates(windows.beta)) << "not following after the unpin";
 }
 
 TEST_F(FocusFollow, MinimizeHidesToTheTrayIconAndExitRemovesIt) {

@@ -12,16 +12,13 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr RECT kLeftSpot{10, 10, 250, 190};
-constexpr RECT kMiddleSpot{270, 10, 510, 190};
-constexpr RECT kRightSpot{530, 10, 790, 300};
 // Below the windows above, right of where the main window shows at start-up and above the
 // taskbar: nothing but the desktop's background.
 constexpr POINT kBareDesktop{740, 450};
 
 constexpr auto kDelay = 300ms;
 constexpr wchar_t kDelayText[] = L"300";
-// With a menu open the cursor cannot be moved (see OpensMenuInTime), so the menu has to
+// With a menu open the cursor cannot be moved (see OpensMenuWhileRestingOn), so the menu has to
 // open within the hover delay that began when the cursor came to rest: a longer one.
 constexpr auto kMenuDelay = 1000ms;
 constexpr wchar_t kMenuDelayText[] = L"1000";
@@ -37,15 +34,12 @@ long long MillisecondsSince(Clock::time_point start) {
 
 class FocusGuards : public TarnwickCase {
  protected:
-  void SetUp() override {
-    TarnwickCase::SetUp();
-    WriteSetting(L"Delay", L"Interval", kDelayText);
-  }
-
-  // Starts the program with the cursor at rest on the bare desktop. Its first poll tick
-  // follows the cursor wherever it is, and may come after the case has opened its windows:
-  // one of them under a cursor left there by the case before would be activated.
-  bool LaunchAtRest() {
+  // Starts the program with the hover delay `delayText` and the cursor at rest on the bare
+  // desktop. Its first poll tick follows the cursor wherever it is, and may come after the
+  // case has opened its windows: one of them under a cursor left there by the case before
+  // would be activated.
+  bool LaunchAtRest(const wchar_t* delayText = kDelayText) {
+    WriteSetting(L"Delay", L"Interval", delayText);
     MoveCursor(kBareDesktop);
     return LaunchHidden();
   }
@@ -86,10 +80,12 @@ class FocusGuards : public TarnwickCase {
   }
 
   // Under Wine a menu holds the pointer: no cursor move from another process lands while it
-  // is open. So the cursor goes to where it will rest first, and the menu opens during
-  // that cycle's hover delay, as when a program opens one on a key or a timer.
-  static testing::AssertionResult OpensMenuInTime(HelperProgram& owner, Clock::time_point moved,
-                                                  bool inFront) {
+  // is open. So the cursor goes to `rest` first, where it will rest, and the menu opens
+  // during that cycle's hover delay, as when a program opens one on a key or a timer.
+  static testing::AssertionResult OpensMenuWhileRestingOn(const TargetWindow& rest,
+                                                          HelperProgram& owner, bool inFront) {
+    const auto moved = Clock::now();
+    MoveCursor(rest.ClientSpot());
     const POINT resting = CursorPosition();
     if (!owner.OpenMenu(POINT{kLeftSpot.left + 40, kLeftSpot.top + 60}, inFront)) {
       return testing::AssertionFailure() << "the owner's menu never showed\n" << DescribeDesktop();
@@ -138,18 +134,16 @@ class FocusGuards : public TarnwickCase {
 };
 
 TEST_F(FocusGuards, AMenuInFrontHoldsActivationBackUntilItCloses) {
-  WriteSetting(L"Delay", L"Interval", kMenuDelayText);
-  ASSERT_TRUE(LaunchAtRest());
+  ASSERT_TRUE(LaunchAtRest(kMenuDelayText));
   HelperProgram owner;
   ASSERT_TRUE(owner.Start(L"E2E Menu Owner", kLeftSpot));
   TargetWindow third(L"E2E Third", kRightSpot);
-  MoveCursor(owner.ClientSpot());
-  ASSERT_TRUE(BecomesForeground(owner.Handle())) << "the program did not follow into the owner";
+  ASSERT_TRUE(RestingOnActivates(owner)) << "the program did not follow into the owner";
 
-  const auto moved = Clock::now();
-  MoveCursor(third.ClientSpot());
-  ASSERT_TRUE(OpensMenuInTime(owner, moved, true));
-  ASSERT_TRUE(owner.InMenuMode()) << "Wine reports no menu mode for the owner's thread";
+  ASSERT_TRUE(OpensMenuWhileRestingOn(third, owner, true));
+  // Wine shows the menu a moment before it marks the thread as in menu mode.
+  ASSERT_TRUE(WaitUntil([&] { return owner.InMenuMode(); }, 2000ms))
+      << "Wine reports no menu mode for the owner's thread";
   EXPECT_TRUE(KeepsForeground(owner.Handle(), 3 * kMenuDelay)) << "activated with the menu open";
   EXPECT_NE(owner.Menu(), nullptr) << "the menu closed while the cursor rested elsewhere";
 
@@ -162,20 +156,16 @@ TEST_F(FocusGuards, AMenuInFrontHoldsActivationBackUntilItCloses) {
 }
 
 TEST_F(FocusGuards, AMenuOfABackgroundProgramHoldsActivationBackUntilItCloses) {
-  WriteSetting(L"Delay", L"Interval", kMenuDelayText);
-  ASSERT_TRUE(LaunchAtRest());
+  ASSERT_TRUE(LaunchAtRest(kMenuDelayText));
   HelperProgram owner;
   ASSERT_TRUE(owner.Start(L"E2E Menu Owner", kLeftSpot));
   TargetWindow front(L"E2E Front", kMiddleSpot);
   TargetWindow third(L"E2E Third", kRightSpot);
-  MoveCursor(front.ClientSpot());
-  ASSERT_TRUE(BecomesForeground(front.Handle())) << "the program did not follow into the window";
+  ASSERT_TRUE(RestingOnActivates(front)) << "the program did not follow into the window";
 
   // Opened without taking the foreground, as a tray icon's menu may be: only the menu on
   // screen tells that the user is choosing in it.
-  const auto moved = Clock::now();
-  MoveCursor(third.ClientSpot());
-  ASSERT_TRUE(OpensMenuInTime(owner, moved, false));
+  ASSERT_TRUE(OpensMenuWhileRestingOn(third, owner, false));
   ASSERT_EQ(GetForegroundWindow(), front.Handle()) << "the menu took the foreground";
   EXPECT_TRUE(KeepsForeground(front.Handle(), 3 * kMenuDelay))
       << "activated with the menu on screen";
@@ -189,34 +179,30 @@ TEST_F(FocusGuards, AMenuOfABackgroundProgramHoldsActivationBackUntilItCloses) {
 
 TEST_F(FocusGuards, AHeldButtonHoldsActivationBackUntilReleased) {
   ASSERT_TRUE(LaunchAtRest());
-  TargetWindow alpha(L"E2E Alpha", kLeftSpot);
-  TargetWindow beta(L"E2E Beta", kMiddleSpot);
-  MoveCursor(alpha.ClientSpot());
-  ASSERT_TRUE(BecomesForeground(alpha.Handle()));
+  AlphaAndBeta windows;
+  ASSERT_TRUE(RestingOnActivates(windows.alpha));
 
   // Pressed on a bare client area: nothing there to drag or to click.
   HeldLeftButton held;
   ASSERT_TRUE(WaitUntil([] { return GetAsyncKeyState(VK_LBUTTON) < 0; }, 2000ms))
       << "the injected button press never showed as held";
-  MoveCursor(beta.ClientSpot());
-  EXPECT_TRUE(KeepsForeground(alpha.Handle(), 3 * kDelay + 250ms))
+  MoveCursor(windows.beta.ClientSpot());
+  EXPECT_TRUE(KeepsForeground(windows.alpha.Handle(), 3 * kDelay + 250ms))
       << "activated with the left button held";
   ASSERT_LT(GetAsyncKeyState(VK_LBUTTON), 0) << "the button came up by itself";
 
   const auto releasing = Clock::now();
   held.Release();
-  EXPECT_TRUE(ActivatedAHoverDelayAfter(beta.Handle(), releasing))
+  EXPECT_TRUE(ActivatedAHoverDelayAfter(windows.beta.Handle(), releasing))
       << "the window under the resting cursor once the button came up";
 }
 
 TEST_F(FocusGuards, WindowsComingAndGoingUnderAStillCursorLeaveTheKeyboardsChoice) {
   ASSERT_TRUE(LaunchAtRest());
-  TargetWindow alpha(L"E2E Alpha", kLeftSpot);
-  TargetWindow beta(L"E2E Beta", kMiddleSpot);
-  MoveCursor(alpha.ClientSpot());
-  ASSERT_TRUE(BecomesForeground(alpha.Handle()));
-  ASSERT_TRUE(ChosenByKeyboard(beta.Handle()));
-  EXPECT_TRUE(KeepsForeground(beta.Handle())) << "the still cursor took the keyboard back";
+  AlphaAndBeta windows;
+  ASSERT_TRUE(RestingOnActivates(windows.alpha));
+  ASSERT_TRUE(ChosenByKeyboard(windows.beta.Handle()));
+  EXPECT_TRUE(KeepsForeground(windows.beta.Handle())) << "the still cursor took the keyboard back";
 
   const POINT cursor = CursorPosition();
   const RECT aroundCursor{cursor.x - 60, cursor.y - 60, cursor.x + 120, cursor.y + 100};
@@ -224,32 +210,32 @@ TEST_F(FocusGuards, WindowsComingAndGoingUnderAStillCursorLeaveTheKeyboardsChoic
     TargetWindow appearing(L"E2E Appearing", aroundCursor, TargetWindow::Showing::kInBackground);
     ASSERT_EQ(TopLevelAt(cursor), appearing.Handle()) << "the new window is not under the cursor\n"
                                                       << DescribeDesktop();
-    ASSERT_EQ(GetForegroundWindow(), beta.Handle()) << "the new window took the foreground";
-    EXPECT_TRUE(KeepsForeground(beta.Handle())) << "while a new window lay under the cursor";
+    ASSERT_EQ(GetForegroundWindow(), windows.beta.Handle()) << "the new window took the foreground";
+    EXPECT_TRUE(KeepsForeground(windows.beta.Handle()))
+        << "while a new window lay under the cursor";
   }
-  ASSERT_EQ(TopLevelAt(cursor), alpha.Handle());
-  EXPECT_TRUE(KeepsForeground(beta.Handle())) << "after the new window under the cursor closed";
+  ASSERT_EQ(TopLevelAt(cursor), windows.alpha.Handle());
+  EXPECT_TRUE(KeepsForeground(windows.beta.Handle()))
+      << "after the new window under the cursor closed";
 
   TargetWindow sliding(L"E2E Sliding", kRightSpot, TargetWindow::Showing::kInBackground);
   SetWindowPos(sliding.Handle(), HWND_TOP, aroundCursor.left, aroundCursor.top,
                aroundCursor.right - aroundCursor.left, aroundCursor.bottom - aroundCursor.top,
                SWP_NOACTIVATE);
   ASSERT_EQ(TopLevelAt(cursor), sliding.Handle()) << "the window did not slide under the cursor";
-  EXPECT_TRUE(KeepsForeground(beta.Handle())) << "after a window slid under the cursor";
+  EXPECT_TRUE(KeepsForeground(windows.beta.Handle())) << "after a window slid under the cursor";
 
   // The hand moving on is still followed.
-  MoveCursor(CenterOf(alpha.Child()));
-  EXPECT_TRUE(BecomesForeground(alpha.Handle())) << "no longer following the moving cursor";
+  MoveCursor(CenterOf(windows.alpha.Child()));
+  EXPECT_TRUE(BecomesForeground(windows.alpha.Handle())) << "no longer following the moving cursor";
 }
 
 TEST_F(FocusGuards, TheDesktopAndTheTaskbarAreNeitherActivatedNorTheLastWindow) {
   ASSERT_TRUE(LaunchAtRest());
-  TargetWindow alpha(L"E2E Alpha", kLeftSpot);
-  TargetWindow beta(L"E2E Beta", kMiddleSpot);
-  ASSERT_TRUE(ChosenByKeyboard(beta.Handle()));
+  AlphaAndBeta windows;
+  ASSERT_TRUE(ChosenByKeyboard(windows.beta.Handle()));
   // The program activates it, so it is the last window the hotkeys act on.
-  MoveCursor(alpha.ClientSpot());
-  ASSERT_TRUE(BecomesForeground(alpha.Handle()));
+  ASSERT_TRUE(RestingOnActivates(windows.alpha));
 
   RECT taskbar{};
   ASSERT_TRUE(GetWindowRect(TrayWindow(), &taskbar)) << "no taskbar";
@@ -266,16 +252,16 @@ TEST_F(FocusGuards, TheDesktopAndTheTaskbarAreNeitherActivatedNorTheLastWindow) 
                                  Surface{"taskbar", onTaskbar, TrayWindow()}}) {
     SCOPED_TRACE(surface.name);
     ASSERT_EQ(TopLevelAt(surface.spot), surface.window) << DescribeDesktop();
-    ASSERT_TRUE(ChosenByKeyboard(beta.Handle()));
+    ASSERT_TRUE(ChosenByKeyboard(windows.beta.Handle()));
     MoveCursor(surface.spot);
-    EXPECT_TRUE(KeepsForeground(beta.Handle())) << "resting on the " << surface.name;
+    EXPECT_TRUE(KeepsForeground(windows.beta.Handle())) << "resting on the " << surface.name;
 
     PressCtrlShift(L'T');
-    EXPECT_TRUE(WaitUntil([&] { return IsTopmost(alpha.Handle()); }, 5000ms))
+    EXPECT_TRUE(WaitUntil([&] { return IsTopmost(windows.alpha.Handle()); }, 5000ms))
         << "Ctrl+Shift+T after resting on the " << surface.name
         << " did not keep the last window on top";
     PressCtrlShift(L'R');
-    EXPECT_TRUE(WaitUntil([&] { return !IsTopmost(alpha.Handle()); }, 5000ms))
+    EXPECT_TRUE(WaitUntil([&] { return !IsTopmost(windows.alpha.Handle()); }, 5000ms))
         << "Ctrl+Shift+R after resting on the " << surface.name;
   }
 }
@@ -286,8 +272,7 @@ TEST_F(FocusGuards, HotkeysOnAHungProgramsWindowLeaveTheProgramAnswering) {
   HelperProgram hung;
   ASSERT_TRUE(hung.Start(L"E2E Hung", kRightSpot));
   ASSERT_TRUE(ChosenByKeyboard(alpha.Handle()));
-  MoveCursor(hung.ClientSpot());
-  ASSERT_TRUE(BecomesForeground(hung.Handle())) << "the program did not follow into the helper";
+  ASSERT_TRUE(RestingOnActivates(hung)) << "the program did not follow into the helper";
   ASSERT_TRUE(hung.Hang()) << "the helper kept answering";
 
   HWND main = Program().MainWindow();
@@ -315,8 +300,7 @@ TEST_F(FocusGuards, HotkeysOnAHungProgramsWindowLeaveTheProgramAnswering) {
   }
 
   // The poll keeps going too: resting elsewhere still moves the focus.
-  MoveCursor(alpha.ClientSpot());
-  EXPECT_TRUE(BecomesForeground(alpha.Handle(), 3000ms)) << "the poll froze";
+  EXPECT_TRUE(RestingOnActivates(alpha, 3000ms)) << "the poll froze";
   EXPECT_FALSE(hung.Answers()) << "the helper answered again before the checks were done";
 
   // The moves were queued, not dropped: once the program answers again, the last one

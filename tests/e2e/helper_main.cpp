@@ -11,12 +11,11 @@
 #include <string_view>
 
 #include "helper_protocol.h"
+#include "tests/common/plain_window_class.h"
 
 namespace {
 
 using namespace tarnwick::e2e;
-
-constexpr wchar_t kWindowClass[] = L"TarnwickE2eHelper";
 
 struct Options {
   std::wstring title = L"E2E Helper";
@@ -93,19 +92,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, wchar_t*, int) {
     releaseEvent = OpenEventW(SYNCHRONIZE, FALSE, options.releaseEvent.c_str());
   }
 
-  WNDCLASSW windowClass{};
-  windowClass.lpfnWndProc = Procedure;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  windowClass.lpszClassName = kWindowClass;
-  if (!RegisterClassW(&windowClass)) return 1;
-
-  const RECT& bounds = options.bounds;
-  HWND window =
-      CreateWindowExW(0, kWindowClass, options.title.c_str(), WS_OVERLAPPEDWINDOW, bounds.left,
-                      bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr,
-                      nullptr, GetModuleHandleW(nullptr), nullptr);
+  const tarnwick::test_support::PlainWindowClass windowClass(kHelperWindowClass, Procedure);
+  if (!windowClass.Registered()) return 1;
+  HWND window = windowClass.Create(options.title, WS_OVERLAPPEDWINDOW, options.bounds);
   if (!window) return 1;
   // Shown in the background: the driver decides what is in front.
   ShowWindow(window, SW_SHOWNOACTIVATE);

@@ -37,40 +37,25 @@ const std::wstring& HelperPath() {
 
 HelperProgram::~HelperProgram() {
   Release();
-  if (process_) {
-    TerminateProcess(process_, 0);
-    WaitForSingleObject(process_, 5000);
-    CloseHandle(process_);
-  }
+  process_.Terminate();
   if (releaseEvent_) CloseHandle(releaseEvent_);
 }
 
 bool HelperProgram::Start(const std::wstring& title, RECT bounds) {
   const std::wstring eventName = NewEventName();
   releaseEvent_ = CreateEventW(nullptr, TRUE, FALSE, eventName.c_str());
-  std::wstring commandLine = L"\"" + HelperPath() + L"\" \"" + kHelperTitleOption + title + L"\" " +
-                             kHelperBoundsOption + BoundsText(bounds) + L" " +
-                             kHelperReleaseOption + eventName;
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  if (!CreateProcessW(HelperPath().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &info)) {
-    std::fprintf(stderr, "e2e: cannot start %s (error %lu)\n", Narrow(HelperPath()).c_str(),
-                 GetLastError());
-    return false;
-  }
-  CloseHandle(info.hThread);
-  process_ = info.hProcess;
-  processId_ = info.dwProcessId;
+  const std::wstring arguments = L"\"" + std::wstring(kHelperTitleOption) + title + L"\" " +
+                                 kHelperBoundsOption + BoundsText(bounds) + L" " +
+                                 kHelperReleaseOption + eventName;
+  if (!process_.Start(HelperPath(), arguments)) return false;
   WaitUntil([&] {
-    for (HWND window : TopLevelWindowsOf(processId_)) {
+    for (HWND window : TopLevelWindowsOf(Id())) {
       if (IsWindowVisible(window) && GetParent(window) == nullptr &&
-          ClassOf(window) == L"TarnwickE2eHelper") {
+          ClassOf(window) == kHelperWindowClass) {
         window_ = window;
       }
     }
-    return window_ != nullptr || WaitForSingleObject(process_, 0) != WAIT_TIMEOUT;
+    return window_ != nullptr || !process_.Running();
   });
   if (!window_) std::fprintf(stderr, "e2e: the helper program shows no window\n");
   return window_ != nullptr;
@@ -92,7 +77,7 @@ bool HelperProgram::EndMenu() {
 }
 
 HWND HelperProgram::Menu() const {
-  for (HWND window : TopLevelWindowsOf(processId_)) {
+  for (HWND window : TopLevelWindowsOf(Id())) {
     if (IsWindowVisible(window) && ClassOf(window) == L"#32768") return window;
   }
   return nullptr;

@@ -6,6 +6,8 @@
 #include <chrono>
 #include <string>
 
+#include "child_process.h"
+
 namespace tarnwick::e2e {
 
 // Set once from the command line, as a Windows path.
@@ -14,9 +16,6 @@ const std::wstring& HelperPath();
 
 class HelperProgram {
  public:
-  HelperProgram() = default;
-  HelperProgram(const HelperProgram&) = delete;
-  HelperProgram& operator=(const HelperProgram&) = delete;
   // Ends a hang, then the process.
   ~HelperProgram();
 
@@ -24,7 +23,7 @@ class HelperProgram {
   // the window is there.
   bool Start(const std::wstring& title, RECT bounds);
   HWND Handle() const { return window_; }
-  DWORD Id() const { return processId_; }
+  DWORD Id() const { return process_.Id(); }
   POINT ClientSpot() const;
 
   // Opens a popup menu at `at`, taking the foreground first or not; true once it shows.
@@ -40,8 +39,7 @@ class HelperProgram {
   bool Answers() const;
 
  private:
-  HANDLE process_ = nullptr;
-  DWORD processId_ = 0;
+  ChildProcess process_;
   HWND window_ = nullptr;
   HANDLE releaseEvent_ = nullptr;
 };

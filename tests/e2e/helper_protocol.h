@@ -5,6 +5,9 @@
 
 namespace tarnwick::e2e {
 
+// The class of the helper's window, by which the driver finds it among the process's windows.
+inline constexpr wchar_t kHelperWindowClass[] = L"TarnwickE2eHelper";
+
 // tarnwick_e2e_helper.exe --title=TEXT --bounds=LEFT,TOP,RIGHT,BOTTOM --release=EVENT
 inline constexpr wchar_t kHelperTitleOption[] = L"--title=";
 inline constexpr wchar_t kHelperBoundsOption[] = L"--bounds=";

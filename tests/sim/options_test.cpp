@@ -33,7 +33,7 @@ TEST(ChordText, NamesAndReadsBackEveryKindOfKey) {
     EXPECT_EQ(ParseChord(ChordText(chord)), chord) << ChordText(chord);
   }
   for (const char* garbage : {"", "Ctrl+", "+F", "Ctrl+Ctrl+F", "ctrl+shift+f", "Hyper+F", "F25",
-                              "Key0", "Key255", "Num10", "Ctrl+Shift+FF", "F1x"}) {
+                              "Key0", "Key256", "Num10", "Ctrl+Shift+FF", "F1x"}) {
     EXPECT_FALSE(ParseChord(garbage).has_value()) << garbage;
   }
 }

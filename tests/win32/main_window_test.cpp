@@ -286,17 +286,15 @@ TEST_F(MainWindowTest, TheTrayAndASecondStartBothShowTheWindowRestoredAndInFront
        {Request{kTrayCallbackMessage, WM_LBUTTONDOWN}, Request{kShowYourselfMessage, 0}}) {
     ShowWindow(window.Handle(), SW_MINIMIZE);
     SetForegroundWindow(cover);
-    PumpFor(50);
+    PumpUntil([&] { return GetForegroundWindow() == cover; });
     Send(message, static_cast<WPARAM>(IconId::kApplication), lParam);
-    PumpFor(50);
+    EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == window.Handle(); })) << message;
     EXPECT_FALSE(IsIconic(window.Handle())) << message;
-    EXPECT_EQ(GetForegroundWindow(), window.Handle()) << message;
 
     SetForegroundWindow(cover);  // covered, not minimised
-    PumpFor(50);
+    PumpUntil([&] { return GetForegroundWindow() == cover; });
     Send(message, static_cast<WPARAM>(IconId::kApplication), lParam);
-    PumpFor(50);
-    EXPECT_EQ(GetForegroundWindow(), window.Handle()) << message;
+    EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == window.Handle(); })) << message;
   }
   DestroyWindow(cover);
 }

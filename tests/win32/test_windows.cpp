@@ -2,32 +2,15 @@
 
 #include <algorithm>
 
+#include "tests/common/plain_window_class.h"
+
 namespace tarnwick::win32::testing {
-namespace {
-
-constexpr wchar_t kTestWindowClass[] = L"TarnwickTestWindow";
-
-void RegisterTestClass() {
-  static const bool registered = [] {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszClassName = kTestWindowClass;
-    return RegisterClassExW(&windowClass) != 0;
-  }();
-  (void)registered;
-}
-
-}  // namespace
 
 HWND MakeWindow(const std::wstring& title, int x, int y, int width, int height, HWND owner,
                 DWORD style) {
-  RegisterTestClass();
-  HWND window = CreateWindowExW(0, kTestWindowClass, title.c_str(), style | WS_VISIBLE, x, y, width,
-                                height, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+  static const test_support::PlainWindowClass testClass(L"TarnwickTestWindow");
+  HWND window =
+      testClass.Create(title, style | WS_VISIBLE, RECT{x, y, x + width, y + height}, owner);
   SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   PumpFor(50);
   return window;

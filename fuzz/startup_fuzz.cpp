@@ -1,0 +1,7 @@
+// Start-up over a store of arbitrary values and ten virtual seconds of use; see checks.h.
+#include "fuzz/checks/checks.h"
+#include "fuzz/fuzz_target.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  return tarnwick::fuzz::RunCheck(tarnwick::fuzz::CheckStartUp, data, size);
+}
