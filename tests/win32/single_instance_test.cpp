@@ -134,11 +134,11 @@ TEST(SingleInstance, AClaimThatMayNotBeOpenedMeansAnotherRuns) {
   ASSERT_TRUE(InitializeAcl(&emptyList, sizeof(emptyList), ACL_REVISION));
   ASSERT_TRUE(SetSecurityDescriptorDacl(&descriptor, TRUE, &emptyList, FALSE));
   SECURITY_ATTRIBUTES attributes{sizeof(attributes), &descriptor, FALSE};
-  HANDLE locked = CreateMutexW(&attributes, TRUE, kTestMutex);
+  const std::unique_ptr<void, decltype(&CloseHandle)> locked(
+      CreateMutexW(&attributes, TRUE, kTestMutex), &CloseHandle);
   ASSERT_NE(locked, nullptr);
   SingleInstance probe(kTestMutex, kTestClass);
   if (probe.OpenLock() != InstanceSystem::Opened::kAccessDenied) {
-    CloseHandle(locked);
     GTEST_SKIP() << "this system opens a mutex its access list refuses; the decision is "
                     "covered by InstanceClaim.ALockWeMayNotOpenMeansAnotherTarnwickRuns";
   }
@@ -147,7 +147,6 @@ TEST(SingleInstance, AClaimThatMayNotBeOpenedMeansAnotherRuns) {
   EXPECT_EQ(second.Verdict(4000), false);
   EXPECT_EQ(gAsked, 1) << "the running one was not asked to show itself";
   DestroyWindow(running);
-  CloseHandle(locked);
 }
 
 }  // namespace
