@@ -34,8 +34,11 @@ run: windows
 	  scripts/screenshot.sh "$(EXE)" build/screenshot.png
 	fi
 
+# The main window, then the Options window, opened by the end-to-end driver as a user would.
 screenshot: windows
 	TARNWICK_FORCE_XVFB=1 scripts/screenshot.sh "$(EXE)" docs/main-window.png
+	TARNWICK_SHOT_OPTIONS=build/windows/tests/e2e/tarnwick_e2e.exe \
+	  scripts/screenshot.sh "$(EXE)" docs/options-window.png
 
 native-test: native
 	ctest --preset native

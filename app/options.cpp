@@ -31,20 +31,24 @@ constexpr NamedModifier kModifiers[] = {
 
 constexpr int kF1 = 0x70, kF24 = 0x87, kNumpad0 = 0x60, kNumpad9 = 0x69;
 
+// A prefix and a number. Appended, not `"F" + std::to_string(...)`: mingw's GCC 12 reports
+// a false -Wrestrict on that form.
+std::string Numbered(const char* prefix, int number) {
+  std::string name(prefix);
+  name += std::to_string(number);
+  return name;
+}
+
 std::string KeyName(int keyCode) {
   if ((keyCode >= 'A' && keyCode <= 'Z') || (keyCode >= '0' && keyCode <= '9')) {
     return std::string(1, static_cast<char>(keyCode));
   }
-  // Appended, not "F" + number: mingw's GCC 12 warns (-Wrestrict) falsely on that form.
-  const auto numbered = [](std::string prefix, int number) {
-    return prefix += std::to_string(number);
-  };
-  if (keyCode >= kF1 && keyCode <= kF24) return numbered("F", keyCode - kF1 + 1);
-  if (keyCode >= kNumpad0 && keyCode <= kNumpad9) return numbered("Num", keyCode - kNumpad0);
+  if (keyCode >= kF1 && keyCode <= kF24) return Numbered("F", keyCode - kF1 + 1);
+  if (keyCode >= kNumpad0 && keyCode <= kNumpad9) return Numbered("Num", keyCode - kNumpad0);
   for (const NamedKey& key : kNamedKeys) {
     if (key.keyCode == keyCode) return key.name;
   }
-  return numbered("Key", keyCode);
+  return Numbered("Key", keyCode);
 }
 
 std::optional<int> KeyCodeOf(std::string_view name) {

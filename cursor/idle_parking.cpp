@@ -56,14 +56,9 @@ void Form1::Timer8_Timer() {
     if (IdleTicks > kMaxIdleTicks) IdleTicks = 0;
     // A game or a presentation in front keeps its cursor where it is: no park begins then.
     if (*threshold < IdleTicks && (CursorParked || !FullscreenProgramLeftAlone())) {
-      const Point park = ParkPoint(platform_.screen.Metrics(), Check5.IsChecked());
-      PutCursor(park);
+      PutCursor(ParkPoint(platform_.screen.Metrics(), Check5.IsChecked()));
       CursorParked = true;
       if (Timer8.tag.empty()) Timer8.tag = pos;
-      // What the next tick compares with is where the cursor is now: the user's hand going
-      // back to the old spot is a movement, not a rest.
-      LastIdlePosition = PositionText(park);
-      return;
     }
   } else {
     if (*threshold < IdleTicks) PutParkedCursorBack();

@@ -2,3 +2,15 @@
 // Shared by Tarnwick.rc and the Win32 code; the icon ids equal the IconId values.
 #define IDI_TARNWICK 1
 #define IDI_TARNWICK_DISABLED 2
+
+// The Options window. Each hotkey row is a label, the hotkey control and its "None" button,
+// the rows in the order of HotkeyCommand: the first id plus the command's number.
+#define IDD_OPTIONS 100
+#define IDC_HOTKEY_LABEL_FIRST 1010
+#define IDC_HOTKEY_FIRST 1020
+#define IDC_HOTKEY_NONE_FIRST 1030
+#define IDC_EXCLUSIONS 1040
+#define IDC_PAUSE_KEY 1041
+#define IDC_LEAVE_FULLSCREEN 1042
+#define IDC_FOLLOW_ONLY_MOVED 1043
+#define IDC_APPLY 1044

@@ -25,7 +25,8 @@ namespace {
 int RunProgram(HINSTANCE instance) {
   SingleInstance single;
   if (!single.Claim()) return 0;  // the running one was asked to show itself
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+  // The Options window holds hotkey controls.
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_HOTKEY_CLASS};
   InitCommonControlsEx(&controls);
 
   MainWindow window;

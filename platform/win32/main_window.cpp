@@ -1,9 +1,8 @@
 #include "platform/win32/main_window.h"
 
-#include <exception>
-
 #include "platform/win32/dpi.h"
 #include "platform/win32/form_layout.h"
+#include "platform/win32/guarded.h"
 #include "platform/win32/icons.h"
 #include "platform/win32/live_objects.h"
 #include "platform/win32/message_filter.h"
@@ -13,19 +12,6 @@
 
 namespace tarnwick::win32 {
 namespace {
-
-// No exception may cross the window procedure back into the system: a handler that throws
-// loses its own action, and the program carries on with the next message.
-template <typename Action>
-void Guarded(Action&& action) {
-  try {
-    action();
-  } catch (const std::exception& error) {
-    OutputDebugStringA(error.what());
-  } catch (...) {
-    OutputDebugStringA("Tarnwick: a handler failed");
-  }
-}
 
 bool RegisterMainWindowClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXW windowClass{};
@@ -52,11 +38,13 @@ void SetWindowIcons(HWND window, IconId icon, int dpi) {
 }  // namespace
 
 MainWindow::~MainWindow() {
+  options_.Close();
   view_.reset();
   Destroy();
 }
 
 void MainWindow::Destroy() {
+  options_.Close();  // a window of its own, not owned by this one
   if (window_ == nullptr) return;
   sessions_.Stop();
   SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
@@ -121,6 +109,10 @@ void MainWindow::Hide() {
   ShowWindow(window_, SW_HIDE);
 }
 
+void MainWindow::ShowOptions() {
+  if (form_ != nullptr) options_.Open(*form_);
+}
+
 void MainWindow::SetIcon(IconId icon) {
   icon_ = icon;
   SetWindowIcons(window_, icon, DpiOf(window_));
@@ -173,6 +165,8 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       });
       return 0;
     case kKeyPressMessage:
+      // A chord typed into the Options window is being chosen, not given.
+      if (options_.RecordingChord()) return 0;
       Guarded([&] { form.WinHook1_KeyEvent(static_cast<int>(wParam), static_cast<int>(lParam)); });
       return 0;
     case kShowYourselfMessage:

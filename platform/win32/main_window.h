@@ -6,6 +6,7 @@
 #include "platform/form_window.h"
 #include "platform/win32/form_view.h"
 #include "platform/win32/menu_bar.h"
+#include "platform/win32/options_dialog.h"
 #include "platform/win32/session_notifications.h"
 #include "platform/win32/system_event_loop.h"
 #include "platform/win32/win32_api.h"
@@ -37,6 +38,8 @@ class MainWindow : public FormWindow {
   void Hide() override;
   void SetIcon(IconId icon) override;
   void ShowOptions() override;
+  // The Options window while it is open, else nullptr.
+  HWND OptionsWindow() const { return options_.Handle(); }
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -50,6 +53,7 @@ class MainWindow : public FormWindow {
   SystemEventLoop* loop_ = nullptr;
   std::unique_ptr<FormView> view_;
   MenuBar menuBar_;
+  OptionsDialog options_;
   HWND lastFocus_ = nullptr;
   UINT taskbarCreatedMessage_ = 0;
   SessionNotifications sessions_;

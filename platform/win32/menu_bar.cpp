@@ -30,7 +30,7 @@ MenuBar BuildMenuBar(Form1& form) {
     AppendMenuW(bar.menu, MF_POPUP, reinterpret_cast<UINT_PTR>(popup),
                 Widen(title.Caption()).c_str());
   };
-  addMenu(form.File, {&form.EnableDisable, &form.Minimize, &form.Exit});
+  addMenu(form.File, {&form.EnableDisable, &form.Minimize, &form.OptionsItem, &form.Exit});
   addMenu(form.Help1, {&form.About, &form.Help});
   return bar;
 }

@@ -3,6 +3,16 @@
 #include <algorithm>
 
 namespace tarnwick::win32 {
+namespace {
+
+// The system's dialog class, by its atom: what CreateDialog makes.
+constexpr ULONG_PTR kDialogClassAtom = 32770;
+
+bool IsDialogWindow(HWND window) {
+  return GetClassLongPtrW(window, GCW_ATOM) == kDialogClassAtom;
+}
+
+}  // namespace
 
 void SystemEventLoop::StartTimer(int timerId, int intervalMs, std::function<void()> onTick) {
   if (quitRequested_) return;
@@ -38,6 +48,13 @@ bool SystemEventLoop::TakeNonTimerMessage(MSG& message) {
 
 void SystemEventLoop::Dispatch(MSG& message) {
   if (IsDialogMessageW(mainWindow_, &message)) return;
+  // A modeless dialog of ours (the Options window) gets the same Tab, Enter, Esc and access
+  // keys; found by the message's window, so nothing needs to sign dialogs in and out.
+  if (HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+      root != nullptr && root != mainWindow_ && IsDialogWindow(root) &&
+      IsDialogMessageW(root, &message)) {
+    return;
+  }
   TranslateMessage(&message);
   DispatchMessageW(&message);
 }

@@ -6,6 +6,7 @@
 
 #include "platform/win32/dpi.h"
 #include "platform/win32/icons.h"
+#include "platform/win32/live_objects.h"
 #include "platform/win32/private_messages.h"
 #include "platform/win32/text_conversion.h"
 
@@ -49,6 +50,42 @@ bool RescaleTrayIcon(HWND mainWindow, IconId picture, int dpi) {
   return Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
 }
 
+void SystemShell::ShowTrayMenu(const std::vector<MenuEntry>& entries) {
+  HMENU menu = CreatePopupMenu();
+  if (menu == nullptr) return;
+  CountCreated(ObjectKind::kMenu);
+  // Item ids are the entries' positions plus one: 0 is what a dismissed menu returns.
+  for (size_t index = 0; index < entries.size(); ++index) {
+    const MenuEntry& entry = entries[index];
+    const std::wstring caption = Widen(entry.caption);
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof(item);
+    item.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
+    item.wID = static_cast<UINT>(index + 1);
+    item.fType = caption.empty() ? MFT_SEPARATOR : MFT_STRING;
+    item.fState = (entry.checked ? MFS_CHECKED : 0U) | (entry.isDefault ? MFS_DEFAULT : 0U);
+    item.dwTypeData = const_cast<wchar_t*>(caption.c_str());
+    InsertMenuItemW(menu, static_cast<UINT>(index), TRUE, &item);
+  }
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  // The rules for a tray icon's menu: its owner in front first, or the menu stays open
+  // when the user clicks elsewhere and takes no keys; a message after it, or the next
+  // opening may close at once.
+  SetForegroundWindow(mainWindow_);
+  const UINT alignment =
+      GetSystemMetrics(SM_MENUDROPALIGNMENT) != 0 ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
+  const auto chosen = static_cast<size_t>(
+      TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON | alignment, cursor.x,
+                       cursor.y, mainWindow_, nullptr));
+  PostMessageW(mainWindow_, WM_NULL, 0, 0);
+  if (DestroyMenu(menu)) CountDestroyed(ObjectKind::kMenu);
+  // After the menu has gone: the action may open a window, show a message or end the program.
+  if (chosen >= 1 && chosen <= entries.size() && entries[chosen - 1].action) {
+    entries[chosen - 1].action();
+  }
+}
+
 bool SystemShell::OpenDocument(const std::string& address) {
   const HINSTANCE result =
       ShellExecuteW(nullptr, nullptr, Widen(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
@@ -56,7 +93,11 @@ bool SystemShell::OpenDocument(const std::string& address) {
 }
 
 void SystemShell::ShowMessage(const std::string& title, const std::string& text) {
-  MessageBoxW(mainWindow_, Widen(text).c_str(), Widen(title).c_str(), MB_OK);
+  // Owned by the program's window the user works in, so that the box keeps that one still
+  // (the Options window refusing a chord, say), else by the main window.
+  HWND owner = GetActiveWindow();
+  if (owner == nullptr) owner = mainWindow_;
+  MessageBoxW(owner, Widen(text).c_str(), Widen(title).c_str(), MB_OK);
 }
 
 }  // namespace tarnwick::win32

@@ -7,8 +7,9 @@ namespace tarnwick::win32 {
 // The tray icon's id, the same for both pictures; 1, the id the enabled picture always had.
 inline constexpr UINT kTrayIconId = 1;
 
-// Tray icon, browser and message boxes, all owned by the main window. The window has one tray
-// icon at most; the IconId arguments say which picture it shows.
+// Tray icon and its menu, browser and message boxes, all owned by the main window (a message
+// box by the program's window the user works in, the Options window say). The window has one
+// tray icon at most; the IconId arguments say which picture it shows.
 class SystemShell : public Shell {
  public:
   explicit SystemShell(HWND mainWindow) : mainWindow_(mainWindow) {}

@@ -1,8 +1,10 @@
 #include "platform/win32/system_window_manager.h"
 
+#include <string_view>
 #include <vector>
 
 #include "platform/win32/cloaking.h"
+#include "platform/win32/fullscreen.h"
 #include "platform/win32/shell_surfaces.h"
 #include "platform/win32/text_conversion.h"
 #include "platform/win32/win32_api.h"
@@ -84,6 +86,52 @@ bool SystemWindowManager::IsShellWindow(WindowHandle topLevel) {
 
 bool SystemWindowManager::IsCloaked(WindowHandle topLevel) {
   return IsWindowCloaked(ToHwnd(topLevel));
+}
+
+std::string SystemWindowManager::ProgramFileName(WindowHandle topLevel) {
+  DWORD processId = 0;
+  if (GetWindowThreadProcessId(ToHwnd(topLevel), &processId) == 0 || processId == 0) return {};
+  // The limited right is granted for most processes, also other users' and elevated ones.
+  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+  if (process == nullptr) return {};
+  // Long paths (\\?\ and beyond MAX_PATH) exist; 32767 characters is the most there is.
+  std::vector<wchar_t> path(32768, L'\0');
+  auto length = static_cast<DWORD>(path.size());
+  const bool known = QueryFullProcessImageNameW(process, 0, path.data(), &length) != FALSE;
+  CloseHandle(process);
+  if (!known) return {};
+  const std::wstring_view full(path.data(), length);
+  const size_t separator = full.find_last_of(L"\\/");
+  const std::wstring_view name =
+      separator == std::wstring_view::npos ? full : full.substr(separator + 1);
+  return Narrow(name.data(), static_cast<int>(name.size()));
+}
+
+std::string SystemWindowManager::ClassName(WindowHandle topLevel) {
+  // Class names are at most 256 characters long.
+  wchar_t name[257] = {};
+  const int length = GetClassNameW(ToHwnd(topLevel), name, static_cast<int>(std::size(name)));
+  return length > 0 ? Narrow(name, length) : std::string();
+}
+
+bool SystemWindowManager::ModifierKeyDown(ModifierKey key) {
+  const auto down = [](int virtualKey) { return GetAsyncKeyState(virtualKey) < 0; };
+  switch (key) {
+    case ModifierKey::kCtrl:
+      return down(VK_CONTROL);
+    case ModifierKey::kAlt:
+      return down(VK_MENU);
+    case ModifierKey::kShift:
+      return down(VK_SHIFT);
+    case ModifierKey::kWin:
+      // The system keeps no combined state for the two Windows keys.
+      return down(VK_LWIN) || down(VK_RWIN);
+  }
+  return false;
+}
+
+bool SystemWindowManager::FullscreenProgramInFront() {
+  return win32::FullscreenProgramInFront();
 }
 
 }  // namespace tarnwick::win32

@@ -11,6 +11,7 @@ namespace tarnwick::e2e {
 namespace {
 
 constexpr wchar_t kMainCaptionPrefix[] = L"Tarnwick 2.1 - ";
+constexpr wchar_t kOptionsCaption[] = L"Tarnwick Options";
 constexpr wchar_t kSettingsKey[] = L"Software\\Tarnwick";
 constexpr UINT kMessageTimeoutMs = 5000;
 
@@ -363,6 +364,27 @@ void HeldKeys::Release() {
   if (!inputs.empty()) Send(std::move(inputs));
 }
 
+void RightClickAt(POINT at) {
+  MoveCursor(at);
+  INPUT down{};
+  down.type = INPUT_MOUSE;
+  down.mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+  INPUT up = down;
+  up.mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+  Send({down, up});
+}
+
+void PressChord(std::initializer_list<WORD> modifiers, WORD key) {
+  std::vector<INPUT> inputs;
+  for (WORD modifier : modifiers) inputs.push_back(KeyInput(modifier, false));
+  inputs.push_back(KeyInput(key, false));
+  inputs.push_back(KeyInput(key, true));
+  for (auto modifier = std::rbegin(modifiers); modifier != std::rend(modifiers); ++modifier) {
+    inputs.push_back(KeyInput(*modifier, true));
+  }
+  Send(std::move(inputs));
+}
+
 void PressKey(WORD virtualKey) {
   Send({KeyInput(virtualKey, false), KeyInput(virtualKey, true)});
 }
@@ -508,9 +530,49 @@ void ClickTrayIcon() {
   ClickAt(POINT{tray.right - TraySlotWidth() / 2, (tray.top + tray.bottom) / 2});
 }
 
-HWND FindMessageBox(DWORD processId) {
+void RightClickTrayIcon() {
+  RECT tray{};
+  GetWindowRect(TrayWindow(), &tray);
+  RightClickAt(POINT{tray.right - TraySlotWidth() / 2, (tray.top + tray.bottom) / 2});
+}
+
+HWND MenuOf(DWORD processId) {
   return FirstWindowOf(processId, [](HWND window) {
-    return IsWindowVisible(window) && ClassOf(window) == L"#32770";
+    return IsWindowVisible(window) && ClassOf(window) == L"#32768";
+  });
+}
+
+HWND OptionsWindowOf(DWORD processId) {
+  return FirstWindowOf(processId, [](HWND window) {
+    wchar_t caption[64] = {};
+    GetWindowTextW(window, caption, static_cast<int>(std::size(caption)));
+    return IsWindowVisible(window) && std::wstring_view(caption) == kOptionsCaption;
+  });
+}
+
+HWND OpenOptionsFromMenu(HWND mainWindow, std::chrono::milliseconds timeout) {
+  const DWORD processId = ProcessOf(mainWindow);
+  HWND options = nullptr;
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  // A user whose keys went to another window tries again.
+  while (!options && std::chrono::steady_clock::now() < deadline) {
+    SetForegroundWindow(mainWindow);
+    if (!WaitUntil([&] { return GetForegroundWindow() == mainWindow; }, 3000ms)) continue;
+    PressChord({VK_MENU}, 'F');
+    if (!WaitUntil([&] { return MenuOf(processId) != nullptr; }, 3000ms)) continue;
+    PressKey('O');
+    WaitUntil([&] { return (options = OptionsWindowOf(processId)) != nullptr; }, 3000ms);
+  }
+  return options;
+}
+
+HWND FindMessageBox(DWORD processId) {
+  // The Options window is a dialog too, but no message.
+  return FirstWindowOf(processId, [](HWND window) {
+    wchar_t caption[64] = {};
+    GetWindowTextW(window, caption, static_cast<int>(std::size(caption)));
+    return IsWindowVisible(window) && ClassOf(window) == L"#32770" &&
+           std::wstring_view(caption) != kOptionsCaption;
   });
 }
 

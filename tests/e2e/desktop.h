@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -101,7 +102,11 @@ class HeldKeys {
  private:
   std::vector<WORD> keys_;
 };
+// The right button pressed and released at `at`, as for a context menu.
+void RightClickAt(POINT at);
 void PressKey(WORD virtualKey);
+// Modifier keys held down in order, `key` pressed, then the modifiers released.
+void PressChord(std::initializer_list<WORD> modifiers, WORD key);
 void PressCtrlShift(wchar_t letter);
 void PressCtrlShiftAlt(wchar_t letter);  // e.g. Ctrl+Shift+T
 void TypeText(std::wstring_view text);   // digits, letters, '.', '-'
@@ -120,8 +125,18 @@ std::vector<std::wstring> SettingValueNames(const std::wstring& section);  // ""
 HWND TrayWindow();
 int TrayIconCount();
 void ClickTrayIcon();  // a left click on the rightmost (with one program: the only) icon
+void RightClickTrayIcon();
 
-// A message box of the given process: its text, caption and OK button.
+// A visible menu (#32768) of the given process, or nullptr.
+HWND MenuOf(DWORD processId);
+// The Options window of the given process, by its caption, or nullptr.
+HWND OptionsWindowOf(DWORD processId);
+// Opens the Options window as a user does, File > Options... with the keyboard (Alt+F, O),
+// bringing the main window to the front first; the window, or nullptr once `timeout` ends.
+HWND OpenOptionsFromMenu(HWND mainWindow, std::chrono::milliseconds timeout = kPatience);
+
+// A message box of the given process (not its Options window): its text, caption and OK
+// button.
 HWND FindMessageBox(DWORD processId);
 std::wstring MessageBoxText(HWND box);
 void PressMessageBoxOk(HWND box);

@@ -115,6 +115,14 @@ class Endurance : public TarnwickCase {
     return false;
   }
 
+  // File > Options... with the keyboard, then Esc: the window opens and goes.
+  bool OpenAndCloseOptions() {
+    HWND options = OpenOptionsFromMenu(Program().MainWindow());
+    if (options == nullptr) return false;
+    PressKey(VK_ESCAPE);
+    return WaitUntil([&] { return OptionsWindowOf(Program().Id()) == nullptr; }, 5000ms);
+  }
+
   // Left alone for the idle delay, the cursor goes to the corner; a nudge brings it back.
   static bool ParkAndReturn(int y) {
     for (int attempt = 0; attempt < 3; ++attempt) {
@@ -151,7 +159,7 @@ TEST_F(Endurance, ThousandsOfTogglesCyclesWrapsAndParksLeaveNothingBehind) {
       {"minimise and restore", 10, [this](int) { return MinimiseAndRestore(); }},
       {"wrap", 4, [](int i) { return Wrap(100 + i % 300); }},
       {"park", 1, [](int i) { return ParkAndReturn(150 + i % 200); }},
-      // Opening and closing the Options window joins this list once the window exists.
+      {"Options window", 1, [this](int) { return OpenAndCloseOptions(); }},
   };
   constexpr int kRounds = 10;
   const auto runRound = [&] {

@@ -125,6 +125,28 @@ TEST_F(StoredSettings, AProgramKilledRightAfterEachKindOfChangeLosesNothing) {
   Shell_NotifyIconW(NIM_DELETE, &dead);
   PressCtrlShift(L'F');
   EXPECT_TRUE(WaitUntil([this] { return EnableCaption() == L"&Enabled"; }, 5000ms));
+
+  // An option: the toggle's chord set to None in the Options window, killed the moment OK
+  // has closed the window. The help line names the chord in force.
+  HWND options = OpenOptionsFromMenu(Program().MainWindow());
+  ASSERT_NE(options, nullptr) << DescribeDesktop();
+  HWND none = nullptr;
+  for (const Control& control : ControlsOf(options)) {
+    if (control.kind == ControlKind::kPushButton && control.text == L"None") {
+      none = control.window;
+      break;  // the first is the toggle's
+    }
+  }
+  ASSERT_NE(none, nullptr);
+  ClickButton(none);  // posted, as the OK after it: handled in this order
+  ClickButton(FindControl(options, ControlKind::kPushButton, L"OK"));
+  ASSERT_TRUE(WaitUntil([&] { return OptionsWindowOf(Program().Id()) == nullptr; }, 5000ms));
+  ASSERT_TRUE(KillAndRestart());
+  EXPECT_NE(Program().Control(ControlKind::kLabel,
+                              L"*To disable Tarnwick, just hit (no key) and "
+                              L"hit (no key) again to enable it. "),
+            nullptr)
+      << "the option was lost";
 }
 
 // Each value of the layout replaced by the same kind of damage, one start per kind.

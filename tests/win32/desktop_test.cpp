@@ -4,6 +4,7 @@
 
 #include "platform/win32/system_screen.h"
 #include "platform/win32/system_window_manager.h"
+#include "platform/win32/text_conversion.h"
 #include "platform/win32/window_handle_cast.h"
 #include "test_windows.h"
 
@@ -145,6 +146,66 @@ TEST(SystemWindowManager, TellsAMenuInFrontAndTheShellsOwnWindows) {
   EXPECT_FALSE(windows.IsShellWindow(FromHwnd(owner)));
   EXPECT_FALSE(windows.IsCloaked(FromHwnd(owner))) << "no compositor under Wine: never cloaked";
   DestroyWindow(owner);
+}
+
+TEST(SystemWindowManager, NamesAWindowsClassAndTheFileOfItsProgram) {
+  SystemWindowManager windows;
+  HWND window = MakeWindow(L"Named", 50, 50, 300, 200);
+  EXPECT_EQ(windows.ClassName(FromHwnd(window)), "TarnwickTestWindow");
+
+  wchar_t path[MAX_PATH]{};
+  const std::wstring exe(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
+  const std::string exeName = Narrow(exe.substr(exe.find_last_of(L"\\/") + 1));
+  ASSERT_FALSE(exeName.empty());
+  const std::string program = windows.ProgramFileName(FromHwnd(window));
+  EXPECT_EQ(CompareStringOrdinal(Widen(program).c_str(), -1, Widen(exeName).c_str(), -1, TRUE),
+            CSTR_EQUAL)
+      << program << " is not " << exeName << ": the file name alone, no folder";
+
+  DestroyWindow(window);
+  EXPECT_EQ(windows.ClassName(FromHwnd(window)), "") << "a closed window";
+  EXPECT_EQ(windows.ProgramFileName(FromHwnd(window)), "");
+  EXPECT_EQ(windows.ProgramFileName(kNoWindow), "");
+}
+
+TEST(SystemWindowManager, SeesNoModifierHeldWhenNoneIs) {
+  SystemWindowManager windows;
+  for (ModifierKey key :
+       {ModifierKey::kCtrl, ModifierKey::kAlt, ModifierKey::kShift, ModifierKey::kWin}) {
+    EXPECT_FALSE(windows.ModifierKeyDown(key)) << static_cast<int>(key);
+  }
+}
+
+TEST(SystemWindowManager, TellsAWindowCoveringTheWholeScreenInFront) {
+  SystemWindowManager windows;
+  HWND normal = MakeWindow(L"Normal", 50, 50, 300, 200);
+  SetForegroundWindow(normal);
+  ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == normal; }));
+  EXPECT_FALSE(windows.FullscreenProgramInFront());
+
+  // Maximised with a caption: the title bar is no client area, so not fullscreen.
+  ShowWindow(normal, SW_MAXIMIZE);
+  PumpFor(100);
+  EXPECT_FALSE(windows.FullscreenProgramInFront()) << "a maximised window";
+
+  // A borderless window over the whole 800 x 600 screen: a game or a video.
+  HWND fullscreen = MakeWindow(L"Fullscreen", 0, 0, 800, 600, nullptr, WS_POPUP);
+  SetForegroundWindow(fullscreen);
+  ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == fullscreen; }));
+  EXPECT_TRUE(windows.FullscreenProgramInFront());
+  // One pixel short of the screen is a window like any other.
+  SetWindowPos(fullscreen, nullptr, 0, 0, 800, 599, SWP_NOZORDER | SWP_NOACTIVATE);
+  PumpFor(50);
+  EXPECT_FALSE(windows.FullscreenProgramInFront()) << "one pixel short";
+  SetWindowPos(fullscreen, nullptr, 0, 0, 800, 600, SWP_NOZORDER | SWP_NOACTIVATE);
+  PumpFor(50);
+  EXPECT_TRUE(windows.FullscreenProgramInFront());
+
+  SetForegroundWindow(normal);
+  ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == normal; }));
+  EXPECT_FALSE(windows.FullscreenProgramInFront()) << "no longer in front";
+  DestroyWindow(fullscreen);
+  DestroyWindow(normal);
 }
 
 TEST(SystemWindowManager, ReportsAClosedWindowAsGone) {

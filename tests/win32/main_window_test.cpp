@@ -1,5 +1,3 @@
-#include "platform/win32/main_window.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -8,14 +6,10 @@
 #include <utility>
 #include <vector>
 
+#include "main_window_fixture.h"
 #include "platform/win32/icons.h"
 #include "platform/win32/live_objects.h"
 #include "platform/win32/private_messages.h"
-#include "platform/win32/registry_settings.h"
-#include "platform/win32/system_file_system.h"
-#include "platform/win32/system_screen.h"
-#include "platform/win32/system_shell.h"
-#include "platform/win32/system_window_manager.h"
 #include "platform/win32/text_conversion.h"
 // clang-format off
 #include <shellapi.h>
@@ -29,66 +23,14 @@ namespace {
 using testing::PumpFor;
 using testing::PumpUntil;
 
-// The real main window bound to the real model, started from an empty store.
-class MainWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tarnwick");
-    ASSERT_TRUE(window.Create(GetModuleHandleW(nullptr)));
-    screen = std::make_unique<SystemScreen>(window.Handle());
-    shell = std::make_unique<SystemShell>(window.Handle());
-    loop = std::make_unique<SystemEventLoop>(window.Handle());
-    platform = std::make_unique<Platform>(
-        Platform{settings, windows, *screen, *shell, *loop, window, files});
-    form = std::make_unique<Form1>(*platform);
-    window.Bind(*form, *loop);
-    form->Start();
-    PumpFor(100);
-  }
-
-  // Later tiers share this prefix and desktop: leave no settings and no tray icon behind.
-  void TearDown() override {
-    if (shell != nullptr) {
-      shell->DeleteTrayIcon(IconId::kApplication);
-      shell->DeleteTrayIcon(IconId::kDisabled);
-    }
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tarnwick");
-  }
-
-  HWND Of(const Control& control) const { return window.View()->ControlWindow(control); }
-  std::string TextOf(HWND control) const {
-    wchar_t text[256]{};
-    const int length = GetWindowTextW(control, text, 256);
-    return Narrow(text, length);
-  }
-  bool Checked(const Control& control) const {
-    return SendMessageW(Of(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
-  }
-  void Click(const Control& control) { SendMessageW(Of(control), BM_CLICK, 0, 0); }
-  void Send(UINT message, WPARAM wParam, LPARAM lParam) {
-    SendMessageW(window.Handle(), message, wParam, lParam);
-  }
-  std::string Stored(const std::string& section, const std::string& key) {
-    return settings.Read("Tarnwick", section, key).value_or("<absent>");
-  }
-  bool TrayIconThere() const {
-    NOTIFYICONDATAW identity{};
-    identity.cbSize = sizeof(identity);
-    identity.hWnd = window.Handle();
-    identity.uID = kTrayIconId;
-    return Shell_NotifyIconW(NIM_MODIFY, &identity) != FALSE;
-  }
-
-  MainWindow window;  // outlives the model, whose view it owns
-  RegistrySettings settings;
-  SystemWindowManager windows;
-  SystemFileSystem files;
-  std::unique_ptr<SystemScreen> screen;
-  std::unique_ptr<SystemShell> shell;
-  std::unique_ptr<SystemEventLoop> loop;
-  std::unique_ptr<Platform> platform;
-  std::unique_ptr<Form1> form;
-};
+// Whether the shell knows the window's tray icon (a change of nothing succeeds only then).
+bool TrayIconThere(HWND window) {
+  NOTIFYICONDATAW identity{};
+  identity.cbSize = sizeof(identity);
+  identity.hWnd = window;
+  identity.uID = kTrayIconId;
+  return Shell_NotifyIconW(NIM_MODIFY, &identity) != FALSE;
+}
 
 TEST_F(MainWindowTest, ShowsEveryControlWithItsCaptionAndTheRestoredState) {
   EXPECT_TRUE(IsWindowVisible(window.Handle()));
@@ -134,9 +76,11 @@ TEST_F(MainWindowTest, ShowsEveryControlWithItsCaptionAndTheRestoredState) {
   EXPECT_EQ(itemText(menu, 1), "&Help");
   HMENU file = GetSubMenu(menu, 0);
   HMENU help = GetSubMenu(menu, 1);
+  ASSERT_EQ(GetMenuItemCount(file), 4);
   EXPECT_EQ(itemText(file, 0), "Enable/Disable");
   EXPECT_EQ(itemText(file, 1), "&Minimize");
-  EXPECT_EQ(itemText(file, 2), "E&xit");
+  EXPECT_EQ(itemText(file, 2), "&Options...");
+  EXPECT_EQ(itemText(file, 3), "E&xit");
   EXPECT_EQ(itemText(help, 0), "&About");
   EXPECT_EQ(itemText(help, 1), "&Help");
 }
@@ -325,6 +269,81 @@ TEST_F(MainWindowTest, MenuTrayHotkeyAndCloseMessagesReachTheirHandlers) {
   PumpFor(50);  // drain what the ended program left queued
 }
 
+// The tray icon's menu, read and driven from inside its own loop as the keyboard would.
+TEST_F(MainWindowTest, TheTrayMenuShowsItsEntriesAndRunsTheChosenOneOnceClosed) {
+  struct Item {
+    std::string caption;
+    UINT type = 0;
+    UINT state = 0;
+  };
+  std::vector<Item> items;
+  HMENU shownMenu = nullptr;
+  HWND foreground = nullptr;
+  // Reads the open menu, then presses Down `downs` times and Enter (or Esc for none).
+  auto chooseInMenu = [&](int downs) {
+    testing::RepeatFromLoop([&, downs] {
+      HWND menuWindow = testing::FindThreadWindow(L"#32768");
+      if (menuWindow == nullptr) return false;
+      foreground = GetForegroundWindow();
+      shownMenu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+      items.clear();
+      for (int position = 0; position < GetMenuItemCount(shownMenu); ++position) {
+        wchar_t text[64]{};
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
+        info.dwTypeData = text;
+        info.cch = 64;
+        GetMenuItemInfoW(shownMenu, static_cast<UINT>(position), TRUE, &info);
+        items.push_back({Narrow(text, static_cast<int>(info.cch)), info.fType, info.fState});
+      }
+      for (int step = 0; step < downs; ++step) PostMessageW(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
+      PostMessageW(menuWindow, WM_KEYDOWN, downs > 0 ? VK_RETURN : VK_ESCAPE, 0);
+      return true;
+    });
+  };
+  const auto openMenu = [&](LPARAM notification) {
+    shownMenu = nullptr;
+    Send(kTrayCallbackMessage, static_cast<WPARAM>(IconId::kApplication), notification);
+    return shownMenu != nullptr;
+  };
+
+  chooseInMenu(0);
+  ASSERT_TRUE(openMenu(WM_RBUTTONUP)) << "a right click opens no menu";
+  EXPECT_EQ(foreground, window.Handle()) << "the menu's owner comes to the front first";
+  ASSERT_EQ(items.size(), 5U);
+  const std::vector<std::string> captions = {"Show Tarnwick", "Enabled", "Options...", "", "Exit"};
+  for (size_t i = 0; i < items.size(); ++i) EXPECT_EQ(items[i].caption, captions[i]) << i;
+  EXPECT_TRUE(items[0].state & MFS_DEFAULT);
+  EXPECT_FALSE(items[1].state & MFS_DEFAULT);
+  EXPECT_TRUE(items[1].state & MFS_CHECKED) << "checked while enabled";
+  EXPECT_TRUE(items[3].type & MFT_SEPARATOR);
+  EXPECT_FALSE(IsMenu(shownMenu)) << "the menu is destroyed once closed";
+  EXPECT_EQ(form->Command1.Caption(), "&Enabled") << "Esc chose nothing";
+  EXPECT_EQ(window.OptionsWindow(), nullptr);
+
+  chooseInMenu(2);
+  ASSERT_TRUE(openMenu(WM_CONTEXTMENU)) << "the menu key opens no menu";
+  EXPECT_EQ(form->Command1.Caption(), "&Disabled");
+  chooseInMenu(0);
+  ASSERT_TRUE(openMenu(WM_RBUTTONUP));
+  EXPECT_FALSE(items[1].state & MFS_CHECKED) << "unchecked while disabled";
+
+  chooseInMenu(3);
+  ASSERT_TRUE(openMenu(WM_RBUTTONUP));
+  EXPECT_NE(window.OptionsWindow(), nullptr) << "Options... opened no window";
+
+  Click(form->Command4);  // hidden in the tray
+  chooseInMenu(1);
+  ASSERT_TRUE(openMenu(WM_RBUTTONUP));
+  EXPECT_TRUE(IsWindowVisible(window.Handle())) << "Show Tarnwick";
+
+  chooseInMenu(4);  // Down skips the separator
+  ASSERT_TRUE(openMenu(WM_RBUTTONUP));
+  EXPECT_TRUE(form->Ended()) << "Exit";
+  PumpFor(50);  // drain what the ended program left queued
+}
+
 // Moving to a monitor of another scale re-sets both window icons at its sizes, keeping the
 // picture of the moment (here: disabled).
 TEST_F(MainWindowTest, ADpiChangeResetsTheIconsAtTheNewSizes) {
@@ -356,16 +375,16 @@ TEST_F(MainWindowTest, ADpiChangeResetsTheIconsAtTheNewSizes) {
 // be ended as soon as it has answered the second, so it leaves then as Exit does.
 TEST_F(MainWindowTest, LogOffEndsTheProgramAsExitDoesAndACancelledOneChangesNothing) {
   Click(form->Command4);
-  ASSERT_TRUE(TrayIconThere());
+  ASSERT_TRUE(TrayIconThere(window.Handle()));
   EXPECT_EQ(SendMessageW(window.Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
   Send(WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);  // another program refused: no log-off
   EXPECT_FALSE(form->Ended());
-  EXPECT_TRUE(TrayIconThere());
+  EXPECT_TRUE(TrayIconThere(window.Handle()));
 
   Send(WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
   EXPECT_TRUE(form->Ended());
   EXPECT_TRUE(loop->QuitRequested());
-  EXPECT_FALSE(TrayIconThere()) << "a dead icon would stay in the notification area";
+  EXPECT_FALSE(TrayIconThere(window.Handle())) << "a dead icon would stay in the notification area";
   PumpFor(50);
 }
 

@@ -1,6 +1,8 @@
 #include "test_windows.h"
 
 #include <algorithm>
+#include <map>
+#include <utility>
 
 #include "tests/common/plain_window_class.h"
 
@@ -38,6 +40,71 @@ bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
 
 void PumpFor(int milliseconds) {
   PumpUntil([] { return false; }, milliseconds);
+}
+
+namespace {
+
+struct Repeated {
+  std::function<bool()> action;
+  ULONGLONG deadline = 0;
+};
+
+// A timer procedure has no context: the actions wait here under their timer ids.
+std::map<UINT_PTR, Repeated>& RepeatedActions() {
+  static std::map<UINT_PTR, Repeated> actions;
+  return actions;
+}
+
+void CALLBACK RunRepeated(HWND, UINT, UINT_PTR id, DWORD) {
+  auto found = RepeatedActions().find(id);
+  if (found == RepeatedActions().end()) {
+    KillTimer(nullptr, id);
+    return;
+  }
+  // Copied out: the action may pump, and a nested tick must not run it twice at once.
+  Repeated repeated = std::move(found->second);
+  RepeatedActions().erase(found);
+  if (repeated.action() || GetTickCount64() >= repeated.deadline) {
+    KillTimer(nullptr, id);
+    return;
+  }
+  RepeatedActions()[id] = std::move(repeated);
+}
+
+}  // namespace
+
+void RepeatFromLoop(std::function<bool()> action) {
+  const UINT_PTR id = SetTimer(nullptr, 0, 50, &RunRepeated);
+  if (id != 0) RepeatedActions()[id] = Repeated{std::move(action), GetTickCount64() + 5000};
+}
+
+void StopRepeating() {
+  for (const auto& [id, repeated] : RepeatedActions()) KillTimer(nullptr, id);
+  RepeatedActions().clear();
+}
+
+HWND FindThreadWindow(const wchar_t* className, const wchar_t* caption) {
+  struct Search {
+    const wchar_t* className;
+    const wchar_t* caption;
+    HWND found;
+  } search{className, caption, nullptr};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* wanted = reinterpret_cast<Search*>(data);
+        wchar_t name[64]{}, text[256]{};
+        GetClassNameW(window, name, 64);
+        GetWindowTextW(window, text, 256);
+        if (IsWindowVisible(window) && std::wstring(name) == wanted->className &&
+            (wanted->caption == nullptr || std::wstring(text) == wanted->caption)) {
+          wanted->found = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 }  // namespace tarnwick::win32::testing

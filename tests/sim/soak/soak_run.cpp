@@ -238,8 +238,12 @@ class SoakWorld {
     // Pushing against the screen's edge moves nothing.
     if (desktop_.Cursor() == before) return;
     desktop_.lastUserMoveMs = desktop_.NowMs();
-    // Pushed into the very corner, the cursor looks parked: it counts as resting there.
-    desktop_.movedOntoParkPoint = PositionText(desktop_.Cursor()) == form_->ScreenBounds;
+    // Pushed into the very corner, the cursor looks parked: it counts as resting there. So
+    // does a hand that lands on the very pixel the last idle tick read (the position before
+    // a park): the next tick cannot tell it from a rest.
+    const std::string landed = PositionText(desktop_.Cursor());
+    desktop_.movedOntoParkPoint =
+        landed == form_->ScreenBounds || landed == form_->LastIdlePosition;
   }
 
   // A hand moves the mouse, not the cursor: each step goes on from wherever the cursor is

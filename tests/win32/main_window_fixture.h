@@ -1,0 +1,80 @@
+#pragma once
+// The commctrl header builds on the Windows API, which the main window's header brings.
+// clang-format off
+#include "platform/win32/main_window.h"
+// clang-format on
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/win32/registry_settings.h"
+#include "platform/win32/system_file_system.h"
+#include "platform/win32/system_screen.h"
+#include "platform/win32/system_shell.h"
+#include "platform/win32/system_window_manager.h"
+#include "platform/win32/text_conversion.h"
+#include "test_windows.h"
+
+namespace tarnwick::win32 {
+
+// The real main window bound to the real model, started from an empty store.
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tarnwick");
+    // As the program does at start: the Options window holds hotkey controls.
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_HOTKEY_CLASS};
+    InitCommonControlsEx(&controls);
+    ASSERT_TRUE(window.Create(GetModuleHandleW(nullptr)));
+    screen = std::make_unique<SystemScreen>(window.Handle());
+    shell = std::make_unique<SystemShell>(window.Handle());
+    loop = std::make_unique<SystemEventLoop>(window.Handle());
+    platform = std::make_unique<Platform>(
+        Platform{settings, windows, *screen, *shell, *loop, window, files});
+    form = std::make_unique<Form1>(*platform);
+    window.Bind(*form, *loop);
+    form->Start();
+    testing::PumpFor(100);
+  }
+
+  // Later tiers share this prefix and desktop: leave no settings and no tray icon behind.
+  void TearDown() override {
+    testing::StopRepeating();
+    if (shell != nullptr) {
+      shell->DeleteTrayIcon(IconId::kApplication);
+      shell->DeleteTrayIcon(IconId::kDisabled);
+    }
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tarnwick");
+  }
+
+  HWND Of(const Control& control) const { return window.View()->ControlWindow(control); }
+  std::string TextOf(HWND control) const {
+    wchar_t text[256]{};
+    const int length = GetWindowTextW(control, text, 256);
+    return Narrow(text, length);
+  }
+  bool Checked(const Control& control) const {
+    return SendMessageW(Of(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  }
+  void Click(const Control& control) { SendMessageW(Of(control), BM_CLICK, 0, 0); }
+  void Send(UINT message, WPARAM wParam, LPARAM lParam) {
+    SendMessageW(window.Handle(), message, wParam, lParam);
+  }
+  std::string Stored(const std::string& section, const std::string& key) {
+    return settings.Read("Tarnwick", section, key).value_or("<absent>");
+  }
+
+  MainWindow window;  // outlives the model, whose view it owns
+  RegistrySettings settings;
+  SystemWindowManager windows;
+  SystemFileSystem files;
+  std::unique_ptr<SystemScreen> screen;
+  std::unique_ptr<SystemShell> shell;
+  std::unique_ptr<SystemEventLoop> loop;
+  std::unique_ptr<Platform> platform;
+  std::unique_ptr<Form1> form;
+};
+
+}  // namespace tarnwick::win32

@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "main_window_fixture.h"
+#include "platform/keyboard_chord.h"
+#include "platform/win32/hotkey_value.h"
+#include "platform/win32/private_messages.h"
+#include "resources/resource_ids.h"
+
+namespace tarnwick::win32 {
+namespace {
+
+using testing::PumpUntil;
+
+TEST(HotkeyValue, CarriesTheChordsTheControlCanShowBothWays) {
+  const WORD ctrlShiftF = MAKEWORD('F', HOTKEYF_CONTROL | HOTKEYF_SHIFT);
+  EXPECT_EQ(HotkeyValueOf(Chord{'F', kCtrlShift}), ctrlShiftF);
+  EXPECT_EQ(ChordOfHotkeyValue(ctrlShiftF), (Chord{'F', kCtrlShift}));
+  EXPECT_EQ(HotkeyValueOf(Chord{}), 0) << "None is an empty control";
+  EXPECT_TRUE(ChordOfHotkeyValue(0).IsNone());
+  // Home is an extended key: without the flag the control would call it Num 7.
+  EXPECT_EQ(HotkeyValueOf(Chord{VK_HOME, kAltBit}), MAKEWORD(VK_HOME, HOTKEYF_ALT | HOTKEYF_EXT));
+  EXPECT_EQ(ChordOfHotkeyValue(MAKEWORD(VK_HOME, HOTKEYF_ALT | HOTKEYF_EXT)),
+            (Chord{VK_HOME, kAltBit}));
+  EXPECT_TRUE(RepresentsChord(Chord{VK_F5, kCtrlBit | kAltBit | kShiftBit}));
+  EXPECT_FALSE(RepresentsChord(Chord{'F', kWinBit | kCtrlBit})) << "the control has no Win";
+}
+
+// The Options window on the real main window and model. Typing is played as the control
+// reports it: the value set, then the change notification.
+class OptionsDialogTest : public MainWindowTest {
+ protected:
+  HWND OpenFromMenu() {
+    HMENU file = GetSubMenu(GetMenu(window.Handle()), 0);
+    Send(WM_COMMAND, GetMenuItemID(file, 2), 0);
+    return window.OptionsWindow();
+  }
+  HWND Item(int id) const { return GetDlgItem(window.OptionsWindow(), id); }
+  WORD HotkeyShown(HotkeyCommand command) const {
+    return static_cast<WORD>(
+        SendMessageW(Item(IDC_HOTKEY_FIRST + static_cast<int>(command)), HKM_GETHOTKEY, 0, 0));
+  }
+  void TypeChord(HotkeyCommand command, WORD value) {
+    const int id = IDC_HOTKEY_FIRST + static_cast<int>(command);
+    SendMessageW(Item(id), HKM_SETHOTKEY, value, 0);
+    SendMessageW(window.OptionsWindow(), WM_COMMAND, MAKEWPARAM(id, EN_CHANGE),
+                 reinterpret_cast<LPARAM>(Item(id)));
+  }
+  void Press(int id) { SendMessageW(Item(id), BM_CLICK, 0, 0); }
+  void Choose(int id, int index) {
+    SendMessageW(Item(id), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(window.OptionsWindow(), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(Item(id)));
+  }
+  bool ApplyEnabled() const { return IsWindowEnabled(Item(IDC_APPLY)) != FALSE; }
+  int OpenOptionsWindows() const {
+    int count = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND each, LPARAM data) -> BOOL {
+          wchar_t caption[64]{};
+          GetWindowTextW(each, caption, 64);
+          if (std::wstring(caption) == L"Tarnwick Options") ++*reinterpret_cast<int*>(data);
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+  }
+};
+
+TEST_F(OptionsDialogTest, OpensFromTheMenuShowingTheOptionsInForceAndOnlyOnce) {
+  settings.Write("Tarnwick", "options", "Toggle", "Ctrl+Alt+J");
+  settings.Write("Tarnwick", "options", "Pin", "None");
+  settings.Write("Tarnwick", "options", "Exclusions", "game.exe\nclass:Notepad");
+  settings.Write("Tarnwick", "options", "PauseKey", "Shift");
+  settings.Write("Tarnwick", "options", "LeaveFullscreenAlone", "0");
+  form->LoadOptions();
+
+  HWND options = OpenFromMenu();
+  ASSERT_NE(options, nullptr);
+  EXPECT_TRUE(IsWindowVisible(options));
+  EXPECT_EQ(TextOf(options), "Tarnwick Options");
+  EXPECT_EQ(GetWindow(options, GW_OWNER), nullptr) << "a window of its own, not the main one's";
+  EXPECT_EQ(HotkeyShown(HotkeyCommand::kToggle), MAKEWORD('J', HOTKEYF_CONTROL | HOTKEYF_ALT));
+  EXPECT_EQ(HotkeyShown(HotkeyCommand::kKeepOnTop), MAKEWORD('T', HOTKEYF_CONTROL | HOTKEYF_SHIFT));
+  EXPECT_EQ(HotkeyShown(HotkeyCommand::kPin), 0) << "None shows as an empty control";
+  EXPECT_EQ(TextOf(Item(IDC_HOTKEY_LABEL_FIRST)), "&Enable/disable:");
+  EXPECT_EQ(TextOf(Item(IDC_HOTKEY_LABEL_FIRST + 2)), "Send to &bottom:");
+  EXPECT_EQ(TextOf(Item(IDC_EXCLUSIONS)), "game.exe\r\nclass:Notepad");
+  EXPECT_EQ(SendMessageW(Item(IDC_PAUSE_KEY), CB_GETCURSEL, 0, 0), 3) << "Shift";
+  EXPECT_EQ(SendMessageW(Item(IDC_PAUSE_KEY), CB_GETCOUNT, 0, 0), 5);
+  EXPECT_EQ(IsDlgButtonChecked(options, IDC_LEAVE_FULLSCREEN), BST_UNCHECKED);
+  EXPECT_EQ(IsDlgButtonChecked(options, IDC_FOLLOW_ONLY_MOVED), BST_CHECKED);
+  EXPECT_FALSE(ApplyEnabled()) << "nothing to apply yet";
+
+  form->Options_Click();  // again, from the tray menu say
+  EXPECT_EQ(window.OptionsWindow(), options);
+  EXPECT_EQ(OpenOptionsWindows(), 1);
+
+  Press(IDCANCEL);
+  EXPECT_EQ(window.OptionsWindow(), nullptr);
+  EXPECT_FALSE(IsWindow(options));
+}
+
+TEST_F(OptionsDialogTest, ApplyAndOkStoreWhatChangedAndPutItInForce) {
+  HWND options = OpenFromMenu();
+  ASSERT_NE(options, nullptr);
+  TypeChord(HotkeyCommand::kToggle, MAKEWORD('G', HOTKEYF_CONTROL | HOTKEYF_ALT));
+  EXPECT_TRUE(ApplyEnabled());
+  Press(IDC_APPLY);
+  EXPECT_EQ(Stored("options", "Toggle"), "Ctrl+Alt+G");
+  EXPECT_EQ(form->CurrentOptions().HotkeyFor(HotkeyCommand::kToggle),
+            (Chord{'G', kCtrlBit | kAltBit}));
+  EXPECT_EQ(window.OptionsWindow(), options) << "Apply keeps the window open";
+  EXPECT_FALSE(ApplyEnabled());
+
+  Send(kKeyPressMessage, 'F', kCtrlShift);
+  EXPECT_EQ(form->Command1.Caption(), "&Enabled") << "the old chord still toggles";
+  Send(kKeyPressMessage, 'G', kCtrlBit | kAltBit);
+  EXPECT_EQ(form->Command1.Caption(), "&Disabled") << "the new chord does not toggle";
+
+  Press(IDC_HOTKEY_NONE_FIRST + static_cast<int>(HotkeyCommand::kPin));
+  EXPECT_EQ(HotkeyShown(HotkeyCommand::kPin), 0);
+  SetWindowTextW(Item(IDC_EXCLUSIONS), L"  title:Secret  \r\n\r\nfoo.exe\r\n");
+  Choose(IDC_PAUSE_KEY, 4);      // Win
+  Press(IDC_FOLLOW_ONLY_MOVED);  // an automatic box: a click unticks it
+  EXPECT_EQ(Stored("options", "PauseKey"), "None") << "nothing stored before OK";
+  Press(IDOK);
+  EXPECT_EQ(window.OptionsWindow(), nullptr) << "OK closes the window";
+
+  RegistrySettings fresh;  // read back from the registry, not from the model
+  EXPECT_EQ(fresh.Read("Tarnwick", "options", "Pin"), "None");
+  EXPECT_EQ(fresh.Read("Tarnwick", "options", "Toggle"), "Ctrl+Alt+G");
+  EXPECT_EQ(fresh.Read("Tarnwick", "options", "Exclusions"), "  title:Secret  \nfoo.exe");
+  EXPECT_EQ(fresh.Read("Tarnwick", "options", "PauseKey"), "Win");
+  EXPECT_EQ(fresh.Read("Tarnwick", "options", "FollowOnlyWhenMoved"), "0");
+  EXPECT_EQ(fresh.Read("Tarnwick", "options", "LeaveFullscreenAlone"), "1");
+}
+
+TEST_F(OptionsDialogTest, ADuplicateChordIsRefusedWithAMessageAndTheWindowStaysOpen) {
+  HWND options = OpenFromMenu();
+  ASSERT_NE(options, nullptr);
+  PumpUntil([&] { return GetActiveWindow() == options; });
+  TypeChord(HotkeyCommand::kKeepOnTop, HotkeyShown(HotkeyCommand::kToggle));
+
+  // The message box is modal: it is read and closed from inside its own loop.
+  std::string message;
+  HWND messageOwner = nullptr;
+  testing::RepeatFromLoop([&] {
+    HWND box = testing::FindThreadWindow(L"#32770", L"Tarnwick");
+    if (box == nullptr) return false;
+    messageOwner = GetWindow(box, GW_OWNER);
+    EnumChildWindows(
+        box,
+        [](HWND child, LPARAM text) -> BOOL {
+          wchar_t className[16]{}, caption[512]{};
+          GetClassNameW(child, className, 16);
+          const int length = GetWindowTextW(child, caption, 512);
+          if (_wcsicmp(className, L"Static") == 0 && length > 0) {
+            *reinterpret_cast<std::string*>(text) += Narrow(caption, length);
+          }
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&message));
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    return true;
+  });
+  Press(IDOK);
+  EXPECT_NE(message.find("Ctrl+Shift+F is given to both \"Enable/disable\" and \"Keep on top\""),
+            std::string::npos)
+      << message;
+  EXPECT_EQ(messageOwner, options) << "the message keeps the Options window still";
+  EXPECT_EQ(window.OptionsWindow(), options) << "a refused OK leaves the window open";
+  EXPECT_TRUE(IsWindowVisible(options));
+  EXPECT_EQ(Stored("options", "KeepOnTop"), "<absent>");
+  EXPECT_EQ(form->CurrentOptions(), Options{}) << "nothing of the refused options in force";
+
+  Press(IDC_HOTKEY_NONE_FIRST + static_cast<int>(HotkeyCommand::kKeepOnTop));
+  Press(IDOK);
+  EXPECT_EQ(window.OptionsWindow(), nullptr);
+  EXPECT_EQ(Stored("options", "KeepOnTop"), "None");
+}
+
+// The hotkey control has no Win key: a stored Win chord must survive an OK that did not
+// touch it, and give way to a chord the user typed over it.
+TEST_F(OptionsDialogTest, AWinChordTheControlCannotShowIsKeptUntilReplaced) {
+  settings.Write("Tarnwick", "options", "Unpin", "Win+Q");
+  settings.Write("Tarnwick", "options", "Pin", "Win+A");
+  form->LoadOptions();
+  ASSERT_EQ(form->CurrentOptions().HotkeyFor(HotkeyCommand::kUnpin), (Chord{'Q', kWinBit}));
+  ASSERT_NE(OpenFromMenu(), nullptr);
+  Choose(IDC_PAUSE_KEY, 1);  // Ctrl: something else changes
+  TypeChord(HotkeyCommand::kPin, MAKEWORD('A', HOTKEYF_CONTROL | HOTKEYF_ALT));
+  Press(IDOK);
+  EXPECT_EQ(window.OptionsWindow(), nullptr);
+  EXPECT_EQ(Stored("options", "Unpin"), "Win+Q");
+  EXPECT_EQ(Stored("options", "Pin"), "Ctrl+Alt+A");
+  EXPECT_EQ(Stored("options", "PauseKey"), "Ctrl");
+}
+
+TEST_F(OptionsDialogTest, AChordTypedIntoAHotkeyControlIsNotACommand) {
+  HWND options = OpenFromMenu();
+  ASSERT_NE(options, nullptr);
+  SetFocus(Item(IDC_HOTKEY_FIRST + static_cast<int>(HotkeyCommand::kPin)));
+  Send(kKeyPressMessage, 'F', kCtrlShift);
+  EXPECT_EQ(form->Command1.Caption(), "&Enabled");
+  SetFocus(Item(IDOK));
+  Send(kKeyPressMessage, 'F', kCtrlShift);
+  EXPECT_EQ(form->Command1.Caption(), "&Disabled") << "elsewhere in the window the chord acts";
+}
+
+}  // namespace
+}  // namespace tarnwick::win32
