@@ -1,6 +1,6 @@
 // Hours of use in a minute: thousands of toggles, minimise and restore cycles, wraps, parks
-// and Options windows, and what the program holds afterwards (its own count of icons, menus, fonts,
-// brushes, windows and hooks, and the memory of its process) is what it held before.
+// and Options windows, and what the program holds afterwards (its own count of icons, menus,
+// fonts, brushes, windows and hooks, and the memory of its process) is what it held before.
 #include <chrono>
 #include <cstdio>
 #include <functional>
