@@ -66,13 +66,6 @@ void DeleteFont(HFONT font) {
   if (font != nullptr && DeleteObject(font)) CountDestroyed(ObjectKind::kFont);
 }
 
-std::string WindowText(HWND window) {
-  const int length = GetWindowTextLengthW(window);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  const int copied = GetWindowTextW(window, text.data(), length + 1);
-  return Narrow(text.data(), copied);
-}
-
 }  // namespace
 
 FormView::FormView(HWND parent, Form1& form) : parent_(parent) {

@@ -62,13 +62,6 @@ std::vector<std::string> SplitLines(const std::string& text) {
   return lines;
 }
 
-std::string WindowText(HWND window) {
-  const int length = GetWindowTextLengthW(window);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  const int copied = GetWindowTextW(window, text.data(), length + 1);
-  return Narrow(text.data(), copied);
-}
-
 }  // namespace
 
 bool OptionsDialog::Open(Form1& form) {
