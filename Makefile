@@ -6,7 +6,7 @@ SHELL := /bin/bash
 
 EXE := build/windows/platform/win32/Tarnwick.exe
 
-.PHONY: deps native windows dist run test check native-test win32-test e2e-test lint fuzz screenshot bench clean
+.PHONY: deps native windows dist run test check native-test win32-test e2e-test lint fuzz soak endurance screenshot bench clean
 
 deps:
 	scripts/install-deps.sh
@@ -66,6 +66,11 @@ soak: native
 	else
 	  build/native/tests/sim/soak --seeds "$(SEEDS)" --hours "$(HOURS)"
 	fi
+
+# The full endurance run under Wine: ten rounds, 2,000 toggles, the live objects counted.
+endurance: windows
+	TARNWICK_ENDURANCE_ROUNDS=10 TARNWICK_FORCE_XVFB=1 scripts/wine-session.sh \
+	  ctest --preset windows -R e2e_Endurance --output-on-failure
 
 # The tiers plus the linters (clang-tidy takes a minute or so).
 check: test lint

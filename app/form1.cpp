@@ -1,5 +1,7 @@
 #include "app/form1.h"
 
+#include <utility>
+
 #include "common/number_text.h"
 
 namespace tarnwick {
@@ -14,9 +16,15 @@ void Form1::Start() {
 }
 
 std::string Form1::GetSetting(const Setting& setting) {
-  // A refused read counts as an absent entry: the default stands in.
-  return platform_.settings.Read(kApplicationName, setting.section, setting.key)
-      .value_or(setting.defaultValue);
+  // A refused read counts as an absent entry: the default stands in. So does an empty value
+  // (no setting means anything by it) and one longer than the setting can be: that is damage,
+  // and a megabyte of it shown in a box kept the window from appearing for a minute.
+  std::optional<std::string> stored =
+      platform_.settings.Read(kApplicationName, setting.section, setting.key);
+  if (!stored || stored->empty() || stored->size() > setting.maxLength) {
+    return setting.defaultValue;
+  }
+  return std::move(*stored);
 }
 
 void Form1::SaveSetting(const Setting& setting, const std::string& value) {

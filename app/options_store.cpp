@@ -7,8 +7,6 @@
 namespace tarnwick {
 namespace {
 
-// Longer than any list a person keeps; a value beyond it is damage, not rules.
-constexpr size_t kMaxExclusionsLength = 16384;
 // Help lines name the chord in force; this is how a line says a command has none.
 constexpr const char* kNoKeyText = "(no key)";
 
@@ -62,8 +60,8 @@ void Form1::LoadOptions() {
       }
     }
   }
-  const std::string exclusions = GetSetting(kExclusionsSetting);
-  if (exclusions.size() <= kMaxExclusionsLength) loaded.exclusions = SplitLines(exclusions);
+  // A stored list longer than the layout allows reads as none (GetSetting gives the default).
+  loaded.exclusions = SplitLines(GetSetting(kExclusionsSetting));
   loaded.pauseKey = ParsePauseKey(GetSetting(kPauseKeySetting)).value_or(PauseKey::kNone);
   loaded.leaveFullscreenAlone = GetCheckSetting(kLeaveFullscreenAloneSetting) == kChecked;
   loaded.followOnlyWhenMoved = GetCheckSetting(kFollowOnlyWhenMovedSetting) == kChecked;
@@ -86,9 +84,9 @@ bool Form1::ApplyOptions(const Options& proposed) {
   Options accepted = proposed;
   accepted.exclusions = SplitLines(JoinLines(proposed.exclusions));
   const std::string exclusions = JoinLines(accepted.exclusions);
-  if (exclusions.size() > kMaxExclusionsLength) {
+  if (exclusions.size() > kExclusionsSetting.maxLength) {
     platform_.shell.ShowMessage(kApplicationName, "The exclusion list is too long: keep it under " +
-                                                      std::to_string(kMaxExclusionsLength) +
+                                                      std::to_string(kExclusionsSetting.maxLength) +
                                                       " characters.");
     return false;
   }

@@ -1,16 +1,22 @@
 #pragma once
 #include <array>
+#include <cstddef>
 
 #include "focus/hover_delay.h"
 
 namespace tarnwick {
 
-// Where a setting lives (HKCU\Software\Tarnwick\<section>, value <key>) and what a read
-// gives when it is absent.
+// The longest text (in bytes of UTF-8) a setting normally holds: far beyond any number, chord
+// or name it stores. A longer stored value is damage, read as absent.
+inline constexpr std::size_t kMaxSettingLength = 1024;
+
+// Where a setting lives (HKCU\Software\Tarnwick\<section>, value <key>), what a read gives
+// when it is absent, and how long its text may be.
 struct Setting {
   const char* section;
   const char* key;
   const char* defaultValue;
+  std::size_t maxLength = kMaxSettingLength;
 };
 
 // The whole store, one entry a line; nothing else names a section or a key.
@@ -36,7 +42,8 @@ inline constexpr std::array<Setting, 5> kHotkeySettings{{
     {"options", "Pin", "Ctrl+Shift+A"},
     {"options", "Unpin", "Ctrl+Shift+Q"},
 }};  // in the order of HotkeyCommand
-inline constexpr Setting kExclusionsSetting{"options", "Exclusions", ""};  // one rule a line
+// One rule a line; longer than any list a person keeps.
+inline constexpr Setting kExclusionsSetting{"options", "Exclusions", "", 16384};
 inline constexpr Setting kPauseKeySetting{"options", "PauseKey", "None"};
 inline constexpr Setting kLeaveFullscreenAloneSetting{"options", "LeaveFullscreenAlone", "1"};
 inline constexpr Setting kFollowOnlyWhenMovedSetting{"options", "FollowOnlyWhenMoved", "1"};

@@ -13,6 +13,11 @@ constexpr int kVkLeftShift = 0xA0, kVkRightShift = 0xA1;
 constexpr int kVkLeftControl = 0xA2, kVkRightControl = 0xA3;
 constexpr int kVkLeftMenu = 0xA4, kVkRightMenu = 0xA5;
 
+// Mouse buttons have virtual-key codes too, but never come through a keyboard hook.
+bool IsMouseButton(int virtualKey) {
+  return virtualKey == 0x01 || virtualKey == 0x02 || (virtualKey >= 0x04 && virtualKey <= 0x06);
+}
+
 }  // namespace
 
 bool KeyboardChord::IsDown(int virtualKey) const {
@@ -37,6 +42,21 @@ void KeyboardChord::ForgetReleased(const std::function<bool(int virtualKey)>& sy
   for (std::size_t key = 0; key < down_.size(); ++key) {
     if (down_.test(key) && !systemSaysDown(static_cast<int>(key))) down_.reset(key);
   }
+}
+
+void KeyboardChord::LearnHeld(const std::function<bool(int virtualKey)>& systemSaysDown) {
+  for (int key = 1; key < static_cast<int>(down_.size()); ++key) {
+    if (!IsMouseButton(key) && systemSaysDown(key)) down_.set(static_cast<std::size_t>(key));
+  }
+}
+
+bool KeyboardChord::MissedAKeyDown(
+    const std::function<bool(int virtualKey)>& systemSaysDown) const {
+  for (int key = 1; key < static_cast<int>(down_.size()); ++key) {
+    if (IsMouseButton(key) || key == kVkShift || key == kVkControl || key == kVkMenu) continue;
+    if (!IsDown(key) && systemSaysDown(key)) return true;
+  }
+  return false;
 }
 
 std::optional<KeyPress> KeyboardChord::OnKey(int virtualKey, bool down) {

@@ -27,6 +27,13 @@ class KeyboardChord {
   // screen after Win+L, the Ctrl+Alt+Del screen) never reach the hook, and a key left
   // "down" here would spoil every later chord.
   void ForgetReleased(const std::function<bool(int virtualKey)>& systemSaysDown);
+  // Takes in the keys the system holds down now: a hook only learns from transitions, so
+  // Ctrl+Shift held while the hook was being installed (at start, or again after it was
+  // lost) would otherwise not count, and F pressed next would do nothing.
+  void LearnHeld(const std::function<bool(int virtualKey)>& systemSaysDown);
+  // The system holds a key down that this never saw go down: the hook is missing events.
+  // The generic Shift, Ctrl and Alt codes do not count (the hook reports the sided ones).
+  bool MissedAKeyDown(const std::function<bool(int virtualKey)>& systemSaysDown) const;
 
  private:
   bool IsDown(int virtualKey) const;

@@ -19,8 +19,8 @@ struct MenuEntry {
 class Shell {
  public:
   virtual ~Shell() = default;
-  // A tray icon is identified by the main window and the icon's id, so a new picture is
-  // a new icon: remove the old one before changing the picture, add afterwards.
+  // The program has one tray icon at most, showing `icon`'s picture; to change the picture,
+  // remove the icon and add it again (it keeps its identity with the shell).
   virtual bool AddTrayIcon(IconId icon, const std::string& tip) = 0;
   virtual bool DeleteTrayIcon(IconId icon) = 0;
   // The tray icon's context menu at the cursor, by the platform's rules for tray menus (it

@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "platform/win32/dpi.h"
+#include "platform/win32/live_objects.h"
 #include "platform/win32/text_conversion.h"
 
 namespace tarnwick::win32 {
@@ -54,16 +55,15 @@ WindowClassAndStyle ClassFor(const PlacedControl& control) {
 
 HFONT MakeFont(const wchar_t* face, double points, bool bold, DWORD pitchAndFamily, int dpi) {
   const int height = -static_cast<int>(std::lround(points * dpi / 72.0));
-  return CreateFontW(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                     pitchAndFamily, face);
+  HFONT font =
+      CreateFontW(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, pitchAndFamily, face);
+  if (font != nullptr) CountCreated(ObjectKind::kFont);
+  return font;
 }
 
-std::string WindowText(HWND window) {
-  const int length = GetWindowTextLengthW(window);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  const int copied = GetWindowTextW(window, text.data(), length + 1);
-  return Narrow(text.data(), copied);
+void DeleteFont(HFONT font) {
+  if (font != nullptr && DeleteObject(font)) CountDestroyed(ObjectKind::kFont);
 }
 
 }  // namespace
@@ -78,6 +78,7 @@ FormView::FormView(HWND parent, Form1& form) : parent_(parent) {
         CreateWindowExW(kind.exStyle, kind.className, L"", kind.style, 0, 0, 0, 0, parent,
                         reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), instance, nullptr);
     ++id;
+    if (entry.window != nullptr) CountCreated(ObjectKind::kWindow);
     entries_.push_back(entry);
     ModelOf(placement.control).AttachObserver(this);
   }
@@ -86,12 +87,19 @@ FormView::FormView(HWND parent, Form1& form) : parent_(parent) {
 }
 
 FormView::~FormView() {
+  // The controls go before their fonts. The main window, when destroyed first, took them
+  // along already.
+  for (const Entry& entry : entries_) {
+    if (entry.window == nullptr) continue;
+    if (IsWindow(entry.window)) DestroyWindow(entry.window);
+    CountDestroyed(ObjectKind::kWindow);
+  }
   ReleaseFonts();
 }
 
 void FormView::ReleaseFonts() {
   for (HFONT* font : {&dialogFont_, &helpTitleFont_, &helpTextFont_}) {
-    if (*font != nullptr) DeleteObject(*font);
+    DeleteFont(*font);
     *font = nullptr;
   }
 }
@@ -112,9 +120,7 @@ void FormView::Layout(int dpi) {
     SendMessageW(entry.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   }
   // The controls hold the new fonts now; the old ones can go.
-  for (HFONT font : oldFonts) {
-    if (font != nullptr) DeleteObject(font);
-  }
+  for (HFONT font : oldFonts) DeleteFont(font);
 }
 
 const FormView::Entry* FormView::Find(const Control& control) const {

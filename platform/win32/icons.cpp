@@ -6,6 +6,7 @@
 
 #include "platform/win32/dpi.h"
 #include "platform/win32/late_bound.h"
+#include "platform/win32/live_objects.h"
 
 namespace tarnwick::win32 {
 namespace {
@@ -44,6 +45,7 @@ HICON LoadProgramIcon(IconId icon, bool small, int dpi) {
     cached = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
                                            MAKEINTRESOURCEW(static_cast<int>(icon)), IMAGE_ICON,
                                            size, size, LR_DEFAULTCOLOR));
+    if (cached != nullptr) CountCreated(ObjectKind::kIcon);
   }
   return cached;
 }

@@ -24,10 +24,7 @@ namespace {
 
 int RunProgram(HINSTANCE instance) {
   SingleInstance single;
-  if (!single.Claim()) {
-    SingleInstance::ShowRunningInstance();
-    return 0;
-  }
+  if (!single.Claim()) return 0;  // the running one was asked to show itself
   // The Options window holds hotkey controls.
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_HOTKEY_CLASS};
   InitCommonControlsEx(&controls);
@@ -47,9 +44,15 @@ int RunProgram(HINSTANCE instance) {
   // Without the hook the program still runs; only the hotkeys are missing.
   KeyboardHook hook;
   hook.Start(window.Handle(), kKeyPressMessage);
+  window.OnHookMayBeLost([&hook] { hook.Reinstall(); });
   form.Start();
-  if (form.Ended()) return 0;
-  return loop.Run();
+  const int exitCode = form.Ended() ? 0 : loop.Run();
+  // A new start may be waiting for this one to go: the window first, so that it is not
+  // asked to show itself, then the claim. What is left to tidy up is ours alone.
+  window.OnHookMayBeLost(nullptr);
+  window.Destroy();
+  single.Release();
+  return exitCode;
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include "platform/win32/form_layout.h"
 #include "platform/win32/guarded.h"
 #include "platform/win32/icons.h"
+#include "platform/win32/live_objects.h"
+#include "platform/win32/message_filter.h"
 #include "platform/win32/private_messages.h"
 #include "platform/win32/system_shell.h"
 #include "platform/win32/text_conversion.h"
@@ -38,10 +40,18 @@ void SetWindowIcons(HWND window, IconId icon, int dpi) {
 MainWindow::~MainWindow() {
   options_.Close();
   view_.reset();
-  if (window_ != nullptr) {
-    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
-  }
+  Destroy();
+}
+
+void MainWindow::Destroy() {
+  options_.Close();  // a window of its own, not owned by this one
+  if (window_ == nullptr) return;
+  sessions_.Stop();
+  SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+  SetMenu(window_, nullptr);
+  DestroyMenuBar(menuBar_);
+  if (DestroyWindow(window_)) CountDestroyed(ObjectKind::kWindow);
+  window_ = nullptr;
 }
 
 bool MainWindow::Create(HINSTANCE instance) {
@@ -50,8 +60,12 @@ bool MainWindow::Create(HINSTANCE instance) {
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                             nullptr, instance, nullptr);
   if (window_ == nullptr) return false;
+  CountCreated(ObjectKind::kWindow);
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
+  AllowMessagesFromOtherProcesses(window_, MessagesFromOtherProcesses(taskbarCreatedMessage_));
+  // Without them the hook is only checked by its own health timer after a lock.
+  sessions_.Start(window_);
   SetIcon(IconId::kApplication);
   FitClientArea(DpiOf(window_));
   return true;
@@ -114,6 +128,10 @@ LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam,
   return self->Handle(message, wParam, lParam);
 }
 
+void MainWindow::HookMayBeLost() {
+  if (hookMayBeLost_) hookMayBeLost_();
+}
+
 bool MainWindow::HandleCommand(UINT id, UINT code) {
   if (view_ != nullptr && view_->OnCommand(id, code)) return true;
   // The dialog manager turns Enter into IDOK; the window has no default button.
@@ -152,7 +170,28 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       Guarded([&] { form.WinHook1_KeyEvent(static_cast<int>(wParam), static_cast<int>(lParam)); });
       return 0;
     case kShowYourselfMessage:
+      // An ending program says so: the new start then waits for it and takes over.
+      if (loop_->QuitRequested()) return 0;
       Guarded([&] { form.SecondStartRequested(); });
+      return 1;
+    case kLiveObjectsMessage:
+      return LiveObjects(static_cast<int>(wParam));
+    case WM_QUERYENDSESSION:
+      return TRUE;  // nothing to save: every setting is stored when it changes
+    case WM_ENDSESSION:
+      // The system may end the process as soon as this returns: leave as Exit does.
+      if (wParam != FALSE) Guarded([&] { form.Exit_Click(); });
+      return 0;
+    case WM_POWERBROADCAST:
+      if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) HookMayBeLost();
+      return TRUE;
+    case WM_WTSSESSION_CHANGE:
+      // Back from the lock screen or from another user's session: the secure desktop may
+      // have cost us the hook.
+      if (wParam == WTS_SESSION_UNLOCK || wParam == WTS_CONSOLE_CONNECT ||
+          wParam == WTS_REMOTE_CONNECT) {
+        HookMayBeLost();
+      }
       return 0;
     case WM_CLOSE:
       Guarded([&] { form.Form_Unload(); });
@@ -181,7 +220,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                    SWP_NOZORDER | SWP_NOACTIVATE);
       if (view_ != nullptr) view_->Layout(HIWORD(wParam));
       SetWindowIcons(window_, icon_, HIWORD(wParam));
-      RescaleTrayIcons(window_, HIWORD(wParam));
+      RescaleTrayIcon(window_, icon_, HIWORD(wParam));
       Guarded([&] { form.Form_DisplayChange(); });
       return 0;
     }

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 
 #include "app/form1.h"
@@ -6,6 +7,7 @@
 #include "platform/win32/form_view.h"
 #include "platform/win32/menu_bar.h"
 #include "platform/win32/options_dialog.h"
+#include "platform/win32/session_notifications.h"
 #include "platform/win32/system_event_loop.h"
 #include "platform/win32/win32_api.h"
 
@@ -22,10 +24,15 @@ class MainWindow : public FormWindow {
 
   // Creates the window hidden; false when the system refused.
   bool Create(HINSTANCE instance);
+  // Destroys the window now (the destructor does it too): an ending program lets a new
+  // start see at once that it is gone.
+  void Destroy();
   HWND Handle() const { return window_; }
   // Builds the controls and menu from the model and starts routing messages to it.
   void Bind(Form1& form, SystemEventLoop& loop);
   const FormView* View() const { return view_.get(); }
+  // Called when the keyboard hook may have been lost: after sleep, after an unlock.
+  void OnHookMayBeLost(std::function<void()> reinstall) { hookMayBeLost_ = std::move(reinstall); }
 
   void Show() override;
   void Hide() override;
@@ -38,6 +45,7 @@ class MainWindow : public FormWindow {
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   bool HandleCommand(UINT id, UINT code);
+  void HookMayBeLost();
   void FitClientArea(int dpi);
 
   HWND window_ = nullptr;
@@ -48,6 +56,8 @@ class MainWindow : public FormWindow {
   OptionsDialog options_;
   HWND lastFocus_ = nullptr;
   UINT taskbarCreatedMessage_ = 0;
+  SessionNotifications sessions_;
+  std::function<void()> hookMayBeLost_;
   IconId icon_ = IconId::kApplication;  // re-set at each DPI change
   bool shownBefore_ = false;
 };

@@ -14,5 +14,9 @@ struct MenuBar {
 };
 
 MenuBar BuildMenuBar(Form1& form);
+// The menu and the pop-ups inside it, counted as the live-object count does.
+int MenusIn(HMENU menu);
+// Destroys a menu bar that is no longer any window's (DestroyWindow would take it along).
+void DestroyMenuBar(MenuBar& bar);
 
 }  // namespace tarnwick::win32

@@ -12,6 +12,7 @@
 #include "platform/win32/guarded.h"
 #include "platform/win32/hotkey_value.h"
 #include "platform/win32/icons.h"
+#include "platform/win32/live_objects.h"
 #include "platform/win32/text_conversion.h"
 #include "resources/resource_ids.h"
 
@@ -61,13 +62,6 @@ std::vector<std::string> SplitLines(const std::string& text) {
   return lines;
 }
 
-std::string WindowText(HWND window) {
-  const int length = GetWindowTextLengthW(window);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  const int copied = GetWindowTextW(window, text.data(), length + 1);
-  return Narrow(text.data(), copied);
-}
-
 }  // namespace
 
 bool OptionsDialog::Open(Form1& form) {
@@ -82,6 +76,7 @@ bool OptionsDialog::Open(Form1& form) {
       CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_OPTIONS), nullptr,
                          &OptionsDialog::Procedure, reinterpret_cast<LPARAM>(this));
   if (dialog == nullptr) return false;
+  CountCreated(ObjectKind::kWindow);  // its controls come and go with it
   ShowWindow(dialog, SW_SHOW);
   SetForegroundWindow(dialog);
   return true;
@@ -144,6 +139,7 @@ bool OptionsDialog::Handle(UINT message, WPARAM wParam, LPARAM) {
     case WM_DESTROY:
       SetWindowLongPtrW(dialog_, DWLP_USER, 0);
       dialog_ = nullptr;
+      CountDestroyed(ObjectKind::kWindow);
       return true;
     default:
       return false;

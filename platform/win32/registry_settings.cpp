@@ -6,6 +6,10 @@
 namespace tarnwick::win32 {
 namespace {
 
+// No setting comes near this; a longer value is damage, and reading megabytes of it at every
+// start would only slow the start down before the program refuses it anyway.
+constexpr DWORD kMaxValueChars = 65535;
+
 std::wstring SubKey(const std::string& application, const std::string& section) {
   return L"Software\\" + Widen(application) + L"\\" + Widen(section);
 }
@@ -23,6 +27,7 @@ std::optional<std::string> RegistrySettings::Read(const std::string& application
     LSTATUS status = RegGetValueW(HKEY_CURRENT_USER, subKey.c_str(), name.c_str(), RRF_RT_REG_SZ,
                                   nullptr, nullptr, &bytes);
     if (status != ERROR_SUCCESS) return std::nullopt;
+    if (bytes / sizeof(wchar_t) > kMaxValueChars + 1) return std::nullopt;  // +1: the terminator
     std::wstring buffer(bytes / sizeof(wchar_t) + 1, L'\0');
     bytes = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
     status = RegGetValueW(HKEY_CURRENT_USER, subKey.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr,

@@ -6,6 +6,7 @@
 
 #include "platform/win32/dpi.h"
 #include "platform/win32/icons.h"
+#include "platform/win32/live_objects.h"
 #include "platform/win32/private_messages.h"
 #include "platform/win32/text_conversion.h"
 
@@ -13,19 +14,20 @@ namespace tarnwick::win32 {
 namespace {
 
 // The icon is named by window and id, never by GUID: a GUID icon breaks when an unsigned
-// exe moves to another folder.
-NOTIFYICONDATAW IconRecord(HWND window, IconId icon) {
+// exe moves to another folder. One id whatever the picture: Windows 11 remembers per icon
+// whether the user brought it out of the overflow, and a toggle must not forget that.
+NOTIFYICONDATAW IconRecord(HWND window) {
   NOTIFYICONDATAW record{};
   record.cbSize = sizeof(NOTIFYICONDATAW);
   record.hWnd = window;
-  record.uID = static_cast<UINT>(icon);
+  record.uID = kTrayIconId;
   return record;
 }
 
 }  // namespace
 
 bool SystemShell::AddTrayIcon(IconId icon, const std::string& tip) {
-  NOTIFYICONDATAW record = IconRecord(mainWindow_, icon);
+  NOTIFYICONDATAW record = IconRecord(mainWindow_);
   record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   // A private message: the mouse-move message would be confused with real mouse moves.
   record.uCallbackMessage = kTrayCallbackMessage;
@@ -36,25 +38,22 @@ bool SystemShell::AddTrayIcon(IconId icon, const std::string& tip) {
   return Shell_NotifyIconW(NIM_ADD, &record) != FALSE;
 }
 
-bool SystemShell::DeleteTrayIcon(IconId icon) {
-  NOTIFYICONDATAW record = IconRecord(mainWindow_, icon);
+bool SystemShell::DeleteTrayIcon(IconId) {
+  NOTIFYICONDATAW record = IconRecord(mainWindow_);
   return Shell_NotifyIconW(NIM_DELETE, &record) != FALSE;
 }
 
-int RescaleTrayIcons(HWND mainWindow, int dpi) {
-  int updated = 0;
-  for (IconId icon : {IconId::kApplication, IconId::kDisabled}) {
-    NOTIFYICONDATAW record = IconRecord(mainWindow, icon);
-    record.uFlags = NIF_ICON;
-    record.hIcon = LoadProgramIcon(icon, true, dpi);
-    if (Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE) ++updated;
-  }
-  return updated;
+bool RescaleTrayIcon(HWND mainWindow, IconId picture, int dpi) {
+  NOTIFYICONDATAW record = IconRecord(mainWindow);
+  record.uFlags = NIF_ICON;
+  record.hIcon = LoadProgramIcon(picture, true, dpi);
+  return Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
 }
 
 void SystemShell::ShowTrayMenu(const std::vector<MenuEntry>& entries) {
   HMENU menu = CreatePopupMenu();
   if (menu == nullptr) return;
+  CountCreated(ObjectKind::kMenu);
   // Item ids are the entries' positions plus one: 0 is what a dismissed menu returns.
   for (size_t index = 0; index < entries.size(); ++index) {
     const MenuEntry& entry = entries[index];
@@ -80,7 +79,7 @@ void SystemShell::ShowTrayMenu(const std::vector<MenuEntry>& entries) {
       TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON | alignment, cursor.x,
                        cursor.y, mainWindow_, nullptr));
   PostMessageW(mainWindow_, WM_NULL, 0, 0);
-  DestroyMenu(menu);
+  if (DestroyMenu(menu)) CountDestroyed(ObjectKind::kMenu);
   // After the menu has gone: the action may open a window, show a message or end the program.
   if (chosen >= 1 && chosen <= entries.size() && entries[chosen - 1].action) {
     entries[chosen - 1].action();

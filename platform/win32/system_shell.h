@@ -4,8 +4,12 @@
 
 namespace tarnwick::win32 {
 
+// The tray icon's id, the same for both pictures; 1, the id the enabled picture always had.
+inline constexpr UINT kTrayIconId = 1;
+
 // Tray icon and its menu, browser and message boxes, all owned by the main window (a message
-// box by the program's window the user works in, the Options window say).
+// box by the program's window the user works in, the Options window say). The window has one
+// tray icon at most; the IconId arguments say which picture it shows.
 class SystemShell : public Shell {
  public:
   explicit SystemShell(HWND mainWindow) : mainWindow_(mainWindow) {}
@@ -19,8 +23,8 @@ class SystemShell : public Shell {
   HWND mainWindow_;
 };
 
-// Gives the window's tray icons, whichever are there, the picture size for a new DPI,
-// each under its own id; returns how many there were.
-int RescaleTrayIcons(HWND mainWindow, int dpi);
+// Gives the window's tray icon, if it is there, `picture` at the size for a new DPI; false
+// when there was none.
+bool RescaleTrayIcon(HWND mainWindow, IconId picture, int dpi);
 
 }  // namespace tarnwick::win32

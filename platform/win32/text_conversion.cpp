@@ -27,4 +27,11 @@ std::string Narrow(const std::wstring& text) {
   return Narrow(text.data(), static_cast<int>(text.size()));
 }
 
+std::string WindowText(HWND window) {
+  const int length = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const int copied = GetWindowTextW(window, text.data(), length + 1);
+  return Narrow(text.data(), copied);
+}
+
 }  // namespace tarnwick::win32

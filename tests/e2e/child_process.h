@@ -21,6 +21,7 @@ class ChildProcess {
   bool Running() const;
   bool WaitForExit(std::chrono::milliseconds timeout);
   DWORD Id() const { return id_; }
+  HANDLE Handle() const { return handle_.get(); }  // nullptr once terminated
 
  private:
   // Terminates the process if it still runs, then closes the handle.

@@ -321,42 +321,53 @@ bool WaitForCursor(POINT expected, std::chrono::milliseconds timeout) {
       timeout);
 }
 
+namespace {
+
+// A button going down or up where the cursor is.
+INPUT ButtonInput(DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  return input;
+}
+
+}  // namespace
+
 void ClickAt(POINT at) {
   // SetCursorPos, not an absolute SendInput move: under Wine only SetCursorPos also moves the
   // X pointer, and the next pointer event from X would put the cursor back where that is.
   MoveCursor(at);
-  INPUT down{};
-  down.type = INPUT_MOUSE;
-  down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  INPUT up = down;
-  up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  Send({down, up});
+  Send({ButtonInput(MOUSEEVENTF_LEFTDOWN), ButtonInput(MOUSEEVENTF_LEFTUP)});
 }
 
 HeldLeftButton::HeldLeftButton() {
-  INPUT down{};
-  down.type = INPUT_MOUSE;
-  down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  Send({down});
+  Send({ButtonInput(MOUSEEVENTF_LEFTDOWN)});
 }
 
 void HeldLeftButton::Release() {
   if (!held_) return;
   held_ = false;
-  INPUT up{};
-  up.type = INPUT_MOUSE;
-  up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  Send({up});
+  Send({ButtonInput(MOUSEEVENTF_LEFTUP)});
+}
+
+HeldKeys::HeldKeys(std::vector<WORD> keys) : keys_(std::move(keys)) {
+  std::vector<INPUT> inputs;
+  for (WORD key : keys_) inputs.push_back(KeyInput(key, false));
+  Send(std::move(inputs));
+}
+
+void HeldKeys::Release() {
+  std::vector<INPUT> inputs;
+  for (auto key = keys_.rbegin(); key != keys_.rend(); ++key) {
+    inputs.push_back(KeyInput(*key, true));
+  }
+  keys_.clear();
+  if (!inputs.empty()) Send(std::move(inputs));
 }
 
 void RightClickAt(POINT at) {
   MoveCursor(at);
-  INPUT down{};
-  down.type = INPUT_MOUSE;
-  down.mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-  INPUT up = down;
-  up.mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-  Send({down, up});
+  Send({ButtonInput(MOUSEEVENTF_RIGHTDOWN), ButtonInput(MOUSEEVENTF_RIGHTUP)});
 }
 
 void PressChord(std::initializer_list<WORD> modifiers, WORD key) {
@@ -603,7 +614,10 @@ bool Tarnwick::StartProcess() {
 }
 
 bool Tarnwick::Start() {
-  if (!StartProcess()) return false;
+  return StartProcess() && WaitForWindow();
+}
+
+bool Tarnwick::WaitForWindow() {
   WaitUntil([this] {
     mainWindow_ = FindMainWindow(Id());
     return mainWindow_ != nullptr || !Running();

@@ -89,6 +89,19 @@ class HeldLeftButton {
  private:
   bool held_ = true;
 };
+// Keys held down, as a hand holds Ctrl+Shift; released in reverse order by Release() or at
+// the latest when the object goes.
+class HeldKeys {
+ public:
+  explicit HeldKeys(std::vector<WORD> keys);
+  HeldKeys(const HeldKeys&) = delete;
+  HeldKeys& operator=(const HeldKeys&) = delete;
+  ~HeldKeys() { Release(); }
+  void Release();
+
+ private:
+  std::vector<WORD> keys_;
+};
 // The right button pressed and released at `at`, as for a context menu.
 void RightClickAt(POINT at);
 void PressKey(WORD virtualKey);
@@ -137,12 +150,16 @@ class Tarnwick {
   // Starts the program and waits for its main window; false (with a note on stderr)
   // when either fails.
   bool Start();
-  bool StartProcess();  // without waiting for any window
+  bool StartProcess();   // without waiting for any window
+  bool WaitForWindow();  // the rest of Start: its main window there, and shown
   bool WaitForExit(std::chrono::milliseconds timeout = kPatience);
   bool Exit();  // clicks "E&xit" and waits for the process to end
   bool Running() const { return process_.Running(); }
+  // Ends the process at once, as a crash or Task Manager's "End task" would.
+  void Kill() { process_.Terminate(); }
 
   DWORD Id() const { return process_.Id(); }
+  HANDLE Process() const { return process_.Handle(); }
   HWND MainWindow() const { return mainWindow_; }
   HWND Control(ControlKind kind, std::wstring_view text) const;
   std::wstring Caption(ControlKind kind, std::wstring_view text) const;

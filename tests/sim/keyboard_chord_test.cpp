@@ -83,5 +83,49 @@ TEST(KeyboardChord, KeysReleasedOutOfSightAreForgotten) {
   EXPECT_FALSE(chord.OnKey('T', true).has_value());
 }
 
+TEST(KeyboardChord, ModifiersHeldBeforeTheHookCameCountOnceLearnt) {
+  // Ctrl+Shift went down before the hook was installed: it saw no transition.
+  const auto ctrlShiftHeld = [](int key) {
+    return key == kLeftCtrl || key == kLeftShift || key == kGenericCtrl || key == kGenericShift;
+  };
+  KeyboardChord unaware;
+  EXPECT_EQ(unaware.OnKey('F', true)->shift, 0) << "without learning, F alone";
+
+  KeyboardChord chord;
+  chord.LearnHeld(ctrlShiftHeld);
+  EXPECT_EQ(chord.Modifiers(), 3);
+  EXPECT_EQ(chord.OnKey('F', true)->shift, 3);
+  EXPECT_FALSE(chord.OnKey(kLeftCtrl, true)) << "a learnt key's auto-repeat stays silent";
+
+  // A key learnt as held counts as down until its release, like one seen going down.
+  KeyboardChord holdingF;
+  holdingF.LearnHeld([](int key) { return key == 'F'; });
+  EXPECT_FALSE(holdingF.OnKey('F', true)) << "the repeat of a key held since before the hook";
+  holdingF.OnKey('F', false);
+  EXPECT_TRUE(holdingF.OnKey('F', true));
+
+  KeyboardChord mouse;
+  mouse.LearnHeld([](int key) { return key == 0x01 || key == 0x02 || key == 0x04; });
+  EXPECT_EQ(mouse.Modifiers(), 0);
+  EXPECT_FALSE(mouse.MissedAKeyDown([](int key) { return key == 0x01; }))
+      << "mouse buttons never come through a keyboard hook";
+}
+
+TEST(KeyboardChord, AKeyHeldThatWasNeverSeenGoingDownIsMissed) {
+  KeyboardChord chord;
+  const auto nothing = [](int) { return false; };
+  const auto aHeld = [](int key) { return key == 'A'; };
+  EXPECT_FALSE(chord.MissedAKeyDown(nothing));
+  EXPECT_TRUE(chord.MissedAKeyDown(aHeld));
+  chord.OnKey('A', true);
+  EXPECT_FALSE(chord.MissedAKeyDown(aHeld)) << "seen";
+
+  // The hook reports the left Shift; the system also shows the generic Shift down.
+  chord.OnKey(kLeftShift, true);
+  EXPECT_FALSE(chord.MissedAKeyDown(
+      [](int key) { return key == 'A' || key == kLeftShift || key == kGenericShift; }));
+  EXPECT_TRUE(chord.MissedAKeyDown([](int key) { return key == kRightShift; }));
+}
+
 }  // namespace
 }  // namespace tarnwick

@@ -126,6 +126,43 @@ TEST_F(StartUp, HandEditedGarbageFallsBackToEachDefault) {
   EXPECT_EQ(desktop.Setting("Delay", "Interval"), "1e999");
 }
 
+// A value longer than its setting can be is damage, and an empty one means nothing: the
+// default stands in, quickly, and the stored text is left as it is. The exclusion list alone
+// may be long.
+TEST_F(StartUp, OverlongAndEmptyValuesGiveTheDefaultAndStayStored) {
+  const std::string longest(kMaxSettingLength, '7');
+  const std::string overlong(kMaxSettingLength + 1, '7');
+  Store("startup", "calibration", overlong);
+  Store("Delay", "Interval", std::string(kMaxSettingLength - 3, '0') + "750");
+  Store("startup", "leftwrap", std::string(kMaxSettingLength, '0'));
+  Store("startup", "rightwrap", "0" + std::string(kMaxSettingLength, ' '));
+  Store("options", "Exclusions",
+        "notes.exe\n" + std::string(kExclusionsSetting.maxLength - 10, 'x'));
+  Start();
+  EXPECT_TRUE(desktop.formVisible);
+  EXPECT_EQ(form->Text35.Text(), "100");
+  EXPECT_EQ(form->Text1.Text(), "750") << "1024 characters are still a value";
+  EXPECT_EQ(form->Check8.Value(), kUnchecked) << "1024 characters are still a value";
+  EXPECT_EQ(form->Check10.Value(), kChecked) << "1025 are not";
+  ASSERT_EQ(form->CurrentOptions().exclusions.size(), 2u) << "the list may be 16384 long";
+  EXPECT_EQ(form->CurrentOptions().exclusions[0], "notes.exe");
+  EXPECT_EQ(desktop.Setting("startup", "calibration"), overlong) << "left for the user";
+
+  form.reset();
+  Store("startup", "calibration", "");
+  Start();
+  EXPECT_EQ(form->Text35.Text(), "100") << "an empty value is no value";
+  EXPECT_EQ(desktop.Setting("startup", "calibration"), "");
+
+  form.reset();
+  Store("options", "Exclusions",
+        "notes.exe\n" + std::string(kExclusionsSetting.maxLength - 9, 'x'));
+  Store("startup", "calibration", longest);
+  Start();
+  EXPECT_TRUE(form->CurrentOptions().exclusions.empty()) << "16385 characters are damage";
+  EXPECT_EQ(form->Text35.Text(), longest);
+}
+
 TEST_F(StartUp, StoredDelayOutsideTheAcceptedRangeGivesTheDefault) {
   for (const char* stored : {"0", "-20", "59999", "abc", ""}) {
     SimDesktop fresh;

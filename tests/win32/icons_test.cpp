@@ -213,20 +213,18 @@ TEST(ProgramIcons, LoadAtTheSystemSizeForEachDpiOncePerSize) {
             LoadProgramIcon(IconId::kDisabled, false, 96));
 }
 
-// A DPI change swaps the picture of whichever tray icon is there, under the same id, so
-// it neither moves nor loses the user's "show in taskbar" choice.
+// A DPI change swaps the picture of the tray icon, under the same id, so it neither moves
+// nor loses the user's "show in taskbar" choice.
 TEST(TrayIcons, TakeTheNewSizeUnderTheSameId) {
   HWND owner = testing::MakeWindow(L"Tray owner", 0, 0, 200, 100);
   SystemShell shell(owner);
-  EXPECT_EQ(RescaleTrayIcons(owner, 144), 0) << "no icon yet";
+  EXPECT_FALSE(RescaleTrayIcon(owner, IconId::kApplication, 144)) << "no icon yet";
   ASSERT_TRUE(shell.AddTrayIcon(IconId::kApplication, "Tarnwick 2.1"));
-  EXPECT_EQ(RescaleTrayIcons(owner, 144), 1);
-  ASSERT_TRUE(shell.AddTrayIcon(IconId::kDisabled, "Tarnwick 2.1"));
-  EXPECT_EQ(RescaleTrayIcons(owner, 120), 2);
+  EXPECT_TRUE(RescaleTrayIcon(owner, IconId::kApplication, 144));
+  EXPECT_TRUE(RescaleTrayIcon(owner, IconId::kDisabled, 120));
   EXPECT_FALSE(shell.AddTrayIcon(IconId::kApplication, "Tarnwick 2.1")) << "still there";
   EXPECT_TRUE(shell.DeleteTrayIcon(IconId::kApplication));
-  EXPECT_TRUE(shell.DeleteTrayIcon(IconId::kDisabled));
-  EXPECT_EQ(RescaleTrayIcons(owner, 96), 0) << "nothing comes back";
+  EXPECT_FALSE(RescaleTrayIcon(owner, IconId::kApplication, 96)) << "nothing comes back";
   DestroyWindow(owner);
 }
 

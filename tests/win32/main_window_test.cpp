@@ -1,13 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "main_window_fixture.h"
 #include "platform/win32/icons.h"
+#include "platform/win32/live_objects.h"
 #include "platform/win32/private_messages.h"
 #include "platform/win32/text_conversion.h"
+// clang-format off
+#include <shellapi.h>
+// clang-format on
+
 #include "test_windows.h"
 
 namespace tarnwick::win32 {
@@ -15,6 +22,15 @@ namespace {
 
 using testing::PumpFor;
 using testing::PumpUntil;
+
+// Whether the shell knows the window's tray icon (a change of nothing succeeds only then).
+bool TrayIconThere(HWND window) {
+  NOTIFYICONDATAW identity{};
+  identity.cbSize = sizeof(identity);
+  identity.hWnd = window;
+  identity.uID = kTrayIconId;
+  return Shell_NotifyIconW(NIM_MODIFY, &identity) != FALSE;
+}
 
 TEST_F(MainWindowTest, ShowsEveryControlWithItsCaptionAndTheRestoredState) {
   EXPECT_TRUE(IsWindowVisible(window.Handle()));
@@ -353,6 +369,120 @@ TEST_F(MainWindowTest, ADpiChangeResetsTheIconsAtTheNewSizes) {
     EXPECT_EQ(SendMessageW(window.Handle(), WM_GETICON, ICON_BIG, 0),
               reinterpret_cast<LRESULT>(LoadProgramIcon(IconId::kDisabled, false, dpi)));
   }
+}
+
+// Log-off asks first (WM_QUERYENDSESSION) and then tells (WM_ENDSESSION); the program may
+// be ended as soon as it has answered the second, so it leaves then as Exit does.
+TEST_F(MainWindowTest, LogOffEndsTheProgramAsExitDoesAndACancelledOneChangesNothing) {
+  Click(form->Command4);
+  ASSERT_TRUE(TrayIconThere(window.Handle()));
+  EXPECT_EQ(SendMessageW(window.Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+  Send(WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);  // another program refused: no log-off
+  EXPECT_FALSE(form->Ended());
+  EXPECT_TRUE(TrayIconThere(window.Handle()));
+
+  Send(WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  EXPECT_TRUE(form->Ended());
+  EXPECT_TRUE(loop->QuitRequested());
+  EXPECT_FALSE(TrayIconThere(window.Handle())) << "a dead icon would stay in the notification area";
+  PumpFor(50);
+}
+
+TEST_F(MainWindowTest, ResumeAndUnlockAskForTheKeyboardHookAgain) {
+  int asked = 0;
+  window.OnHookMayBeLost([&] { ++asked; });
+  struct Event {
+    UINT message;
+    WPARAM what;
+    int askedAfter;
+  };
+  for (const Event& event : {Event{WM_POWERBROADCAST, PBT_APMSUSPEND, 0},
+                             Event{WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 1},
+                             Event{WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 2},
+                             Event{WM_POWERBROADCAST, PBT_APMPOWERSTATUSCHANGE, 2},
+                             Event{WM_WTSSESSION_CHANGE, WTS_SESSION_LOCK, 2},
+                             Event{WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK, 3},
+                             Event{WM_WTSSESSION_CHANGE, WTS_CONSOLE_DISCONNECT, 3},
+                             Event{WM_WTSSESSION_CHANGE, WTS_CONSOLE_CONNECT, 4}}) {
+    Send(event.message, event.what, 0);
+    EXPECT_EQ(asked, event.askedAfter) << event.message << " " << event.what;
+  }
+}
+
+TEST_F(MainWindowTest, ASecondStartIsToldWhetherTheProgramRunsOrIsEnding) {
+  EXPECT_EQ(SendMessageW(window.Handle(), kShowYourselfMessage, 0, 0), 1);
+  Click(form->Command2);  // Exit
+  ASSERT_TRUE(form->Ended());
+  EXPECT_EQ(SendMessageW(window.Handle(), kShowYourselfMessage, 0, 0), 0);
+  PumpFor(50);
+}
+
+TEST_F(MainWindowTest, AnswersHowManyObjectsOfEachKindLive) {
+  for (int kind = 0; kind < kObjectKindCount; ++kind) {
+    EXPECT_EQ(SendMessageW(window.Handle(), kLiveObjectsMessage, static_cast<WPARAM>(kind), 0),
+              LiveObjects(kind))
+        << kind;
+  }
+  EXPECT_EQ(SendMessageW(window.Handle(), kLiveObjectsMessage, kObjectKindCount, 0), -1);
+  EXPECT_GE(LiveObjects(static_cast<int>(ObjectKind::kMenu)), 3) << "the bar and two pop-ups";
+  EXPECT_GE(LiveObjects(static_cast<int>(ObjectKind::kFont)), 3);
+}
+
+// A whole main window, made and gone in a scope, gives back every object it made; a DPI
+// change replaces its fonts without keeping the old ones.
+TEST(LiveObjects, AMainWindowGivesBackEverythingItMade) {
+  const auto counts = [] {
+    std::vector<long> live;
+    for (int kind = 0; kind < kObjectKindCount; ++kind) live.push_back(LiveObjects(kind));
+    return live;
+  };
+  const auto makeAndEnd = [&](const std::function<void(MainWindow&, Form1&)>& during) {
+    MainWindow window;
+    ASSERT_TRUE(window.Create(GetModuleHandleW(nullptr)));
+    RegistrySettings settings;
+    SystemWindowManager windows;
+    SystemFileSystem files;
+    SystemScreen screen(window.Handle());
+    SystemShell shell(window.Handle());
+    SystemEventLoop loop(window.Handle());
+    Platform platform{settings, windows, screen, shell, loop, window, files};
+    Form1 form(platform);
+    window.Bind(form, loop);
+    form.Start();
+    during(window, form);
+    form.Exit_Click();
+    window.Destroy();
+  };
+  const auto changeDpi = [](MainWindow& window) {
+    for (int dpi : {144, 96}) {
+      RECT suggested{};
+      GetWindowRect(window.Handle(), &suggested);
+      SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                   reinterpret_cast<LPARAM>(&suggested));
+    }
+  };
+  RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tarnwick");
+  // Icons are loaded once per size and kept: the first round loads every one used here.
+  makeAndEnd([&](MainWindow& window, Form1& form) {
+    changeDpi(window);
+    form.Command1_Click();
+    form.Command1_Click();
+  });
+  const std::vector<long> before = counts();
+  makeAndEnd([&](MainWindow& window, Form1& form) {
+    const auto live = [](ObjectKind kind) { return LiveObjects(static_cast<int>(kind)); };
+    const long fonts = live(ObjectKind::kFont);
+    EXPECT_EQ(fonts, before[static_cast<int>(ObjectKind::kFont)] + 3);
+    EXPECT_EQ(live(ObjectKind::kMenu), before[static_cast<int>(ObjectKind::kMenu)] + 3);
+    EXPECT_GT(live(ObjectKind::kWindow), before[static_cast<int>(ObjectKind::kWindow)] + 20)
+        << "the window and its controls";
+    changeDpi(window);
+    EXPECT_EQ(live(ObjectKind::kFont), fonts) << "new fonts, the old ones deleted";
+    form.Command1_Click();
+    form.Command1_Click();
+  });
+  EXPECT_EQ(counts(), before);
+  RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tarnwick");
 }
 
 }  // namespace

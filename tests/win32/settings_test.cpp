@@ -61,6 +61,29 @@ TEST(RegistrySettings, LivesWhereAUserWouldLookAndRefusesOtherTypes) {
                             REG_DWORD, &number, sizeof(number)),
             ERROR_SUCCESS);
   EXPECT_FALSE(store.Read("TarnwickPlace", "startup", "idel"));
+  const BYTE bytes4[] = {'1', 0, 0, 0};
+  for (DWORD type : {DWORD{REG_BINARY}, DWORD{REG_MULTI_SZ}}) {
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\TarnwickPlace\\startup", L"idel", type,
+                              bytes4, sizeof(bytes4)),
+              ERROR_SUCCESS);
+    EXPECT_FALSE(store.Read("TarnwickPlace", "startup", "idel")) << "type " << type;
+  }
+  // An expandable string, as regedit may write, is still text.
+  ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\TarnwickPlace\\startup", L"idel",
+                            REG_EXPAND_SZ, bytes4, sizeof(bytes4)),
+            ERROR_SUCCESS);
+  EXPECT_EQ(store.Read("TarnwickPlace", "startup", "idel"), "1");
+}
+
+TEST(RegistrySettings, AValueLongerThan65535CharactersReadsAsAbsent) {
+  RegistrySettings store;
+  const std::string longest(65535, '7');
+  ASSERT_TRUE(store.Write("TarnwickLong", "startup", "calibration", longest));
+  EXPECT_EQ(store.Read("TarnwickLong", "startup", "calibration"), longest);
+  ASSERT_TRUE(store.Write("TarnwickLong", "startup", "calibration", longest + "7"));
+  EXPECT_FALSE(store.Read("TarnwickLong", "startup", "calibration"));
+  ASSERT_TRUE(store.Write("TarnwickLong", "startup", "calibration", std::string(1000000, '7')));
+  EXPECT_FALSE(store.Read("TarnwickLong", "startup", "calibration"));
 }
 
 }  // namespace

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32/system_shell.h"
+// clang-format off
+#include <shellapi.h>
+// clang-format on
+
 #include "test_windows.h"
 
 namespace tarnwick::win32 {
@@ -8,16 +12,29 @@ namespace {
 
 using testing::MakeWindow;
 
-// The icon lives in the virtual desktop's notification area and is named by window + id.
-TEST(SystemShell, AddsAndDeletesTrayIconsByWindowAndId) {
+// The icon lives in the virtual desktop's notification area and is named by window + id:
+// one id for both pictures, so the shell sees one icon across enable/disable toggles.
+TEST(SystemShell, KeepsOneTrayIconIdentityWhateverThePicture) {
   HWND owner = MakeWindow(L"Tray owner", 0, 0, 200, 100);
   SystemShell shell(owner);
+  NOTIFYICONDATAW identity{};
+  identity.cbSize = sizeof(identity);
+  identity.hWnd = owner;
+  identity.uID = kTrayIconId;
+  const auto shellKnowsIt = [&] { return Shell_NotifyIconW(NIM_MODIFY, &identity) != FALSE; };
+
   ASSERT_TRUE(shell.AddTrayIcon(IconId::kApplication, "Tarnwick 2.1"));
+  EXPECT_TRUE(shellKnowsIt());
   EXPECT_FALSE(shell.AddTrayIcon(IconId::kApplication, "Tarnwick 2.1")) << "no duplicates";
-  EXPECT_TRUE(shell.AddTrayIcon(IconId::kDisabled, std::string(300, 't'))) << "long tip cut";
+  EXPECT_FALSE(shell.AddTrayIcon(IconId::kDisabled, "Tarnwick 2.1")) << "the same icon";
+  // A toggle: the old picture goes, the new one comes, under the same identity.
   EXPECT_TRUE(shell.DeleteTrayIcon(IconId::kApplication));
+  EXPECT_FALSE(shellKnowsIt());
   EXPECT_FALSE(shell.DeleteTrayIcon(IconId::kApplication)) << "already gone";
+  EXPECT_TRUE(shell.AddTrayIcon(IconId::kDisabled, std::string(300, 't'))) << "long tip cut";
+  EXPECT_TRUE(shellKnowsIt());
   EXPECT_TRUE(shell.DeleteTrayIcon(IconId::kDisabled));
+  EXPECT_FALSE(shellKnowsIt());
   DestroyWindow(owner);
 }
 

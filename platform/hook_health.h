@@ -1,0 +1,38 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+
+namespace tarnwick {
+
+// What a health check of the keyboard hook sees. Times are the system's millisecond tick
+// count, which wraps after 49.7 days; only differences are ever taken.
+struct HookObservation {
+  std::uint32_t nowMs = 0;
+  std::uint32_t lastInputMs = 0;      // the system's last input from any device
+  std::uint32_t lastHookEventMs = 0;  // the hook's last key event, or when it was installed
+  bool missedKeyDown = false;         // the system holds a key the hook never saw go down
+};
+
+// Windows removes a low-level hook without a word when one call takes too long, and may
+// lose it across sleep and lock; nothing reports it. So a check looks now and then whether
+// the user is typing while the hook hears nothing, and asks for the hook to be installed
+// again (which costs one call and loses nothing).
+//  - A key held down that the hook never saw, with the hook quiet for a second: it is gone.
+//  - A minute of input with no key at all: the user may only have used the mouse, but a
+//    re-install then costs nothing, so it is done at most once a minute.
+class HookHealth {
+ public:
+  static constexpr std::uint32_t kMissedKeyQuietMs = 1000;
+  static constexpr std::uint32_t kMissedKeyRetryMs = 10000;  // an elevated window in front
+                                                             // hides keys from every hook
+  static constexpr std::uint32_t kSilentInputMs = 60000;
+
+  // Whether to install the hook again now; a yes counts as done at `seen.nowMs`, and the
+  // caller then reports the new hook's install time as its last event.
+  bool NeedsReinstall(const HookObservation& seen);
+
+ private:
+  std::optional<std::uint32_t> lastReinstallMs_;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,66 @@
+// The program's life as the system and an impatient user lead it: held keys at start,
+// log-off, and a start right after Exit.
+#include <memory>
+#include <utility>
+
+#include "fixture.h"
+
+namespace tarnwick::e2e {
+namespace {
+
+using Lifecycle = TarnwickCase;
+
+// Ctrl+Shift already down when Tarnwick starts (started from a shortcut key, or the user was
+// quick): the hook never saw them go down, yet F makes Ctrl+Shift+F. It starts hidden in the
+// tray: Wine resets injected modifiers to the X keyboard's (all up) whenever a window of
+// another program takes the focus, which a real hand on the keys would not suffer.
+TEST_F(Lifecycle, CtrlShiftHeldWhileItStartsThenFTogglesIt) {
+  WriteSetting(L"startup", L"minimize", L"1");
+  HeldKeys ctrlShift({VK_LCONTROL, VK_LSHIFT});
+  ASSERT_TRUE(Launch());
+  ASSERT_FALSE(IsWindowVisible(Program().MainWindow()));
+  ASSERT_EQ(EnableCaption(), L"&Enabled");
+  ASSERT_TRUE(GetAsyncKeyState(VK_LCONTROL) & 0x8000) << "Wine let go of the held keys";
+  PressKey('F');
+  EXPECT_TRUE(WaitUntil([this] { return EnableCaption() == L"&Disabled"; }, 5000ms))
+      << "F with Ctrl+Shift held since before the start did nothing";
+  ctrlShift.Release();
+  PressCtrlShift(L'F');
+  EXPECT_TRUE(WaitUntil([this] { return EnableCaption() == L"&Enabled"; }, 5000ms));
+}
+
+// Log-off asks, then tells; the program answers yes and leaves as Exit does.
+TEST_F(Lifecycle, LogOffEndsTheProgramAndLeavesNoTrayIcon) {
+  const int iconsBefore = TrayIconCount();
+  ASSERT_TRUE(LaunchHidden());
+  ASSERT_TRUE(WaitUntil([&] { return TrayIconCount() == iconsBefore + 1; }));
+  HWND main = Program().MainWindow();
+  DWORD_PTR answer = 0;
+  ASSERT_TRUE(SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG,
+                                  5000, &answer));
+  EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE)) << "it would hold up the log-off";
+  SendMessageTimeoutW(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000,
+                      &answer);
+  EXPECT_TRUE(Program().WaitForExit(5000ms)) << "still running after the session ended";
+  EXPECT_TRUE(WaitUntil([&] { return TrayIconCount() == iconsBefore; }))
+      << TrayIconCount() << " icons";
+}
+
+// Started again the moment the old one was told to exit, the new one must not hand over to a
+// program that is on its way out and then end itself: nothing would be left running.
+TEST_F(Lifecycle, StartedTheMomentTheOldOneExitsTheNewOneComesUp) {
+  ASSERT_TRUE(Launch());
+  for (int round = 0; round < 3; ++round) {
+    SCOPED_TRACE(round);
+    ClickButton(Program().Control(ControlKind::kPushButton, L"E&xit"));
+    auto next = std::make_unique<Tarnwick>();
+    ASSERT_TRUE(next->StartProcess());
+    EXPECT_TRUE(Program().WaitForExit()) << "the old one did not end";
+    ASSERT_TRUE(next->WaitForWindow()) << "the new start put up no window";
+    EXPECT_TRUE(next->Running()) << "the new start ended";
+    program_ = std::move(next);
+  }
+}
+
+}  // namespace
+}  // namespace tarnwick::e2e

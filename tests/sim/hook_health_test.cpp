@@ -1,0 +1,58 @@
+#include "platform/hook_health.h"
+
+#include <gtest/gtest.h>
+
+namespace tarnwick {
+namespace {
+
+constexpr std::uint32_t kStart = 5000000;
+
+HookObservation Typing(std::uint32_t nowMs, std::uint32_t lastHookEventMs) {
+  return {nowMs, nowMs, lastHookEventMs, true};
+}
+
+TEST(HookHealth, AKeyTheHookNeverSawMeansItIsGoneOnceItHasBeenQuietASecond) {
+  HookHealth health;
+  EXPECT_FALSE(health.NeedsReinstall(Typing(kStart + 999, kStart)))
+      << "the key may have gone down a moment ago";
+  EXPECT_TRUE(health.NeedsReinstall(Typing(kStart + 1000, kStart)));
+  // The new hook counts from its install; a user still typing into an elevated window,
+  // which hides keys from every hook, brings a retry only every ten seconds.
+  const std::uint32_t installed = kStart + 1000;
+  EXPECT_FALSE(health.NeedsReinstall(Typing(installed + 9999, installed)));
+  EXPECT_TRUE(health.NeedsReinstall(Typing(installed + 10000, installed)));
+}
+
+TEST(HookHealth, AWorkingHookOrAnIdleUserNeedsNothing) {
+  HookHealth health;
+  // The hook hears keys: the last event is recent.
+  EXPECT_FALSE(health.NeedsReinstall(Typing(kStart + 5000, kStart + 4500)));
+  // Nobody touched anything since the hook's last event, for hours.
+  EXPECT_FALSE(health.NeedsReinstall({kStart + 7200000, kStart, kStart, false}));
+  // Only mouse input for under a minute.
+  EXPECT_FALSE(health.NeedsReinstall({kStart + 59999, kStart + 59999, kStart, false}));
+}
+
+TEST(HookHealth, AMinuteOfInputWithoutAKeyReinstallsAtMostOncePerMinute) {
+  HookHealth health;
+  EXPECT_TRUE(health.NeedsReinstall({kStart + 60000, kStart + 60000, kStart, false}));
+  const std::uint32_t installed = kStart + 60000;
+  EXPECT_FALSE(health.NeedsReinstall({installed + 59999, installed + 59999, installed, false}));
+  EXPECT_TRUE(health.NeedsReinstall({installed + 60000, installed + 60000, installed, false}));
+  // The input stopped before the hook's last event: the user has been away all along.
+  HookHealth away;
+  EXPECT_FALSE(away.NeedsReinstall({kStart + 600000, kStart - 1, kStart, false}));
+}
+
+TEST(HookHealth, TheTickCountWrappingAroundChangesNothing) {
+  HookHealth health;
+  const std::uint32_t beforeWrap = 0xFFFFFF00u;
+  EXPECT_FALSE(health.NeedsReinstall(Typing(beforeWrap + 999, beforeWrap)));
+  EXPECT_TRUE(health.NeedsReinstall(Typing(beforeWrap + 1000, beforeWrap))) << "past zero";
+  // A last event stamped just after the check's own time reads as no quiet at all.
+  HookHealth racing;
+  EXPECT_FALSE(racing.NeedsReinstall(Typing(kStart, kStart + 5)));
+}
+
+}  // namespace
+}  // namespace tarnwick
