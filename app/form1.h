@@ -8,6 +8,7 @@
 #include "app/options.h"
 #include "app/product.h"
 #include "app/settings_layout.h"
+#include "common/quiet_watch.h"
 #include "cursor/cursor_access.h"
 #include "focus/hover_delay.h"
 #include "platform/platform.h"
@@ -233,6 +234,11 @@ class Form1 {
   bool trayIconWanted_ = false;  // an icon was added and not removed since
   bool ended_ = false;
   Options options_;
+  // Whether anything happened since each cursor timer last looked; every two seconds they
+  // look anyway.
+  QuietWatch pollQuiet_{8};
+  QuietWatch wrapQuiet_{20};
+  QuietWatch parkingQuiet_{20};
 };
 
 }  // namespace tarnwick

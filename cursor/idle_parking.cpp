@@ -35,11 +35,20 @@ void Form1::Check2_Click() {
 }
 
 void Form1::Timer8_Timer() {
-  // A position the system cannot report (the secure desktop of a lock screen, say) would
-  // read as 0, 0: counted as a rest it would later throw the cursor into the corner.
-  const std::optional<std::string> read = module2_.ReadMousePosition();
-  if (!read) return;
-  const std::string& pos = *read;
+  // No input since the last tick: the cursor is where that tick read it.
+  std::optional<std::string> read;
+  if (!LastIdlePosition.empty() && parkingQuiet_.Quiet(platform_.windows.LastInputTime())) {
+    read = LastIdlePosition;
+  } else {
+    // A position the system cannot report (the secure desktop of a lock screen, say) would
+    // read as 0, 0: counted as a rest it would later throw the cursor into the corner.
+    read = module2_.ReadMousePosition();
+  }
+  if (!read) {
+    parkingQuiet_.Forget();  // look again next tick, input or not
+    return;
+  }
+  const std::string pos = *read;
   const bool idle = pos == LastIdlePosition || pos == ScreenBounds;
   // Without a number in the delay box (the user is retyping it) there is no threshold to
   // park by; but a parked cursor the user reaches for must still come back.
@@ -55,7 +64,9 @@ void Form1::Timer8_Timer() {
     IdleTicks = IdleTicks + 1;
     if (IdleTicks > kMaxIdleTicks) IdleTicks = 0;
     // A game or a presentation in front keeps its cursor where it is: no park begins then.
-    if (*threshold < IdleTicks && (CursorParked || !FullscreenProgramLeftAlone())) {
+    // Parked and still there: nothing to move, and no reason to measure the screen.
+    const bool stillParked = CursorParked && pos == ScreenBounds;
+    if (*threshold < IdleTicks && !stillParked && (CursorParked || !FullscreenProgramLeftAlone())) {
       PutCursor(ParkPoint(platform_.screen.Metrics(), Check5.IsChecked()));
       CursorParked = true;
       if (Timer8.tag.empty()) Timer8.tag = pos;

@@ -7,9 +7,14 @@
 namespace tarnwick {
 
 void Form1::Timer5_Timer() {
+  // No input since the last tick: the cursor has not been pushed anywhere.
+  if (wrapQuiet_.Quiet(platform_.windows.LastInputTime())) return;
   // A position the system cannot report would read as 0, 0 and look like the left edge.
   const std::optional<std::string> read = module2_.ReadMousePosition();
-  if (!read) return;
+  if (!read) {
+    wrapQuiet_.Forget();  // look again next tick, input or not
+    return;
+  }
   const std::string& text = *read;
 
   // A resting cursor is never wrapped, and costs no more than this read and comparison. A

@@ -101,13 +101,24 @@ void Form1::Timer1_Timer() {
     return;
   }
 
+  // Following only the user's own movement, a tick after which nothing happened has nothing
+  // to find: it asks when the last input was, and leaves the cursor unread.
+  if (options_.followOnlyWhenMoved && !ActivationHeld &&
+      pollQuiet_.Quiet(platform_.windows.LastInputTime())) {
+    EnforcePin();
+    return;
+  }
+
   platform_.loop.PumpPending();
   EnforcePin();
 
   // The cursor cannot be read while the workstation is locked; guessing a position would
   // start a cycle on whatever window sits there, so the tick counts as unchanged.
   Point cursor;
-  if (!platform_.windows.CursorPosition(cursor)) return;
+  if (!platform_.windows.CursorPosition(cursor)) {
+    pollQuiet_.Forget();  // look again next tick, input or not
+    return;
+  }
   if (ActivationHeld) {
     // The last cycle found the user busy. Once free, the window under the resting cursor
     // gets a cycle of its own, as if the cursor had just arrived.

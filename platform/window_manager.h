@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "platform/point.h"
@@ -18,6 +19,10 @@ class WindowManager {
   virtual ~WindowManager() = default;
   // False when the system could not report the position; `position` is then left as it was.
   virtual bool CursorPosition(Point& position) = 0;
+  // When the system last saw input (the user's, or a cursor move), in milliseconds on a
+  // clock of its own; it changes whenever the user does anything, and costs far less to ask
+  // than the cursor.
+  virtual std::uint32_t LastInputTime() = 0;
   // False when the system refused the move.
   virtual bool MoveCursor(Point position) = 0;
   // The deepest window at a screen point, or kNoWindow.

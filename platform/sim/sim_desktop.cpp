@@ -69,6 +69,9 @@ std::vector<WindowHandle> SimDesktop::ZOrder() const {
 }
 
 void SimDesktop::UserMovesCursor(Point position) {
+  // Every move counts as input, the program's own too, as the system counts a cursor move.
+  // Only whether it changed matters, so a count serves for the time.
+  ++inputSerial_;
   const ScreenMetrics m = metrics_;
   if (virtualScreen) {
     cursor_.x = std::clamp(position.x, virtualScreen->left, virtualScreen->right - 1);
@@ -99,6 +102,11 @@ bool SimDesktop::CursorPosition(Point& position) {
   if (refuseCursorRead) return false;
   position = cursor_;
   return true;
+}
+
+std::uint32_t SimDesktop::LastInputTime() {
+  ++calls.lastInputTime;
+  return inputSerial_;
 }
 
 bool SimDesktop::MoveCursor(Point position) {

@@ -47,10 +47,11 @@ struct WindowManagerCalls {
   int userBusy = 0;         // the questions whether an activation now would break something
   int shellOrCloaked = 0;   // the questions whether a window may be a target at all
   int optionQuestions = 0;  // exclusions, the pause key, a fullscreen program
+  int lastInputTime = 0;
   int Total() const {
     return cursorPosition + moveCursor + windowFromPoint + parent + windowTitle +
            bringToForeground + keepOnTop + sendToBottom + userBusy + shellOrCloaked +
-           optionQuestions;
+           optionQuestions + lastInputTime;
   }
 };
 
@@ -154,6 +155,7 @@ class SimDesktop : public SettingsStore,
              const std::string& value) override;
   // WindowManager
   bool CursorPosition(Point& position) override;
+  std::uint32_t LastInputTime() override;
   bool MoveCursor(Point position) override;
   WindowHandle WindowFromPoint(Point position) override;
   WindowHandle Parent(WindowHandle window) override;
@@ -219,6 +221,7 @@ class SimDesktop : public SettingsStore,
   WindowHandle nextHandle_ = 0x10010;
   WindowHandle foreground_ = kNoWindow;
   Point cursor_;
+  std::uint32_t inputSerial_ = 0;
   std::vector<Point> cursorMoves_;
   std::vector<WindowHandle> activations_;
 };

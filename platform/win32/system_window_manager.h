@@ -9,6 +9,7 @@ namespace tarnwick::win32 {
 class SystemWindowManager : public WindowManager {
  public:
   bool CursorPosition(Point& position) override;
+  std::uint32_t LastInputTime() override { return foreground_.LastInputTime(); }
   bool MoveCursor(Point position) override;
   WindowHandle WindowFromPoint(Point position) override;
   WindowHandle Parent(WindowHandle window) override;

@@ -50,6 +50,22 @@ TEST_P(IdleParking, ParksOnTheFirstIdleTickPastTheDelay) {
   }
 }
 
+TEST_P(IdleParking, AParkedCursorCostsOneQuestionATickAndNoMoves) {
+  StartParking(GetParam());
+  Ticks(51 + 2);
+  ExpectParked(Park());
+  const std::size_t moves = MoveCount();
+  const WindowManagerCalls before = desktop.calls;
+  Ticks(100);
+  EXPECT_EQ(MoveCount(), moves) << "the cursor is in the corner already";
+  // Ten seconds: parking and the poll each look once every two seconds, no more.
+  EXPECT_LE(desktop.calls.cursorPosition - before.cursorPosition, 10);
+  ExpectParked(Park());
+  MoveTo({Park().x - 1, Park().y});
+  Ticks(1);
+  ExpectRestored();
+}
+
 TEST_P(IdleParking, StaysParkedThenTheFirstMovementRestores) {
   StartParking(GetParam());
   Ticks(51 + 20);

@@ -110,11 +110,18 @@ TEST_F(WrapEngineFaults, AnUnchangedTickOnlyReadsTheCursor) {
   MoveTo({400, 300});
   StartOn(kClassicScreen);
   Ticks(1);
-  const WindowManagerCalls before = desktop.calls;
+  // No input since the last tick: one question, no read.
+  WindowManagerCalls before = desktop.calls;
   form->Timer5_Timer();
-  // One read for both numbers: two could tear when the cursor moves between them.
-  EXPECT_EQ(desktop.calls.cursorPosition - before.cursorPosition, 1);
+  EXPECT_EQ(desktop.calls.lastInputTime - before.lastInputTime, 1);
   EXPECT_EQ(desktop.calls.Total() - before.Total(), 1);
+  // Input came, the cursor did not move: one read for both numbers (two could tear when the
+  // cursor moves between them) and nothing else.
+  MoveTo({400, 300});
+  before = desktop.calls;
+  form->Timer5_Timer();
+  EXPECT_EQ(desktop.calls.cursorPosition - before.cursorPosition, 1);
+  EXPECT_EQ(desktop.calls.Total() - before.Total(), 2);
 }
 
 TEST_F(WrapEngineFaults, ARefusedMoveIsNotRetriedWhileTheCursorRests) {
