@@ -238,7 +238,6 @@ class Form1 {
   // look anyway.
   QuietWatch pollQuiet_{8};
   QuietWatch wrapQuiet_{20};
-  QuietWatch parkingQuiet_{20};
 };
 
 }  // namespace tarnwick

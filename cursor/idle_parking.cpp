@@ -35,19 +35,10 @@ void Form1::Check2_Click() {
 }
 
 void Form1::Timer8_Timer() {
-  // No input since the last tick: the cursor is where that tick read it.
-  std::optional<std::string> read;
-  if (!LastIdlePosition.empty() && parkingQuiet_.Quiet(platform_.windows.LastInputTime())) {
-    read = LastIdlePosition;
-  } else {
-    // A position the system cannot report (the secure desktop of a lock screen, say) would
-    // read as 0, 0: counted as a rest it would later throw the cursor into the corner.
-    read = module2_.ReadMousePosition();
-  }
-  if (!read) {
-    parkingQuiet_.Forget();  // look again next tick, input or not
-    return;
-  }
+  // A position the system cannot report (the secure desktop of a lock screen, say) would
+  // read as 0, 0: counted as a rest it would later throw the cursor into the corner.
+  const std::optional<std::string> read = module2_.ReadMousePosition();
+  if (!read) return;
   const std::string pos = *read;
   const bool idle = pos == LastIdlePosition || pos == ScreenBounds;
   // Without a number in the delay box (the user is retyping it) there is no threshold to

@@ -282,8 +282,20 @@ POINT ClientSpotOf(HWND window) {
   return spot;
 }
 
-void JumpCursor(POINT to) {
+// A hand on the mouse makes input as it moves the cursor; SetCursorPos alone makes none (on
+// Windows, and from another process under Wine), and Tarnwick's idle timers ask the input
+// time before they read the cursor. So every move the driver makes is a move plus an input
+// event that moves nothing.
+void HandMoves(POINT to) {
   SetCursorPos(to.x, to.y);
+  INPUT nudge{};
+  nudge.type = INPUT_MOUSE;
+  nudge.mi.dwFlags = MOUSEEVENTF_MOVE;
+  SendInput(1, &nudge, sizeof(INPUT));
+}
+
+void JumpCursor(POINT to) {
+  HandMoves(to);
 }
 
 void MoveCursor(POINT to) {
@@ -293,12 +305,12 @@ void MoveCursor(POINT to) {
   constexpr auto kSteady = std::chrono::milliseconds(150);
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(3000);
   auto steadySince = std::chrono::steady_clock::now();
-  SetCursorPos(to.x, to.y);
+  HandMoves(to);
   while (std::chrono::steady_clock::now() < deadline) {
     Pause(std::chrono::milliseconds(20));
     const POINT now = CursorPosition();
     if (now.x != to.x || now.y != to.y) {
-      SetCursorPos(to.x, to.y);
+      HandMoves(to);
       steadySince = std::chrono::steady_clock::now();
     } else if (std::chrono::steady_clock::now() - steadySince >= kSteady) {
       return;
