@@ -234,10 +234,10 @@ class Form1 {
   bool trayIconWanted_ = false;  // an icon was added and not removed since
   bool ended_ = false;
   Options options_;
-  // Whether anything happened since each cursor timer last looked; every two seconds they
-  // look anyway.
-  QuietWatch pollQuiet_{8};
-  QuietWatch wrapQuiet_{20};
+  // Whether anything happened since the poll and the wrap last looked; every second they
+  // look anyway, for programs that move the cursor without making input.
+  QuietWatch pollQuiet_{4};
+  QuietWatch wrapQuiet_{10};
 };
 
 }  // namespace tarnwick

@@ -21,6 +21,16 @@
 
 namespace {
 
+// The cursor moved as a hand moves it: a position plus an input event that moves nothing,
+// since SetCursorPos alone makes no input and Tarnwick's idle poll asks the input time first.
+void HandMoves(int x, int y) {
+  SetCursorPos(x, y);
+  INPUT nudge{};
+  nudge.type = INPUT_MOUSE;
+  nudge.mi.dwFlags = MOUSEEVENTF_MOVE;
+  SendInput(1, &nudge, sizeof(INPUT));
+}
+
 void PumpFor(DWORD durationMs) {
   const ULONGLONG end = GetTickCount64() + durationMs;
   while (GetTickCount64() < end) {
@@ -96,7 +106,7 @@ double NowMs() {
 // opens at the top left) and times each until it is the foreground window.
 int Latency(int count) {
   // Start from the bare desktop, so that no cycle is already under way when timing begins.
-  SetCursorPos(790, 420);
+  HandMoves(790, 420);
   HWND windows[2] = {MakeWindow(L"Latency A", 560, 440, 110, 110),
                      MakeWindow(L"Latency B", 680, 440, 110, 110)};
   PumpFor(1500);
@@ -111,7 +121,7 @@ int Latency(int count) {
     // little later (the X pointer stayed behind), which starts a cycle somewhere else; such a
     // round would time something else, so it is noted and run again.
     const POINT rest = CenterOf(other);
-    SetCursorPos(rest.x, rest.y);
+    HandMoves(rest.x, rest.y);
     SetForegroundWindow(other);
     bool moved = false;
     for (int step = 0; step < 60; ++step) {
@@ -132,7 +142,7 @@ int Latency(int count) {
     // time and show one latency over and over: a random pause spreads the arrivals over it.
     PumpFor(std::uniform_int_distribution<DWORD>(0, 249)(random));
     const POINT spot = CenterOf(target);
-    SetCursorPos(spot.x, spot.y);
+    HandMoves(spot.x, spot.y);
     const double start = NowMs();
     while (GetForegroundWindow() != target && NowMs() - start < 20000) PumpFor(1);
     const double elapsed = NowMs() - start;
@@ -240,7 +250,7 @@ int Ticks(int intervalMs, int seconds, const wchar_t* list) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc == 4 && std::wcscmp(argv[1], L"cursor") == 0) {
-    SetCursorPos(_wtoi(argv[2]), _wtoi(argv[3]));
+    HandMoves(_wtoi(argv[2]), _wtoi(argv[3]));
     return 0;
   }
   if (argc == 2 && std::wcscmp(argv[1], L"where") == 0) {

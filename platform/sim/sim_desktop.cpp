@@ -68,6 +68,12 @@ std::vector<WindowHandle> SimDesktop::ZOrder() const {
   return order;
 }
 
+void SimDesktop::ProgramSetsCursor(Point position) {
+  const std::uint32_t serial = inputSerial_;
+  UserMovesCursor(position);
+  inputSerial_ = serial;
+}
+
 void SimDesktop::UserMovesCursor(Point position) {
   // Every move counts as input, the program's own too, as the system counts a cursor move.
   // Only whether it changed matters, so a count serves for the time.

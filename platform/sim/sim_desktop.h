@@ -97,6 +97,8 @@ class SimDesktop : public SettingsStore,
   WindowHandle Foreground() const { return foreground_; }
   // The user's own mouse movement (clamped to the screen like the real cursor).
   void UserMovesCursor(Point position);
+  // Another program sets the cursor: it moves, and the system sees no input.
+  void ProgramSetsCursor(Point position);
   // All monitors together, when there are more than the primary screen; the cursor may
   // then stand left of or above it, at negative coordinates.
   std::optional<Rect> virtualScreen;

@@ -107,6 +107,17 @@ TEST_F(FocusGuards, AMoveOfThreePixelsIsDriftAndOneOfFourIsMovement) {
   EXPECT_EQ(desktop.Activations(), (Handles{editor, dialog}));
 }
 
+TEST_F(FocusGuards, ACursorSetByAnotherProgramWithoutInputIsFollowedWithinASecond) {
+  Start();
+  MoveAt(100, kOverEditorText);
+  desktop.RunUntil(2000);
+  ASSERT_EQ(desktop.Activations(), Handles{editor});
+  desktop.At(2010, [&] { desktop.ProgramSetsCursor(kOverDialog); });  // an eye tracker, say
+  desktop.RunUntil(2010 + 1250 + 250);
+  EXPECT_EQ(desktop.Activations(), (Handles{editor, dialog}))
+      << "the quiet poll still looks once a second";
+}
+
 // --- The shell's own windows are never targets ---
 
 TEST_F(FocusGuards, TheDesktopTheTaskbarAndACloakedWindowAreNeitherActivatedNorRecorded) {
