@@ -1,6 +1,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "app/form1.h"
 
@@ -45,6 +46,17 @@ std::string HelpChordText(Chord chord) {
   return text;
 }
 
+// The first two commands given one chord, if any; any number may have none.
+std::optional<std::pair<size_t, size_t>> SharedChord(
+    const std::array<Chord, kHotkeyCommandCount>& hotkeys) {
+  for (size_t i = 0; i < hotkeys.size(); ++i) {
+    for (size_t j = i + 1; j < hotkeys.size(); ++j) {
+      if (!hotkeys[i].IsNone() && hotkeys[i] == hotkeys[j]) return std::pair{i, j};
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 void Form1::LoadOptions() {
@@ -53,13 +65,7 @@ void Form1::LoadOptions() {
     loaded.hotkeys[i] = ParseChord(GetSetting(kHotkeySettings[i])).value_or(loaded.hotkeys[i]);
   }
   // A spoilt store must not leave two commands on one chord: the defaults stand in then.
-  for (size_t i = 0; i < loaded.hotkeys.size(); ++i) {
-    for (size_t j = i + 1; j < loaded.hotkeys.size(); ++j) {
-      if (!loaded.hotkeys[i].IsNone() && loaded.hotkeys[i] == loaded.hotkeys[j]) {
-        loaded.hotkeys = Options::DefaultHotkeys();
-      }
-    }
-  }
+  if (SharedChord(loaded.hotkeys)) loaded.hotkeys = Options::DefaultHotkeys();
   // A stored list longer than the layout allows reads as none (GetSetting gives the default).
   loaded.exclusions = SplitLines(GetSetting(kExclusionsSetting));
   loaded.pauseKey = ParsePauseKey(GetSetting(kPauseKeySetting)).value_or(PauseKey::kNone);
@@ -70,16 +76,14 @@ void Form1::LoadOptions() {
 }
 
 bool Form1::ApplyOptions(const Options& proposed) {
-  for (size_t i = 0; i < proposed.hotkeys.size(); ++i) {
-    for (size_t j = i + 1; j < proposed.hotkeys.size(); ++j) {
-      if (proposed.hotkeys[i].IsNone() || proposed.hotkeys[i] != proposed.hotkeys[j]) continue;
-      platform_.shell.ShowMessage(kApplicationName,
-                                  ChordText(proposed.hotkeys[i]) + " is given to both \"" +
-                                      CommandName(static_cast<HotkeyCommand>(i)) + "\" and \"" +
-                                      CommandName(static_cast<HotkeyCommand>(j)) +
-                                      "\". Give each command a key of its own, or None.");
-      return false;
-    }
+  if (const auto shared = SharedChord(proposed.hotkeys)) {
+    const auto [first, second] = *shared;
+    platform_.shell.ShowMessage(kApplicationName,
+                                ChordText(proposed.hotkeys[first]) + " is given to both \"" +
+                                    CommandName(static_cast<HotkeyCommand>(first)) + "\" and \"" +
+                                    CommandName(static_cast<HotkeyCommand>(second)) +
+                                    "\". Give each command a key of its own, or None.");
+    return false;
   }
   Options accepted = proposed;
   accepted.exclusions = SplitLines(JoinLines(proposed.exclusions));
