@@ -4,7 +4,7 @@ SHELL := /bin/bash
 .ONESHELL:
 .SHELLFLAGS := -euo pipefail -c
 
-EXE := build/windows/platform/win32/Tarnwick.exe
+EXE := build/windows/win32/Tarnwick.exe
 
 .PHONY: deps native windows dist run test check native-test win32-test e2e-test lint fuzz soak endurance screenshot bench clean
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <utility>
 
-#include "platform/event_loop.h"
-#include "platform/shell.h"
+#include "seam/event_loop.h"
+#include "seam/shell.h"
 
 namespace tarnwick {
 

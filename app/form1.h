@@ -11,10 +11,10 @@
 #include "common/quiet_watch.h"
 #include "cursor/cursor_access.h"
 #include "focus/hover_delay.h"
-#include "platform/platform.h"
-#include "platform/point.h"
-#include "platform/tray_events.h"
-#include "platform/window_handle.h"
+#include "seam/platform.h"
+#include "seam/point.h"
+#include "seam/tray_events.h"
+#include "seam/window_handle.h"
 
 namespace tarnwick {
 

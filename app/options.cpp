@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/settings_layout.h"
-#include "platform/keyboard_chord.h"
+#include "seam/keyboard_chord.h"
 
 namespace tarnwick {
 namespace {

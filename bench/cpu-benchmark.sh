@@ -18,7 +18,7 @@
 # fails only when it cannot measure at all.
 #   bench/cpu-benchmark.sh [BUILD_DIR]      (default build/windows; build it first)
 # Knobs: IDLE_SECONDS (default 60), HOVER_WAITS (default 5), LATENCY_SAMPLES (default 20),
-# TARNWICK_EXE (default BUILD_DIR/platform/win32/Tarnwick.exe: another build to compare),
+# TARNWICK_EXE (default BUILD_DIR/win32/Tarnwick.exe: another build to compare),
 # LATENCY_LOG (a file that receives the driver's per-sample lines).
 set -euo pipefail
 
@@ -29,7 +29,7 @@ if [[ -z "${TARNWICK_WINE_SESSION:-}" ]]; then
     "${BASH_SOURCE[0]}" "$build"
 fi
 
-tarnwick="${TARNWICK_EXE:-$build/platform/win32/Tarnwick.exe}"
+tarnwick="${TARNWICK_EXE:-$build/win32/Tarnwick.exe}"
 reference="$build/bench/win32/idle_reference.exe"
 driver="$build/bench/win32/bench_driver.exe"
 for file in "$tarnwick" "$reference" "$driver"; do

@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/form1.h"
-#include "platform/sim/sim_desktop.h"
+#include "sim/sim_desktop.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/window_manager.h"
+#include "seam/window_manager.h"
 
 namespace tarnwick {
 

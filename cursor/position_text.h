@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/point.h"
+#include "seam/point.h"
 
 namespace tarnwick {
 

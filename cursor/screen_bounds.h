@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
-#include "platform/point.h"
-#include "platform/screen.h"
+#include "seam/point.h"
+#include "seam/screen.h"
 
 namespace tarnwick {
 

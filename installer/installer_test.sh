@@ -15,7 +15,7 @@ stage="$1"
 setup="$(realpath "$2")"
 probe="$(realpath "$3")"
 version="$4"
-builtExe="$(dirname "$setup")/platform/win32/Tarnwick.exe"
+builtExe="$(dirname "$setup")/win32/Tarnwick.exe"
 
 fail() {
   echo "installer test: $*" >&2

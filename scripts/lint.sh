@@ -16,8 +16,8 @@ cppcheck --quiet --error-exitcode=1 --std=c++20 --language=c++ -I . \
   common app focus cursor platform bench tests installer fuzz || failed+=(cppcheck)
 
 echo "lint: clang-tidy"
-mapfile -t native < <(git ls-files 'common/*.cpp' 'app/*.cpp' 'focus/*.cpp' 'cursor/*.cpp' 'platform/*.cpp' \
-  'platform/sim/*.cpp' 'tests/sim/*.cpp' 'bench/*.cpp' 'fuzz/checks/*.cpp')
+mapfile -t native < <(git ls-files 'common/*.cpp' 'app/*.cpp' 'focus/*.cpp' 'cursor/*.cpp' 'seam/*.cpp' \
+  'sim/*.cpp' 'tests/sim/*.cpp' 'bench/*.cpp' 'fuzz/checks/*.cpp')
 if ! run-clang-tidy -quiet -p build/native -j "$(nproc)" "${native[@]}" >build/clang-tidy.log 2>&1; then
   grep -E "warning:|error:" build/clang-tidy.log | sort -u >&2
   failed+=(clang-tidy)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs Tarnwick in the 800x600 Wine virtual desktop on a private X display for a few
 # seconds and saves a picture of that desktop.
-#   scripts/screenshot.sh build/windows/platform/win32/Tarnwick.exe docs/main-window.png [seconds]
+#   scripts/screenshot.sh build/windows/win32/Tarnwick.exe docs/main-window.png [seconds]
 # With TARNWICK_SHOT_OPTIONS set to the end-to-end driver (tarnwick_e2e.exe), the driver
 # then opens the Options window as a user would, and the picture shows just that window.
 set -euo pipefail

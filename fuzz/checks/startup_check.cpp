@@ -13,7 +13,7 @@
 #include "focus/hover_delay.h"
 #include "fuzz/checks/checks.h"
 #include "fuzz/checks/fuzz_input.h"
-#include "platform/sim/sim_desktop.h"
+#include "sim/sim_desktop.h"
 
 // The input, split at NUL bytes, is read as:
 //   one field per entry of kAllSettings, in its order (a field of the single byte 0xFF, or

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "fixture.h"
-#include "platform/win32/live_objects.h"
-#include "platform/win32/private_messages.h"
+#include "win32/live_objects.h"
+#include "win32/private_messages.h"
 // After <windows.h>, which the headers above bring.
 // clang-format off
 #include <psapi.h>

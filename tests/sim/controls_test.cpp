@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/sim/sim_desktop.h"
+#include "sim/sim_desktop.h"
 
 namespace tarnwick {
 namespace {

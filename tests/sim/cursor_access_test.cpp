@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cursor/position_text.h"
-#include "platform/sim/sim_desktop.h"
+#include "sim/sim_desktop.h"
 #include "tests/sim/cursor_fixture.h"
 
 namespace tarnwick::sim {

@@ -1,4 +1,4 @@
-#include "platform/foreground_activation.h"
+#include "seam/foreground_activation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/hook_health.h"
+#include "seam/hook_health.h"
 
 #include <gtest/gtest.h>
 

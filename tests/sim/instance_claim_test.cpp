@@ -1,4 +1,4 @@
-#include "platform/instance_claim.h"
+#include "seam/instance_claim.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/keyboard_chord.h"
+#include "seam/keyboard_chord.h"
 
 #include <gtest/gtest.h>
 

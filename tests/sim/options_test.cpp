@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/keyboard_chord.h"
+#include "seam/keyboard_chord.h"
 #include "tests/sim/focus_fixture.h"
 
 namespace tarnwick::sim {

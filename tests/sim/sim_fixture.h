@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "app/form1.h"
-#include "platform/sim/sim_desktop.h"
+#include "sim/sim_desktop.h"
 
 namespace tarnwick::sim {
 

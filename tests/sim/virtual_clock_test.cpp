@@ -1,4 +1,4 @@
-#include "platform/sim/virtual_clock.h"
+#include "sim/virtual_clock.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/z_order.h"
+#include "seam/z_order.h"
 
 #include <gtest/gtest.h>
 

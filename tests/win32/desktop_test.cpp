@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "platform/win32/system_screen.h"
-#include "platform/win32/system_window_manager.h"
-#include "platform/win32/text_conversion.h"
-#include "platform/win32/window_handle_cast.h"
+#include "win32/system_screen.h"
+#include "win32/system_window_manager.h"
+#include "win32/text_conversion.h"
+#include "win32/window_handle_cast.h"
 #include "test_windows.h"
 
 namespace tarnwick::win32 {

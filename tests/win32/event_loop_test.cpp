@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "platform/win32/system_event_loop.h"
+#include "win32/system_event_loop.h"
 #include "test_windows.h"
 
 namespace tarnwick::win32 {

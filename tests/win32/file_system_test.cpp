@@ -1,6 +1,6 @@
 // The Windows API comes first: the shell's COM headers build on it.
 // clang-format off
-#include "platform/win32/win32_api.h"
+#include "win32/win32_api.h"
 // clang-format on
 #include <gtest/gtest.h>
 #include <objbase.h>
@@ -9,8 +9,8 @@
 
 #include <string>
 
-#include "platform/win32/system_file_system.h"
-#include "platform/win32/text_conversion.h"
+#include "win32/system_file_system.h"
+#include "win32/text_conversion.h"
 #include "tests/common/shortcut_reader.h"
 
 namespace tarnwick::win32 {

@@ -1,4 +1,4 @@
-#include "platform/win32/icons.h"
+#include "win32/icons.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <span>
 #include <vector>
 
-#include "platform/win32/system_shell.h"
+#include "win32/system_shell.h"
 #include "test_windows.h"
 #include "tests/win32/icon_files.h"
 

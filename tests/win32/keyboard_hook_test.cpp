@@ -1,10 +1,10 @@
-#include "platform/win32/keyboard_hook.h"
+#include "win32/keyboard_hook.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "platform/win32/live_objects.h"
+#include "win32/live_objects.h"
 #include "test_windows.h"
 
 namespace tarnwick::win32 {

@@ -1,7 +1,7 @@
 #pragma once
 // The commctrl header builds on the Windows API, which the main window's header brings.
 // clang-format off
-#include "platform/win32/main_window.h"
+#include "win32/main_window.h"
 // clang-format on
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -9,12 +9,12 @@
 #include <memory>
 #include <string>
 
-#include "platform/win32/registry_settings.h"
-#include "platform/win32/system_file_system.h"
-#include "platform/win32/system_screen.h"
-#include "platform/win32/system_shell.h"
-#include "platform/win32/system_window_manager.h"
-#include "platform/win32/text_conversion.h"
+#include "win32/registry_settings.h"
+#include "win32/system_file_system.h"
+#include "win32/system_screen.h"
+#include "win32/system_shell.h"
+#include "win32/system_window_manager.h"
+#include "win32/text_conversion.h"
 #include "test_windows.h"
 
 namespace tarnwick::win32 {

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "main_window_fixture.h"
-#include "platform/win32/icons.h"
-#include "platform/win32/live_objects.h"
-#include "platform/win32/private_messages.h"
-#include "platform/win32/text_conversion.h"
+#include "win32/icons.h"
+#include "win32/live_objects.h"
+#include "win32/private_messages.h"
+#include "win32/text_conversion.h"
 // clang-format off
 #include <shellapi.h>
 // clang-format on

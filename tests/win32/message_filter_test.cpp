@@ -1,10 +1,10 @@
-#include "platform/win32/message_filter.h"
+#include "win32/message_filter.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "platform/win32/private_messages.h"
+#include "win32/private_messages.h"
 #include "test_windows.h"
 
 namespace tarnwick::win32 {

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "main_window_fixture.h"
-#include "platform/keyboard_chord.h"
-#include "platform/win32/hotkey_value.h"
-#include "platform/win32/private_messages.h"
+#include "seam/keyboard_chord.h"
+#include "win32/hotkey_value.h"
+#include "win32/private_messages.h"
 #include "resources/resource_ids.h"
 
 namespace tarnwick::win32 {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/win32/registry_settings.h"
-#include "platform/win32/win32_api.h"
+#include "win32/registry_settings.h"
+#include "win32/win32_api.h"
 
 namespace tarnwick::win32 {
 namespace {

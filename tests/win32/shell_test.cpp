@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/win32/system_shell.h"
+#include "win32/system_shell.h"
 // clang-format off
 #include <shellapi.h>
 // clang-format on

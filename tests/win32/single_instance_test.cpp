@@ -1,4 +1,4 @@
-#include "platform/win32/single_instance.h"
+#include "win32/single_instance.h"
 
 #include <gtest/gtest.h>
 

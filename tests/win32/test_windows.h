@@ -2,7 +2,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/win32/win32_api.h"
+#include "win32/win32_api.h"
 
 namespace tarnwick::win32::testing {
 

@@ -10,8 +10,8 @@
 #include "app/form1.h"
 #include "common/number_text.h"
 #include "cursor/position_text.h"
-#include "platform/keyboard_chord.h"
-#include "platform/sim/sim_desktop.h"
+#include "seam/keyboard_chord.h"
+#include "sim/sim_desktop.h"
 
 namespace tarnwick::sim {
 namespace {

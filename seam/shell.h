@@ -1,0 +1,36 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "seam/icon_id.h"
+
+namespace tarnwick {
+
+// One line of a context menu; an entry with no caption is a separator.
+struct MenuEntry {
+  std::string caption;
+  bool checked = false;
+  bool isDefault = false;  // drawn bold: what a click on the icon does
+  std::function<void()> action;
+};
+
+// The notification area, the user's browser and modal messages.
+class Shell {
+ public:
+  virtual ~Shell() = default;
+  // The program has one tray icon at most, showing `icon`'s picture; to change the picture,
+  // remove the icon and add it again (it keeps its identity with the shell).
+  virtual bool AddTrayIcon(IconId icon, const std::string& tip) = 0;
+  virtual bool DeleteTrayIcon(IconId icon) = 0;
+  // The tray icon's context menu at the cursor, by the platform's rules for tray menus (it
+  // closes when the user clicks elsewhere; the keyboard works in it). The chosen entry's
+  // action runs after the menu has closed; nothing runs when the user dismissed it.
+  virtual void ShowTrayMenu(const std::vector<MenuEntry>& entries) = 0;
+  // Opens a document or web address with its associated program.
+  virtual bool OpenDocument(const std::string& address) = 0;
+  // A modal message box with a single OK button; returns when the user closes it.
+  virtual void ShowMessage(const std::string& title, const std::string& text) = 0;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,68 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "seam/point.h"
+#include "seam/window_handle.h"
+
+namespace tarnwick {
+
+// A modifier key the user can hold to pause focus-follow.
+enum class ModifierKey { kCtrl, kAlt, kShift, kWin };
+
+// What became of a request to bring a window to the foreground.
+enum class ActivationResult { kActivated, kRefused, kWindowGone };
+
+// What the program asks of the window manager: the cursor, the window tree and Z order.
+class WindowManager {
+ public:
+  virtual ~WindowManager() = default;
+  // False when the system could not report the position; `position` is then left as it was.
+  virtual bool CursorPosition(Point& position) = 0;
+  // When the system last saw input (the user's, or a cursor move), in milliseconds on a
+  // clock of its own; it changes whenever the user does anything, and costs far less to ask
+  // than the cursor.
+  virtual std::uint32_t LastInputTime() = 0;
+  // False when the system refused the move.
+  virtual bool MoveCursor(Point position) = 0;
+  // The deepest window at a screen point, or kNoWindow.
+  virtual WindowHandle WindowFromPoint(Point position) = 0;
+  // The parent, or the owner of an owned pop-up; kNoWindow for a top-level window.
+  virtual WindowHandle Parent(WindowHandle window) = 0;
+  // At most maxCount - 1 characters of the title; empty when it cannot be read.
+  virtual std::string WindowTitle(WindowHandle window, int maxCount) = 0;
+  // Brings a window to the foreground, working around the foreground lock where needed.
+  virtual ActivationResult BringToForeground(WindowHandle window) = 0;
+  // Places a window above all non-topmost windows. Never waits for the window's program.
+  virtual void KeepOnTop(WindowHandle window) = 0;
+  // Clears the topmost state and sends a window to the bottom of the Z order. Never waits
+  // for the window's program.
+  virtual void SendToBottom(WindowHandle window) = 0;
+
+  // --- What an activation now would break; asked only when one is due ---
+  // Any mouse button is held: a drag, a selection or a click is under way.
+  virtual bool MouseButtonDown() = 0;
+  // The foreground thread has a menu open or is moving or sizing a window.
+  virtual bool MenuOrMoveSizeActive() = 0;
+  // A shell surface that closes when it loses the foreground is in front: Start, Search,
+  // the notification-area overflow, quick settings, the task switcher, a context menu.
+  virtual bool ShellTransientInFront() = 0;
+
+  // --- Windows that are never targets; asked only when a cycle is about to start ---
+  // The desktop, a taskbar or a transient shell surface.
+  virtual bool IsShellWindow(WindowHandle topLevel) = 0;
+  // On another virtual desktop, or hidden by the compositor though it looks visible.
+  virtual bool IsCloaked(WindowHandle topLevel) = 0;
+
+  // --- What the user's options ask; asked only when an option needs the answer ---
+  // The file name of the program that owns a window ("game.exe"); empty when unknown.
+  virtual std::string ProgramFileName(WindowHandle topLevel) = 0;
+  // A window's class name; empty when unknown.
+  virtual std::string ClassName(WindowHandle topLevel) = 0;
+  // The key is held down now (either of a left/right pair).
+  virtual bool ModifierKeyDown(ModifierKey key) = 0;
+  // A program runs fullscreen in front: a game, a presentation, a full-screen video.
+  virtual bool FullscreenProgramInFront() = 0;
+};
+
+}  // namespace tarnwick

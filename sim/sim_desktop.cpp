@@ -1,0 +1,326 @@
+#include "sim/sim_desktop.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace tarnwick::sim {
+
+SimDesktop::SimDesktop() {
+  SetScreenPixels(800, 600);
+}
+
+Platform SimDesktop::AsPlatform() {
+  return Platform{*this, *this, *this, *this, *this, *this, *this};
+}
+
+// --- Clock and input ---
+
+void SimDesktop::RunUntil(std::int64_t endMs) {
+  clock_.RunUntil(endMs, [this] { return quit_; });
+}
+
+void SimDesktop::PumpPending() {
+  ++pumpCount_;
+  clock_.RunDueInput([this] { return quit_; });
+}
+
+// --- Desktop ---
+
+void SimDesktop::SetScreenPixels(int widthPx, int heightPx, double twipsPerPixel) {
+  metrics_ = ScreenMetrics{widthPx * twipsPerPixel, heightPx * twipsPerPixel, twipsPerPixel,
+                           twipsPerPixel};
+  UserMovesCursor(cursor_);  // a smaller screen pulls the cursor in, as the real one does
+}
+
+WindowHandle SimDesktop::AddWindow(const std::string& title, Rect rect, WindowHandle parent,
+                                   WindowHandle owner) {
+  const WindowHandle handle = nextHandle_;
+  nextHandle_ += 0x10;
+  SimWindow window;
+  window.title = title;
+  window.rect = rect;
+  window.parent = parent;
+  window.owner = owner;
+  windows_[handle] = window;
+  if (parent == kNoWindow) zOrder_.insert(zOrder_.begin(), handle);
+  return handle;
+}
+
+void SimDesktop::DestroyWindow(WindowHandle window) {
+  std::vector<WindowHandle> doomed{window};
+  for (const auto& [handle, w] : windows_) {
+    if (w.parent == window || w.owner == window) doomed.push_back(handle);
+  }
+  for (WindowHandle handle : doomed) {
+    windows_.erase(handle);
+    std::erase(zOrder_, handle);
+    if (foreground_ == handle) foreground_ = kNoWindow;
+  }
+}
+
+std::vector<WindowHandle> SimDesktop::ZOrder() const {
+  std::vector<WindowHandle> order;
+  for (bool topmost : {true, false}) {
+    for (WindowHandle handle : zOrder_) {
+      if (windows_.at(handle).topmost == topmost) order.push_back(handle);
+    }
+  }
+  return order;
+}
+
+void SimDesktop::ProgramSetsCursor(Point position) {
+  const std::uint32_t serial = inputSerial_;
+  UserMovesCursor(position);
+  inputSerial_ = serial;
+}
+
+void SimDesktop::UserMovesCursor(Point position) {
+  // Every move counts as input, the program's own too, as the system counts a cursor move.
+  // Only whether it changed matters, so a count serves for the time.
+  ++inputSerial_;
+  const ScreenMetrics m = metrics_;
+  if (virtualScreen) {
+    cursor_.x = std::clamp(position.x, virtualScreen->left, virtualScreen->right - 1);
+    cursor_.y = std::clamp(position.y, virtualScreen->top, virtualScreen->bottom - 1);
+    return;
+  }
+  cursor_.x = std::clamp(position.x, 0, static_cast<int>(m.widthTwips / m.twipsPerPixelX) - 1);
+  cursor_.y = std::clamp(position.y, 0, static_cast<int>(m.heightTwips / m.twipsPerPixelY) - 1);
+}
+
+void SimDesktop::RaiseToTop(WindowHandle window) {
+  if (std::find(zOrder_.begin(), zOrder_.end(), window) == zOrder_.end()) return;
+  std::erase(zOrder_, window);
+  zOrder_.insert(zOrder_.begin(), window);
+}
+
+WindowHandle SimDesktop::DeepestChildAt(WindowHandle window, Point position) const {
+  for (const auto& [handle, w] : windows_) {
+    if (w.parent == window && w.rect.Contains(position)) return DeepestChildAt(handle, position);
+  }
+  return window;
+}
+
+// --- WindowManager ---
+
+bool SimDesktop::CursorPosition(Point& position) {
+  ++calls.cursorPosition;
+  if (refuseCursorRead) return false;
+  position = cursor_;
+  return true;
+}
+
+std::uint32_t SimDesktop::LastInputTime() {
+  ++calls.lastInputTime;
+  return inputSerial_;
+}
+
+bool SimDesktop::MoveCursor(Point position) {
+  ++calls.moveCursor;
+  if (refuseCursorMove) return false;
+  UserMovesCursor(position);
+  cursorMoves_.push_back(cursor_);
+  return true;
+}
+
+WindowHandle SimDesktop::WindowFromPoint(Point position) {
+  ++calls.windowFromPoint;
+  for (WindowHandle handle : ZOrder()) {
+    if (windows_.at(handle).rect.Contains(position)) return DeepestChildAt(handle, position);
+  }
+  return kNoWindow;
+}
+
+WindowHandle SimDesktop::Parent(WindowHandle window) {
+  ++calls.parent;
+  auto found = windows_.find(window);
+  if (found == windows_.end()) return kNoWindow;
+  return found->second.parent != kNoWindow ? found->second.parent : found->second.owner;
+}
+
+std::string SimDesktop::WindowTitle(WindowHandle window, int maxCount) {
+  ++calls.windowTitle;
+  auto found = windows_.find(window);
+  if (found == windows_.end() || maxCount <= 0) return {};
+  return found->second.title.substr(0, static_cast<std::size_t>(maxCount - 1));
+}
+
+ActivationResult SimDesktop::BringToForeground(WindowHandle window) {
+  ++calls.bringToForeground;
+  activations_.push_back(window);
+  if (!Exists(window)) return ActivationResult::kWindowGone;
+  if (windows_.at(window).parent != kNoWindow) return ActivationResult::kRefused;
+  foreground_ = window;
+  RaiseToTop(window);
+  return ActivationResult::kActivated;
+}
+
+void SimDesktop::KeepOnTop(WindowHandle window) {
+  ++calls.keepOnTop;
+  if (!Exists(window)) return;
+  windows_.at(window).topmost = true;
+  RaiseToTop(window);
+}
+
+void SimDesktop::SendToBottom(WindowHandle window) {
+  ++calls.sendToBottom;
+  if (!Exists(window) || windows_.at(window).parent != kNoWindow) return;
+  windows_.at(window).topmost = false;
+  std::erase(zOrder_, window);
+  zOrder_.push_back(window);
+}
+
+bool SimDesktop::MouseButtonDown() {
+  ++calls.userBusy;
+  return mouseButtonDown;
+}
+
+bool SimDesktop::MenuOrMoveSizeActive() {
+  ++calls.userBusy;
+  return menuOpen;
+}
+
+bool SimDesktop::ShellTransientInFront() {
+  ++calls.userBusy;
+  return shellTransientInFront;
+}
+
+bool SimDesktop::IsShellWindow(WindowHandle topLevel) {
+  ++calls.shellOrCloaked;
+  return Exists(topLevel) && windows_.at(topLevel).shell;
+}
+
+bool SimDesktop::IsCloaked(WindowHandle topLevel) {
+  ++calls.shellOrCloaked;
+  return Exists(topLevel) && windows_.at(topLevel).cloaked;
+}
+
+std::string SimDesktop::ProgramFileName(WindowHandle topLevel) {
+  ++calls.optionQuestions;
+  return Exists(topLevel) ? windows_.at(topLevel).programFileName : std::string();
+}
+
+std::string SimDesktop::ClassName(WindowHandle topLevel) {
+  ++calls.optionQuestions;
+  return Exists(topLevel) ? windows_.at(topLevel).className : std::string();
+}
+
+bool SimDesktop::ModifierKeyDown(ModifierKey key) {
+  ++calls.optionQuestions;
+  return modifiersDown.count(key) != 0;
+}
+
+bool SimDesktop::FullscreenProgramInFront() {
+  ++calls.optionQuestions;
+  return fullscreenInFront;
+}
+
+// --- Settings ---
+
+std::optional<std::string> SimDesktop::Read(const std::string& application,
+                                            const std::string& section, const std::string& key) {
+  if (refuseSettingReads) return std::nullopt;
+  auto found = settings.find({application, section, key});
+  if (found == settings.end()) return std::nullopt;
+  return found->second;
+}
+
+bool SimDesktop::Write(const std::string& application, const std::string& section,
+                       const std::string& key, const std::string& value) {
+  ++settingWrites;
+  if (refuseSettingWrites) return false;
+  settings[{application, section, key}] = value;
+  return true;
+}
+
+std::optional<std::string> SimDesktop::Setting(const std::string& section,
+                                               const std::string& key) const {
+  auto found = settings.find({"Tarnwick", section, key});
+  if (found == settings.end()) return std::nullopt;
+  return found->second;
+}
+
+// --- Shell and window ---
+
+bool SimDesktop::AddTrayIcon(IconId icon, const std::string& /*tip*/) {
+  if (!trayAvailable || trayIcons.count(icon) != 0) return false;
+  trayIcons.insert(icon);
+  return true;
+}
+
+bool SimDesktop::DeleteTrayIcon(IconId icon) {
+  return trayIcons.erase(icon) != 0;
+}
+
+bool SimDesktop::OpenDocument(const std::string& address) {
+  openedDocuments.push_back(address);
+  return true;
+}
+
+void SimDesktop::ShowMessage(const std::string& title, const std::string& text) {
+  messages.push_back({title, text});
+}
+
+void SimDesktop::ChooseTrayMenuEntry(const std::string& caption) {
+  if (trayMenus.empty()) return;
+  for (const MenuEntry& entry : trayMenus.back()) {
+    if (entry.caption == caption && entry.action) {
+      // Copied: the action may show another menu.
+      const std::function<void()> action = entry.action;
+      action();
+      return;
+    }
+  }
+}
+
+void SimDesktop::Show() {
+  ++formShows;
+  formVisible = true;
+  formMinimized = false;
+}
+
+void SimDesktop::Hide() {
+  ++formHides;
+  formVisible = false;
+}
+
+// --- Files ---
+
+std::string SimDesktop::ShortcutContent(const std::string& target, const std::string& folder) {
+  return "shortcut to " + target + " in " + folder;
+}
+
+bool SimDesktop::CopyFile(const std::string& source, const std::string& destination) {
+  auto found = files.find(source);
+  if (refuseFileWrites || found == files.end()) return false;
+  files[destination] = found->second;
+  return true;
+}
+
+bool SimDesktop::MoveFile(const std::string& source, const std::string& destination) {
+  auto found = files.find(source);
+  if (refuseFileWrites || refuseFileMoves || found == files.end()) return false;
+  std::string content = std::move(found->second);
+  files.erase(found);
+  files[destination] = std::move(content);
+  return true;
+}
+
+bool SimDesktop::DeleteFile(const std::string& path) {
+  return files.erase(path) != 0;
+}
+
+bool SimDesktop::CreateShortcut(const std::string& path, const std::string& target,
+                                const std::string& workingFolder) {
+  if (refuseFileWrites) return false;
+  files[path] = ShortcutContent(target, workingFolder);
+  return true;
+}
+
+bool SimDesktop::ClearStartupDisabledMark(const std::string& fileName) {
+  if (refuseMarkChanges) return startupDisabledMarks.count(fileName) == 0;
+  startupDisabledMarks.erase(fileName);
+  return true;
+}
+
+}  // namespace tarnwick::sim

@@ -1,0 +1,231 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "seam/platform.h"
+#include "sim/virtual_clock.h"
+
+namespace tarnwick::sim {
+
+// A rectangle in screen pixels: left and top inclusive, right and bottom exclusive.
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+};
+
+struct SimWindow {
+  std::string title;
+  Rect rect;
+  WindowHandle parent = kNoWindow;  // a child's container
+  WindowHandle owner = kNoWindow;   // an owned pop-up's owner
+  bool topmost = false;
+  bool shell = false;    // the desktop, a taskbar or a transient shell surface
+  bool cloaked = false;  // on another virtual desktop
+  std::string className;
+  std::string programFileName;  // "notes.exe"
+};
+
+// How often the program asked the window manager for each thing.
+struct WindowManagerCalls {
+  int cursorPosition = 0;
+  int moveCursor = 0;
+  int windowFromPoint = 0;
+  int parent = 0;
+  int windowTitle = 0;
+  int bringToForeground = 0;
+  int keepOnTop = 0;
+  int sendToBottom = 0;
+  int userBusy = 0;         // the questions whether an activation now would break something
+  int shellOrCloaked = 0;   // the questions whether a window may be a target at all
+  int optionQuestions = 0;  // exclusions, the pause key, a fullscreen program
+  int lastInputTime = 0;
+  int Total() const {
+    return cursorPosition + moveCursor + windowFromPoint + parent + windowTitle +
+           bringToForeground + keepOnTop + sendToBottom + userBusy + shellOrCloaked +
+           optionQuestions + lastInputTime;
+  }
+};
+
+struct ShownMessage {
+  std::string title;
+  std::string text;
+};
+
+// An in-memory desktop with a virtual clock. Tests script input on it, run the clock and
+// read back what a user would see. Timers due at the same moment fire in id order, after
+// any input posted for that moment.
+class SimDesktop : public SettingsStore,
+                   public WindowManager,
+                   public Screen,
+                   public Shell,
+                   public EventLoop,
+                   public FormWindow,
+                   public FileSystem {
+ public:
+  SimDesktop();
+
+  Platform AsPlatform();
+
+  // --- Clock and input ---
+  std::int64_t NowMs() const { return clock_.NowMs(); }
+  // Runs an input event at a moment of virtual time (not before now).
+  void At(std::int64_t atMs, std::function<void()> input) { clock_.At(atMs, std::move(input)); }
+  void RunFor(std::int64_t durationMs) { RunUntil(NowMs() + durationMs); }
+  void RunUntil(std::int64_t endMs);
+  bool QuitCalled() const { return quit_; }
+  int PumpCount() const { return pumpCount_; }
+  bool TimerRunning(int timerId) const { return clock_.TimerRunning(timerId); }
+
+  // --- Desktop ---
+  void SetScreenPixels(int widthPx, int heightPx, double twipsPerPixel = 15);
+  WindowHandle AddWindow(const std::string& title, Rect rect, WindowHandle parent = kNoWindow,
+                         WindowHandle owner = kNoWindow);
+  void DestroyWindow(WindowHandle window);
+  SimWindow& Window(WindowHandle window) { return windows_.at(window); }
+  bool Exists(WindowHandle window) const { return windows_.count(window) != 0; }
+  // Top-level windows from the top of the Z order down.
+  std::vector<WindowHandle> ZOrder() const;
+  WindowHandle Foreground() const { return foreground_; }
+  // The user's own mouse movement (clamped to the screen like the real cursor).
+  void UserMovesCursor(Point position);
+  // Another program sets the cursor: it moves, and the system sees no input.
+  void ProgramSetsCursor(Point position);
+  // All monitors together, when there are more than the primary screen; the cursor may
+  // then stand left of or above it, at negative coordinates.
+  std::optional<Rect> virtualScreen;
+  Point Cursor() const { return cursor_; }
+  // Every position the program put the cursor at, in order.
+  const std::vector<Point>& CursorMoves() const { return cursorMoves_; }
+  // Every window the program asked to bring to the foreground, in order.
+  const std::vector<WindowHandle>& Activations() const { return activations_; }
+  WindowManagerCalls calls;
+  bool refuseCursorRead = false;
+  bool refuseCursorMove = false;
+  // What the user is in the middle of.
+  bool mouseButtonDown = false;
+  bool menuOpen = false;  // in the foreground thread, or a window being moved or sized
+  bool shellTransientInFront = false;
+  std::set<ModifierKey> modifiersDown;
+  bool fullscreenInFront = false;
+
+  // --- Settings ---
+  using SettingKey = std::tuple<std::string, std::string, std::string>;
+  std::map<SettingKey, std::string> settings;
+  bool refuseSettingReads = false;
+  bool refuseSettingWrites = false;
+  int settingWrites = 0;
+  std::optional<std::string> Setting(const std::string& section, const std::string& key) const;
+
+  // --- Shell, window, files ---
+  std::set<IconId> trayIcons;
+  bool trayAvailable = true;
+  std::vector<ShownMessage> messages;
+  // The tray menus shown, newest last; a test picks an entry with ChooseTrayMenuEntry.
+  std::vector<std::vector<MenuEntry>> trayMenus;
+  void ChooseTrayMenuEntry(const std::string& caption);
+  int optionsShown = 0;
+  std::vector<std::string> openedDocuments;
+  bool formVisible = false;
+  bool formMinimized = false;  // minimised with the title bar's button
+  int formShows = 0;
+  int formHides = 0;
+  IconId formIcon = IconId::kApplication;
+  std::map<std::string, std::string> files;  // path to content
+  // The user's Start Menu folders; "" when the system cannot name them.
+  std::string programsFolder = "C:\\Users\\sim\\AppData\\Start Menu\\Programs";
+  std::string startupFolder = programsFolder + "\\Startup";
+  std::set<std::string> startupDisabledMarks;  // StartUp entries switched off in Task Manager
+  bool refuseFileWrites = false;               // copies, moves and new shortcuts fail
+  bool refuseFileMoves = false;
+  bool refuseMarkChanges = false;
+  // What CreateShortcut writes into its file.
+  static std::string ShortcutContent(const std::string& target, const std::string& folder);
+
+  // SettingsStore
+  std::optional<std::string> Read(const std::string& application, const std::string& section,
+                                  const std::string& key) override;
+  bool Write(const std::string& application, const std::string& section, const std::string& key,
+             const std::string& value) override;
+  // WindowManager
+  bool CursorPosition(Point& position) override;
+  std::uint32_t LastInputTime() override;
+  bool MoveCursor(Point position) override;
+  WindowHandle WindowFromPoint(Point position) override;
+  WindowHandle Parent(WindowHandle window) override;
+  std::string WindowTitle(WindowHandle window, int maxCount) override;
+  ActivationResult BringToForeground(WindowHandle window) override;
+  void KeepOnTop(WindowHandle window) override;
+  void SendToBottom(WindowHandle window) override;
+  bool MouseButtonDown() override;
+  bool MenuOrMoveSizeActive() override;
+  bool ShellTransientInFront() override;
+  bool IsShellWindow(WindowHandle topLevel) override;
+  bool IsCloaked(WindowHandle topLevel) override;
+  std::string ProgramFileName(WindowHandle topLevel) override;
+  std::string ClassName(WindowHandle topLevel) override;
+  bool ModifierKeyDown(ModifierKey key) override;
+  bool FullscreenProgramInFront() override;
+  // Screen
+  ScreenMetrics Metrics() override { return metrics_; }
+  // Shell
+  bool AddTrayIcon(IconId icon, const std::string& tip) override;
+  bool DeleteTrayIcon(IconId icon) override;
+  bool OpenDocument(const std::string& address) override;
+  void ShowMessage(const std::string& title, const std::string& text) override;
+  void ShowTrayMenu(const std::vector<MenuEntry>& entries) override {
+    trayMenus.push_back(entries);
+  }
+  // EventLoop
+  void StartTimer(int timerId, int intervalMs, std::function<void()> onTick) override {
+    clock_.StartTimer(timerId, intervalMs, std::move(onTick));
+  }
+  void StopTimer(int timerId) override { clock_.StopTimer(timerId); }
+  void PumpPending() override;
+  void Quit() override { quit_ = true; }
+  // FormWindow
+  void Show() override;
+  void Hide() override;
+  void SetIcon(IconId icon) override { formIcon = icon; }
+  void ShowOptions() override { ++optionsShown; }
+  // FileSystem
+  std::string ProgramsFolder() override { return programsFolder; }
+  std::string StartupFolder() override { return startupFolder; }
+  bool CopyFile(const std::string& source, const std::string& destination) override;
+  bool MoveFile(const std::string& source, const std::string& destination) override;
+  bool DeleteFile(const std::string& path) override;
+  bool CreateShortcut(const std::string& path, const std::string& target,
+                      const std::string& workingFolder) override;
+  bool ClearStartupDisabledMark(const std::string& fileName) override;
+  std::string ProgramPath() override { return programFolder + "\\Tarnwick.exe"; }
+  std::string ProgramFolder() override { return programFolder; }
+  std::string programFolder = "C:\\Program Files\\Tarnwick";
+
+ private:
+  void RaiseToTop(WindowHandle window);
+  WindowHandle DeepestChildAt(WindowHandle window, Point position) const;
+
+  VirtualClock clock_;
+  bool quit_ = false;
+  int pumpCount_ = 0;
+
+  ScreenMetrics metrics_;
+  std::map<WindowHandle, SimWindow> windows_;
+  std::vector<WindowHandle> zOrder_;  // top-level windows, top first
+  WindowHandle nextHandle_ = 0x10010;
+  WindowHandle foreground_ = kNoWindow;
+  Point cursor_;
+  std::uint32_t inputSerial_ = 0;
+  std::vector<Point> cursorMoves_;
+  std::vector<WindowHandle> activations_;
+};
+
+}  // namespace tarnwick::sim

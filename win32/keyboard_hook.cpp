@@ -1,0 +1,143 @@
+#include "win32/keyboard_hook.h"
+
+#include <cstdint>
+
+#include "seam/hook_health.h"
+#include "seam/keyboard_chord.h"
+#include "win32/live_objects.h"
+
+namespace tarnwick::win32 {
+namespace {
+
+// Requests to the hook's thread, which has no window: thread messages.
+constexpr UINT kReinstallRequest = WM_APP + 1;
+constexpr UINT kDropRequest = WM_APP + 2;
+
+// The hook procedure has no context argument; these are only touched on the hook thread
+// (the chord) or written before the hook is installed (target and message).
+std::atomic<HWND> gTarget{nullptr};
+std::atomic<UINT> gMessage{0};
+std::atomic<DWORD> gLastEventTick{0};
+KeyboardChord gChord;
+
+bool SystemSaysDown(int virtualKey) {
+  return (GetAsyncKeyState(virtualKey) & 0x8000) != 0;
+}
+
+LRESULT CALLBACK LowLevelKeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION) {
+    gLastEventTick = GetTickCount();
+    const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+    const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
+    // The system's key state shows every key before the one reported now, so it tells
+    // which keys were released where the hook could not see it.
+    if (down) gChord.ForgetReleased(SystemSaysDown);
+    if (auto press = gChord.OnKey(static_cast<int>(key->vkCode), down)) {
+      PostMessageW(gTarget.load(), gMessage.load(), static_cast<WPARAM>(press->keyCode),
+                   static_cast<LPARAM>(press->shift));
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+HookObservation Observe() {
+  HookObservation seen;
+  seen.nowMs = GetTickCount();
+  LASTINPUTINFO input{};
+  input.cbSize = sizeof(input);
+  seen.lastInputMs = GetLastInputInfo(&input) ? input.dwTime : seen.nowMs;
+  seen.lastHookEventMs = gLastEventTick.load();
+  // Keys are worth a look only when some input came after the hook's last event.
+  const auto inputAfterHook = static_cast<int32_t>(seen.lastInputMs - seen.lastHookEventMs);
+  seen.missedKeyDown = inputAfterHook > 0 && gChord.MissedAKeyDown(SystemSaysDown);
+  return seen;
+}
+
+}  // namespace
+
+bool KeyboardHook::Start(HWND target, UINT message) {
+  if (thread_.joinable()) return installed_;
+  gTarget = target;
+  gMessage = message;
+  gChord = KeyboardChord{};
+  HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  if (ready == nullptr) return false;
+  thread_ = std::thread([this, ready] { Run(ready); });
+  WaitForSingleObject(ready, INFINITE);
+  CloseHandle(ready);
+  return installed_;
+}
+
+HHOOK KeyboardHook::Install(HHOOK old) {
+  // The new one first, so no key falls between the two.
+  HHOOK fresh =
+      SetWindowsHookExW(WH_KEYBOARD_LL, LowLevelKeyboardProc, GetModuleHandleW(nullptr), 0);
+  if (fresh == nullptr) return old;
+  CountCreated(ObjectKind::kHook);
+  if (old != nullptr) {
+    UnhookWindowsHookEx(old);  // fails for one the system removed; gone either way
+    CountDestroyed(ObjectKind::kHook);
+  }
+  // No hook call runs on this thread before it next waits for messages, so the keys held
+  // now are learnt before any event of the new hook.
+  gChord.ForgetReleased(SystemSaysDown);
+  gChord.LearnHeld(SystemSaysDown);
+  gLastEventTick = GetTickCount();
+  ++installs_;
+  return fresh;
+}
+
+void KeyboardHook::Run(HANDLE ready) {
+  threadId_ = GetCurrentThreadId();
+  HHOOK hook = Install(nullptr);
+  installed_ = hook != nullptr;
+  // Make sure this thread has a message queue before anyone posts to it.
+  MSG message{};
+  PeekMessageW(&message, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
+  SetEvent(ready);
+  if (hook == nullptr) return;
+  const UINT_PTR healthTimer = SetTimer(nullptr, 0, static_cast<UINT>(healthCheckMs_), nullptr);
+  HookHealth health;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (message.hwnd == nullptr) {
+      if (message.message == WM_TIMER && message.wParam == healthTimer) {
+        if (health.NeedsReinstall(Observe())) hook = Install(hook);
+        continue;
+      }
+      if (message.message == kReinstallRequest) {
+        hook = Install(hook);
+        continue;
+      }
+      if (message.message == kDropRequest && hook != nullptr) {
+        UnhookWindowsHookEx(hook);
+        CountDestroyed(ObjectKind::kHook);
+        hook = nullptr;
+        continue;
+      }
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  KillTimer(nullptr, healthTimer);
+  if (hook != nullptr) {
+    UnhookWindowsHookEx(hook);
+    CountDestroyed(ObjectKind::kHook);
+  }
+}
+
+void KeyboardHook::Reinstall() {
+  if (installed_) PostThreadMessageW(threadId_, kReinstallRequest, 0, 0);
+}
+
+void KeyboardHook::DropSilently() {
+  if (installed_) PostThreadMessageW(threadId_, kDropRequest, 0, 0);
+}
+
+void KeyboardHook::Stop() {
+  if (!thread_.joinable()) return;
+  if (installed_) PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+  thread_.join();
+  installed_ = false;
+}
+
+}  // namespace tarnwick::win32

@@ -1,0 +1,48 @@
+#pragma once
+#include <atomic>
+#include <thread>
+
+#include "win32/win32_api.h"
+
+namespace tarnwick::win32 {
+
+// A system-wide low-level keyboard hook on a thread of its own that does nothing but wait
+// for messages, so the hook keeps answering in time even while the UI thread is busy.
+// Each key press (not repeats, not releases) is posted to `target` as `message` with the
+// key code in wParam and the modifier bits in lParam. Keys are never swallowed.
+//
+// Windows removes a hook silently when one call takes too long, and may lose it across
+// sleep and lock. The thread checks now and then whether keys go unheard while the user
+// types, and installs the hook again then; Reinstall does it on request (on resume, on
+// unlock). Keys held while the hook is (re)installed count as held.
+// One hook per process.
+class KeyboardHook {
+ public:
+  explicit KeyboardHook(int healthCheckMs = 1000) : healthCheckMs_(healthCheckMs) {}
+  KeyboardHook(const KeyboardHook&) = delete;
+  KeyboardHook& operator=(const KeyboardHook&) = delete;
+  ~KeyboardHook() { Stop(); }
+
+  // False when the system refused the hook; the program then simply gets no hotkeys.
+  bool Start(HWND target, UINT message);
+  void Stop();
+  // Installs the hook afresh; the hook's thread does it, soon after this returns.
+  void Reinstall();
+  // Removes the hook as Windows does after a timeout, telling no one: for tests of the
+  // recovery, since Wine never drops a hook.
+  void DropSilently();
+  // How often the hook was installed since Start: 1, plus one for each re-install.
+  int Installs() const { return installs_.load(); }
+
+ private:
+  void Run(HANDLE ready);
+  HHOOK Install(HHOOK old);
+
+  const int healthCheckMs_;
+  std::thread thread_;
+  DWORD threadId_ = 0;
+  bool installed_ = false;
+  std::atomic<int> installs_{0};
+};
+
+}  // namespace tarnwick::win32

@@ -1,0 +1,237 @@
+#include "win32/main_window.h"
+
+#include "win32/dpi.h"
+#include "win32/form_layout.h"
+#include "win32/guarded.h"
+#include "win32/icons.h"
+#include "win32/live_objects.h"
+#include "win32/message_filter.h"
+#include "win32/private_messages.h"
+#include "win32/system_shell.h"
+#include "win32/text_conversion.h"
+
+namespace tarnwick::win32 {
+namespace {
+
+bool RegisterMainWindowClass(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  const int dpi = DpiOf(nullptr);
+  windowClass.hIcon = LoadProgramIcon(IconId::kApplication, false, dpi);
+  windowClass.hIconSm = LoadProgramIcon(IconId::kApplication, true, dpi);
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = kMainWindowClass;
+  return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+// The caption and taskbar take the icon sizes of the window's monitor, not the system's.
+void SetWindowIcons(HWND window, IconId icon, int dpi) {
+  SendMessageW(window, WM_SETICON, ICON_BIG,
+               reinterpret_cast<LPARAM>(LoadProgramIcon(icon, false, dpi)));
+  SendMessageW(window, WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(LoadProgramIcon(icon, true, dpi)));
+}
+
+}  // namespace
+
+MainWindow::~MainWindow() {
+  options_.Close();
+  view_.reset();
+  Destroy();
+}
+
+void MainWindow::Destroy() {
+  options_.Close();  // a window of its own, not owned by this one
+  if (window_ == nullptr) return;
+  sessions_.Stop();
+  SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+  SetMenu(window_, nullptr);
+  DestroyMenuBar(menuBar_);
+  if (DestroyWindow(window_)) CountDestroyed(ObjectKind::kWindow);
+  window_ = nullptr;
+}
+
+bool MainWindow::Create(HINSTANCE instance) {
+  if (!RegisterMainWindowClass(instance, &MainWindow::Procedure)) return false;
+  window_ = CreateWindowExW(0, kMainWindowClass, Widen(kWindowCaption).c_str(), WS_OVERLAPPEDWINDOW,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                            nullptr, instance, nullptr);
+  if (window_ == nullptr) return false;
+  CountCreated(ObjectKind::kWindow);
+  SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
+  AllowMessagesFromOtherProcesses(window_, MessagesFromOtherProcesses(taskbarCreatedMessage_));
+  // Without them the hook is only checked by its own health timer after a lock.
+  sessions_.Start(window_);
+  SetIcon(IconId::kApplication);
+  FitClientArea(DpiOf(window_));
+  return true;
+}
+
+void MainWindow::Bind(Form1& form, SystemEventLoop& loop) {
+  form_ = &form;
+  loop_ = &loop;
+  SetWindowTextW(window_, Widen(form.caption).c_str());
+  menuBar_ = BuildMenuBar(form);
+  if (menuBar_.menu != nullptr) SetMenu(window_, menuBar_.menu);
+  view_ = std::make_unique<FormView>(window_, form);
+  FitClientArea(DpiOf(window_));
+}
+
+void MainWindow::FitClientArea(int dpi) {
+  // The frame's size depends on the style, menu and DPI; measure it instead of guessing.
+  RECT windowRect{}, clientRect{};
+  GetWindowRect(window_, &windowRect);
+  GetClientRect(window_, &clientRect);
+  const int frameWidth = (windowRect.right - windowRect.left) - clientRect.right;
+  const int frameHeight = (windowRect.bottom - windowRect.top) - clientRect.bottom;
+  SetWindowPos(window_, nullptr, 0, 0, TwipsToPixels(kClientWidthTwips, dpi) + frameWidth,
+               TwipsToPixels(kClientHeightTwips, dpi) + frameHeight,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::Show() {
+  if (!shownBefore_) {
+    shownBefore_ = true;
+    ShowWindow(window_, SW_SHOWNORMAL);
+    if (view_ != nullptr && GetActiveWindow() == window_) SetFocus(view_->FirstFocus());
+    return;
+  }
+  ShowWindow(window_, IsIconic(window_) ? SW_RESTORE : SW_SHOW);
+  // A click on the tray icon, or a second start, hands us the right to come forward.
+  SetForegroundWindow(window_);
+}
+
+void MainWindow::Hide() {
+  ShowWindow(window_, SW_HIDE);
+}
+
+void MainWindow::ShowOptions() {
+  if (form_ != nullptr) options_.Open(*form_);
+}
+
+void MainWindow::SetIcon(IconId icon) {
+  icon_ = icon;
+  SetWindowIcons(window_, icon, DpiOf(window_));
+}
+
+LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr || self->form_ == nullptr) {
+    // Before the model is bound only timers matter; everything else gets default handling.
+    if (self != nullptr && message == WM_TIMER) return 0;
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  return self->Handle(message, wParam, lParam);
+}
+
+void MainWindow::HookMayBeLost() {
+  if (hookMayBeLost_) hookMayBeLost_();
+}
+
+bool MainWindow::HandleCommand(UINT id, UINT code) {
+  if (view_ != nullptr && view_->OnCommand(id, code)) return true;
+  // The dialog manager turns Enter into IDOK; the window has no default button.
+  if (id == IDOK && view_ != nullptr) {
+    view_->EnterPressed();
+    return true;
+  }
+  auto item = menuBar_.items.find(id);
+  if (item == menuBar_.items.end()) return false;
+  item->second->Click();
+  return true;
+}
+
+LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  Form1& form = *form_;
+  switch (message) {
+    case WM_TIMER:
+      Guarded([&] { loop_->DispatchTimer(wParam); });
+      return 0;
+    case WM_COMMAND: {
+      bool handled = false;
+      Guarded([&] { handled = HandleCommand(LOWORD(wParam), HIWORD(wParam)); });
+      if (handled) return 0;
+      break;
+    }
+    case kTrayCallbackMessage:
+      Guarded([&] {
+        if (const std::optional<TrayEvent> event = TrayEventFor(LOWORD(lParam))) {
+          form.TrayNotification(*event);
+        }
+      });
+      return 0;
+    case kKeyPressMessage:
+      // A chord typed into the Options window is being chosen, not given.
+      if (options_.RecordingChord()) return 0;
+      Guarded([&] { form.WinHook1_KeyEvent(static_cast<int>(wParam), static_cast<int>(lParam)); });
+      return 0;
+    case kShowYourselfMessage:
+      // An ending program says so: the new start then waits for it and takes over.
+      if (loop_->QuitRequested()) return 0;
+      Guarded([&] { form.SecondStartRequested(); });
+      return 1;
+    case kLiveObjectsMessage:
+      return LiveObjects(static_cast<int>(wParam));
+    case WM_QUERYENDSESSION:
+      return TRUE;  // nothing to save: every setting is stored when it changes
+    case WM_ENDSESSION:
+      // The system may end the process as soon as this returns: leave as Exit does.
+      if (wParam != FALSE) Guarded([&] { form.Exit_Click(); });
+      return 0;
+    case WM_POWERBROADCAST:
+      if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) HookMayBeLost();
+      return TRUE;
+    case WM_WTSSESSION_CHANGE:
+      // Back from the lock screen or from another user's session: the secure desktop may
+      // have cost us the hook.
+      if (wParam == WTS_SESSION_UNLOCK || wParam == WTS_CONSOLE_CONNECT ||
+          wParam == WTS_REMOTE_CONNECT) {
+        HookMayBeLost();
+      }
+      return 0;
+    case WM_CLOSE:
+      Guarded([&] { form.Form_Unload(); });
+      return 0;
+    case WM_DESTROY:
+      if (!loop_->QuitRequested()) loop_->Quit();
+      return 0;
+    case WM_ACTIVATE:
+      // Remember the focused control across deactivation, as a dialog box does.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        lastFocus_ = GetFocus();
+      } else if (view_ != nullptr) {
+        HWND focus = lastFocus_ != nullptr && IsChild(window_, lastFocus_) ? lastFocus_
+                                                                           : view_->FirstFocus();
+        SetFocus(focus);
+        Guarded([&] { view_->Reactivated(focus); });
+      }
+      return 0;
+    case WM_DISPLAYCHANGE:
+      Guarded([&] { form.Form_DisplayChange(); });
+      break;
+    case WM_DPICHANGED: {
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      if (view_ != nullptr) view_->Layout(HIWORD(wParam));
+      SetWindowIcons(window_, icon_, HIWORD(wParam));
+      RescaleTrayIcon(window_, icon_, HIWORD(wParam));
+      Guarded([&] { form.Form_DisplayChange(); });
+      return 0;
+    }
+    default:
+      if (message == taskbarCreatedMessage_ && message != 0) {
+        Guarded([&] { form.TaskbarCreated(); });
+        return 0;
+      }
+      break;
+  }
+  return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+}  // namespace tarnwick::win32

@@ -1,0 +1,65 @@
+#pragma once
+#include <functional>
+#include <memory>
+
+#include "app/form1.h"
+#include "seam/form_window.h"
+#include "win32/form_view.h"
+#include "win32/menu_bar.h"
+#include "win32/options_dialog.h"
+#include "win32/session_notifications.h"
+#include "win32/system_event_loop.h"
+#include "win32/win32_api.h"
+
+namespace tarnwick::win32 {
+
+// The real main window: a sizeable, captioned top-level window in the taskbar, holding the
+// controls and menu of Form1. It turns window messages into calls of Form1's handlers.
+class MainWindow : public FormWindow {
+ public:
+  MainWindow() = default;
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+  ~MainWindow() override;
+
+  // Creates the window hidden; false when the system refused.
+  bool Create(HINSTANCE instance);
+  // Destroys the window now (the destructor does it too): an ending program lets a new
+  // start see at once that it is gone.
+  void Destroy();
+  HWND Handle() const { return window_; }
+  // Builds the controls and menu from the model and starts routing messages to it.
+  void Bind(Form1& form, SystemEventLoop& loop);
+  const FormView* View() const { return view_.get(); }
+  // Called when the keyboard hook may have been lost: after sleep, after an unlock.
+  void OnHookMayBeLost(std::function<void()> reinstall) { hookMayBeLost_ = std::move(reinstall); }
+
+  void Show() override;
+  void Hide() override;
+  void SetIcon(IconId icon) override;
+  void ShowOptions() override;
+  // The Options window while it is open, else nullptr.
+  HWND OptionsWindow() const { return options_.Handle(); }
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  bool HandleCommand(UINT id, UINT code);
+  void HookMayBeLost();
+  void FitClientArea(int dpi);
+
+  HWND window_ = nullptr;
+  Form1* form_ = nullptr;
+  SystemEventLoop* loop_ = nullptr;
+  std::unique_ptr<FormView> view_;
+  MenuBar menuBar_;
+  OptionsDialog options_;
+  HWND lastFocus_ = nullptr;
+  UINT taskbarCreatedMessage_ = 0;
+  SessionNotifications sessions_;
+  std::function<void()> hookMayBeLost_;
+  IconId icon_ = IconId::kApplication;  // re-set at each DPI change
+  bool shownBefore_ = false;
+};
+
+}  // namespace tarnwick::win32

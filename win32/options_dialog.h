@@ -1,0 +1,46 @@
+#pragma once
+#include <array>
+
+#include "app/form1.h"
+#include "win32/win32_api.h"
+
+namespace tarnwick::win32 {
+
+// The Options window: a modeless dialog of standard controls that shows Form1's options and
+// hands what the user applies (OK or Apply) to Form1::ApplyOptions. A top-level window of
+// its own, with no owner: focus-follow then activates it like any window, and not the main
+// window behind it, which may be hidden in the tray.
+class OptionsDialog {
+ public:
+  OptionsDialog() = default;
+  OptionsDialog(const OptionsDialog&) = delete;
+  OptionsDialog& operator=(const OptionsDialog&) = delete;
+  ~OptionsDialog() { Close(); }
+
+  // Opens the window, or brings the open one forward; false when the system refused it.
+  bool Open(Form1& form);
+  void Close();
+  HWND Handle() const { return dialog_; }
+  // The user is typing a chord into one of the hotkey controls: the keys are a choice being
+  // made, not commands.
+  bool RecordingChord() const;
+
+ private:
+  static INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+  bool Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnCommand(int id, int code);
+  void Show(const Options& options);
+  Options Proposed() const;
+  bool Apply();
+  void UpdateApplyButton();
+  HWND Item(int id) const { return GetDlgItem(dialog_, id); }
+
+  HWND dialog_ = nullptr;
+  Form1* form_ = nullptr;
+  // What each hotkey control was given, and the chord it stood for: a chord the control
+  // cannot show (one with Win) stays as it was unless the user types another.
+  std::array<WORD, kHotkeyCommandCount> shownValues_{};
+  std::array<Chord, kHotkeyCommandCount> shownChords_{};
+};
+
+}  // namespace tarnwick::win32

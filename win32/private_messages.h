@@ -1,0 +1,16 @@
+#pragma once
+#include "win32/win32_api.h"
+
+namespace tarnwick::win32 {
+
+// Messages the program posts to its own main window.
+inline constexpr UINT kTrayCallbackMessage = WM_APP + 1;  // lParam: the mouse message
+inline constexpr UINT kKeyPressMessage = WM_APP + 2;      // wParam: key code, lParam: modifiers
+// A second start asks to be seen; answers 1 when shown, 0 while the program is ending.
+inline constexpr UINT kShowYourselfMessage = WM_APP + 3;
+// Asked by tests from another process: wParam an ObjectKind; answers how many live.
+inline constexpr UINT kLiveObjectsMessage = WM_APP + 20;
+
+inline constexpr wchar_t kMainWindowClass[] = L"TarnwickMainWindow";
+
+}  // namespace tarnwick::win32

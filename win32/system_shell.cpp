@@ -1,0 +1,103 @@
+#include "win32/system_shell.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+
+#include "win32/dpi.h"
+#include "win32/icons.h"
+#include "win32/live_objects.h"
+#include "win32/private_messages.h"
+#include "win32/text_conversion.h"
+
+namespace tarnwick::win32 {
+namespace {
+
+// The icon is named by window and id, never by GUID: a GUID icon breaks when an unsigned
+// exe moves to another folder. One id whatever the picture: Windows 11 remembers per icon
+// whether the user brought it out of the overflow, and a toggle must not forget that.
+NOTIFYICONDATAW IconRecord(HWND window) {
+  NOTIFYICONDATAW record{};
+  record.cbSize = sizeof(NOTIFYICONDATAW);
+  record.hWnd = window;
+  record.uID = kTrayIconId;
+  return record;
+}
+
+}  // namespace
+
+bool SystemShell::AddTrayIcon(IconId icon, const std::string& tip) {
+  NOTIFYICONDATAW record = IconRecord(mainWindow_);
+  record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  // A private message: the mouse-move message would be confused with real mouse moves.
+  record.uCallbackMessage = kTrayCallbackMessage;
+  record.hIcon = LoadProgramIcon(icon, true, DpiOf(mainWindow_));
+  const std::wstring wideTip = Widen(tip);
+  const size_t length = std::min(wideTip.size(), std::size(record.szTip) - 1);
+  std::copy_n(wideTip.begin(), length, record.szTip);
+  return Shell_NotifyIconW(NIM_ADD, &record) != FALSE;
+}
+
+bool SystemShell::DeleteTrayIcon(IconId) {
+  NOTIFYICONDATAW record = IconRecord(mainWindow_);
+  return Shell_NotifyIconW(NIM_DELETE, &record) != FALSE;
+}
+
+bool RescaleTrayIcon(HWND mainWindow, IconId picture, int dpi) {
+  NOTIFYICONDATAW record = IconRecord(mainWindow);
+  record.uFlags = NIF_ICON;
+  record.hIcon = LoadProgramIcon(picture, true, dpi);
+  return Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
+}
+
+void SystemShell::ShowTrayMenu(const std::vector<MenuEntry>& entries) {
+  HMENU menu = CreatePopupMenu();
+  if (menu == nullptr) return;
+  CountCreated(ObjectKind::kMenu);
+  // Item ids are the entries' positions plus one: 0 is what a dismissed menu returns.
+  for (size_t index = 0; index < entries.size(); ++index) {
+    const MenuEntry& entry = entries[index];
+    const std::wstring caption = Widen(entry.caption);
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof(item);
+    item.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
+    item.wID = static_cast<UINT>(index + 1);
+    item.fType = caption.empty() ? MFT_SEPARATOR : MFT_STRING;
+    item.fState = (entry.checked ? MFS_CHECKED : 0U) | (entry.isDefault ? MFS_DEFAULT : 0U);
+    item.dwTypeData = const_cast<wchar_t*>(caption.c_str());
+    InsertMenuItemW(menu, static_cast<UINT>(index), TRUE, &item);
+  }
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  // The rules for a tray icon's menu: its owner in front first, or the menu stays open
+  // when the user clicks elsewhere and takes no keys; a message after it, or the next
+  // opening may close at once.
+  SetForegroundWindow(mainWindow_);
+  const UINT alignment =
+      GetSystemMetrics(SM_MENUDROPALIGNMENT) != 0 ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
+  const auto chosen = static_cast<size_t>(
+      TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON | alignment, cursor.x,
+                       cursor.y, mainWindow_, nullptr));
+  PostMessageW(mainWindow_, WM_NULL, 0, 0);
+  if (DestroyMenu(menu)) CountDestroyed(ObjectKind::kMenu);
+  // After the menu has gone: the action may open a window, show a message or end the program.
+  if (chosen >= 1 && chosen <= entries.size() && entries[chosen - 1].action) {
+    entries[chosen - 1].action();
+  }
+}
+
+bool SystemShell::OpenDocument(const std::string& address) {
+  const HINSTANCE result =
+      ShellExecuteW(nullptr, nullptr, Widen(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+void SystemShell::ShowMessage(const std::string& title, const std::string& text) {
+  // Owned by the program's window the user works in, so that the box keeps that one still
+  // (the Options window refusing a chord, say), else by the main window.
+  HWND owner = GetActiveWindow();
+  if (owner == nullptr) owner = mainWindow_;
+  MessageBoxW(owner, Widen(text).c_str(), Widen(title).c_str(), MB_OK);
+}
+
+}  // namespace tarnwick::win32

@@ -1,0 +1,36 @@
+#pragma once
+#include "seam/foreground_activation.h"
+#include "win32/system_foreground.h"
+#include "win32/system_z_order.h"
+#include "seam/window_manager.h"
+
+namespace tarnwick::win32 {
+
+class SystemWindowManager : public WindowManager {
+ public:
+  bool CursorPosition(Point& position) override;
+  std::uint32_t LastInputTime() override { return foreground_.LastInputTime(); }
+  bool MoveCursor(Point position) override;
+  WindowHandle WindowFromPoint(Point position) override;
+  WindowHandle Parent(WindowHandle window) override;
+  std::string WindowTitle(WindowHandle window, int maxCount) override;
+  ActivationResult BringToForeground(WindowHandle window) override;
+  void KeepOnTop(WindowHandle window) override;
+  void SendToBottom(WindowHandle window) override;
+  bool MouseButtonDown() override;
+  bool MenuOrMoveSizeActive() override;
+  bool ShellTransientInFront() override;
+  bool IsShellWindow(WindowHandle topLevel) override;
+  bool IsCloaked(WindowHandle topLevel) override;
+  std::string ProgramFileName(WindowHandle topLevel) override;
+  std::string ClassName(WindowHandle topLevel) override;
+  bool ModifierKeyDown(ModifierKey key) override;
+  bool FullscreenProgramInFront() override;
+
+ private:
+  SystemForeground foreground_;
+  ForegroundActivator activator_{foreground_};
+  SystemZOrder zOrder_;
+};
+
+}  // namespace tarnwick::win32
