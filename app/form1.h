@@ -5,7 +5,7 @@
 
 #include "app/captions.h"
 #include "app/controls.h"
-#include "app/options.h"
+#include "focus/options.h"
 #include "app/product.h"
 #include "app/settings_layout.h"
 #include "common/quiet_watch.h"

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "focus/hover_delay.h"
+#include "focus/options.h"
 
 namespace tarnwick {
 
@@ -36,11 +37,11 @@ inline constexpr Setting kCalibrationSetting{"startup", "calibration",
 
 // The Options window's values, written together whenever the user applies them.
 inline constexpr std::array<Setting, 5> kHotkeySettings{{
-    {"options", "Toggle", "Ctrl+Shift+F"},
-    {"options", "KeepOnTop", "Ctrl+Shift+T"},
-    {"options", "SendToBottom", "Ctrl+Shift+R"},
-    {"options", "Pin", "Ctrl+Shift+A"},
-    {"options", "Unpin", "Ctrl+Shift+Q"},
+    {"options", "Toggle", kDefaultHotkeyTexts[0]},
+    {"options", "KeepOnTop", kDefaultHotkeyTexts[1]},
+    {"options", "SendToBottom", kDefaultHotkeyTexts[2]},
+    {"options", "Pin", kDefaultHotkeyTexts[3]},
+    {"options", "Unpin", kDefaultHotkeyTexts[4]},
 }};  // in the order of HotkeyCommand
 // One rule a line; longer than any list a person keeps.
 inline constexpr Setting kExclusionsSetting{"options", "Exclusions", "", 16384};

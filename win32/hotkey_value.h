@@ -1,5 +1,5 @@
 #pragma once
-#include "app/options.h"
+#include "focus/options.h"
 #include "win32/win32_api.h"
 
 namespace tarnwick::win32 {

@@ -1,7 +1,7 @@
 #include <optional>
 #include <string>
 
-#include "app/options.h"
+#include "focus/options.h"
 #include "fuzz/checks/checks.h"
 #include "fuzz/checks/fuzz_input.h"
 

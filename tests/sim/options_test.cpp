@@ -1,6 +1,6 @@
 // The Options window's choices, as the model applies them: chords, exclusions, the pause
 // key, fullscreen programs, following only the mouse; stored at once, read at start-up.
-#include "app/options.h"
+#include "focus/options.h"
 
 #include <string>
 #include <vector>

@@ -20,6 +20,10 @@ struct Chord {
 enum class HotkeyCommand { kToggle, kKeepOnTop, kSendToBottom, kPin, kUnpin };
 inline constexpr int kHotkeyCommandCount = 5;
 
+// Each command's chord until the user chooses another, as the store writes it.
+inline constexpr std::array<const char*, kHotkeyCommandCount> kDefaultHotkeyTexts{
+    "Ctrl+Shift+F", "Ctrl+Shift+T", "Ctrl+Shift+R", "Ctrl+Shift+A", "Ctrl+Shift+Q"};
+
 // A key to hold that pauses focus-follow.
 enum class PauseKey { kNone, kCtrl, kAlt, kShift, kWin };
 

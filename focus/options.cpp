@@ -1,8 +1,7 @@
-#include "app/options.h"
+#include "focus/options.h"
 
 #include <string>
 
-#include "app/settings_layout.h"
 #include "seam/keyboard_chord.h"
 
 namespace tarnwick {
@@ -85,7 +84,7 @@ std::array<Chord, kHotkeyCommandCount> Options::DefaultHotkeys() {
   // The store's defaults are the one place the chords are written down.
   std::array<Chord, kHotkeyCommandCount> chords;
   for (size_t i = 0; i < chords.size(); ++i) {
-    chords[i] = ParseChord(kHotkeySettings[i].defaultValue).value_or(Chord{});
+    chords[i] = ParseChord(kDefaultHotkeyTexts[i]).value_or(Chord{});
   }
   return chords;
 }
