@@ -1,9 +1,7 @@
-#include <optional>
-#include <string>
+#include "cursor/idle_parking.h"
 
-#include "app/form1.h"
-#include "common/number_text.h"
-#include "cursor/position_text.h"
+#include <utility>
+
 #include "cursor/screen_bounds.h"
 
 namespace tarnwick {
@@ -13,69 +11,73 @@ namespace {
 // The idle count starts again once it passes this, so it never overflows.
 constexpr int kMaxIdleTicks = 1000000000;
 
-// Ten ticks to a second.
-constexpr double kIdleTicksPerSecond = 10;
-
-// The idle delay in ticks, or nothing while the delay box holds no number (it is empty for
-// a moment whenever the user retypes it).
-std::optional<double> IdleThresholdTicks(const std::string& delayText) {
-  const std::optional<double> delaySeconds = ParseNumber(delayText);
-  if (!delaySeconds) return std::nullopt;
-  return *delaySeconds * kIdleTicksPerSecond;
-}
-
 }  // namespace
 
-void Form1::Check2_Click() {
-  Timer8.SetEnabled(Check2.IsChecked());
-  // Switched off while parked, the cursor stays where it is and nothing will put it back;
-  // it stays ours only until the user moves it.
-  if (!Check2.IsChecked()) CursorParked = false;
-  SaveCheckSetting(kIdleParkingSetting, Check2);
+IdleParking::IdleParking(Screen& screen, OwnCursor& cursor, Timer& timer,
+                         std::function<bool()> cursorOwnedInFront)
+    : screen_(screen),
+      cursor_(cursor),
+      timer_(timer),
+      cursorOwnedInFront_(std::move(cursorOwnedInFront)) {}
+
+void IdleParking::SetOn(bool on) {
+  timer_.SetEnabled(on);
+  // It stays ours only until the user moves it.
+  if (!on) cursor_.SetParked(false);
 }
 
-void Form1::Timer8_Timer() {
+void IdleParking::SetTaskbarAllowance(bool allowance) {
+  taskbarAllowance_ = allowance;
+  MeasureScreen();
+}
+
+void IdleParking::MeasureScreen() {
+  // A new resolution or a docked screen moves the corner: keep the park point on the
+  // screen as it is now, or a parked cursor would no longer be recognised.
+  parkPoint_ = tarnwick::ParkPoint(screen_.Metrics(), taskbarAllowance_);
+}
+
+void IdleParking::Tick() {
   // A position the system cannot report (the secure desktop of a lock screen, say) would
   // read as 0, 0: counted as a rest it would later throw the cursor into the corner.
-  const std::optional<std::string> read = module2_.ReadMousePosition();
-  if (!read) return;
-  const std::string pos = *read;
-  const bool idle = pos == LastIdlePosition || pos == ScreenBounds;
+  const std::optional<Point> pos = cursor_.Read();
+  if (!pos) return;
+  const bool idle = pos == lastPosition_ || pos == parkPoint_;
+  lastPosition_ = pos;
   // Without a number in the delay box (the user is retyping it) there is no threshold to
   // park by; but a parked cursor the user reaches for must still come back.
-  const std::optional<double> threshold = IdleThresholdTicks(Text2.Text());
-  if (!threshold) {
-    if (!idle && CursorParked) PutParkedCursorBack();
-    if (!idle) IdleTicks = 0;
-    LastIdlePosition = pos;
+  if (!idleDelaySeconds_) {
+    if (!idle && cursor_.Parked()) PutParkedCursorBack();
+    if (!idle) idleTicks_ = 0;
     return;
   }
+  const double thresholdTicks = *idleDelaySeconds_ * kTicksPerSecond;
 
   if (idle) {
-    IdleTicks = IdleTicks + 1;
-    if (IdleTicks > kMaxIdleTicks) IdleTicks = 0;
-    // A game or a presentation in front keeps its cursor where it is: no park begins then.
-    // Parked and still there: nothing to move, and no reason to measure the screen.
-    const bool stillParked = CursorParked && pos == ScreenBounds;
-    if (*threshold < IdleTicks && !stillParked && (CursorParked || !FullscreenProgramLeftAlone())) {
-      PutCursor(ParkPoint(platform_.screen.Metrics(), Check5.IsChecked()));
-      CursorParked = true;
-      if (Timer8.tag.empty()) Timer8.tag = pos;
+    idleTicks_ = idleTicks_ + 1;
+    if (idleTicks_ > kMaxIdleTicks) idleTicks_ = 0;
+    // Parked and still there: nothing to move, and no reason to measure the screen. A game
+    // or a presentation in front keeps its cursor where it is: no park begins then.
+    const bool stillParked = cursor_.Parked() && pos == parkPoint_;
+    if (thresholdTicks < idleTicks_ && !stillParked &&
+        (cursor_.Parked() || !cursorOwnedInFront_())) {
+      cursor_.Put(tarnwick::ParkPoint(screen_.Metrics(), taskbarAllowance_));
+      cursor_.SetParked(true);
+      if (!savedPosition_) savedPosition_ = pos;
     }
   } else {
-    if (*threshold < IdleTicks) PutParkedCursorBack();
-    IdleTicks = 0;
-    CursorParked = false;
+    if (thresholdTicks < idleTicks_) PutParkedCursorBack();
+    idleTicks_ = 0;
+    cursor_.SetParked(false);
   }
-  LastIdlePosition = pos;
 }
 
-void Form1::PutParkedCursorBack() {
+void IdleParking::PutParkedCursorBack() {
   // No saved position (a negative delay, or one lowered under the count just before this
   // movement): nothing to put back, so the cursor stays where the user moved it.
-  if (const std::optional<Point> saved = ParsePositionText(Timer8.tag)) PutCursor(*saved);
-  Timer8.tag.clear();
-  CursorParked = false;
+  if (savedPosition_) cursor_.Put(*savedPosition_);
+  savedPosition_.reset();
+  cursor_.SetParked(false);
 }
 
 }  // namespace tarnwick

@@ -31,6 +31,8 @@ class WindowManager {
   virtual WindowHandle Parent(WindowHandle window) = 0;
   // At most maxCount - 1 characters of the title; empty when it cannot be read.
   virtual std::string WindowTitle(WindowHandle window, int maxCount) = 0;
+  // The window in the foreground now, or kNoWindow.
+  virtual WindowHandle ForegroundWindow() = 0;
   // Brings a window to the foreground, working around the foreground lock where needed.
   virtual ActivationResult BringToForeground(WindowHandle window) = 0;
   // Places a window above all non-topmost windows. Never waits for the window's program.

@@ -145,11 +145,18 @@ std::string SimDesktop::WindowTitle(WindowHandle window, int maxCount) {
   return found->second.title.substr(0, static_cast<std::size_t>(maxCount - 1));
 }
 
+WindowHandle SimDesktop::ForegroundWindow() {
+  ++calls.foregroundWindow;
+  return foreground_;
+}
+
 ActivationResult SimDesktop::BringToForeground(WindowHandle window) {
   ++calls.bringToForeground;
   activations_.push_back(window);
   if (!Exists(window)) return ActivationResult::kWindowGone;
-  if (windows_.at(window).parent != kNoWindow) return ActivationResult::kRefused;
+  if (windows_.at(window).parent != kNoWindow || refuseActivation) {
+    return ActivationResult::kRefused;
+  }
   foreground_ = window;
   RaiseToTop(window);
   return ActivationResult::kActivated;

@@ -48,10 +48,11 @@ struct WindowManagerCalls {
   int shellOrCloaked = 0;   // the questions whether a window may be a target at all
   int optionQuestions = 0;  // exclusions, the pause key, a fullscreen program
   int lastInputTime = 0;
+  int foregroundWindow = 0;
   int Total() const {
     return cursorPosition + moveCursor + windowFromPoint + parent + windowTitle +
            bringToForeground + keepOnTop + sendToBottom + userBusy + shellOrCloaked +
-           optionQuestions + lastInputTime;
+           optionQuestions + lastInputTime + foregroundWindow;
   }
 };
 
@@ -110,6 +111,7 @@ class SimDesktop : public SettingsStore,
   WindowManagerCalls calls;
   bool refuseCursorRead = false;
   bool refuseCursorMove = false;
+  bool refuseActivation = false;  // the foreground lock refuses every request
   // What the user is in the middle of.
   bool mouseButtonDown = false;
   bool menuOpen = false;  // in the foreground thread, or a window being moved or sized
@@ -162,6 +164,7 @@ class SimDesktop : public SettingsStore,
   WindowHandle WindowFromPoint(Point position) override;
   WindowHandle Parent(WindowHandle window) override;
   std::string WindowTitle(WindowHandle window, int maxCount) override;
+  WindowHandle ForegroundWindow() override;
   ActivationResult BringToForeground(WindowHandle window) override;
   void KeepOnTop(WindowHandle window) override;
   void SendToBottom(WindowHandle window) override;

@@ -1,8 +1,8 @@
 #pragma once
 #include "seam/foreground_activation.h"
+#include "seam/window_manager.h"
 #include "win32/system_foreground.h"
 #include "win32/system_z_order.h"
-#include "seam/window_manager.h"
 
 namespace tarnwick::win32 {
 
@@ -14,6 +14,7 @@ class SystemWindowManager : public WindowManager {
   WindowHandle WindowFromPoint(Point position) override;
   WindowHandle Parent(WindowHandle window) override;
   std::string WindowTitle(WindowHandle window, int maxCount) override;
+  WindowHandle ForegroundWindow() override;
   ActivationResult BringToForeground(WindowHandle window) override;
   void KeepOnTop(WindowHandle window) override;
   void SendToBottom(WindowHandle window) override;

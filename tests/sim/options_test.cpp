@@ -84,7 +84,7 @@ TEST_F(OptionsTest, NoneSwitchesACommandOff) {
   desktop.RunUntil(600);
   form->WinHook1_KeyEvent('A', kCtrlShift);
   form->WinHook1_KeyEvent(0, 0);  // a key code of 0 must not match the empty chord either
-  EXPECT_EQ(form->tag, "");
+  EXPECT_EQ(form->focus.Pin(), std::nullopt);
   EXPECT_EQ(desktop.Setting("options", "Pin"), "None");
   EXPECT_NE(form->Label1[4].Caption().find("(no key)"), std::string::npos);
 }
@@ -124,7 +124,7 @@ TEST_F(OptionsTest, EachKindOfExclusionKeepsItsWindowFromBeingActivatedOrRecorde
   MoveAt(1100, Point{700, 400});  // by title, in any case
   desktop.RunUntil(2000);
   EXPECT_TRUE(desktop.Activations().empty());
-  EXPECT_EQ(form->LastWindow, kNoWindow);
+  EXPECT_EQ(form->focus.LastWindow(), kNoWindow);
   EXPECT_NE(desktop.Foreground(), titled);
 
   desktop.Window(dialog).className = "Other";
@@ -169,7 +169,7 @@ TEST_F(OptionsTest, AFullscreenProgramInFrontIsNeverActivatedAwayFromNorItsCurso
   Start();
   form->Text2.UserTyped("0.5");
   desktop.fullscreenInFront = true;
-  form->tag = std::to_string(dialog);
+  form->focus.PinWindow(dialog);
   MoveAt(100, kOverOk);
   MoveAt(700, Point{0, 100});  // pushed against the left edge
   desktop.RunUntil(3000);

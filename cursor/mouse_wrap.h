@@ -1,0 +1,51 @@
+#pragma once
+#include <functional>
+#include <optional>
+
+#include "common/quiet_watch.h"
+#include "cursor/own_cursor.h"
+#include "seam/point.h"
+#include "seam/screen.h"
+#include "seam/timer.h"
+#include "seam/window_manager.h"
+
+namespace tarnwick {
+
+// The screen edges a cursor may wrap across.
+enum class WrapEdge { kLeft, kRight, kTop, kBottom };
+
+// Mouse wrap: a cursor pushed against a chosen screen edge reappears at the opposite one.
+// Runs on its timer while switched on.
+class MouseWrap {
+ public:
+  // `cursorOwnedInFront` says whether a program in front owns the cursor now (a game or a
+  // presentation the user leaves alone): no wrap then.
+  MouseWrap(WindowManager& windows, Screen& screen, OwnCursor& cursor, Timer& timer,
+            std::function<bool()> cursorOwnedInFront);
+
+  bool On() const { return timer_.Enabled(); }
+  void SetOn(bool on) { timer_.SetEnabled(on); }
+  bool EdgeWraps(WrapEdge edge) const { return edges_[static_cast<int>(edge)]; }
+  void SetEdgeWraps(WrapEdge edge, bool wraps) { edges_[static_cast<int>(edge)] = wraps; }
+  // Measures the screen again (at start-up and when the display changes).
+  void MeasureScreen();
+  // The last column and row the cursor can reach.
+  Point Limits() const { return limits_; }
+
+  void Tick();
+
+ private:
+  WindowManager& windows_;
+  Screen& screen_;
+  OwnCursor& cursor_;
+  Timer& timer_;
+  std::function<bool()> cursorOwnedInFront_;
+  bool edges_[4] = {false, false, false, false};
+  Point limits_{};
+  std::optional<Point> lastPosition_;
+  // Whether anything happened since the last look; every second it looks anyway, for
+  // programs that move the cursor without making input.
+  QuietWatch quiet_{10};
+};
+
+}  // namespace tarnwick
