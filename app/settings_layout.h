@@ -49,7 +49,8 @@ inline constexpr Setting kPauseKeySetting{"options", "PauseKey", "None"};
 inline constexpr Setting kLeaveFullscreenAloneSetting{"options", "LeaveFullscreenAlone", "1"};
 inline constexpr Setting kFollowOnlyWhenMovedSetting{"options", "FollowOnlyWhenMoved", "1"};
 
-inline constexpr std::array<const Setting*, 21> kAllSettings{
+// Every setting, for what treats them all alike (the tests, the fuzzer).
+inline constexpr auto kAllSettings = std::to_array<const Setting*>({
     &kRunMinimizedSetting,
     &kDisabledSetting,
     &kHoverDelaySetting,
@@ -71,6 +72,6 @@ inline constexpr std::array<const Setting*, 21> kAllSettings{
     &kPauseKeySetting,
     &kLeaveFullscreenAloneSetting,
     &kFollowOnlyWhenMovedSetting,
-};
+});
 
 }  // namespace tarnwick

@@ -8,6 +8,7 @@
 #include <exception>
 
 #include "app/form1.h"
+#include "common/invariant.h"
 #include "win32/keyboard_hook.h"
 #include "win32/main_window.h"
 #include "win32/private_messages.h"
@@ -23,6 +24,8 @@ namespace tarnwick::win32 {
 namespace {
 
 int RunProgram(HINSTANCE instance) {
+  // A debugger, or a tool such as DebugView, shows what broke.
+  SetInvariantReporter([](const char* report) { OutputDebugStringA(report); });
   SingleInstance single;
   if (!single.Claim()) return 0;  // the running one was asked to show itself
   // The Options window holds hotkey controls.
