@@ -174,6 +174,9 @@ class SimDesktop : public SettingsStore,
   WindowHandle Parent(WindowHandle window) override;
   std::string WindowTitle(WindowHandle window, int maxCount) override;
   WindowHandle ForegroundWindow() override;
+  bool WatchForeground(std::function<void()> onChange) override;
+  // Whether the system reports foreground changes as Windows does (Wine does not).
+  bool reportsForegroundChanges = false;
   ActivationResult BringToForeground(WindowHandle window) override;
   void KeepOnTop(WindowHandle window) override;
   void SendToBottom(WindowHandle window) override;
@@ -232,6 +235,9 @@ class SimDesktop : public SettingsStore,
 
  private:
   void RaiseToTop(WindowHandle window);
+  // Where the cursor ends up, kept on the monitors; counted as input.
+  void PlaceCursor(Point position);
+  void SetForeground(WindowHandle window);
   WindowHandle DeepestChildAt(WindowHandle window, Point position) const;
 
   VirtualClock clock_;
@@ -241,6 +247,7 @@ class SimDesktop : public SettingsStore,
   ScreenMetrics metrics_;
   std::vector<MonitorInfo> monitors_;
   bool rawInputOn_ = false;
+  std::function<void()> foregroundWatch_;
   std::map<WindowHandle, SimWindow> windows_;
   std::vector<WindowHandle> zOrder_;  // top-level windows, top first
   WindowHandle nextHandle_ = 0x10010;
