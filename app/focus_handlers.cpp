@@ -7,6 +7,7 @@ namespace tarnwick {
 
 void Form1::Timer1_Timer() {
   focus.PollTick();
+  rest.SleepIfAtRest();
 }
 
 void Form1::Timer2_Timer() {
@@ -39,6 +40,8 @@ void Form1::Text1_LostFocus() {
 }
 
 void Form1::WinHook1_KeyEvent(int KeyCode, int Shift) {
+  // A pin made while asleep needs the poll (or the foreground watch) from now on.
+  rest.Wake();
   // Each command acts on the last window and the pin as they stand now, which during a
   // hover wait is still the previous cycle's window.
   for (HotkeyCommand command : CommandsFor(options_, Chord{KeyCode, Shift})) {

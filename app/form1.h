@@ -7,6 +7,7 @@
 #include "app/controls.h"
 #include "app/product.h"
 #include "app/settings_layout.h"
+#include "app/sleep_at_rest.h"
 #include "cursor/idle_parking.h"
 #include "cursor/mouse_wrap.h"
 #include "cursor/own_cursor.h"
@@ -133,6 +134,7 @@ class Form1 {
                  [this] { return FullscreenProgramLeftAlone(); }};
   IdleParking parking{platform_.screen, cursor, Timer8,
                       [this] { return FullscreenProgramLeftAlone(); }};
+  SleepAtRest rest{platform_.rawInput, platform_.windows, focus, wrap, parking};
 
   // --- Start-up and settings ---
   void Form_Load();

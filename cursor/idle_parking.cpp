@@ -1,5 +1,7 @@
 #include "cursor/idle_parking.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "cursor/screen_bounds.h"
@@ -21,7 +23,9 @@ IdleParking::IdleParking(Screen& screen, OwnCursor& cursor, Timer& timer,
       cursorOwnedInFront_(std::move(cursorOwnedInFront)) {}
 
 void IdleParking::SetOn(bool on) {
-  timer_.SetEnabled(on);
+  on_ = on;
+  if (!on_) asleep_ = false;
+  if (!asleep_) timer_.SetEnabled(on_);
   // It stays ours only until the user moves it.
   if (!on) cursor_.SetParked(false);
 }
@@ -37,7 +41,46 @@ void IdleParking::MeasureScreen() {
   parkPoint_ = tarnwick::ParkPoint(screen_.Metrics(), taskbarAllowance_);
 }
 
+int IdleParking::TicksUntilPark() const {
+  const double thresholdTicks = *idleDelaySeconds_ * kTicksPerSecond;
+  const double ticks = std::floor(thresholdTicks - idleTicks_) + 1;
+  return static_cast<int>(std::clamp(ticks, 1.0, 1e6));
+}
+
+void IdleParking::Sleep() {
+  if (!on_ || asleep_) return;
+  asleep_ = true;
+  const bool parkedHere = cursor_.Parked() && lastPosition_ == parkPoint_;
+  if (parkedHere || !idleDelaySeconds_) {
+    timer_.SetEnabled(false);
+    return;
+  }
+  const int ticks = TicksUntilPark();
+  skippedTicks_ = ticks - 1;
+  timer_.SetIntervalMs(ticks * kTickMs);
+}
+
+void IdleParking::Wake() {
+  if (!asleep_) return;
+  asleep_ = false;
+  skippedTicks_ = 0;
+  timer_.SetIntervalMs(kTickMs);
+  timer_.SetEnabled(on_);
+}
+
 void IdleParking::Tick() {
+  if (asleep_) {
+    // The one tick of a sleep stands for the ones skipped; after it, a parked cursor waits
+    // for the movement that wakes everything, anything else ticks as usual.
+    idleTicks_ += skippedTicks_;
+    skippedTicks_ = 0;
+    timer_.SetIntervalMs(kTickMs);
+  }
+  TickAwake();
+  if (asleep_ && cursor_.Parked()) timer_.SetEnabled(false);
+}
+
+void IdleParking::TickAwake() {
   // A position the system cannot report (the secure desktop of a lock screen, say) would
   // read as 0, 0: counted as a rest it would later throw the cursor into the corner.
   const std::optional<Point> pos = cursor_.Read();

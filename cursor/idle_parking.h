@@ -21,7 +21,7 @@ class IdleParking {
   IdleParking(Screen& screen, OwnCursor& cursor, Timer& timer,
               std::function<bool()> cursorOwnedInFront);
 
-  bool On() const { return timer_.Enabled(); }
+  bool On() const { return on_; }
   // Switched off while parked, the cursor stays where it is and nothing will put it back.
   void SetOn(bool on);
   // The idle delay in seconds, or nothing while the box holds no number (it is empty for a
@@ -44,13 +44,27 @@ class IdleParking {
 
   void Tick();
 
+  // While asleep nothing moves, so the ticks that would only count the rest are skipped:
+  // one tick falls due when the count would reach the idle delay, and a parked cursor waits
+  // for the first movement with no tick at all.
+  void Sleep();
+  void Wake();
+
  private:
+  static constexpr int kTickMs = 100;
+  // Ticks from now until the one that parks, counting that one.
+  int TicksUntilPark() const;
+  void TickAwake();
+
   void PutParkedCursorBack();
 
   Screen& screen_;
   OwnCursor& cursor_;
   Timer& timer_;
   std::function<bool()> cursorOwnedInFront_;
+  bool on_ = false;
+  bool asleep_ = false;
+  int skippedTicks_ = 0;  // idle ticks the sleeping timer's one tick stands for
   std::optional<double> idleDelaySeconds_;
   bool taskbarAllowance_ = false;
   std::optional<Point> parkPoint_;  // where a parked cursor stands, to recognise it

@@ -14,6 +14,21 @@ MouseWrap::MouseWrap(WindowManager& windows, Screen& screen, OwnCursor& cursor, 
       timer_(timer),
       cursorOwnedInFront_(std::move(cursorOwnedInFront)) {}
 
+void MouseWrap::SetOn(bool on) {
+  on_ = on;
+  timer_.SetEnabled(on_ && !asleep_);
+}
+
+void MouseWrap::Sleep() {
+  asleep_ = true;
+  timer_.SetEnabled(false);
+}
+
+void MouseWrap::Wake() {
+  asleep_ = false;
+  timer_.SetEnabled(on_);
+}
+
 void MouseWrap::MeasureScreen() {
   limits_ = WrapLimits(screen_.Metrics());
 }

@@ -23,8 +23,8 @@ class MouseWrap {
   MouseWrap(WindowManager& windows, Screen& screen, OwnCursor& cursor, Timer& timer,
             std::function<bool()> cursorOwnedInFront);
 
-  bool On() const { return timer_.Enabled(); }
-  void SetOn(bool on) { timer_.SetEnabled(on); }
+  bool On() const { return on_; }
+  void SetOn(bool on);
   bool EdgeWraps(WrapEdge edge) const { return edges_[static_cast<int>(edge)]; }
   void SetEdgeWraps(WrapEdge edge, bool wraps) { edges_[static_cast<int>(edge)] = wraps; }
   // Measures the screen again (at start-up and when the display changes).
@@ -34,12 +34,20 @@ class MouseWrap {
 
   void Tick();
 
+  // Nothing can be pushed anywhere until the mouse moves: the last input has been looked at.
+  bool AtRest() const { return !on_ || quiet_.Settled(); }
+  // While asleep the timer stands still; the first movement wakes it.
+  void Sleep();
+  void Wake();
+
  private:
   WindowManager& windows_;
   Screen& screen_;
   OwnCursor& cursor_;
   Timer& timer_;
   std::function<bool()> cursorOwnedInFront_;
+  bool on_ = false;
+  bool asleep_ = false;
   bool edges_[4] = {false, false, false, false};
   Point limits_{};
   std::optional<Point> lastPosition_;

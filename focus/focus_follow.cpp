@@ -204,6 +204,19 @@ void FocusFollow::PollTick() {
   hoverTimer_.SetEnabled(true);
 }
 
+bool FocusFollow::AtRest(bool foregroundChangesReported) const {
+  // Unticked, the poll follows windows that appear under a still cursor: it never rests.
+  return options_.followOnlyWhenMoved && !HoverWaitPending() && !ActivationHeld() &&
+         quiet_.Settled() && (!pin_ || foregroundChangesReported);
+}
+
+void FocusFollow::Wake() {
+  if (pollTimer_.Enabled()) return;
+  pollTimer_.SetEnabled(true);
+  // A pin whose window lost the foreground is asked for again now, not a tick later.
+  if (pin_) EnforcePin();
+}
+
 void FocusFollow::HoverTick() {
   // A wait is only ever pending with its timer running: the tick ends that wait.
   TARNWICK_CHECK(hoverTimer_.Enabled() || !HoverWaitPending(), "a hover wait without its timer");

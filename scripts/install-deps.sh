@@ -9,11 +9,13 @@ set -euo pipefail
 # Courier New and Arial) are only recommended by wine, so they are named here. x11-utils
 # gives xwininfo (the session waits for the desktop window), imagemagick the screenshots.
 # Python is needed only to redraw the icons (scripts/make-icons.py), not to build; zip only
-# for `make dist`.
+# for `make dist`. Xorg with the dummy video driver and xrandr give the two-monitor tests a
+# display with real outputs (Xvfb shows Wine one monitor whatever its options).
 packages=(
   make cmake g++ googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 fonts-wine fonts-liberation xvfb x11-utils imagemagick nsis zip
+  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
   clang-format clang-tidy cppcheck
 )
 if [[ "${1:-}" == fuzz ]]; then

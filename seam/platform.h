@@ -2,6 +2,7 @@
 #include "seam/event_loop.h"
 #include "seam/file_system.h"
 #include "seam/form_window.h"
+#include "seam/raw_input.h"
 #include "seam/screen.h"
 #include "seam/settings_store.h"
 #include "seam/shell.h"
@@ -18,6 +19,7 @@ struct Platform {
   EventLoop& loop;
   FormWindow& form;
   FileSystem& files;
+  RawInput& rawInput;
 };
 
 }  // namespace tarnwick

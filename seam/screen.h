@@ -1,4 +1,7 @@
 #pragma once
+#include <vector>
+
+#include "seam/point.h"
 
 namespace tarnwick {
 
@@ -10,10 +13,26 @@ struct ScreenMetrics {
   double twipsPerPixelY = 15;
 };
 
+// One monitor of the desktop: its rectangle in physical pixels (left and top inclusive,
+// right and bottom exclusive; left of or above the primary one is negative), whether it is
+// the primary one, and its own scaling as twips per pixel (15 at 100 %, 10 at 150 %).
+struct MonitorInfo {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  bool primary = false;
+  double twipsPerPixel = 15;
+  bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+  friend bool operator==(const MonitorInfo&, const MonitorInfo&) = default;
+};
+
 class Screen {
  public:
   virtual ~Screen() = default;
   virtual ScreenMetrics Metrics() = 0;
+  // Every monitor as the desktop is laid out now; empty when the system cannot say.
+  virtual std::vector<MonitorInfo> Monitors() = 0;
 };
 
 }  // namespace tarnwick

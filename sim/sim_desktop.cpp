@@ -10,7 +10,7 @@ SimDesktop::SimDesktop() {
 }
 
 Platform SimDesktop::AsPlatform() {
-  return Platform{*this, *this, *this, *this, *this, *this, *this};
+  return Platform{*this, *this, *this, *this, *this, *this, *this, *this};
 }
 
 // --- Clock and input ---
@@ -29,7 +29,19 @@ void SimDesktop::PumpPending() {
 void SimDesktop::SetScreenPixels(int widthPx, int heightPx, double twipsPerPixel) {
   metrics_ = ScreenMetrics{widthPx * twipsPerPixel, heightPx * twipsPerPixel, twipsPerPixel,
                            twipsPerPixel};
-  UserMovesCursor(cursor_);  // a smaller screen pulls the cursor in, as the real one does
+  monitors_ = {MonitorInfo{0, 0, widthPx, heightPx, true, twipsPerPixel}};
+  PlaceCursor(cursor_);  // a smaller screen pulls the cursor in, as the real one does
+}
+
+void SimDesktop::SetMonitors(std::vector<MonitorInfo> monitors) {
+  monitors_ = std::move(monitors);
+  for (const MonitorInfo& m : monitors_) {
+    if (!m.primary) continue;
+    metrics_ =
+        ScreenMetrics{(m.right - m.left) * m.twipsPerPixel, (m.bottom - m.top) * m.twipsPerPixel,
+                      m.twipsPerPixel, m.twipsPerPixel};
+  }
+  PlaceCursor(cursor_);
 }
 
 WindowHandle SimDesktop::AddWindow(const std::string& title, Rect rect, WindowHandle parent,
@@ -70,22 +82,53 @@ std::vector<WindowHandle> SimDesktop::ZOrder() const {
 
 void SimDesktop::ProgramSetsCursor(Point position) {
   const std::uint32_t serial = inputSerial_;
-  UserMovesCursor(position);
+  PlaceCursor(position);
   inputSerial_ = serial;
 }
 
 void SimDesktop::UserMovesCursor(Point position) {
+  // The hand moves the mouse: raw input reports the movement, also where the cursor stops
+  // at the desktop's edge.
+  const RawMove move{position.x - cursor_.x, position.y - cursor_.y};
+  if (rawInputOn_ && (move.dx != 0 || move.dy != 0)) Deliver(move);
+  PlaceCursor(position);
+}
+
+void SimDesktop::PlaceCursor(Point position) {
   // Every move counts as input, the program's own too, as the system counts a cursor move.
   // Only whether it changed matters, so a count serves for the time.
   ++inputSerial_;
-  const ScreenMetrics m = metrics_;
   if (virtualScreen) {
     cursor_.x = std::clamp(position.x, virtualScreen->left, virtualScreen->right - 1);
     cursor_.y = std::clamp(position.y, virtualScreen->top, virtualScreen->bottom - 1);
     return;
   }
-  cursor_.x = std::clamp(position.x, 0, static_cast<int>(m.widthTwips / m.twipsPerPixelX) - 1);
-  cursor_.y = std::clamp(position.y, 0, static_cast<int>(m.heightTwips / m.twipsPerPixelY) - 1);
+  // The system keeps the cursor on the monitors: off them, it stops at the nearest point
+  // one shows (the strip below a shorter monitor cannot be entered).
+  std::optional<Point> nearest;
+  long long nearestDistance = 0;
+  for (const MonitorInfo& m : monitors_) {
+    if (m.right <= m.left || m.bottom <= m.top) continue;
+    const Point onIt{std::clamp(position.x, m.left, m.right - 1),
+                     std::clamp(position.y, m.top, m.bottom - 1)};
+    const long long dx = onIt.x - position.x;
+    const long long dy = onIt.y - position.y;
+    if (!nearest || dx * dx + dy * dy < nearestDistance) {
+      nearest = onIt;
+      nearestDistance = dx * dx + dy * dy;
+    }
+  }
+  if (nearest) cursor_ = *nearest;
+}
+
+void SimDesktop::UserMovesMouseBy(int dx, int dy) {
+  if (rawInputOn_) Deliver({dx, dy});
+  PlaceCursor({cursor_.x + dx, cursor_.y + dy});
+}
+
+bool SimDesktop::StartDevice() {
+  rawInputOn_ = !refuseRawInput;
+  return rawInputOn_;
 }
 
 void SimDesktop::RaiseToTop(WindowHandle window) {
@@ -118,7 +161,7 @@ std::uint32_t SimDesktop::LastInputTime() {
 bool SimDesktop::MoveCursor(Point position) {
   ++calls.moveCursor;
   if (refuseCursorMove) return false;
-  UserMovesCursor(position);
+  PlaceCursor(position);
   cursorMoves_.push_back(cursor_);
   return true;
 }
@@ -145,6 +188,18 @@ std::string SimDesktop::WindowTitle(WindowHandle window, int maxCount) {
   return found->second.title.substr(0, static_cast<std::size_t>(maxCount - 1));
 }
 
+bool SimDesktop::WatchForeground(std::function<void()> onChange) {
+  if (!reportsForegroundChanges) return false;
+  foregroundWatch_ = std::move(onChange);
+  return true;
+}
+
+void SimDesktop::SetForeground(WindowHandle window) {
+  const bool changed = foreground_ != window;
+  foreground_ = window;
+  if (changed && foregroundWatch_) foregroundWatch_();
+}
+
 WindowHandle SimDesktop::ForegroundWindow() {
   ++calls.foregroundWindow;
   return foreground_;
@@ -157,7 +212,7 @@ ActivationResult SimDesktop::BringToForeground(WindowHandle window) {
   if (windows_.at(window).parent != kNoWindow || refuseActivation) {
     return ActivationResult::kRefused;
   }
-  foreground_ = window;
+  SetForeground(window);
   RaiseToTop(window);
   return ActivationResult::kActivated;
 }

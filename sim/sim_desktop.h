@@ -70,7 +70,8 @@ class SimDesktop : public SettingsStore,
                    public Shell,
                    public EventLoop,
                    public FormWindow,
-                   public FileSystem {
+                   public FileSystem,
+                   public RawInput {
  public:
   SimDesktop();
 
@@ -87,7 +88,12 @@ class SimDesktop : public SettingsStore,
   bool TimerRunning(int timerId) const { return clock_.TimerRunning(timerId); }
 
   // --- Desktop ---
+  // One monitor, the primary one.
   void SetScreenPixels(int widthPx, int heightPx, double twipsPerPixel = 15);
+  // Several monitors, laid out as given (one of them primary); the primary one is the
+  // screen the metrics describe. Called again during a run, it plugs monitors in and out;
+  // a cursor left where no monitor is any more is pulled onto the nearest one.
+  void SetMonitors(std::vector<MonitorInfo> monitors);
   WindowHandle AddWindow(const std::string& title, Rect rect, WindowHandle parent = kNoWindow,
                          WindowHandle owner = kNoWindow);
   void DestroyWindow(WindowHandle window);
@@ -98,6 +104,9 @@ class SimDesktop : public SettingsStore,
   WindowHandle Foreground() const { return foreground_; }
   // The user's own mouse movement (clamped to the screen like the real cursor).
   void UserMovesCursor(Point position);
+  // The user moves the mouse by so much: the raw movement reaches the listeners in full,
+  // the cursor goes as far as the monitors let it.
+  void UserMovesMouseBy(int dx, int dy);
   // Another program sets the cursor: it moves, and the system sees no input.
   void ProgramSetsCursor(Point position);
   // All monitors together, when there are more than the primary screen; the cursor may
@@ -165,6 +174,9 @@ class SimDesktop : public SettingsStore,
   WindowHandle Parent(WindowHandle window) override;
   std::string WindowTitle(WindowHandle window, int maxCount) override;
   WindowHandle ForegroundWindow() override;
+  bool WatchForeground(std::function<void()> onChange) override;
+  // Whether the system reports foreground changes as Windows does (Wine does not).
+  bool reportsForegroundChanges = false;
   ActivationResult BringToForeground(WindowHandle window) override;
   void KeepOnTop(WindowHandle window) override;
   void SendToBottom(WindowHandle window) override;
@@ -179,6 +191,10 @@ class SimDesktop : public SettingsStore,
   bool FullscreenProgramInFront() override;
   // Screen
   ScreenMetrics Metrics() override { return metrics_; }
+  std::vector<MonitorInfo> Monitors() override { return monitors_; }
+  // Raw input: whether the system would deliver it (the program asked and was not refused).
+  bool refuseRawInput = false;
+  bool RawInputOn() const { return rawInputOn_; }
   // Shell
   bool AddTrayIcon(IconId icon, const std::string& tip) override;
   bool DeleteTrayIcon(IconId icon) override;
@@ -212,8 +228,16 @@ class SimDesktop : public SettingsStore,
   std::string ProgramFolder() override { return programFolder; }
   std::string programFolder = "C:\\Program Files\\Tarnwick";
 
+ protected:
+  // RawInput
+  bool StartDevice() override;
+  void StopDevice() override { rawInputOn_ = false; }
+
  private:
   void RaiseToTop(WindowHandle window);
+  // Where the cursor ends up, kept on the monitors; counted as input.
+  void PlaceCursor(Point position);
+  void SetForeground(WindowHandle window);
   WindowHandle DeepestChildAt(WindowHandle window, Point position) const;
 
   VirtualClock clock_;
@@ -221,6 +245,9 @@ class SimDesktop : public SettingsStore,
   int pumpCount_ = 0;
 
   ScreenMetrics metrics_;
+  std::vector<MonitorInfo> monitors_;
+  bool rawInputOn_ = false;
+  std::function<void()> foregroundWatch_;
   std::map<WindowHandle, SimWindow> windows_;
   std::vector<WindowHandle> zOrder_;  // top-level windows, top first
   WindowHandle nextHandle_ = 0x10010;

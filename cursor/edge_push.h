@@ -1,0 +1,36 @@
+#pragma once
+#include <array>
+#include <optional>
+
+#include "cursor/desktop_shape.h"
+
+namespace tarnwick {
+
+// Tells the wrap whether the user means to leave by an edge or only reached it: a hand
+// going for a scroll bar or a close button stops at the edge, a hand going round keeps
+// pushing. Fed the mouse's raw movement (the edge does not stop that) and asked once a wrap
+// tick; it counts only movement into the edge made after a tick found the cursor there.
+class EdgePush {
+ public:
+  // Movement into the edge, in the device's raw counts, that makes a push.
+  static constexpr int kPushCounts = 50;
+  // Over how many wrap ticks of 100 ms the push must come.
+  static constexpr int kWindowTicks = 3;
+
+  // The mouse moved by this much, as the device reports it.
+  void AddMovement(int dx, int dy);
+  // One wrap tick: the edge the cursor stands on (nothing when on none) and whether the spot
+  // is a corner. True when the cursor should go round now.
+  bool Tick(std::optional<DesktopEdge> edge, bool corner);
+
+ private:
+  void Disarm();
+
+  std::optional<DesktopEdge> armed_;
+  std::array<int, kWindowTicks> pushed_{};  // into the edge, per tick, newest at next_ - 1
+  int next_ = 0;
+  int pendingDx_ = 0;
+  int pendingDy_ = 0;
+};
+
+}  // namespace tarnwick

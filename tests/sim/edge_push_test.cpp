@@ -1,0 +1,84 @@
+#include "cursor/edge_push.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "sim/sim_desktop.h"
+
+namespace tarnwick::sim {
+namespace {
+
+constexpr auto kLeft = DesktopEdge::kLeft;
+
+// One wrap tick after the mouse moved by (dx, 0) on the left edge.
+bool PushLeft(EdgePush& push, int dx) {
+  push.AddMovement(dx, 0);
+  return push.Tick(kLeft, false);
+}
+
+TEST(EdgePushTest, AKeptPushWrapsATouchOrACornerNever) {
+  EdgePush push;
+  // The fast move that brought the cursor to the edge is no push against it.
+  push.AddMovement(-400, 0);
+  EXPECT_FALSE(push.Tick(kLeft, false));
+  EXPECT_FALSE(PushLeft(push, -30));
+  EXPECT_TRUE(PushLeft(push, -30)) << "60 counts within two ticks";
+
+  // Reached and left at rest, or nudged a little now and then: never.
+  EXPECT_FALSE(push.Tick(kLeft, false));
+  for (int tick = 0; tick < 20; ++tick) {
+    EXPECT_FALSE(PushLeft(push, tick % 3 == 0 ? -15 : 0)) << tick;
+  }
+  // Moving along the edge or back out makes no push.
+  EXPECT_FALSE(PushLeft(push, 200));
+  push.AddMovement(0, -200);
+  EXPECT_FALSE(push.Tick(kLeft, false));
+
+  // A corner never wraps, however hard the push.
+  EdgePush corner;
+  for (int tick = 0; tick < 5; ++tick) {
+    corner.AddMovement(-200, -200);
+    EXPECT_FALSE(corner.Tick(kLeft, true));
+  }
+  // Another edge starts the count afresh.
+  EdgePush moved;
+  moved.Tick(kLeft, false);
+  moved.AddMovement(-40, 40);
+  EXPECT_FALSE(moved.Tick(DesktopEdge::kBottom, false));
+  moved.AddMovement(0, 40);
+  EXPECT_FALSE(moved.Tick(DesktopEdge::kBottom, false));
+  moved.AddMovement(0, 40);
+  EXPECT_TRUE(moved.Tick(DesktopEdge::kBottom, false));
+}
+
+// Two features listen at once (the wrap's push and another's wake-up): the system is asked
+// for raw input while either listens, and every report reaches each.
+TEST(EdgePushTest, RawInputServesSeveralListeners) {
+  SimDesktop desktop;
+  Platform platform = desktop.AsPlatform();
+  RawInput& raw = platform.rawInput;
+  std::vector<int> first;
+  std::vector<int> second;
+  const int a = raw.Listen([&](RawMove move) { first.push_back(move.dx); });
+  int b = RawInput::kNotListening;
+  b = raw.Listen([&](RawMove move) {
+    second.push_back(move.dx);
+    raw.StopListening(b);  // a listener may go while it is called
+    raw.StopListening(a);  // and take another with it
+  });
+  EXPECT_TRUE(desktop.RawInputOn());
+  desktop.UserMovesMouseBy(5, 0);
+  desktop.UserMovesMouseBy(7, 0);
+  EXPECT_EQ(first, std::vector<int>{5});
+  EXPECT_EQ(second, std::vector<int>{5});
+  EXPECT_FALSE(desktop.RawInputOn()) << "the system is told to stop with the last one";
+  raw.StopListening(a);  // twice is harmless
+
+  desktop.refuseRawInput = true;
+  EXPECT_EQ(raw.Listen([](RawMove) {}), RawInput::kNotListening);
+  EXPECT_FALSE(raw.Listening());
+}
+
+}  // namespace
+}  // namespace tarnwick::sim
