@@ -57,7 +57,8 @@ for path in winget:
     manifest = yaml.safe_load(path.read_text(encoding="utf-8"))
     manifests[manifest["ManifestType"]] = (path.name, manifest)
     # An unquoted 2.10 would read back as the number 2.1.
-    expect(manifest["PackageVersion"] == version, f"{path.name}: PackageVersion {manifest['PackageVersion']!r}")
+    expect(manifest["PackageVersion"] == version,
+           f"{path.name}: PackageVersion {manifest['PackageVersion']!r}")
     expect(tuple(map(int, manifest["ManifestVersion"].split("."))) >= (1, 6, 0),
            f"{path.name}: ManifestVersion {manifest['ManifestVersion']}")
 expect(sorted(manifests) == ["defaultLocale", "installer", "version"] and len(winget) == 3,
@@ -81,8 +82,10 @@ entries = installer["AppsAndFeaturesEntries"]
 expect(len(entries) == 1 and entries[0]["ProductCode"] == installer["ProductCode"]
        and entries[0]["DisplayVersion"] == version, f"AppsAndFeaturesEntries: {entries}")
 [download] = installer["Installers"]
-expect(file_name(download["InstallerUrl"]) == setup.name, f"InstallerUrl: {download['InstallerUrl']}")
-expect(download["InstallerSha256"].lower() == sha256(setup), "InstallerSha256 is not the installer's")
+expect(file_name(download["InstallerUrl"]) == setup.name,
+       f"InstallerUrl: {download['InstallerUrl']}")
+expect(download["InstallerSha256"].lower() == sha256(setup),
+       "InstallerSha256 is not the installer's")
 
 default_locale = manifests["defaultLocale"][1]
 expect(default_locale["PackageLocale"] == locale, "PackageLocale is not the DefaultLocale")
@@ -106,7 +109,8 @@ with zipfile.ZipFile(portable) as archive:
     inside = archive.namelist()
 expect(scoop["bin"] in inside and all(shortcut[0] in inside for shortcut in scoop["shortcuts"]),
        f"scoop bin/shortcuts name files the zip does not hold ({inside})")
-expect("persist" not in scoop and any("HKCU\\Software\\Tarnwick" in note for note in scoop["notes"]),
+expect("persist" not in scoop
+       and any("HKCU\\Software\\Tarnwick" in note for note in scoop["notes"]),
        "scoop: the settings' place belongs in the notes, and nothing needs persist")
 
 # Both downloads from one address: the product's, then the version.

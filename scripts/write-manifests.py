@@ -32,7 +32,9 @@ MANIFEST_VERSION = "1.6.0"
 LOCALE = "en-US"
 # No licence file has been published; the program is given away.
 LICENSE = "Freeware"
-SHORT_DESCRIPTION = "Keyboard focus follows the mouse, with hotkeys, mouse wrap and idle cursor parking."
+SHORT_DESCRIPTION = (
+    "Keyboard focus follows the mouse, with hotkeys, mouse wrap and idle cursor parking."
+)
 DESCRIPTION = (
     "Tarnwick makes the keyboard focus follow the mouse on Windows 10 and 11: rest the "
     "cursor over another program's window for the hover delay and that program comes to "
@@ -56,7 +58,7 @@ def installer_facts(version):
     entry, expanded as makensis would (VERSION is the one CMake passes)."""
     text = INSTALLER_SCRIPT.read_text(encoding="utf-8")
     defines = {"VERSION": version}
-    for name, value in re.findall(r'^!define\s+(\w+)\s+"([^"]*)"\s*$', text, re.M):
+    for name, value in re.findall(r'^\s*!define\s+(\w+)\s+"([^"]*)"\s*$', text, re.M):
         defines[name] = value
 
     def expand(value):
@@ -67,14 +69,12 @@ def installer_facts(version):
 
         return re.sub(r"\$\{(\w+)\}", one, value)
 
-    entry = {
-        name: expand(value)
-        for name, value in re.findall(
-            r'^\s*WriteRegStr\s+HKCU\s+"\$\{UNINSTALL_KEY\}"\s+"(\w+)"\s+"([^"$]*(?:\$\{\w+\}[^"$]*)*)"\s*$',
-            text,
-            re.M,
-        )
-    }
+    # Values made of text and ${DEFINES} only: those naming $INSTDIR depend on the user's choice.
+    written = (
+        r'^\s*WriteRegStr\s+HKCU\s+"\$\{UNINSTALL_KEY\}"'
+        r'\s+"(\w+)"\s+"((?:[^"$]|\$\{\w+\})*)"\s*$'
+    )
+    entry = {name: expand(value) for name, value in re.findall(written, text, re.M)}
     for needed in ("DisplayName", "DisplayVersion", "Publisher"):
         if needed not in entry:
             fail(f"{INSTALLER_SCRIPT.name} writes no {needed} into its uninstall entry")
