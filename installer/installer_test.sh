@@ -113,9 +113,9 @@ checkUninstallEntry() {
   done
 }
 
-# winget finds an installed package by the uninstall key's name (the manifest's product
-# code) and the values under it; a manifest that names another key reports the package as
-# not installed, and an upgrade installs a second copy beside it.
+# winget knows an installed package by the uninstall key's name (the manifest's product
+# code) and the values under it; a manifest that names another key leaves winget unable to
+# tell Tarnwick is installed, so `winget upgrade` never offers the next version.
 checkWingetEntry() {
   local manifest fields entry
   manifest=("$winget"/*.installer.yaml)
