@@ -5,6 +5,7 @@
 #include "seam/screen.h"
 #include "seam/settings_store.h"
 #include "seam/shell.h"
+#include "seam/text_rules.h"
 #include "seam/window_manager.h"
 
 namespace tarnwick {
@@ -18,6 +19,7 @@ struct Platform {
   EventLoop& loop;
   FormWindow& form;
   FileSystem& files;
+  TextRules& text;
 };
 
 }  // namespace tarnwick

@@ -137,7 +137,7 @@ TEST_F(StartUp, OverlongAndEmptyValuesGiveTheDefaultAndStayStored) {
   Store("startup", "leftwrap", std::string(kMaxSettingLength, '0'));
   Store("startup", "rightwrap", "0" + std::string(kMaxSettingLength, ' '));
   Store("options", "Exclusions",
-        "notes.exe\n" + std::string(kExclusionsSetting.maxLength - 10, 'x'));
+        "notes.exe\n" + std::string(kExclusionsMaxCharacters - 10, 'x'));
   Start();
   EXPECT_TRUE(desktop.formVisible);
   EXPECT_EQ(form->Text35.Text(), "100");
@@ -156,7 +156,7 @@ TEST_F(StartUp, OverlongAndEmptyValuesGiveTheDefaultAndStayStored) {
 
   form.reset();
   Store("options", "Exclusions",
-        "notes.exe\n" + std::string(kExclusionsSetting.maxLength - 9, 'x'));
+        "notes.exe\n" + std::string(kExclusionsMaxCharacters - 9, 'x'));
   Store("startup", "calibration", longest);
   Start();
   EXPECT_TRUE(form->CurrentOptions().exclusions.empty()) << "16385 characters are damage";
