@@ -33,7 +33,7 @@ class MainWindowTest : public ::testing::Test {
     shell = std::make_unique<SystemShell>(window.Handle());
     loop = std::make_unique<SystemEventLoop>(window.Handle());
     platform = std::make_unique<Platform>(
-        Platform{settings, windows, *screen, *shell, *loop, window, files, text});
+        Platform{settings, windows, *screen, *shell, *loop, window, files, textRules});
     form = std::make_unique<Form1>(*platform);
     window.Bind(*form, *loop);
     form->Start();
@@ -71,7 +71,7 @@ class MainWindowTest : public ::testing::Test {
   RegistrySettings settings;
   SystemWindowManager windows;
   SystemFileSystem files;
-  SystemTextRules text;
+  SystemTextRules textRules;
   std::unique_ptr<SystemScreen> screen;
   std::unique_ptr<SystemShell> shell;
   std::unique_ptr<SystemEventLoop> loop;

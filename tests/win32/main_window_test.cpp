@@ -445,8 +445,8 @@ TEST(LiveObjects, AMainWindowGivesBackEverythingItMade) {
     SystemScreen screen(window.Handle());
     SystemShell shell(window.Handle());
     SystemEventLoop loop(window.Handle());
-    SystemTextRules text;
-    Platform platform{settings, windows, screen, shell, loop, window, files, text};
+    SystemTextRules textRules;
+    Platform platform{settings, windows, screen, shell, loop, window, files, textRules};
     Form1 form(platform);
     window.Bind(form, loop);
     form.Start();
