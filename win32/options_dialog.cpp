@@ -100,8 +100,7 @@ bool OptionsDialog::Handle(UINT message, WPARAM wParam, LPARAM) {
             reinterpret_cast<LPARAM>(Widen(PauseKeyName(static_cast<PauseKey>(key))).c_str()));
       }
       Show(form_->CurrentOptions());
-      // Not the first hotkey control: it would take Alt and a letter for a chord, and the
-      // access keys would not work until the user tabbed away. Enter and Esc work either way.
+      // OK, not the first hotkey field: no key lands in a field the user did not choose.
       SetFocus(Item(IDOK));
       return false;  // the focus is set
     }
