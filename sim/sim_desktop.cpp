@@ -10,7 +10,7 @@ SimDesktop::SimDesktop() {
 }
 
 Platform SimDesktop::AsPlatform() {
-  return Platform{*this, *this, *this, *this, *this, *this, *this, *this};
+  return Platform{*this, *this, *this, *this, *this, *this, *this, *this, textRules};
 }
 
 // --- Clock and input ---

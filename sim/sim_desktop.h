@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "seam/platform.h"
+#include "sim/sim_text_rules.h"
 #include "sim/virtual_clock.h"
 
 namespace tarnwick::sim {
@@ -76,6 +77,8 @@ class SimDesktop : public SettingsStore,
   SimDesktop();
 
   Platform AsPlatform();
+  // The system's comparison of text, case aside.
+  SimTextRules textRules;
 
   // --- Clock and input ---
   std::int64_t NowMs() const { return clock_.NowMs(); }

@@ -18,6 +18,7 @@
 #include "win32/system_file_system.h"
 #include "win32/system_screen.h"
 #include "win32/system_shell.h"
+#include "win32/system_text_rules.h"
 #include "win32/system_window_manager.h"
 
 namespace tarnwick::win32 {
@@ -40,7 +41,8 @@ int RunProgram(HINSTANCE instance) {
   SystemShell shell(window.Handle());
   SystemEventLoop loop(window.Handle());
   SystemFileSystem files;
-  Platform platform{settings, windows, screen, shell, loop, window, files};
+  SystemTextRules text;
+  Platform platform{settings, windows, screen, shell, loop, window, files, text};
 
   Form1 form(platform);
   window.Bind(form, loop);

@@ -9,13 +9,14 @@
 #include <memory>
 #include <string>
 
+#include "test_windows.h"
 #include "win32/registry_settings.h"
 #include "win32/system_file_system.h"
 #include "win32/system_screen.h"
 #include "win32/system_shell.h"
+#include "win32/system_text_rules.h"
 #include "win32/system_window_manager.h"
 #include "win32/text_conversion.h"
-#include "test_windows.h"
 
 namespace tarnwick::win32 {
 
@@ -32,7 +33,7 @@ class MainWindowTest : public ::testing::Test {
     shell = std::make_unique<SystemShell>(window.Handle());
     loop = std::make_unique<SystemEventLoop>(window.Handle());
     platform = std::make_unique<Platform>(
-        Platform{settings, windows, *screen, *shell, *loop, window, files});
+        Platform{settings, windows, *screen, *shell, *loop, window, files, textRules});
     form = std::make_unique<Form1>(*platform);
     window.Bind(*form, *loop);
     form->Start();
@@ -70,6 +71,7 @@ class MainWindowTest : public ::testing::Test {
   RegistrySettings settings;
   SystemWindowManager windows;
   SystemFileSystem files;
+  SystemTextRules textRules;
   std::unique_ptr<SystemScreen> screen;
   std::unique_ptr<SystemShell> shell;
   std::unique_ptr<SystemEventLoop> loop;

@@ -446,7 +446,8 @@ TEST(LiveObjects, AMainWindowGivesBackEverythingItMade) {
     SystemScreen screen(window.Handle());
     SystemShell shell(window.Handle());
     SystemEventLoop loop(window.Handle());
-    Platform platform{settings, windows, screen, shell, loop, window, files};
+    SystemTextRules textRules;
+    Platform platform{settings, windows, screen, shell, loop, window, files, textRules};
     Form1 form(platform);
     window.Bind(form, loop);
     form.Start();
