@@ -48,8 +48,9 @@ inline constexpr Setting kExclusionsSetting{"options", "Exclusions", "", 16384};
 inline constexpr Setting kPauseKeySetting{"options", "PauseKey", "None"};
 inline constexpr Setting kLeaveFullscreenAloneSetting{"options", "LeaveFullscreenAlone", "1"};
 inline constexpr Setting kFollowOnlyWhenMovedSetting{"options", "FollowOnlyWhenMoved", "1"};
+inline constexpr Setting kWrapOnlyOnPushSetting{"options", "WrapOnlyOnPush", "0"};
 
-inline constexpr std::array<const Setting*, 21> kAllSettings{
+inline constexpr std::array<const Setting*, 22> kAllSettings{
     &kRunMinimizedSetting,
     &kDisabledSetting,
     &kHoverDelaySetting,
@@ -71,6 +72,7 @@ inline constexpr std::array<const Setting*, 21> kAllSettings{
     &kPauseKeySetting,
     &kLeaveFullscreenAloneSetting,
     &kFollowOnlyWhenMovedSetting,
+    &kWrapOnlyOnPushSetting,
 };
 
 }  // namespace tarnwick

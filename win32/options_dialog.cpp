@@ -8,13 +8,13 @@
 #include <cctype>
 #include <string>
 
+#include "resources/resource_ids.h"
 #include "win32/dpi.h"
 #include "win32/guarded.h"
 #include "win32/hotkey_value.h"
 #include "win32/icons.h"
 #include "win32/live_objects.h"
 #include "win32/text_conversion.h"
-#include "resources/resource_ids.h"
 
 namespace tarnwick::win32 {
 namespace {
@@ -181,6 +181,8 @@ void OptionsDialog::Show(const Options& options) {
                  options.leaveFullscreenAlone ? BST_CHECKED : BST_UNCHECKED);
   CheckDlgButton(dialog_, IDC_FOLLOW_ONLY_MOVED,
                  options.followOnlyWhenMoved ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(dialog_, IDC_WRAP_ONLY_ON_PUSH,
+                 options.wrapOnlyOnPush ? BST_CHECKED : BST_UNCHECKED);
   UpdateApplyButton();
 }
 
@@ -199,6 +201,7 @@ Options OptionsDialog::Proposed() const {
   }
   proposed.leaveFullscreenAlone = IsDlgButtonChecked(dialog_, IDC_LEAVE_FULLSCREEN) == BST_CHECKED;
   proposed.followOnlyWhenMoved = IsDlgButtonChecked(dialog_, IDC_FOLLOW_ONLY_MOVED) == BST_CHECKED;
+  proposed.wrapOnlyOnPush = IsDlgButtonChecked(dialog_, IDC_WRAP_ONLY_ON_PUSH) == BST_CHECKED;
   return proposed;
 }
 

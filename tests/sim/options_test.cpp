@@ -206,6 +206,7 @@ TEST_F(OptionsTest, GarbageInEveryStoredOptionFallsBackToItsDefault) {
   Store("options", "PauseKey", "alt");
   Store("options", "LeaveFullscreenAlone", "yes");
   Store("options", "FollowOnlyWhenMoved", "-7");
+  Store("options", "WrapOnlyOnPush", "on");
   Store("options", "Exclusions", std::string(20000, 'x'));
   Start();
   EXPECT_EQ(form->CurrentOptions(), Options{});

@@ -445,7 +445,8 @@ TEST(LiveObjects, AMainWindowGivesBackEverythingItMade) {
     SystemScreen screen(window.Handle());
     SystemShell shell(window.Handle());
     SystemEventLoop loop(window.Handle());
-    Platform platform{settings, windows, screen, shell, loop, window, files};
+    SystemRawInput rawInput(window.Handle());
+    Platform platform{settings, windows, screen, shell, loop, window, files, rawInput};
     Form1 form(platform);
     window.Bind(form, loop);
     form.Start();
