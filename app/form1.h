@@ -129,7 +129,8 @@ class Form1 {
 
   // --- The features, which own the program's state ---
   OwnCursor cursor{platform_.windows};
-  FocusFollow focus{platform_.windows, platform_.loop, cursor, options_, Timer1, Timer2};
+  FocusFollow focus{platform_.windows, platform_.text, platform_.loop, cursor,
+                    options_,          Timer1,         Timer2};
   MouseWrap wrap{platform_.windows, platform_.screen, cursor, Timer5,
                  [this] { return FullscreenProgramLeftAlone(); }};
   IdleParking parking{platform_.screen, cursor, Timer8,

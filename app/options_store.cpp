@@ -53,6 +53,7 @@ void Form1::LoadOptions() {
   loaded.pauseKey = ParsePauseKey(GetSetting(kPauseKeySetting)).value_or(PauseKey::kNone);
   loaded.leaveFullscreenAlone = GetCheckSetting(kLeaveFullscreenAloneSetting) == kChecked;
   loaded.followOnlyWhenMoved = GetCheckSetting(kFollowOnlyWhenMovedSetting) == kChecked;
+  loaded.wrapOnlyOnPush = GetCheckSetting(kWrapOnlyOnPushSetting) == kChecked;
   options_ = loaded;
   ShowChordsInHelp();
 }
@@ -84,6 +85,7 @@ bool Form1::ApplyOptions(const Options& proposed) {
   SaveSetting(kPauseKeySetting, PauseKeyName(options_.pauseKey));
   SaveSetting(kLeaveFullscreenAloneSetting, options_.leaveFullscreenAlone ? "1" : "0");
   SaveSetting(kFollowOnlyWhenMovedSetting, options_.followOnlyWhenMoved ? "1" : "0");
+  SaveSetting(kWrapOnlyOnPushSetting, options_.wrapOnlyOnPush ? "1" : "0");
   ShowChordsInHelp();
   return true;
 }

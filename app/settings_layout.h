@@ -51,6 +51,7 @@ inline constexpr Setting kExclusionsSetting{"options", "Exclusions", "",
 inline constexpr Setting kPauseKeySetting{"options", "PauseKey", "None"};
 inline constexpr Setting kLeaveFullscreenAloneSetting{"options", "LeaveFullscreenAlone", "1"};
 inline constexpr Setting kFollowOnlyWhenMovedSetting{"options", "FollowOnlyWhenMoved", "1"};
+inline constexpr Setting kWrapOnlyOnPushSetting{"options", "WrapOnlyOnPush", "0"};
 
 // Every setting, for what treats them all alike (the tests, the fuzzer).
 inline constexpr auto kAllSettings = std::to_array<const Setting*>({
@@ -75,6 +76,7 @@ inline constexpr auto kAllSettings = std::to_array<const Setting*>({
     &kPauseKeySetting,
     &kLeaveFullscreenAloneSetting,
     &kFollowOnlyWhenMovedSetting,
+    &kWrapOnlyOnPushSetting,
 });
 
 }  // namespace tarnwick

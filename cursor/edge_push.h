@@ -22,6 +22,8 @@ class EdgePush {
   // One wrap tick: the edge the cursor stands on (nothing when on none) and whether the spot
   // is a corner. True when the cursor should go round now.
   bool Tick(std::optional<DesktopEdge> edge, bool corner);
+  // A tick found the cursor on an edge and the push is being counted.
+  bool Armed() const { return armed_.has_value(); }
 
  private:
   void Disarm();

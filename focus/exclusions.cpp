@@ -34,24 +34,6 @@ class LazyText {
   std::optional<std::string> value_;
 };
 
-class AsciiRules : public TextRules {
- public:
-  bool EqualIgnoringCase(std::string_view first, std::string_view second) override {
-    return first.size() == second.size() && Contains(first, second);
-  }
-  bool ContainsIgnoringCase(std::string_view text, std::string_view part) override {
-    return Contains(text, part);
-  }
-
- private:
-  static char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-  static bool Contains(std::string_view text, std::string_view part) {
-    return std::search(text.begin(), text.end(), part.begin(), part.end(),
-                       [](char a, char b) { return Lower(a) == Lower(b); }) != text.end() ||
-           part.empty();
-  }
-};
-
 }  // namespace
 
 bool MatchesExclusion(const std::vector<std::string>& rules, const WindowFacts& window,
@@ -73,11 +55,6 @@ bool MatchesExclusion(const std::vector<std::string>& rules, const WindowFacts& 
     }
   }
   return false;
-}
-
-bool MatchesExclusion(const std::vector<std::string>& rules, const WindowFacts& window) {
-  AsciiRules ascii;
-  return MatchesExclusion(rules, window, ascii);
 }
 
 }  // namespace tarnwick

@@ -22,7 +22,5 @@ struct WindowFacts {
 // system says what case means, in every script.
 bool MatchesExclusion(const std::vector<std::string>& rules, const WindowFacts& window,
                       TextRules& text);
-// Until the poll hands over the system's rules: case ignored in ASCII letters only.
-bool MatchesExclusion(const std::vector<std::string>& rules, const WindowFacts& window);
 
 }  // namespace tarnwick

@@ -29,9 +29,11 @@ bool IsTitled(const std::string& title) {
 
 }  // namespace
 
-FocusFollow::FocusFollow(WindowManager& windows, EventLoop& loop, OwnCursor& cursor,
-                         const Options& options, Timer& pollTimer, Timer& hoverTimer)
+FocusFollow::FocusFollow(WindowManager& windows, TextRules& text, EventLoop& loop,
+                         OwnCursor& cursor, const Options& options, Timer& pollTimer,
+                         Timer& hoverTimer)
     : windows_(windows),
+      text_(text),
       loop_(loop),
       cursor_(cursor),
       options_(options),
@@ -104,7 +106,8 @@ bool FocusFollow::Excluded(WindowHandle topLevel) {
       options_.exclusions,
       WindowFacts{[&] { return windows_.ProgramFileName(topLevel); },
                   [&] { return windows_.ClassName(topLevel); },
-                  [&] { return windows_.WindowTitle(topLevel, kExclusionTitleMaxCount); }});
+                  [&] { return windows_.WindowTitle(topLevel, kExclusionTitleMaxCount); }},
+      text_);
 }
 
 bool FocusFollow::CursorMovedFrom(Point cursor) const {

@@ -7,6 +7,7 @@
 #include "focus/options.h"
 #include "seam/event_loop.h"
 #include "seam/point.h"
+#include "seam/text_rules.h"
 #include "seam/timer.h"
 #include "seam/window_handle.h"
 #include "seam/window_manager.h"
@@ -18,8 +19,8 @@ namespace tarnwick {
 // window keeps the foreground meanwhile.
 class FocusFollow {
  public:
-  FocusFollow(WindowManager& windows, EventLoop& loop, OwnCursor& cursor, const Options& options,
-              Timer& pollTimer, Timer& hoverTimer);
+  FocusFollow(WindowManager& windows, TextRules& text, EventLoop& loop, OwnCursor& cursor,
+              const Options& options, Timer& pollTimer, Timer& hoverTimer);
 
   // Starts the poll.
   void Start() { pollTimer_.SetEnabled(true); }
@@ -66,6 +67,7 @@ class FocusFollow {
   bool ForegroundMovedAway();
 
   WindowManager& windows_;
+  TextRules& text_;
   EventLoop& loop_;
   OwnCursor& cursor_;
   const Options& options_;

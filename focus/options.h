@@ -42,6 +42,8 @@ struct Options {
   PauseKey pauseKey = PauseKey::kNone;
   bool leaveFullscreenAlone = true;
   bool followOnlyWhenMoved = true;
+  // The wrap waits for a short push against the edge, so that things at the edge stay usable.
+  bool wrapOnlyOnPush = false;
 
   static std::array<Chord, kHotkeyCommandCount> DefaultHotkeys();
   Chord HotkeyFor(HotkeyCommand command) const { return hotkeys[static_cast<int>(command)]; }

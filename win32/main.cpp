@@ -16,6 +16,7 @@
 #include "win32/single_instance.h"
 #include "win32/system_event_loop.h"
 #include "win32/system_file_system.h"
+#include "win32/system_raw_input.h"
 #include "win32/system_screen.h"
 #include "win32/system_shell.h"
 #include "win32/system_text_rules.h"
@@ -42,7 +43,9 @@ int RunProgram(HINSTANCE instance) {
   SystemEventLoop loop(window.Handle());
   SystemFileSystem files;
   SystemTextRules text;
-  Platform platform{settings, windows, screen, shell, loop, window, files, text};
+  SystemRawInput rawInput(window.Handle());
+  window.OnRawInput([&rawInput](HRAWINPUT input) { rawInput.Read(input); });
+  Platform platform{settings, windows, screen, shell, loop, window, files, rawInput, text};
 
   Form1 form(platform);
   window.Bind(form, loop);
@@ -55,6 +58,7 @@ int RunProgram(HINSTANCE instance) {
   // A new start may be waiting for this one to go: the window first, so that it is not
   // asked to show itself, then the claim. What is left to tidy up is ours alone.
   window.OnHookMayBeLost(nullptr);
+  window.OnRawInput(nullptr);
   window.Destroy();
   single.Release();
   return exitCode;

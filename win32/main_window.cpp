@@ -213,6 +213,9 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DISPLAYCHANGE:
       Guarded([&] { form.Form_DisplayChange(); });
       break;
+    case WM_INPUT:
+      if (rawInput_) Guarded([&] { rawInput_(reinterpret_cast<HRAWINPUT>(lParam)); });
+      break;  // DefWindowProc frees the input
     case WM_DPICHANGED: {
       const auto* suggested = reinterpret_cast<const RECT*>(lParam);
       SetWindowPos(window_, nullptr, suggested->left, suggested->top,

@@ -33,6 +33,8 @@ class MainWindow : public FormWindow {
   const FormView* View() const { return view_.get(); }
   // Called when the keyboard hook may have been lost: after sleep, after an unlock.
   void OnHookMayBeLost(std::function<void()> reinstall) { hookMayBeLost_ = std::move(reinstall); }
+  // Raw mouse input arrives here as WM_INPUT; `read` turns each message into a movement.
+  void OnRawInput(std::function<void(HRAWINPUT)> read) { rawInput_ = std::move(read); }
 
   void Show() override;
   void Hide() override;
@@ -58,6 +60,7 @@ class MainWindow : public FormWindow {
   UINT taskbarCreatedMessage_ = 0;
   SessionNotifications sessions_;
   std::function<void()> hookMayBeLost_;
+  std::function<void(HRAWINPUT)> rawInput_;
   IconId icon_ = IconId::kApplication;  // re-set at each DPI change
   bool shownBefore_ = false;
 };

@@ -156,6 +156,8 @@ void OptionsDialog::Show(const Options& options) {
                  options.leaveFullscreenAlone ? BST_CHECKED : BST_UNCHECKED);
   CheckDlgButton(dialog_, IDC_FOLLOW_ONLY_MOVED,
                  options.followOnlyWhenMoved ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(dialog_, IDC_WRAP_ONLY_ON_PUSH,
+                 options.wrapOnlyOnPush ? BST_CHECKED : BST_UNCHECKED);
   UpdateApplyButton();
 }
 
@@ -177,6 +179,7 @@ Options OptionsDialog::Proposed() const {
   }
   proposed.leaveFullscreenAlone = IsDlgButtonChecked(dialog_, IDC_LEAVE_FULLSCREEN) == BST_CHECKED;
   proposed.followOnlyWhenMoved = IsDlgButtonChecked(dialog_, IDC_FOLLOW_ONLY_MOVED) == BST_CHECKED;
+  proposed.wrapOnlyOnPush = IsDlgButtonChecked(dialog_, IDC_WRAP_ONLY_ON_PUSH) == BST_CHECKED;
   return proposed;
 }
 

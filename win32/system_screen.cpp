@@ -4,6 +4,52 @@
 
 namespace tarnwick::win32 {
 
+namespace {
+
+// GetDpiForMonitor's effective DPI; shcore.dll has it from Windows 8.1 on.
+constexpr int kEffectiveDpi = 0;
+using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+
+GetDpiForMonitorFn MonitorDpiQuery() {
+  static const auto query = [] {
+    HMODULE shcore = LoadLibraryW(L"shcore.dll");
+    if (shcore == nullptr) return GetDpiForMonitorFn{};
+    return reinterpret_cast<GetDpiForMonitorFn>(
+        reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")));
+  }();
+  return query;
+}
+
+int DpiOfMonitor(HMONITOR monitor, HWND fallbackWindow) {
+  UINT dpiX = 0;
+  UINT dpiY = 0;
+  if (GetDpiForMonitorFn query = MonitorDpiQuery();
+      query != nullptr && SUCCEEDED(query(monitor, kEffectiveDpi, &dpiX, &dpiY)) && dpiX > 0) {
+    return static_cast<int>(dpiX);
+  }
+  return DpiOf(fallbackWindow);
+}
+
+struct Enumeration {
+  std::vector<MonitorInfo> monitors;
+  HWND mainWindow;
+};
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+  auto& enumeration = *reinterpret_cast<Enumeration*>(data);
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  // One that went between the enumeration and this question is simply left out.
+  if (GetMonitorInfoW(monitor, &info) == FALSE) return TRUE;
+  const RECT& r = info.rcMonitor;
+  enumeration.monitors.push_back(
+      {r.left, r.top, r.right, r.bottom, (info.dwFlags & MONITORINFOF_PRIMARY) != 0,
+       static_cast<double>(kTwipsPerInch) / DpiOfMonitor(monitor, enumeration.mainWindow)});
+  return TRUE;
+}
+
+}  // namespace
+
 ScreenMetrics SystemScreen::Metrics() {
   const double twipsPerPixel = static_cast<double>(kTwipsPerInch) / DpiOf(mainWindow_);
   ScreenMetrics metrics;
@@ -12,6 +58,16 @@ ScreenMetrics SystemScreen::Metrics() {
   metrics.twipsPerPixelX = twipsPerPixel;
   metrics.twipsPerPixelY = twipsPerPixel;
   return metrics;
+}
+
+std::vector<MonitorInfo> SystemScreen::Monitors() {
+  // Per-monitor DPI aware (v2), so the rectangles are physical pixels, as the cursor's are.
+  Enumeration enumeration{{}, mainWindow_};
+  if (EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&enumeration)) ==
+      FALSE) {
+    return {};
+  }
+  return enumeration.monitors;
 }
 
 }  // namespace tarnwick::win32

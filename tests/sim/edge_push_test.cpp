@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "cursor/edge_wrap.h"
 #include "sim/sim_desktop.h"
 
 namespace tarnwick::sim {
@@ -50,6 +51,45 @@ TEST(EdgePushTest, AKeptPushWrapsATouchOrACornerNever) {
   EXPECT_FALSE(moved.Tick(DesktopEdge::kBottom, false));
   moved.AddMovement(0, 40);
   EXPECT_TRUE(moved.Tick(DesktopEdge::kBottom, false));
+}
+
+// With the option the wrap waits for a push, on the desktop as laid out at that tick, and
+// the mouse's raw movement is asked for only while the option and the wrap are both on.
+TEST(EdgePushTest, WithTheOptionTheWrapWaitsForAPushAndListensOnlyMeanwhile) {
+  constexpr WrapEdges kAll{true, true, true, true};
+  SimDesktop desktop;
+  desktop.SetMonitors({{0, 0, 1024, 768, true, 15}, {1024, 0, 1824, 600, false, 15}});
+  Platform platform = desktop.AsPlatform();
+  EdgeWrap wrap(platform.screen, platform.rawInput);
+  wrap.SetPushing(true, false);
+  EXPECT_FALSE(desktop.RawInputOn());
+  EXPECT_EQ(wrap.Tick({0, 300}, kAll), (Point{1822, 300})) << "without the option: at once";
+
+  wrap.SetPushing(true, true);
+  EXPECT_TRUE(desktop.RawInputOn());
+  const auto tickAfter = [&](int dx, int dy) {
+    desktop.UserMovesMouseBy(dx, dy);
+    return wrap.Tick(desktop.Cursor(), kAll);
+  };
+  desktop.UserMovesCursor({20, 300});
+  EXPECT_EQ(tickAfter(-20, 0), std::nullopt) << "reaching the edge is no push";
+  EXPECT_TRUE(wrap.Measuring());
+  EXPECT_EQ(tickAfter(-30, 0), std::nullopt);
+  EXPECT_EQ(tickAfter(-30, 0), (Point{1822, 300}));
+
+  // B's top-right corner holds a close button: pushed into, it never wraps.
+  desktop.UserMovesCursor({1823, 0});
+  for (int tick = 0; tick < 5; ++tick) EXPECT_EQ(tickAfter(40, -40), std::nullopt) << tick;
+
+  // B unplugged: the next push lands on A.
+  desktop.SetMonitors({{0, 0, 1024, 768, true, 15}});
+  desktop.UserMovesCursor({0, 300});
+  wrap.Tick(desktop.Cursor(), kAll);
+  EXPECT_EQ(tickAfter(-60, 0), (Point{1022, 300}));
+
+  wrap.SetPushing(false, true);
+  EXPECT_FALSE(desktop.RawInputOn());
+  EXPECT_FALSE(wrap.Measuring());
 }
 
 // Two features listen at once (the wrap's push and another's wake-up): the system is asked

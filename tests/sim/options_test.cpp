@@ -167,16 +167,16 @@ TEST_F(OptionsTest, EachKindOfExclusionKeepsItsWindowFromBeingActivatedOrRecorde
   desktop.Window(dialog).className = "#32770";
   Start();
   Options options;
-  options.exclusions = {"  notes.exe ", "class:#32770", "", "title:wind", "class:"};
+  options.exclusions = {"  notes.exe ", "class:#32770", "", "title:тест", "class:"};
   ASSERT_TRUE(form->ApplyOptions(options));
   EXPECT_EQ(desktop.Setting("options", "Exclusions"),
-            "  notes.exe \nclass:#32770\ntitle:wind\nclass:")
+            "  notes.exe \nclass:#32770\ntitle:тест\nclass:")
       << "blank lines dropped, the rest kept as written";
-  const WindowHandle titled = desktop.AddWindow("A Window Title", {600, 300, 800, 560});
+  const WindowHandle titled = desktop.AddWindow("ТЕСТ окно", {600, 300, 800, 560});
 
   MoveAt(100, kOverEditorText);   // by program
   MoveAt(600, kOverOk);           // by class
-  MoveAt(1100, Point{700, 400});  // by title, in any case
+  MoveAt(1100, Point{700, 400});  // by title, in any case and any script
   desktop.RunUntil(2000);
   EXPECT_TRUE(desktop.Activations().empty());
   EXPECT_EQ(form->focus.LastWindow(), kNoWindow);
@@ -279,6 +279,7 @@ TEST_F(OptionsTest, GarbageInEveryStoredOptionFallsBackToItsDefault) {
   Store("options", "PauseKey", "alt");
   Store("options", "LeaveFullscreenAlone", "yes");
   Store("options", "FollowOnlyWhenMoved", "-7");
+  Store("options", "WrapOnlyOnPush", "on");
   Store("options", "Exclusions", std::string(20000, 'x'));
   Start();
   EXPECT_EQ(form->CurrentOptions(), Options{});

@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
+#include <vector>
 
+#include "cursor/desktop_shape.h"
+#include "cursor/screen_bounds.h"
+#include "test_windows.h"
+#include "win32/system_raw_input.h"
 #include "win32/system_screen.h"
 #include "win32/system_window_manager.h"
 #include "win32/text_conversion.h"
 #include "win32/window_handle_cast.h"
-#include "test_windows.h"
 
 namespace tarnwick::win32 {
 namespace {
@@ -23,6 +28,63 @@ TEST(SystemScreen, ReportsTheVirtualDesktopInTwips) {
   EXPECT_DOUBLE_EQ(metrics.twipsPerPixelY, 15.0);
   EXPECT_DOUBLE_EQ(metrics.widthTwips, 800 * 15.0);
   EXPECT_DOUBLE_EQ(metrics.heightTwips, 600 * 15.0);
+}
+
+// The virtual desktop is one monitor: the shape built from it gives the single-screen park
+// point and limits.
+TEST(SystemScreen, NamesTheOneMonitorAsPrimaryInPixels) {
+  SystemScreen screen(nullptr);
+  const std::vector<MonitorInfo> monitors = screen.Monitors();
+  ASSERT_EQ(monitors.size(), 1u);
+  EXPECT_EQ(monitors[0], (MonitorInfo{0, 0, 800, 600, true, 15}));
+  const DesktopShape shape = DesktopShape::Of(screen);
+  EXPECT_EQ(ParkPointOn(shape, {10, 10}, true), ParkPoint(screen.Metrics(), true));
+  EXPECT_EQ(WrapLanding(shape, {0, 300}, {true, true, true, true}), (Point{798, 300}));
+}
+
+// Relative moves made as the hand makes them arrive as raw movement, and stop arriving once
+// the last listener has gone.
+TEST(SystemRawInput, DeliversRelativeMovesUntilTheLastListenerGoes) {
+  HWND target = MakeWindow(L"Raw input target", 40, 40, 200, 150);
+  SystemRawInput raw(target);
+  std::vector<RawMove> moves;
+  int inputMessages = 0;
+  const int id = raw.Listen([&](RawMove move) { moves.push_back(move); });
+  ASSERT_NE(id, RawInput::kNotListening);
+  const auto moveBy = [](int dx, int dy) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = dx;
+    input.mi.dy = dy;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &input, sizeof(input));
+  };
+  const auto pump = [&](int milliseconds) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (std::chrono::steady_clock::now() < end) {
+      MSG message;
+      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_INPUT) {
+          ++inputMessages;
+          raw.Read(reinterpret_cast<HRAWINPUT>(message.lParam));
+        }
+        DispatchMessageW(&message);
+      }
+      Sleep(10);
+    }
+  };
+  moveBy(-4, 3);  // small: Wine accelerates larger moves, raw ones too
+  pump(500);
+  ASSERT_FALSE(moves.empty());
+  EXPECT_EQ(moves.front().dx, -4);
+  EXPECT_EQ(moves.front().dy, 3);
+
+  raw.StopListening(id);
+  inputMessages = 0;
+  moveBy(5, 0);
+  pump(300);
+  EXPECT_EQ(inputMessages, 0) << "the system was told to stop";
+  DestroyWindow(target);
 }
 
 TEST(SystemWindowManager, MovesAndReadsTheCursor) {

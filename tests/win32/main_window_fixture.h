@@ -12,6 +12,7 @@
 #include "test_windows.h"
 #include "win32/registry_settings.h"
 #include "win32/system_file_system.h"
+#include "win32/system_raw_input.h"
 #include "win32/system_screen.h"
 #include "win32/system_shell.h"
 #include "win32/system_text_rules.h"
@@ -32,8 +33,9 @@ class MainWindowTest : public ::testing::Test {
     screen = std::make_unique<SystemScreen>(window.Handle());
     shell = std::make_unique<SystemShell>(window.Handle());
     loop = std::make_unique<SystemEventLoop>(window.Handle());
+    rawInput = std::make_unique<SystemRawInput>(window.Handle());
     platform = std::make_unique<Platform>(
-        Platform{settings, windows, *screen, *shell, *loop, window, files, textRules});
+        Platform{settings, windows, *screen, *shell, *loop, window, files, *rawInput, textRules});
     form = std::make_unique<Form1>(*platform);
     window.Bind(*form, *loop);
     form->Start();
@@ -75,6 +77,7 @@ class MainWindowTest : public ::testing::Test {
   std::unique_ptr<SystemScreen> screen;
   std::unique_ptr<SystemShell> shell;
   std::unique_ptr<SystemEventLoop> loop;
+  std::unique_ptr<SystemRawInput> rawInput;
   std::unique_ptr<Platform> platform;
   std::unique_ptr<Form1> form;
 };

@@ -447,7 +447,8 @@ TEST(LiveObjects, AMainWindowGivesBackEverythingItMade) {
     SystemShell shell(window.Handle());
     SystemEventLoop loop(window.Handle());
     SystemTextRules textRules;
-    Platform platform{settings, windows, screen, shell, loop, window, files, textRules};
+    SystemRawInput rawInput(window.Handle());
+    Platform platform{settings, windows, screen, shell, loop, window, files, rawInput, textRules};
     Form1 form(platform);
     window.Bind(form, loop);
     form.Start();
