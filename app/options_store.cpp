@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/form1.h"
+#include "common/invariant.h"
 #include "common/text_lines.h"
 
 namespace tarnwick {
@@ -54,6 +55,7 @@ void Form1::LoadOptions() {
   loaded.leaveFullscreenAlone = GetCheckSetting(kLeaveFullscreenAloneSetting) == kChecked;
   loaded.followOnlyWhenMoved = GetCheckSetting(kFollowOnlyWhenMovedSetting) == kChecked;
   loaded.wrapOnlyOnPush = GetCheckSetting(kWrapOnlyOnPushSetting) == kChecked;
+  TARNWICK_CHECK(!SharedChord(loaded.hotkeys), "no chord serves two commands after loading");
   options_ = loaded;
   ShowChordsInHelp();
 }
@@ -77,7 +79,10 @@ bool Form1::ApplyOptions(const Options& proposed) {
                                                       " characters.");
     return false;
   }
+  TARNWICK_CHECK(!SharedChord(accepted.hotkeys), "no chord serves two commands when stored");
   options_ = accepted;
+  // Unticking "follow only when the mouse moves" needs the poll running from now on.
+  rest.Wake();
   for (size_t i = 0; i < kHotkeySettings.size(); ++i) {
     SaveSetting(kHotkeySettings[i], ChordText(options_.hotkeys[i]));
   }
