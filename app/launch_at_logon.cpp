@@ -42,8 +42,7 @@ void Form1::Check4_Click() {
         // started this run most likely still is. The choice stands and the next start tries
         // again; a message box now would come before the window, for nothing to do.
         platform_.shell.Trace(
-            "Tarnwick: the log-on entry was not renewed; the next start "
-            "tries again: " +
+            "Tarnwick did not renew its log-on entry and tries again at the next start: " +
             failure);
         return;
     }
