@@ -15,6 +15,13 @@ struct MenuEntry {
   std::function<void()> action;
 };
 
+// What a message box brings, shown by its icon.
+enum class MessageKind {
+  kInformation,  // news the user asked for, such as About
+  kWarning,      // input refused: the user can put it right
+  kError,        // something the program tried failed
+};
+
 // The notification area, the user's browser and modal messages.
 class Shell {
  public:
@@ -29,8 +36,12 @@ class Shell {
   virtual void ShowTrayMenu(const std::vector<MenuEntry>& entries) = 0;
   // Opens a document or web address with its associated program.
   virtual bool OpenDocument(const std::string& address) = 0;
-  // A modal message box with a single OK button; returns when the user closes it.
-  virtual void ShowMessage(const std::string& title, const std::string& text) = 0;
+  // A modal message box with a single OK button and the icon of its kind; returns when the
+  // user closes it.
+  virtual void ShowMessage(const std::string& title, const std::string& text,
+                           MessageKind kind = MessageKind::kInformation) = 0;
+  // A line for a debugger or DebugView, for news that no one waits for: nothing is shown.
+  virtual void Trace(const std::string& text) = 0;
 };
 
 }  // namespace tarnwick

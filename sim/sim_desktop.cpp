@@ -1,6 +1,7 @@
 #include "sim/sim_desktop.h"
 
 #include <algorithm>
+#include <cctype>
 #include <utility>
 
 namespace tarnwick::sim {
@@ -319,8 +320,8 @@ bool SimDesktop::OpenDocument(const std::string& address) {
   return true;
 }
 
-void SimDesktop::ShowMessage(const std::string& title, const std::string& text) {
-  messages.push_back({title, text});
+void SimDesktop::ShowMessage(const std::string& title, const std::string& text, MessageKind kind) {
+  messages.push_back({title, text, kind});
 }
 
 void SimDesktop::ChooseTrayMenuEntry(const std::string& caption) {
@@ -348,8 +349,25 @@ void SimDesktop::Hide() {
 
 // --- Files ---
 
+namespace {
+constexpr const char* kShortcutPrefix = "shortcut to ";
+}  // namespace
+
 std::string SimDesktop::ShortcutContent(const std::string& target, const std::string& folder) {
-  return "shortcut to " + target + " in " + folder;
+  return kShortcutPrefix + target + "\nstarting in " + folder;
+}
+
+bool SimDesktop::ShortcutStarts(const std::string& shortcut, const std::string& program) {
+  const auto found = files.find(shortcut);
+  if (found == files.end() || !found->second.starts_with(kShortcutPrefix)) return false;
+  const std::string& content = found->second;
+  const size_t start = std::string(kShortcutPrefix).size();
+  const std::string target = content.substr(start, content.find('\n') - start);
+  // File names compare as Windows compares them: letter case makes no difference.
+  return !target.empty() && std::ranges::equal(target, program, [](char a, char b) {
+    return std::tolower(static_cast<unsigned char>(a)) ==
+           std::tolower(static_cast<unsigned char>(b));
+  });
 }
 
 bool SimDesktop::CopyFile(const std::string& source, const std::string& destination) {

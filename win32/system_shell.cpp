@@ -92,12 +92,19 @@ bool SystemShell::OpenDocument(const std::string& address) {
   return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
-void SystemShell::ShowMessage(const std::string& title, const std::string& text) {
+void SystemShell::ShowMessage(const std::string& title, const std::string& text, MessageKind kind) {
   // Owned by the program's window the user works in, so that the box keeps that one still
   // (the Options window refusing a chord, say), else by the main window.
   HWND owner = GetActiveWindow();
   if (owner == nullptr) owner = mainWindow_;
-  MessageBoxW(owner, Widen(text).c_str(), Widen(title).c_str(), MB_OK);
+  UINT icon = MB_ICONINFORMATION;
+  if (kind == MessageKind::kWarning) icon = MB_ICONWARNING;
+  if (kind == MessageKind::kError) icon = MB_ICONERROR;
+  MessageBoxW(owner, Widen(text).c_str(), Widen(title).c_str(), MB_OK | icon);
+}
+
+void SystemShell::Trace(const std::string& text) {
+  OutputDebugStringW(Widen(text + "\n").c_str());
 }
 
 }  // namespace tarnwick::win32

@@ -17,7 +17,8 @@ class SystemShell : public Shell {
   bool DeleteTrayIcon(IconId icon) override;
   void ShowTrayMenu(const std::vector<MenuEntry>& entries) override;
   bool OpenDocument(const std::string& address) override;
-  void ShowMessage(const std::string& title, const std::string& text) override;
+  void ShowMessage(const std::string& title, const std::string& text, MessageKind kind) override;
+  void Trace(const std::string& text) override;
 
  private:
   HWND mainWindow_;
