@@ -39,11 +39,17 @@ void Form1::Command2_Click() {
 }
 
 void Form1::Command3_Click() {
-  platform_.shell.ShowMessage(kApplicationName, kAboutText);
+  platform_.shell.ShowMessage(kApplicationName, kAboutText, MessageKind::kInformation);
 }
 
 void Form1::Command5_Click() {
-  platform_.shell.OpenDocument(platform_.files.ProgramFolder() + kHelpPage);
+  const std::string page = platform_.files.ProgramFolder() + kHelpPage;
+  if (platform_.shell.OpenDocument(page)) return;
+  // A copy unpacked without its help page, or no browser for it: say where to look.
+  platform_.shell.ShowMessage(
+      kApplicationName,
+      "The help page could not be opened. It belongs beside the program, at " + page,
+      MessageKind::kError);
 }
 
 void Form1::Check1_Click() {

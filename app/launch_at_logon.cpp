@@ -19,33 +19,40 @@ void SetQuietly(CheckBox& box, int value) {
 
 }  // namespace
 
+void Form1::RestoreLaunchAtLogon() {
+  const int stored = GetCheckSetting(kLaunchAtLogonSetting);
+  if (stored != kChecked) {
+    Check4.SetValue(stored);
+    return;
+  }
+  // The stored tick is shown without the user's path: start-up renews the entry, and what
+  // the user switched off in Task Manager stays off.
+  SetQuietly(Check4, kChecked);
+  std::string failure;
+  switch (RenewStartupEntry(platform_.files, failure)) {
+    case StartupRenewal::kRenewed:
+      return;
+    case StartupRenewal::kSwitchedOffByUser:
+      // Switched off in Task Manager since the tick: the box and the store say so now, and
+      // the entry and its mark stay for Task Manager to show.
+      SetQuietly(Check4, kUnchecked);
+      SaveCheckSetting(kLaunchAtLogonSetting, Check4);
+      return;
+    case StartupRenewal::kFailed:
+      // At log-on a redirected StartUp folder may not be there yet, and the entry that
+      // started this run most likely still is. The choice stands and the next start tries
+      // again; a message box now would come before the window, for nothing to do.
+      platform_.shell.Trace(
+          "Tarnwick did not renew its log-on entry and tries again at the next start: " + failure);
+      return;
+  }
+}
+
 void Form1::Check4_Click() {
   if (!Check4.IsChecked()) {
     SwitchStartupEntryOff(platform_.files);
     SaveCheckSetting(kLaunchAtLogonSetting, Check4);
     return;
-  }
-  // Start-up puts a stored tick into the box; the user's tick comes to a box stored off.
-  if (GetCheckSetting(kLaunchAtLogonSetting) == kChecked) {
-    std::string failure;
-    switch (RenewStartupEntry(platform_.files, failure)) {
-      case StartupRenewal::kRenewed:
-        return;
-      case StartupRenewal::kSwitchedOffByUser:
-        // Switched off in Task Manager since the tick: the box and the store say so now,
-        // and the entry and its mark stay for Task Manager to show.
-        SetQuietly(Check4, kUnchecked);
-        SaveCheckSetting(kLaunchAtLogonSetting, Check4);
-        return;
-      case StartupRenewal::kFailed:
-        // At log-on a redirected StartUp folder may not be there yet, and the entry that
-        // started this run most likely still is. The choice stands and the next start tries
-        // again; a message box now would come before the window, for nothing to do.
-        platform_.shell.Trace(
-            "Tarnwick did not renew its log-on entry and tries again at the next start: " +
-            failure);
-        return;
-    }
   }
   const std::string failure = SwitchStartupEntryOn(platform_.files);
   if (failure.empty()) {

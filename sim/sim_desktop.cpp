@@ -317,7 +317,7 @@ bool SimDesktop::DeleteTrayIcon(IconId icon) {
 
 bool SimDesktop::OpenDocument(const std::string& address) {
   openedDocuments.push_back(address);
-  return true;
+  return !refuseDocuments;
 }
 
 void SimDesktop::ShowMessage(const std::string& title, const std::string& text, MessageKind kind) {

@@ -150,6 +150,7 @@ class SimDesktop : public SettingsStore,
   void ChooseTrayMenuEntry(const std::string& caption);
   int optionsShown = 0;
   std::vector<std::string> openedDocuments;
+  bool refuseDocuments = false;  // no such file, or no program for it
   bool formVisible = false;
   bool formMinimized = false;  // minimised with the title bar's button
   int formShows = 0;

@@ -202,6 +202,14 @@ TEST_F(Commands, HelpOpensTheGuideBesideTheProgram) {
   form->Command5.Click();
   EXPECT_EQ(desktop.openedDocuments,
             (std::vector<std::string>(2, "D:\\Tools\\Tarnwick\\Tarnwick.html")));
+  EXPECT_TRUE(desktop.messages.empty());
+
+  desktop.refuseDocuments = true;  // unpacked without the page
+  form->Command5.Click();
+  ASSERT_EQ(desktop.messages.size(), 1U);
+  EXPECT_NE(desktop.messages[0].text.find("D:\\Tools\\Tarnwick\\Tarnwick.html"), std::string::npos)
+      << "says where the page was expected";
+  EXPECT_EQ(desktop.messages[0].kind, MessageKind::kError);
 }
 
 TEST_F(Commands, RunMinimisedStoresTheOptionWithoutHiding) {
