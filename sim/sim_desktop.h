@@ -128,6 +128,8 @@ class SimDesktop : public SettingsStore,
   // --- Shell, window, files ---
   std::set<IconId> trayIcons;
   bool trayAvailable = true;
+  // What the shell accepted for the tray icon, in order: "add", "change", "delete".
+  std::vector<std::string> trayOperations;
   std::vector<ShownMessage> messages;
   // The tray menus shown, newest last; a test picks an entry with ChooseTrayMenuEntry.
   std::vector<std::vector<MenuEntry>> trayMenus;
@@ -179,6 +181,7 @@ class SimDesktop : public SettingsStore,
   // Shell
   bool AddTrayIcon(IconId icon, const std::string& tip) override;
   bool DeleteTrayIcon(IconId icon) override;
+  bool ChangeTrayIcon(IconId icon, const std::string& tip) override;
   bool OpenDocument(const std::string& address) override;
   void ShowMessage(const std::string& title, const std::string& text) override;
   void ShowTrayMenu(const std::vector<MenuEntry>& entries) override {
