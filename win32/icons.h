@@ -13,4 +13,8 @@ int ProgramIconSize(bool small, int dpi);
 // size and kept for the life of the program: callers never destroy it.
 HICON LoadProgramIcon(IconId icon, bool small, int dpi);
 
+// A picture at the size the taskbar's notification area draws it, whichever monitor the
+// main window is on; kept for the life of the program like the others.
+HICON LoadTrayIcon(IconId icon);
+
 }  // namespace tarnwick::win32

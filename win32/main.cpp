@@ -38,6 +38,8 @@ int RunProgram(HINSTANCE instance) {
   SystemEventLoop loop(window.Handle());
   SystemFileSystem files;
   Platform platform{settings, windows, screen, shell, loop, window, files};
+  windows.TellUser(&shell);
+  window.UseShell(&shell);
 
   Form1 form(platform);
   window.Bind(form, loop);

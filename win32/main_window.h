@@ -7,7 +7,9 @@
 #include "win32/form_view.h"
 #include "win32/menu_bar.h"
 #include "win32/options_dialog.h"
+#include "seam/tray_events.h"
 #include "win32/session_notifications.h"
+#include "win32/system_shell.h"
 #include "win32/system_event_loop.h"
 #include "win32/win32_api.h"
 
@@ -33,6 +35,8 @@ class MainWindow : public FormWindow {
   const FormView* View() const { return view_.get(); }
   // Called when the keyboard hook may have been lost: after sleep, after an unlock.
   void OnHookMayBeLost(std::function<void()> reinstall) { hookMayBeLost_ = std::move(reinstall); }
+  // The shell that shows the tray icon's menu, told where the icon asked for it.
+  void UseShell(SystemShell* shell) { shell_ = shell; }
 
   void Show() override;
   void Hide() override;
@@ -46,6 +50,7 @@ class MainWindow : public FormWindow {
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   bool HandleCommand(UINT id, UINT code);
   void HookMayBeLost();
+  void TrayCallback(WPARAM wParam, LPARAM lParam);
   void FitClientArea(int dpi);
 
   HWND window_ = nullptr;
@@ -57,6 +62,8 @@ class MainWindow : public FormWindow {
   HWND lastFocus_ = nullptr;
   UINT taskbarCreatedMessage_ = 0;
   SessionNotifications sessions_;
+  SystemShell* shell_ = nullptr;
+  TrayNotifications trayNotifications_;
   std::function<void()> hookMayBeLost_;
   IconId icon_ = IconId::kApplication;  // re-set at each DPI change
   bool shownBefore_ = false;

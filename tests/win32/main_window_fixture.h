@@ -35,6 +35,7 @@ class MainWindowTest : public ::testing::Test {
         Platform{settings, windows, *screen, *shell, *loop, window, files});
     form = std::make_unique<Form1>(*platform);
     window.Bind(*form, *loop);
+    window.UseShell(shell.get());
     form->Start();
     testing::PumpFor(100);
   }
