@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -342,6 +343,36 @@ TEST_F(MainWindowTest, TheTrayMenuShowsItsEntriesAndRunsTheChosenOneOnceClosed) 
   ASSERT_TRUE(openMenu(WM_RBUTTONUP));
   EXPECT_TRUE(form->Ended()) << "Exit";
   PumpFor(50);  // drain what the ended program left queued
+}
+
+// The shell's fourth way of reporting: the icon's id beside the event, the point in place of
+// the id. Enter on the icon shows the window; the menu key opens the menu at the icon, not
+// where the mouse happens to be.
+TEST_F(MainWindowTest, TheKeyboardWorksTheTrayIconAndItsMenuOpensAtTheIcon) {
+  const auto notify = [&](int event, POINT at) {
+    Send(kTrayCallbackMessage, MAKEWPARAM(at.x, at.y), MAKELPARAM(event, kTrayIconId));
+  };
+  Click(form->Command4);
+  ASSERT_FALSE(IsWindowVisible(window.Handle()));
+  notify(NIN_KEYSELECT, POINT{760, 590});
+  EXPECT_TRUE(IsWindowVisible(window.Handle())) << "Enter on the icon";
+
+  SetCursorPos(50, 50);
+  RECT menuRect{};
+  testing::RepeatFromLoop([&] {
+    HWND menuWindow = testing::FindThreadWindow(L"#32768");
+    if (menuWindow == nullptr) return false;
+    GetWindowRect(menuWindow, &menuRect);
+    PostMessageW(menuWindow, WM_KEYDOWN, VK_ESCAPE, 0);
+    return true;
+  });
+  notify(WM_CONTEXTMENU, POINT{400, 300});
+  // A corner of the menu at the point, which corner by the system's alignment.
+  const auto closeTo = [](LONG a, LONG b) { return std::abs(a - b) <= 2; };
+  EXPECT_TRUE((closeTo(menuRect.left, 400) || closeTo(menuRect.right, 400)) &&
+              (closeTo(menuRect.top, 300) || closeTo(menuRect.bottom, 300)))
+      << "the menu opened at " << menuRect.left << "," << menuRect.top;
+  EXPECT_EQ(form->Command1.Caption(), "&Enabled") << "Esc chose nothing";
 }
 
 // Moving to a monitor of another scale re-sets both window icons at its sizes, keeping the
