@@ -49,7 +49,7 @@ class KeyboardChord {
  private:
   bool IsDown(int virtualKey) const;
   std::bitset<256> down_;
-  bool altGrCtrl_ = false;  // the left Ctrl that AltGr made up is held
+  bool altGrCtrl_ = false;                           // the left Ctrl that AltGr made up is held
   std::optional<std::uint32_t> leftCtrlWentDownMs_;  // the left Ctrl just went down, then
 };
 

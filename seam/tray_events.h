@@ -27,8 +27,8 @@ class TrayNotifications {
   std::optional<Request> OnNotification(int message);
 
  private:
-  bool leftClickShown_ = false;   // the left button went down: its choice is shown already
-  bool rightButtonUp_ = false;    // the menu request that follows comes from the mouse
+  bool leftClickShown_ = false;  // the left button went down: its choice is shown already
+  bool rightButtonUp_ = false;   // the menu request that follows comes from the mouse
 };
 
 }  // namespace tarnwick

@@ -56,10 +56,10 @@ HICON LoadTrayIcon(IconId icon) {
   // Common controls 6 (our manifest asks for them) size a picture by the system's small-icon
   // metric, which is the taskbar's; older ones lack the call.
   HMODULE controls = GetModuleHandleW(L"comctl32.dll");
-  const auto loadMetric =
-      controls == nullptr ? nullptr
-                          : reinterpret_cast<LoadIconMetricFn>(reinterpret_cast<void*>(
-                                GetProcAddress(controls, "LoadIconMetric")));
+  const auto loadMetric = controls == nullptr
+                              ? nullptr
+                              : reinterpret_cast<LoadIconMetricFn>(reinterpret_cast<void*>(
+                                    GetProcAddress(controls, "LoadIconMetric")));
   if (loadMetric == nullptr) return LoadProgramIcon(icon, true, DpiOf(nullptr));
   static std::mutex guard;
   static std::map<std::pair<IconId, int>, HICON> loaded;

@@ -4,13 +4,13 @@
 
 #include "app/form1.h"
 #include "seam/form_window.h"
+#include "seam/tray_events.h"
 #include "win32/form_view.h"
 #include "win32/menu_bar.h"
 #include "win32/options_dialog.h"
-#include "seam/tray_events.h"
 #include "win32/session_notifications.h"
-#include "win32/system_shell.h"
 #include "win32/system_event_loop.h"
+#include "win32/system_shell.h"
 #include "win32/win32_api.h"
 
 namespace tarnwick::win32 {

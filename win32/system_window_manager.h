@@ -1,8 +1,8 @@
 #pragma once
 #include "seam/foreground_activation.h"
+#include "seam/window_manager.h"
 #include "win32/system_foreground.h"
 #include "win32/system_z_order.h"
-#include "seam/window_manager.h"
 
 namespace tarnwick::win32 {
 

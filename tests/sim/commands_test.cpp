@@ -194,7 +194,7 @@ TEST(TrayNotifications, EachClickOrKeyCountsOnceAndTheKeyboardsMenuIsKnownAsSuch
   TrayNotifications tray;
   std::vector<Request> requests;
   for (int message : {kMouseMove, kLeftDown, kMouseMove, kLeftUp, kSelect,  // a left click
-                      kRightDown, kRightUp, kContextMenuKey,                 // a right click
+                      kRightDown, kRightUp, kContextMenuKey,                // a right click
                       kKeySelect, kContextMenuKey, kSelect}) {  // Enter, menu key, a bare choice
     if (const std::optional<Request> request = tray.OnNotification(message)) {
       requests.push_back(*request);

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <map>
 #include <optional>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tarnwick {

@@ -9,7 +9,8 @@ namespace tarnwick {
 namespace {
 
 constexpr int kLeftShift = 0xA0, kRightShift = 0xA1, kLeftCtrl = 0xA2, kRightCtrl = 0xA3;
-constexpr int kLeftAlt = 0xA4, kRightAlt = 0xA5, kLeftWin = 0x5B, kGenericCtrl = 0x11, kGenericShift = 0x10;
+constexpr int kLeftAlt = 0xA4, kRightAlt = 0xA5, kLeftWin = 0x5B, kGenericCtrl = 0x11,
+              kGenericShift = 0x10;
 
 // The modifier state reported for `key` pressed while `held` are down, in that order.
 int ShiftFor(std::initializer_list<int> held, int key) {

@@ -10,9 +10,9 @@
 #include <span>
 #include <vector>
 
-#include "win32/system_shell.h"
 #include "test_windows.h"
 #include "tests/win32/icon_files.h"
+#include "win32/system_shell.h"
 
 namespace tarnwick::win32 {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "win32/live_objects.h"
 #include "test_windows.h"
+#include "win32/live_objects.h"
 
 namespace tarnwick::win32 {
 namespace {

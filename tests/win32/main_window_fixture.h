@@ -9,13 +9,13 @@
 #include <memory>
 #include <string>
 
+#include "test_windows.h"
 #include "win32/registry_settings.h"
 #include "win32/system_file_system.h"
 #include "win32/system_screen.h"
 #include "win32/system_shell.h"
 #include "win32/system_window_manager.h"
 #include "win32/text_conversion.h"
-#include "test_windows.h"
 
 namespace tarnwick::win32 {
 
