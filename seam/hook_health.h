@@ -11,6 +11,8 @@ struct HookObservation {
   std::uint32_t lastInputMs = 0;      // the system's last input from any device
   std::uint32_t lastHookEventMs = 0;  // the hook's last key event, or when it was installed
   bool missedKeyDown = false;         // the system holds a key the hook never saw go down
+  // A program run as administrator has the keyboard: no hook of ours hears its keys.
+  bool elevatedInFront = false;
 };
 
 // Windows removes a low-level hook without a word when one call takes too long, and may

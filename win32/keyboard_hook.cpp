@@ -3,6 +3,7 @@
 #include "seam/hook_health.h"
 #include "seam/keyboard_chord.h"
 #include "win32/live_objects.h"
+#include "win32/system_foreground.h"
 
 namespace tarnwick::win32 {
 namespace {
@@ -47,6 +48,11 @@ HookObservation Observe() {
   seen.lastInputMs = GetLastInputInfo(&input) ? input.dwTime : seen.nowMs;
   seen.lastHookEventMs = gLastEventTick.load();
   seen.missedKeyDown = gChord.MissedAKeyDown(SystemSaysDown);
+  if (seen.missedKeyDown) {
+    SystemForeground system;
+    const WindowHandle front = system.Foreground();
+    seen.elevatedInFront = front != kNoWindow && system.IsElevated(front);
+  }
   return seen;
 }
 

@@ -43,6 +43,9 @@ TEST(HookHealth, MouseOnlyInputNeverReinstallsAMissedKeyDoesOnce) {
   const std::uint32_t typed = kStart + 3601000;
   EXPECT_TRUE(health.NeedsReinstall(Typing(typed, kStart)));
   EXPECT_FALSE(health.NeedsReinstall({typed + 1000, typed + 1000, typed, false}));
+  // Keys typed into a program run as administrator never reach any hook of ours.
+  HookHealth elevated;
+  EXPECT_FALSE(elevated.NeedsReinstall({typed, typed, kStart, true, true}));
   // A key the system still shows held from before the user went away is not a missed one.
   HookHealth away;
   EXPECT_FALSE(away.NeedsReinstall({kStart + 600000, kStart - 1, kStart, true}));
