@@ -56,8 +56,9 @@ bool ForegroundActivator::ReachesElevated(WindowHandle target, WindowHandle fore
     elevated = foreground;
   }
   if (elevated == kNoWindow) return false;
-  if (elevated != elevatedNoticed_ && notices_ != nullptr) notices_->CannotReachElevated();
-  elevatedNoticed_ = elevated;
+  if (elevated != elevatedNoticed_ && notices_ != nullptr && notices_->CannotReachElevated()) {
+    elevatedNoticed_ = elevated;
+  }
   return true;
 }
 

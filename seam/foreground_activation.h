@@ -43,7 +43,8 @@ class ForegroundPrimitives {
 class ActivationNotices {
  public:
   virtual ~ActivationNotices() = default;
-  virtual void CannotReachElevated() = 0;
+  // False when there was nowhere to say it (no tray icon): it is said at a later try.
+  virtual bool CannotReachElevated() = 0;
 };
 
 // Brings windows to the foreground: the plain call first, then, when the foreground lock

@@ -70,15 +70,15 @@ bool SystemShell::ChangeTrayIcon(IconId icon, const std::string& tip) {
   return Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
 }
 
-void SystemShell::CannotReachElevated() {
-  // A balloon on the icon, where there is one; without it the program has nowhere to say
-  // it but a message box, which would stop the user for something only worth a glance.
+bool SystemShell::CannotReachElevated() {
+  // A balloon on the icon, when there is one; else it waits for one. A message box would
+  // stop the user for something only worth a glance.
   NOTIFYICONDATAW record = IconRecord(mainWindow_);
   record.uFlags = NIF_INFO;
   record.dwInfoFlags = NIIF_INFO;
   CopyText(kApplicationName, record.szInfoTitle, std::size(record.szInfoTitle));
   CopyText(kElevatedNotice, record.szInfo, std::size(record.szInfo));
-  Shell_NotifyIconW(NIM_MODIFY, &record);
+  return Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
 }
 
 void SystemShell::AnchorNextMenu(POINT anchor, bool fromKeyboard) {

@@ -27,7 +27,7 @@ class SystemShell : public Shell, public ActivationNotices {
   void ShowTrayMenu(const std::vector<MenuEntry>& entries) override;
   bool OpenDocument(const std::string& address) override;
   void ShowMessage(const std::string& title, const std::string& text) override;
-  void CannotReachElevated() override;
+  bool CannotReachElevated() override;
 
   // Where the next tray menu opens: the point the shell named with the request (the icon's
   // own, when the keyboard asked), instead of the cursor. A menu the keyboard asked for

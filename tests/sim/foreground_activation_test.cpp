@@ -251,7 +251,12 @@ TEST(ForegroundActivation, OurOwnLateLandingInputIsNotTakenForTheUsers) {
 // word to the user for each such window, however often the pin asks.
 TEST(ForegroundActivation, AnElevatedWindowGetsNoFallbackAndOneNotice) {
   struct Notices : ActivationNotices {
-    void CannotReachElevated() override { ++given; }
+    bool CannotReachElevated() override {
+      if (!trayIconShown) return false;
+      ++given;
+      return true;
+    }
+    bool trayIconShown = false;
     int given = 0;
   } notices;
   LockedDesktop desktop;
@@ -260,7 +265,8 @@ TEST(ForegroundActivation, AnElevatedWindowGetsNoFallbackAndOneNotice) {
   ForegroundActivator activator(desktop, &notices);
   for (int tick = 0; tick < 240; ++tick) {
     EXPECT_FALSE(activator.Activate(kTarget));
-    if (tick % 10 == 0) desktop.inputTime += 500;  // the user works in the elevated window
+    if (tick % 10 == 0) desktop.inputTime += 500;   // the user works in the elevated window
+    if (tick == 100) notices.trayIconShown = true;  // nowhere to say it before
   }
   EXPECT_EQ(Count(desktop.calls, "mouse"), 0);
   EXPECT_EQ(desktop.attached, 0);
