@@ -25,8 +25,9 @@ struct HookObservation {
 class HookHealth {
  public:
   static constexpr std::uint32_t kMissedKeyQuietMs = 1000;
-  static constexpr std::uint32_t kMissedKeyRetryMs = 10000;  // an elevated window in front
-                                                             // hides keys from every hook
+  // Some windows hide keys from every hook and cannot all be told (the secure desktop, say):
+  // while one has the keyboard, a re-install that changes nothing is tried only so often.
+  static constexpr std::uint32_t kMissedKeyRetryMs = 10000;
 
   // Whether to install the hook again now; a yes counts as done at `seen.nowMs`, and the
   // caller then reports the new hook's install time as its last event.
