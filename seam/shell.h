@@ -27,7 +27,7 @@ class Shell {
   // none. Deleted and added again, it would move within the notification area, or into the
   // overflow.
   virtual bool ChangeTrayIcon(IconId icon, const std::string& tip) = 0;
-  // The tray icon's context menu where the user asked for it, by the platform's rules for tray menus (it
+  // The tray icon's context menu near the icon, by the platform's rules for tray menus (it
   // closes when the user clicks elsewhere; the keyboard works in it). The chosen entry's
   // action runs after the menu has closed; nothing runs when the user dismissed it.
   virtual void ShowTrayMenu(const std::vector<MenuEntry>& entries) = 0;
