@@ -26,11 +26,15 @@ enum class MessageKind {
 class Shell {
  public:
   virtual ~Shell() = default;
-  // The program has one tray icon at most, showing `icon`'s picture; to change the picture,
-  // remove the icon and add it again (it keeps its identity with the shell).
+  // The program has one tray icon at most, showing `icon`'s picture. Adding it again while
+  // it is there is refused.
   virtual bool AddTrayIcon(IconId icon, const std::string& tip) = 0;
   virtual bool DeleteTrayIcon(IconId icon) = 0;
-  // The tray icon's context menu at the cursor, by the platform's rules for tray menus (it
+  // Gives the icon that is there another picture and tip, in its place; false when there is
+  // none. Deleted and added again, it would move within the notification area, or into the
+  // overflow.
+  virtual bool ChangeTrayIcon(IconId icon, const std::string& tip) = 0;
+  // The tray icon's context menu near the icon, by the platform's rules for tray menus (it
   // closes when the user clicks elsewhere; the keyboard works in it). The chosen entry's
   // action runs after the menu has closed; nothing runs when the user dismissed it.
   virtual void ShowTrayMenu(const std::vector<MenuEntry>& entries) = 0;

@@ -308,11 +308,21 @@ std::optional<std::string> SimDesktop::Setting(const std::string& section,
 bool SimDesktop::AddTrayIcon(IconId icon, const std::string& /*tip*/) {
   if (!trayAvailable || trayIcons.count(icon) != 0) return false;
   trayIcons.insert(icon);
+  trayOperations.push_back("add");
   return true;
 }
 
 bool SimDesktop::DeleteTrayIcon(IconId icon) {
-  return trayIcons.erase(icon) != 0;
+  if (trayIcons.erase(icon) == 0) return false;
+  trayOperations.push_back("delete");
+  return true;
+}
+
+bool SimDesktop::ChangeTrayIcon(IconId icon, const std::string& /*tip*/) {
+  if (!trayAvailable || trayIcons.empty()) return false;
+  trayIcons = {icon};
+  trayOperations.push_back("change");
+  return true;
 }
 
 bool SimDesktop::OpenDocument(const std::string& address) {

@@ -143,6 +143,8 @@ class SimDesktop : public SettingsStore,
   // --- Shell, window, files ---
   std::set<IconId> trayIcons;
   bool trayAvailable = true;
+  // What the shell accepted for the tray icon, in order: "add", "change", "delete".
+  std::vector<std::string> trayOperations;
   std::vector<ShownMessage> messages;
   std::vector<std::string> traces;  // lines for a debugger, in order
   // The tray menus shown, newest last; a test picks an entry with ChooseTrayMenuEntry.
@@ -205,6 +207,7 @@ class SimDesktop : public SettingsStore,
   // Shell
   bool AddTrayIcon(IconId icon, const std::string& tip) override;
   bool DeleteTrayIcon(IconId icon) override;
+  bool ChangeTrayIcon(IconId icon, const std::string& tip) override;
   bool OpenDocument(const std::string& address) override;
   void ShowMessage(const std::string& title, const std::string& text, MessageKind kind) override;
   void Trace(const std::string& text) override { traces.push_back(text); }

@@ -174,6 +174,42 @@ TEST_F(Commands, ATaskbarThatComesUpAfterMinimisingStillGetsTheIcon) {
   EXPECT_TRUE(desktop.formVisible);
 }
 
+// An icon that is there changes its picture in place: deleted and added again, it moves
+// within the notification area or drops into the overflow.
+TEST_F(Commands, AnIconThatIsThereTakesTheNewPictureInPlace) {
+  Start();
+  form->Command4_Click();
+  ASSERT_EQ(desktop.trayOperations, std::vector<std::string>{"add"});
+  form->icon = IconId::kDisabled;
+  form->AddIconTray();
+  EXPECT_EQ(desktop.trayOperations, (std::vector<std::string>{"add", "change"}));
+  EXPECT_EQ(desktop.trayIcons, Icons{IconId::kDisabled});
+}
+
+// The shell's fourth way of reporting: the keyboard works the icon, and a click reports its
+// button messages and then the choice or the menu request.
+TEST(TrayNotifications, EachClickOrKeyCountsOnceAndTheKeyboardsMenuIsKnownAsSuch) {
+  constexpr int kSelect = 0x400, kKeySelect = 0x401;
+  using Request = TrayNotifications::Request;
+  TrayNotifications tray;
+  std::vector<Request> requests;
+  for (int message : {kMouseMove, kLeftDown, kMouseMove, kLeftUp, kSelect,  // a left click
+                      kRightDown, kRightUp, kContextMenuKey,                // a right click
+                      kKeySelect, kContextMenuKey, kSelect}) {  // Enter, menu key, a bare choice
+    if (const std::optional<Request> request = tray.OnNotification(message)) {
+      requests.push_back(*request);
+    }
+  }
+  ASSERT_EQ(requests.size(), 5U);
+  EXPECT_EQ(requests[0].event, TrayEvent::kIconPressed);
+  EXPECT_EQ(requests[1].event, TrayEvent::kMenuRequested);
+  EXPECT_FALSE(requests[1].fromKeyboard) << "the focus stays where the user clicked";
+  EXPECT_EQ(requests[2].event, TrayEvent::kIconPressed);
+  EXPECT_EQ(requests[3].event, TrayEvent::kMenuRequested);
+  EXPECT_TRUE(requests[3].fromKeyboard) << "the focus goes back to the icon";
+  EXPECT_EQ(requests[4].event, TrayEvent::kIconPressed);
+}
+
 TEST_F(Commands, AboutShowsTheVersionAnEmptyLineAndThreeCreditLines) {
   Start();
   form->About.Click();

@@ -10,9 +10,9 @@
 #include <span>
 #include <vector>
 
-#include "win32/system_shell.h"
 #include "test_windows.h"
 #include "tests/win32/icon_files.h"
+#include "win32/system_shell.h"
 
 namespace tarnwick::win32 {
 namespace {
@@ -213,19 +213,29 @@ TEST(ProgramIcons, LoadAtTheSystemSizeForEachDpiOncePerSize) {
             LoadProgramIcon(IconId::kDisabled, false, 96));
 }
 
-// A DPI change swaps the picture of the tray icon, under the same id, so it neither moves
-// nor loses the user's "show in taskbar" choice.
-TEST(TrayIcons, TakeTheNewSizeUnderTheSameId) {
+// A new picture swaps the tray icon's in place, under the same id, so it neither moves nor
+// loses the user's "show in taskbar" choice. The picture has the taskbar's small-icon size,
+// whatever monitor the main window is on.
+TEST(TrayIcons, TakeTheNewPictureUnderTheSameIdAtTheTaskbarsSize) {
   HWND owner = testing::MakeWindow(L"Tray owner", 0, 0, 200, 100);
   SystemShell shell(owner);
-  EXPECT_FALSE(RescaleTrayIcon(owner, IconId::kApplication, 144)) << "no icon yet";
+  EXPECT_FALSE(shell.ChangeTrayIcon(IconId::kApplication, "Tarnwick 2.1")) << "no icon yet";
   ASSERT_TRUE(shell.AddTrayIcon(IconId::kApplication, "Tarnwick 2.1"));
-  EXPECT_TRUE(RescaleTrayIcon(owner, IconId::kApplication, 144));
-  EXPECT_TRUE(RescaleTrayIcon(owner, IconId::kDisabled, 120));
+  EXPECT_TRUE(shell.ChangeTrayIcon(IconId::kDisabled, "Tarnwick 2.1"));
+  EXPECT_TRUE(shell.ChangeTrayIcon(IconId::kApplication, "Tarnwick 2.1"));
   EXPECT_FALSE(shell.AddTrayIcon(IconId::kApplication, "Tarnwick 2.1")) << "still there";
   EXPECT_TRUE(shell.DeleteTrayIcon(IconId::kApplication));
-  EXPECT_FALSE(RescaleTrayIcon(owner, IconId::kApplication, 96)) << "nothing comes back";
+  EXPECT_FALSE(shell.ChangeTrayIcon(IconId::kApplication, "Tarnwick 2.1")) << "nothing comes back";
   DestroyWindow(owner);
+
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(LoadTrayIcon(IconId::kDisabled), &info));
+  BITMAP bitmap{};
+  GetObjectW(info.hbmColor, sizeof(bitmap), &bitmap);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  EXPECT_EQ(bitmap.bmWidth, GetSystemMetrics(SM_CXSMICON));
+  EXPECT_EQ(LoadTrayIcon(IconId::kDisabled), LoadTrayIcon(IconId::kDisabled)) << "loaded once";
 }
 
 }  // namespace
