@@ -14,16 +14,15 @@ void Form1::Command1_Click() {
     focus.SetEnabled(false);
     Command1.SetCaption(kDisabledCaption);
     SaveSetting(kDisabledSetting, "1");
-    RemoveIconTray();
     icon = Image2.Picture();
   } else {
     focus.SetEnabled(true);
     Command1.SetCaption(kEnabledCaption);
     SaveSetting(kDisabledSetting, "0");
-    RemoveIconTray();
     icon = Image1.Picture();
   }
   platform_.form.SetIcon(icon);
+  // An icon that is there already takes the new picture in place.
   AddIconTray();
 }
 

@@ -8,7 +8,7 @@ namespace tarnwick {
 
 // Modifier bits of a reported key press; Ctrl+Shift alone reads 3.
 enum ModifierBit : int { kShiftBit = 1, kCtrlBit = 2, kAltBit = 4, kWinBit = 8 };
-// Ctrl and Shift held, nothing else: the only chord the commands answer to.
+// Ctrl and Shift held, nothing else: the modifiers of the default chords.
 inline constexpr int kCtrlShift = kCtrlBit | kShiftBit;
 
 struct KeyPress {

@@ -31,14 +31,6 @@ bool RegisterMainWindowClass(HINSTANCE instance, WNDPROC procedure) {
   return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-// The caption and taskbar take the icon sizes of the window's monitor, not the system's.
-void SetWindowIcons(HWND window, IconId icon, int dpi) {
-  SendMessageW(window, WM_SETICON, ICON_BIG,
-               reinterpret_cast<LPARAM>(LoadProgramIcon(icon, false, dpi)));
-  SendMessageW(window, WM_SETICON, ICON_SMALL,
-               reinterpret_cast<LPARAM>(LoadProgramIcon(icon, true, dpi)));
-}
-
 }  // namespace
 
 MainWindow::~MainWindow() {
@@ -119,7 +111,7 @@ void MainWindow::ShowOptions() {
 
 void MainWindow::SetIcon(IconId icon) {
   icon_ = icon;
-  SetWindowIcons(window_, icon, DpiOf(window_));
+  ShowProgramIcons(window_, icon, DpiOf(window_));
 }
 
 LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -241,7 +233,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                    suggested->right - suggested->left, suggested->bottom - suggested->top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
       if (view_ != nullptr) view_->Layout(HIWORD(wParam));
-      SetWindowIcons(window_, icon_, HIWORD(wParam));
+      ShowProgramIcons(window_, icon_, HIWORD(wParam));
       // The tray icon stays as it is: the taskbar did not move with this window.
       Guarded([&] { form.Form_DisplayChange(); });
       return 0;

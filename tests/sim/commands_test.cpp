@@ -180,8 +180,7 @@ TEST_F(Commands, AnIconThatIsThereTakesTheNewPictureInPlace) {
   Start();
   form->Command4_Click();
   ASSERT_EQ(desktop.trayOperations, std::vector<std::string>{"add"});
-  form->icon = IconId::kDisabled;
-  form->AddIconTray();
+  form->Command1.Click();  // switched off: the icon shows it
   EXPECT_EQ(desktop.trayOperations, (std::vector<std::string>{"add", "change"}));
   EXPECT_EQ(desktop.trayIcons, Icons{IconId::kDisabled});
 }
