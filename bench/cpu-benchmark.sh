@@ -301,7 +301,7 @@ withinRatio() {
   fi
 }
 
-row() { printf '%-37s %-23s %-23s %-7s %-20s %s\n' "$@"; }
+row() { printf '%-40s %-23s %-23s %-7s %-20s %s\n' "$@"; }
 
 # Latency figures beside how far each lies past the delay; the target holds for every rest.
 latencyRow() {
