@@ -164,14 +164,33 @@ sample() {
   echo
 }
 
+# Stops the run, saying which, when a program of the phase is no longer running: its figures
+# would be nothing to compare.
+checkRunning() {
+  local phase=$1 name pid
+  for name in Tarnwick reference floor; do
+    case $name in
+      Tarnwick) pid=$tarnwickPid ;;
+      reference) pid=$referencePid ;;
+      floor) pid=$floorPid ;;
+    esac
+    if [[ -n "$pid" && ! -r "/proc/$pid/stat" ]]; then
+      echo "cpu-benchmark: $name (pid $pid) ended during the $phase phase; nothing to compare" >&2
+      exit 1
+    fi
+  done
+}
+
 # Adds what each uses over the next SECONDS to the phase's totals: used[PHASE.tt], [.rt],
 # [.ft] (ticks of Tarnwick, of the reference, of the floor), [.tn], [.rn], [.fn] (ns).
 declare -A used
 measureInto() {
   local seconds=$1 phase=$2 who index
   local before after
+  checkRunning "$phase"
   read -r -a before < <(sample)
   sleep "$seconds"
+  checkRunning "$phase"
   read -r -a after < <(sample)
   index=0
   for who in t r f; do
