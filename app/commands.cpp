@@ -14,16 +14,15 @@ void Form1::Command1_Click() {
     focus.SetEnabled(false);
     Command1.SetCaption(kDisabledCaption);
     SaveSetting(kDisabledSetting, "1");
-    RemoveIconTray();
     icon = Image2.Picture();
   } else {
     focus.SetEnabled(true);
     Command1.SetCaption(kEnabledCaption);
     SaveSetting(kDisabledSetting, "0");
-    RemoveIconTray();
     icon = Image1.Picture();
   }
   platform_.form.SetIcon(icon);
+  // An icon that is there already takes the new picture in place.
   AddIconTray();
 }
 
@@ -39,11 +38,17 @@ void Form1::Command2_Click() {
 }
 
 void Form1::Command3_Click() {
-  platform_.shell.ShowMessage(kApplicationName, kAboutText);
+  platform_.shell.ShowMessage(kApplicationName, kAboutText, MessageKind::kInformation);
 }
 
 void Form1::Command5_Click() {
-  platform_.shell.OpenDocument(platform_.files.ProgramFolder() + kHelpPage);
+  const std::string page = platform_.files.ProgramFolder() + kHelpPage;
+  if (platform_.shell.OpenDocument(page)) return;
+  // A copy unpacked without its help page, or no browser for it: say where to look.
+  platform_.shell.ShowMessage(
+      kApplicationName,
+      "The help page could not be opened. It belongs beside the program, at " + page,
+      MessageKind::kError);
 }
 
 void Form1::Check1_Click() {

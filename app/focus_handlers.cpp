@@ -19,11 +19,12 @@ void Form1::Text1_LostFocus() {
   switch (delay.verdict) {
     case HoverDelayVerdict::kNotNumeric:
       platform_.shell.ShowMessage(kApplicationName,
-                                  "The vaule must be numberic between 1 and 59999");
+                                  "The vaule must be numberic between 1 and 59999",
+                                  MessageKind::kWarning);
       break;
     case HoverDelayVerdict::kOutOfRange:
-      platform_.shell.ShowMessage(kApplicationName,
-                                  "The value must be numeric between 1 and 59999");
+      platform_.shell.ShowMessage(kApplicationName, "The value must be numeric between 1 and 59999",
+                                  MessageKind::kWarning);
       break;
     case HoverDelayVerdict::kAccepted:
       focus.SetHoverDelayMs(delay.intervalMs);

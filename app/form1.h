@@ -177,7 +177,9 @@ class Form1 {
   bool ApplyOptions(const Options& proposed);
   // Reads the stored options; a missing or hand-spoilt value gives its default.
   void LoadOptions();
-  void Check4_Click();  // launch at log-on
+  void Check4_Click();  // launch at log-on, as the user ticks it
+  // Shows the stored choice at start-up and renews the log-on entry it stands for.
+  void RestoreLaunchAtLogon();
 
   // --- Focus follower ---
   void Timer1_Timer();

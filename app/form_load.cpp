@@ -28,7 +28,7 @@ void Form1::Form_Load() {
   focus.Start();
 
   Check2.SetValue(GetCheckSetting(kIdleParkingSetting));
-  Check4.SetValue(GetCheckSetting(kLaunchAtLogonSetting));
+  RestoreLaunchAtLogon();
 
   parking.MeasureScreen();
   Check5.SetValue(GetCheckSetting(kTaskbarAllowanceSetting));

@@ -1,58 +1,60 @@
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "app/form1.h"
+#include "app/startup_entry.h"
 
 namespace tarnwick {
 
 namespace {
 
-// The shortcut the installer puts in the program group, and the name of its StartUp copy.
-constexpr const char* kGroupShortcut = "\\Tarnwick\\Tarnwick.lnk";
-constexpr const char* kStartupEntry = "Tarnwick.lnk";
-// The entry is written under this name first and then renamed, so a failure never leaves
-// a broken entry under the real name. A draft left by a crash is replaced by the next
-// tick and removed by an untick.
-constexpr const char* kStartupDraft = "Tarnwick.lnk.new";
-
-// Puts the entry into the StartUp folder and switches it on; says why when it cannot.
-std::string PlaceStartupEntry(FileSystem& files) {
-  const std::string startup = files.StartupFolder();
-  if (startup.empty()) return "Windows did not tell where your StartUp folder is.";
-  const std::string draft = startup + "\\" + kStartupDraft;
-  // Without the program group (a portable copy, or a group the user deleted) the entry
-  // starts this very program.
-  const std::string programs = files.ProgramsFolder();
-  const bool written = (!programs.empty() && files.CopyFile(programs + kGroupShortcut, draft)) ||
-                       files.CreateShortcut(draft, files.ProgramPath(), files.ProgramFolder());
-  if (!written || !files.MoveFile(draft, startup + "\\" + kStartupEntry)) {
-    files.DeleteFile(draft);
-    return "its shortcut could not be written to your StartUp folder (" + startup + ").";
-  }
-  if (!files.ClearStartupDisabledMark(kStartupEntry)) {
-    return "it is switched off in the Task Manager's start-up list and could not be switched "
-           "on.";
-  }
-  return {};
-}
-
-void RemoveStartupEntry(FileSystem& files) {
-  const std::string startup = files.StartupFolder();
-  if (!startup.empty()) {
-    files.DeleteFile(startup + "\\" + kStartupEntry);
-    files.DeleteFile(startup + "\\" + kStartupDraft);
-  }
-  files.ClearStartupDisabledMark(kStartupEntry);
+// Shows a value without running the box's handler. The running handler may call this: it
+// is moved out and back, never destroyed, and touches nothing of its own after the call.
+void SetQuietly(CheckBox& box, int value) {
+  std::function<void()> handler = std::exchange(box.onClick, nullptr);
+  box.SetValue(value);
+  box.onClick = std::move(handler);
 }
 
 }  // namespace
 
+void Form1::RestoreLaunchAtLogon() {
+  const int stored = GetCheckSetting(kLaunchAtLogonSetting);
+  if (stored != kChecked) {
+    Check4.SetValue(stored);
+    return;
+  }
+  // The stored tick is shown without the user's path: start-up renews the entry, and what
+  // the user switched off in Task Manager stays off.
+  SetQuietly(Check4, kChecked);
+  std::string failure;
+  switch (RenewStartupEntry(platform_.files, failure)) {
+    case StartupRenewal::kRenewed:
+      return;
+    case StartupRenewal::kSwitchedOffByUser:
+      // Switched off in Task Manager since the tick: the box and the store say so now, and
+      // the entry and its mark stay for Task Manager to show.
+      SetQuietly(Check4, kUnchecked);
+      SaveCheckSetting(kLaunchAtLogonSetting, Check4);
+      return;
+    case StartupRenewal::kFailed:
+      // At log-on a redirected StartUp folder may not be there yet, and the entry that
+      // started this run most likely still is. The choice stands and the next start tries
+      // again; a message box now would come before the window, for nothing to do.
+      platform_.shell.Trace(
+          "Tarnwick did not renew its log-on entry and tries again at the next start: " + failure);
+      return;
+  }
+}
+
 void Form1::Check4_Click() {
   if (!Check4.IsChecked()) {
-    RemoveStartupEntry(platform_.files);
+    SwitchStartupEntryOff(platform_.files);
     SaveCheckSetting(kLaunchAtLogonSetting, Check4);
     return;
   }
-  const std::string failure = PlaceStartupEntry(platform_.files);
+  const std::string failure = SwitchStartupEntryOn(platform_.files);
   if (failure.empty()) {
     SaveCheckSetting(kLaunchAtLogonSetting, Check4);
     return;
@@ -61,7 +63,8 @@ void Form1::Check4_Click() {
   // up and stores "0"; the message comes after, so the window already shows the truth.
   Check4.SetValue(kUnchecked);
   platform_.shell.ShowMessage(kApplicationName,
-                              "Tarnwick could not be set to start at log-on: " + failure);
+                              "Tarnwick could not be set to start at log-on: " + failure,
+                              MessageKind::kError);
 }
 
 }  // namespace tarnwick

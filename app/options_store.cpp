@@ -67,16 +67,18 @@ bool Form1::ApplyOptions(const Options& proposed) {
                                 ChordText(proposed.hotkeys[first]) + " is given to both \"" +
                                     CommandName(static_cast<HotkeyCommand>(first)) + "\" and \"" +
                                     CommandName(static_cast<HotkeyCommand>(second)) +
-                                    "\". Give each command a key of its own, or None.");
+                                    "\". Give each command a key of its own, or None.",
+                                MessageKind::kWarning);
     return false;
   }
   Options accepted = proposed;
   accepted.exclusions = SplitLines(JoinLines(proposed.exclusions));
   const std::string exclusions = JoinLines(accepted.exclusions);
   if (CharacterCount(exclusions) > kExclusionsMaxCharacters) {
-    platform_.shell.ShowMessage(kApplicationName, "The exclusion list is too long: keep it under " +
-                                                      std::to_string(kExclusionsMaxCharacters) +
-                                                      " characters.");
+    platform_.shell.ShowMessage(kApplicationName,
+                                "The exclusion list is too long: keep it under " +
+                                    std::to_string(kExclusionsMaxCharacters) + " characters.",
+                                MessageKind::kWarning);
     return false;
   }
   TARNWICK_CHECK(!SharedChord(accepted.hotkeys), "no chord serves two commands when stored");

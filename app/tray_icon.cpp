@@ -3,10 +3,13 @@
 namespace tarnwick {
 
 void Form1::AddIconTray() {
+  // An icon that is there takes the current picture in its place: deleted and added again
+  // it would move within the notification area, or drop into the overflow.
+  if (!trayIconWanted_ || !platform_.shell.ChangeTrayIcon(icon, kProductTitle)) {
+    platform_.shell.AddTrayIcon(icon, kProductTitle);
+  }
   // Remembered even when the shell refuses: at log-on the taskbar may not exist yet, and
   // when it comes up (TaskbarCreated) the icon must appear, or a hidden window is lost.
-  // A duplicate add is refused too, and the icon that is there stays.
-  platform_.shell.AddTrayIcon(icon, kProductTitle);
   trayIconWanted_ = true;
 }
 

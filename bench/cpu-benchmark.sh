@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
-# What Tarnwick costs on a (Wine) desktop, as ratios to a do-nothing program with the same
-# timers (bench/win32/idle_reference.cpp). Every phase starts both programs together in one
-# Wine session, so whatever else the machine does hits both alike:
+# What Tarnwick costs on a (Wine) desktop, against a do-nothing program with the same
+# timers and against the floor, the same program with no timer at all
+# (bench/win32/idle_reference.cpp). Every phase starts the programs together in one Wine
+# session, so whatever else the machine does hits them alike:
 #   idle CPU, poll only               Tarnwick's 250 ms poll    / one 250 ms timer
-#   idle CPU, wrap + parking on       poll, wrap and parking    / 250, 100 and 100 ms timers
-#                                     (measured once the resting cursor is parked)
+#   rest CPU, wrap + parking on       poll, wrap and parking    / 250, 100 and 100 ms timers,
+#                                     and above the floor (measured once the resting cursor
+#                                     is parked): a program asleep at rest costs what the
+#                                     floor costs, give or take a tick
+#   CPU while moving, wrap + parking  the cursor kept moving    / the same timers
 #   CPU inside hover waits            delay 5000, cursor at rest / 250 and 5000 ms timers
-#   working set, start to window shown
+#   working set after start, and after the moving and resting, against both programs
+#   start to window shown
 #   activation latency at delays 250 and 1000 ms (min / median / max over the rests)
 # CPU is read from the Linux side, because GetProcessTimes reports zeros for other processes
 # under Wine: the scheduler's nanoseconds (/proc/PID/task/*/schedstat) give the figures and
@@ -17,7 +22,8 @@
 # A benchmark, not a test: it prints figures, ratios and whether each target is met, and
 # fails only when it cannot measure at all.
 #   bench/cpu-benchmark.sh [BUILD_DIR]      (default build/windows; build it first)
-# Knobs: IDLE_SECONDS (default 60), HOVER_WAITS (default 5), LATENCY_SAMPLES (default 20),
+# Knobs: IDLE_SECONDS (default 60), MOVE_SECONDS (default 20), HOVER_WAITS (default 5),
+# LATENCY_SAMPLES (default 20),
 # TARNWICK_EXE (default BUILD_DIR/win32/Tarnwick.exe: another build to compare),
 # LATENCY_LOG (a file that receives the driver's per-sample lines).
 set -euo pipefail
@@ -37,6 +43,7 @@ for file in "$tarnwick" "$reference" "$driver"; do
 done
 
 idleSeconds="${IDLE_SECONDS:-60}"
+moveSeconds="${MOVE_SECONDS:-20}"
 hoverWaits="${HOVER_WAITS:-5}"
 latencySamples="${LATENCY_SAMPLES:-20}"
 clockTicks="$(getconf CLK_TCK)"
@@ -44,6 +51,8 @@ tickMs=$((1000 / clockTicks))
 # Below this many ticks a CPU figure is mostly rounding.
 fewTicks=5
 pollMs=250
+# At rest Tarnwick may cost this much more than the floor over the whole rest: a tick or so.
+floorExcessMs=10
 # The hover wait's figures are taken inside each 5 s wait, clear of its start and its end.
 hoverDelayMs=5000
 hoverInsideSeconds=4
@@ -102,7 +111,8 @@ settings() {
 }
 
 # Starts Tarnwick and the reference (with these timers) together and notes how long each
-# took from its start to its first visible window. Sets tarnwickPid and referencePid.
+# took from its start to its first visible window. Sets tarnwickPid and referencePid; the
+# floor, when a phase wants it, starts after them (startFloor) and sets floorPid.
 startupTarnwick=()
 startupReference=()
 startPair() {
@@ -131,30 +141,63 @@ startPair() {
   return 0
 }
 
+floorPid=""
+startFloor() {
+  start "$reference" none
+  floorPid=$lastPid
+}
+
 stopPair() {
   stop "$tarnwickPid"
   stop "$referencePid"
+  if [[ -n "$floorPid" ]]; then stop "$floorPid"; fi
+  floorPid=""
 }
 
-# What both processes used so far: "ticksT ticksR nsT nsR".
+# What the running programs used so far, "ticks ns" for each of t (Tarnwick), r (the
+# reference) and f (the floor, 0 0 when it is not running).
 sample() {
-  echo "$(cpuTicks "$tarnwickPid") $(cpuTicks "$referencePid") $(runNs "$tarnwickPid")" \
-    "$(runNs "$referencePid")"
+  local pid
+  for pid in "$tarnwickPid" "$referencePid" "$floorPid"; do
+    if [[ -n "$pid" ]]; then echo -n "$(cpuTicks "$pid") $(runNs "$pid") "; else echo -n "0 0 "; fi
+  done
+  echo
 }
 
-# Adds what both use over the next SECONDS to the phase's totals: used[PHASE.tt], [.rt]
-# (ticks of Tarnwick, of the reference), [.tn], [.rn] (nanoseconds).
+# Stops the run, saying which, when a program of the phase is no longer running: its figures
+# would be nothing to compare.
+checkRunning() {
+  local phase=$1 name pid
+  for name in Tarnwick reference floor; do
+    case $name in
+      Tarnwick) pid=$tarnwickPid ;;
+      reference) pid=$referencePid ;;
+      floor) pid=$floorPid ;;
+    esac
+    if [[ -n "$pid" && ! -r "/proc/$pid/stat" ]]; then
+      echo "cpu-benchmark: $name (pid $pid) ended during the $phase phase; nothing to compare" >&2
+      exit 1
+    fi
+  done
+}
+
+# Adds what each uses over the next SECONDS to the phase's totals: used[PHASE.tt], [.rt],
+# [.ft] (ticks of Tarnwick, of the reference, of the floor), [.tn], [.rn], [.fn] (ns).
 declare -A used
 measureInto() {
-  local seconds=$1 phase=$2
-  local tt0 rt0 tn0 rn0 tt1 rt1 tn1 rn1
-  read -r tt0 rt0 tn0 rn0 < <(sample)
+  local seconds=$1 phase=$2 who index
+  local before after
+  checkRunning "$phase"
+  read -r -a before < <(sample)
   sleep "$seconds"
-  read -r tt1 rt1 tn1 rn1 < <(sample)
-  used[$phase.tt]=$((${used[$phase.tt]:-0} + tt1 - tt0))
-  used[$phase.rt]=$((${used[$phase.rt]:-0} + rt1 - rt0))
-  used[$phase.tn]=$((${used[$phase.tn]:-0} + tn1 - tn0))
-  used[$phase.rn]=$((${used[$phase.rn]:-0} + rn1 - rn0))
+  checkRunning "$phase"
+  read -r -a after < <(sample)
+  index=0
+  for who in t r f; do
+    used[$phase.${who}t]=$((${used[$phase.${who}t]:-0} + after[index] - before[index]))
+    used[$phase.${who}n]=$((${used[$phase.${who}n]:-0} + after[index + 1] - before[index + 1]))
+    index=$((index + 2))
+  done
 }
 
 # 1. Idle, poll only: default settings, cursor resting on the bare desktop.
@@ -168,15 +211,26 @@ rssTarnwick=$(rssKiB "$tarnwickPid")
 rssReference=$(rssKiB "$referencePid")
 stopPair
 
-# 2. Idle with wrap and parking on. Parking moves a cursor resting for 5 s to the corner and
-# keeps it there: that is what an idle desktop costs with these two on.
+# 2. At rest with wrap and parking on, then moving. Parking moves a cursor resting for 5 s to
+# the corner and keeps it there: that is what an idle desktop costs with these two on, and
+# all a program with nothing to do should cost is the floor's. Then the cursor keeps moving
+# (as in use, and never long enough still to park); the working set is read after both.
 settings 'startup\mousewrap=1' 'startup\idel=1'
 startPair "$pollMs,100,100"
+startFloor
 sleep 5
 drive cursor 400 500 >/dev/null
 sleep 8
 parkedAt="$(drive where | tr -d '\r')"
 measureInto "$idleSeconds" wrap
+start "$driver" wander "$((moveSeconds + 2))"
+wanderer=$lastPid
+sleep 1
+measureInto "$moveSeconds" moving
+wait "$wanderer" 2>/dev/null || true
+rssUsedTarnwick=$(rssKiB "$tarnwickPid")
+rssUsedReference=$(rssKiB "$referencePid")
+rssUsedFloor=$(rssKiB "$floorPid")
 stopPair
 
 # 3. Hover waits: delay 5000, the cursor comes to rest on one titled window, then on the
@@ -266,7 +320,7 @@ withinRatio() {
   fi
 }
 
-row() { printf '%-37s %-23s %-23s %-7s %-20s %s\n' "$@"; }
+row() { printf '%-40s %-23s %-23s %-7s %-20s %s\n' "$@"; }
 
 # Latency figures beside how far each lies past the delay; the target holds for every rest.
 latencyRow() {
@@ -290,6 +344,11 @@ printf '%s\n' "${startupReference[@]}" | grep . >"$workDir/startup.reference" ||
 read -r _ startMedianTarnwick _ < <(spread "$workDir/startup.tarnwick")
 read -r _ startMedianReference _ < <(spread "$workDir/startup.reference")
 
+# At rest: Tarnwick's CPU above the floor's, in ms, against the allowance.
+floorExcess=$((($(cpuOf wrap t) - $(cpuOf wrap f)) / 1000000))
+floorMet="met"
+((floorExcess > floorExcessMs)) && floorMet="not met"
+
 hoverSeconds=$((hoverWaits * hoverInsideSeconds))
 # No CPU of its own during a wait: at most one tick above the reference over all the waits.
 hoverExcessMs=$((($(cpuOf hover t) - $(cpuOf hover r)) / 1000000))
@@ -305,12 +364,20 @@ echo
 row "measurement" "Tarnwick.exe" "reference" "ratio" "target" "verdict"
 row "idle CPU, poll only (${idleSeconds} s)" "$(cpuCell idle t "$idleSeconds")" \
   "$(cpuCell idle r "$idleSeconds")" "$(cpuRatio idle)" "<= 1.3x" "$(withinRatio idle 1.3)"
-row "idle CPU, wrap + parking (${idleSeconds} s)" "$(cpuCell wrap t "$idleSeconds")" \
+row "rest CPU, wrap + parking (${idleSeconds} s)" "$(cpuCell wrap t "$idleSeconds")" \
   "$(cpuCell wrap r "$idleSeconds")" "$(cpuRatio wrap)" "<= 1.5x" "$(withinRatio wrap 1.5)"
+row "  the same rest against the floor" "$(cpuCell wrap t "$idleSeconds")" \
+  "$(cpuCell wrap f "$idleSeconds") (floor)" "+$floorExcess ms" "<= +$floorExcessMs ms" "$floorMet"
+row "CPU while moving, wrap + parking (${moveSeconds} s)" "$(cpuCell moving t "$moveSeconds")" \
+  "$(cpuCell moving r "$moveSeconds")" "$(cpuRatio moving)" "as before" "-"
 row "CPU in hover waits (${hoverWaits} x ${hoverInsideSeconds} s)" "$(cpuCell hover t "$hoverSeconds")" \
   "$(cpuCell hover r "$hoverSeconds")" "$(cpuRatio hover)" "none above the ref." "$hoverMet"
-row "working set (VmRSS, idle)" "$rssTarnwick KiB" "$rssReference KiB" \
+row "working set (VmRSS) after start" "$rssTarnwick KiB" "$rssReference KiB" \
   "$(ratio "$rssTarnwick" "$rssReference")" "-" ""
+row "  after the rest and the moving" "$rssUsedTarnwick KiB" "$rssUsedReference KiB" \
+  "$(ratio "$rssUsedTarnwick" "$rssUsedReference")" "-" ""
+row "  the floor, after the same" "" "$rssUsedFloor KiB (floor)" \
+  "$(ratio "$rssUsedTarnwick" "$rssUsedFloor")" "-" ""
 row "start to window shown (median)" \
   "$startMedianTarnwick ms (${#startupTarnwick[@]} starts)" \
   "$startMedianReference ms (${#startupReference[@]} starts)" \
@@ -321,9 +388,12 @@ echo
 echo "CPU: time on a CPU from /proc/PID/task/*/schedstat (ns), with utime + stime from"
 echo "  /proc/PID/stat in clock ticks of $tickMs ms (CLK_TCK $clockTicks) beside it as \"t\". A * marks"
 echo "  fewer than $fewTicks ticks: too little work to compare, whatever the ratio says."
-echo "Wrap + parking is measured with the cursor parked (it rested at $parkedAt). Hover waits:"
-echo "  delay $hoverDelayMs, measured inside each wait, $hoverConfirmed of $hoverWaits confirmed by the"
-echo "  foreground afterwards; \"none above the ref.\" allows one tick in all. Latency: min /"
+echo "Rest with wrap + parking is measured with the cursor parked (it rested at $parkedAt), beside"
+echo "  the reference with the same timers and the floor, which has none; the floor allows"
+echo "  $floorExcessMs ms above it over the whole rest. Moving: the cursor goes round a loop on the bare"
+echo "  desktop a step every 16 ms; compare with an older build (TARNWICK_EXE) for \"as before\"."
+echo "Hover waits: delay $hoverDelayMs, measured inside each wait, $hoverConfirmed of $hoverWaits confirmed"
+echo "  by the foreground afterwards; \"none above the ref.\" allows one tick in all. Latency: min /"
 echo "  median / max ms from the cursor's arrival on a window to that window in front (rests in"
 echo "  brackets), and how far past the delay each lies; rounds the driver saw disturbed and ran"
 echo "  again: $(awk '/^disturbed/ {printf "%s%s", sep, $NF; sep = " and "}' "$workDir"/latency.*.log)."

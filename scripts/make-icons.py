@@ -6,7 +6,10 @@ resources/tarnwick-disabled.ico: the same in greys, crossed out by a red bar.
 
 Each file holds the original 16-colour 32x32 and 16x16 images first, exactly as they always
 were, then full-colour images (32-bit with alpha) from 16 to 256 pixels, drawn from vector
-shapes so that every scale stays sharp; the 256 one is PNG-compressed, as Windows expects.
+shapes so that every scale stays sharp. Up to 48 pixels, the sizes of window and tray icons
+at the usual scales, they are plain bitmaps that every reader of icons understands; from 64
+up they are PNG-compressed, which Windows reads since Vista: as bitmaps, those four sizes
+would weigh more than the whole program.
 Run from the repository root; the outputs are committed so the build needs no Python.
 `--check` regenerates in memory and fails if the committed files differ.
 """
@@ -34,7 +37,7 @@ ARROW = [
 
 PALETTE_SIZES = (32, 16)
 FULL_COLOUR_SIZES = (16, 20, 24, 32, 40, 48, 64, 96, 128, 256)
-PNG_FROM = 256  # Windows reads images this large as PNG; smaller ones stay bitmaps
+PNG_FROM = 64  # this size and larger are stored as PNG, smaller ones as bitmaps
 
 
 def draw(size, disabled):

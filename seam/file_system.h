@@ -21,10 +21,16 @@ class FileSystem {
   // which may leave part of the file behind.
   virtual bool CreateShortcut(const std::string& path, const std::string& target,
                               const std::string& workingFolder) = 0;
+  // Whether the shortcut file starts `program`: the same file, however either path is
+  // written. False when the shortcut is missing, is no shortcut or names no file.
+  virtual bool ShortcutStarts(const std::string& shortcut, const std::string& program) = 0;
   // Task Manager can switch a StartUp folder entry off while the file stays there; the
   // system then keeps a mark under the file's name. Removing it switches the entry back on.
   // True when no mark is left, also when there was none.
   virtual bool ClearStartupDisabledMark(const std::string& fileName) = 0;
+  // Whether such a mark switches the entry of this name off. The mark outlives the file, so
+  // an entry written again under the name stays off.
+  virtual bool StartupEntryDisabled(const std::string& fileName) = 0;
   // The running program's file, and the folder it was started from.
   virtual std::string ProgramPath() = 0;
   virtual std::string ProgramFolder() = 0;

@@ -1,5 +1,7 @@
 #include "seam/foreground_activation.h"
 
+#include <cstdint>
+
 namespace tarnwick {
 namespace {
 
@@ -35,21 +37,56 @@ bool TryAttached(ForegroundPrimitives& system, WindowHandle target) {
 
 }  // namespace
 
+bool ForegroundActivator::UserActedSince(const Refusal& refusal) {
+  const std::uint32_t input = system_.LastInputTime();
+  if (input == refusal.inputTime) return false;
+  // Our own event may show in the input time only a read or two later.
+  if (refusal.injected) {
+    const auto afterInjection = static_cast<std::int32_t>(input - *refusal.injected);
+    if (afterInjection <= static_cast<std::int32_t>(kOwnInputSlackMs)) return false;
+  }
+  return true;
+}
+
+bool ForegroundActivator::ReachesElevated(WindowHandle target, WindowHandle foreground) {
+  WindowHandle elevated = kNoWindow;
+  if (system_.IsElevated(target)) {
+    elevated = target;
+  } else if (foreground != kNoWindow && system_.IsElevated(foreground)) {
+    elevated = foreground;
+  }
+  if (elevated == kNoWindow) return false;
+  if (elevated != elevatedNoticed_ && notices_ != nullptr && notices_->CannotReachElevated()) {
+    elevatedNoticed_ = elevated;
+  }
+  return true;
+}
+
 bool ForegroundActivator::Activate(WindowHandle target) {
   if (target == kNoWindow) return false;
+  const WindowHandle foreground = system_.Foreground();
   // A pinned window is asked for every tick; when it already has the foreground there is
   // nothing to do, and no input needs injecting for it.
-  if (system_.Foreground() == target) return true;
+  if (foreground == target) {
+    refusal_.reset();
+    return true;
+  }
+  if (refusal_ && refusal_->target == target && refusal_->foreground == foreground &&
+      !UserActedSince(*refusal_)) {
+    return false;
+  }
+  // Read before anything is injected: read after, our own event would look like the user's.
+  Refusal refusal{target, foreground, system_.LastInputTime(), std::nullopt};
+  refusal_.reset();
   if (TryPlain(system_, target)) return true;
-  if (system_.WindowThread(target) == 0 || system_.IsHung(target)) return false;
-  // The same window again with no input since our own event: the user has not touched
-  // anything, and another injected event would only keep the machine awake.
-  if (target == fallbackTarget_ && system_.LastInputTime() == fallbackInputTime_) return false;
-  system_.SendEmptyMouseInput();
-  fallbackTarget_ = target;
-  fallbackInputTime_ = system_.LastInputTime();
-  if (TryPlain(system_, target)) return true;
-  return TryAttached(system_, target);
+  if (system_.WindowThread(target) == 0) return false;
+  if (!system_.IsHung(target) && !ReachesElevated(target, foreground)) {
+    refusal.injected = system_.Now();
+    system_.SendEmptyMouseInput();
+    if (TryPlain(system_, target) || TryAttached(system_, target)) return true;
+  }
+  refusal_ = refusal;
+  return false;
 }
 
 }  // namespace tarnwick

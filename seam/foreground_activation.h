@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 
 #include "seam/window_handle.h"
 
@@ -18,6 +19,10 @@ class ForegroundPrimitives {
   virtual WindowHandle Foreground() = 0;
   // A window whose thread stopped answering: attaching input to it could hang us.
   virtual bool IsHung(WindowHandle window) = 0;
+  // A window of a program with more rights than ours (run as administrator), or one whose
+  // rights cannot be read: the system drops our injected input while it is in front and
+  // refuses to join our input to its thread.
+  virtual bool IsElevated(WindowHandle window) = 0;
   // The thread that owns a window; 0 when the window is gone.
   virtual ThreadId WindowThread(WindowHandle window) = 0;
   virtual ThreadId CurrentThread() = 0;
@@ -25,29 +30,59 @@ class ForegroundPrimitives {
   // One mouse event that moves nothing: it makes this process the last to receive input.
   // Windows counts it as user activity, as it counts the user's own input.
   virtual void SendEmptyMouseInput() = 0;
-  // When the system last saw input, injected or real; it only ever moves on.
+  // When the system last saw input, injected or real, on the clock of Now; it only ever
+  // moves on, and may show an injected event only some time after it was sent.
   virtual std::uint32_t LastInputTime() = 0;
+  // The system's millisecond tick count.
+  virtual std::uint32_t Now() = 0;
   // Raises a window without waiting for its thread.
   virtual void BringToTop(WindowHandle window) = 0;
+};
+
+// Where the activator tells the user what it cannot do.
+class ActivationNotices {
+ public:
+  virtual ~ActivationNotices() = default;
+  // False when there was nowhere to say it (no tray icon): it is said at a later try.
+  virtual bool CannotReachElevated() = 0;
 };
 
 // Brings windows to the foreground: the plain call first, then, when the foreground lock
 // refused it, an empty input event and, last, joined input queues.
 //
-// The fallback pretends to be the user, and Windows believes it: every injected event
-// keeps the screen saver, display sleep and the inactivity lock away. So it runs at most
-// once for a window until the user's own input comes in; a pinned window that keeps being
-// refused is then asked for with the plain call only.
+// A refused request costs the user something each time: Windows flashes the window's
+// taskbar button, and the fallback pretends to be the user, which Windows believes (every
+// injected event keeps the screen saver, display sleep and the inactivity lock away). So
+// once a window was refused, the same request waits, asking nothing, until the user gives
+// input of their own or the foreground changes; our own injected event is not the user's.
+//
+// Against a program run as administrator the fallback cannot work: it is not tried, and
+// the user is told once for each such window.
 class ForegroundActivator {
  public:
-  explicit ForegroundActivator(ForegroundPrimitives& system) : system_(system) {}
+  explicit ForegroundActivator(ForegroundPrimitives& system, ActivationNotices* notices = nullptr)
+      : system_(system), notices_(notices) {}
+  void TellUser(ActivationNotices* notices) { notices_ = notices; }
   // Whether `target` ended up in the foreground.
   bool Activate(WindowHandle target);
 
+  // An input time this close after our own injected event is that event.
+  static constexpr std::uint32_t kOwnInputSlackMs = 100;
+
  private:
+  struct Refusal {
+    WindowHandle target = kNoWindow;
+    WindowHandle foreground = kNoWindow;
+    std::uint32_t inputTime = 0;            // read before anything was injected
+    std::optional<std::uint32_t> injected;  // when our empty event went out
+  };
+  bool UserActedSince(const Refusal& refusal);
+  bool ReachesElevated(WindowHandle target, WindowHandle foreground);
+
   ForegroundPrimitives& system_;
-  WindowHandle fallbackTarget_ = kNoWindow;
-  std::uint32_t fallbackInputTime_ = 0;  // the input time right after that fallback's event
+  ActivationNotices* notices_;
+  std::optional<Refusal> refusal_;
+  WindowHandle elevatedNoticed_ = kNoWindow;
 };
 
 }  // namespace tarnwick

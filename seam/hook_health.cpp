@@ -13,16 +13,13 @@ std::uint32_t Since(std::uint32_t earlier, std::uint32_t later) {
 }  // namespace
 
 bool HookHealth::NeedsReinstall(const HookObservation& seen) {
-  const std::uint32_t quiet = Since(seen.lastHookEventMs, seen.nowMs);
-  const auto retryAfter = [&](std::uint32_t pauseMs) {
-    return !lastReinstallMs_ || Since(*lastReinstallMs_, seen.nowMs) >= pauseMs;
-  };
-  const bool missedKey =
-      seen.missedKeyDown && quiet >= kMissedKeyQuietMs && retryAfter(kMissedKeyRetryMs);
-  // Input came after the hook's last event, and the hook has been quiet for a minute.
-  const bool silentWhileUsed = Since(seen.lastHookEventMs, seen.lastInputMs) > 0 &&
-                               quiet >= kSilentInputMs && retryAfter(kSilentInputMs);
-  if (!missedKey && !silentWhileUsed) return false;
+  const bool inputAfterHook = Since(seen.lastHookEventMs, seen.lastInputMs) > 0;
+  const bool retryDue =
+      !lastReinstallMs_ || Since(*lastReinstallMs_, seen.nowMs) >= kMissedKeyRetryMs;
+  if (!seen.missedKeyDown || seen.elevatedInFront || !inputAfterHook || !retryDue ||
+      Since(seen.lastHookEventMs, seen.nowMs) < kMissedKeyQuietMs) {
+    return false;
+  }
   lastReinstallMs_ = seen.nowMs;
   return true;
 }

@@ -11,21 +11,23 @@ struct HookObservation {
   std::uint32_t lastInputMs = 0;      // the system's last input from any device
   std::uint32_t lastHookEventMs = 0;  // the hook's last key event, or when it was installed
   bool missedKeyDown = false;         // the system holds a key the hook never saw go down
+  // A program run as administrator has the keyboard: no hook of ours hears its keys.
+  bool elevatedInFront = false;
 };
 
 // Windows removes a low-level hook without a word when one call takes too long, and may
-// lose it across sleep and lock; nothing reports it. So a check looks now and then whether
-// the user is typing while the hook hears nothing, and asks for the hook to be installed
-// again (which costs one call and loses nothing).
-//  - A key held down that the hook never saw, with the hook quiet for a second: it is gone.
-//  - A minute of input with no key at all: the user may only have used the mouse, but a
-//    re-install then costs nothing, so it is done at most once a minute.
+// lose it across sleep and lock; nothing reports it. So a check looks now and then for a key
+// the system holds down that the hook never saw, with input since the hook's last event and
+// the hook quiet for a second: then it is gone, and is installed again. Nothing else counts
+// as evidence, above all not mouse input: each install puts the hook at the head of the
+// chain, ahead of a remote-desktop or virtual-machine client that needs to be first.
+// Resume, unlock and a session change ask for an install of their own, elsewhere.
 class HookHealth {
  public:
   static constexpr std::uint32_t kMissedKeyQuietMs = 1000;
-  static constexpr std::uint32_t kMissedKeyRetryMs = 10000;  // an elevated window in front
-                                                             // hides keys from every hook
-  static constexpr std::uint32_t kSilentInputMs = 60000;
+  // Some windows hide keys from every hook and cannot all be told (the secure desktop, say):
+  // while one has the keyboard, a re-install that changes nothing is tried only so often.
+  static constexpr std::uint32_t kMissedKeyRetryMs = 10000;
 
   // Whether to install the hook again now; a yes counts as done at `seen.nowMs`, and the
   // caller then reports the new hook's install time as its last event.

@@ -1,5 +1,6 @@
 #pragma once
 #include <bitset>
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -7,7 +8,7 @@ namespace tarnwick {
 
 // Modifier bits of a reported key press; Ctrl+Shift alone reads 3.
 enum ModifierBit : int { kShiftBit = 1, kCtrlBit = 2, kAltBit = 4, kWinBit = 8 };
-// Ctrl and Shift held, nothing else: the only chord the commands answer to.
+// Ctrl and Shift held, nothing else: the modifiers of the default chords.
 inline constexpr int kCtrlShift = kCtrlBit | kShiftBit;
 
 struct KeyPress {
@@ -16,12 +17,22 @@ struct KeyPress {
   friend bool operator==(const KeyPress&, const KeyPress&) = default;
 };
 
+// What a low-level hook reports of one key event beyond its code and direction.
+struct KeyEventDetails {
+  int scanCode = 0;
+  std::optional<std::uint32_t> timeMs;  // the event's time stamp on the system's tick count
+};
+
 // Turns the raw key-down/key-up stream of a low-level keyboard hook into presses: one per
 // up-to-down transition, so a held key's auto-repeat reports nothing, with the modifiers
 // that were down before the key. Virtual-key codes are the system's (letters 'A'..'Z').
+//
+// AltGr on European layouts arrives as a left Ctrl the system makes up, followed at once by
+// the right Alt. Typing "@" with AltGr+Q must not read as Ctrl+Alt+Q, so that Ctrl does not
+// count: it is told by its scan code, or by the right Alt that comes with the same time stamp.
 class KeyboardChord {
  public:
-  std::optional<KeyPress> OnKey(int virtualKey, bool down);
+  std::optional<KeyPress> OnKey(int virtualKey, bool down, KeyEventDetails details = {});
   int Modifiers() const;
   // Forgets the keys the system says are up. Releases made on another desktop (the lock
   // screen after Win+L, the Ctrl+Alt+Del screen) never reach the hook, and a key left
@@ -38,6 +49,8 @@ class KeyboardChord {
  private:
   bool IsDown(int virtualKey) const;
   std::bitset<256> down_;
+  bool altGrCtrl_ = false;                           // the left Ctrl that AltGr made up is held
+  std::optional<std::uint32_t> leftCtrlWentDownMs_;  // the left Ctrl just went down, then
 };
 
 }  // namespace tarnwick

@@ -1,6 +1,7 @@
 #include "sim/sim_desktop.h"
 
 #include <algorithm>
+#include <cctype>
 #include <utility>
 
 namespace tarnwick::sim {
@@ -307,20 +308,30 @@ std::optional<std::string> SimDesktop::Setting(const std::string& section,
 bool SimDesktop::AddTrayIcon(IconId icon, const std::string& /*tip*/) {
   if (!trayAvailable || trayIcons.count(icon) != 0) return false;
   trayIcons.insert(icon);
+  trayOperations.push_back("add");
   return true;
 }
 
 bool SimDesktop::DeleteTrayIcon(IconId icon) {
-  return trayIcons.erase(icon) != 0;
+  if (trayIcons.erase(icon) == 0) return false;
+  trayOperations.push_back("delete");
+  return true;
+}
+
+bool SimDesktop::ChangeTrayIcon(IconId icon, const std::string& /*tip*/) {
+  if (!trayAvailable || trayIcons.empty()) return false;
+  trayIcons = {icon};
+  trayOperations.push_back("change");
+  return true;
 }
 
 bool SimDesktop::OpenDocument(const std::string& address) {
   openedDocuments.push_back(address);
-  return true;
+  return !refuseDocuments;
 }
 
-void SimDesktop::ShowMessage(const std::string& title, const std::string& text) {
-  messages.push_back({title, text});
+void SimDesktop::ShowMessage(const std::string& title, const std::string& text, MessageKind kind) {
+  messages.push_back({title, text, kind});
 }
 
 void SimDesktop::ChooseTrayMenuEntry(const std::string& caption) {
@@ -348,8 +359,25 @@ void SimDesktop::Hide() {
 
 // --- Files ---
 
+namespace {
+constexpr const char* kShortcutPrefix = "shortcut to ";
+}  // namespace
+
 std::string SimDesktop::ShortcutContent(const std::string& target, const std::string& folder) {
-  return "shortcut to " + target + " in " + folder;
+  return kShortcutPrefix + target + "\nstarting in " + folder;
+}
+
+bool SimDesktop::ShortcutStarts(const std::string& shortcut, const std::string& program) {
+  const auto found = files.find(shortcut);
+  if (found == files.end() || !found->second.starts_with(kShortcutPrefix)) return false;
+  const std::string& content = found->second;
+  const size_t start = std::string(kShortcutPrefix).size();
+  const std::string target = content.substr(start, content.find('\n') - start);
+  // File names compare as Windows compares them: letter case makes no difference.
+  return !target.empty() && std::ranges::equal(target, program, [](char a, char b) {
+    return std::tolower(static_cast<unsigned char>(a)) ==
+           std::tolower(static_cast<unsigned char>(b));
+  });
 }
 
 bool SimDesktop::CopyFile(const std::string& source, const std::string& destination) {

@@ -60,6 +60,7 @@ struct WindowManagerCalls {
 struct ShownMessage {
   std::string title;
   std::string text;
+  MessageKind kind = MessageKind::kInformation;
 };
 
 // An in-memory desktop with a virtual clock. Tests script input on it, run the clock and
@@ -142,12 +143,16 @@ class SimDesktop : public SettingsStore,
   // --- Shell, window, files ---
   std::set<IconId> trayIcons;
   bool trayAvailable = true;
+  // What the shell accepted for the tray icon, in order: "add", "change", "delete".
+  std::vector<std::string> trayOperations;
   std::vector<ShownMessage> messages;
+  std::vector<std::string> traces;  // lines for a debugger, in order
   // The tray menus shown, newest last; a test picks an entry with ChooseTrayMenuEntry.
   std::vector<std::vector<MenuEntry>> trayMenus;
   void ChooseTrayMenuEntry(const std::string& caption);
   int optionsShown = 0;
   std::vector<std::string> openedDocuments;
+  bool refuseDocuments = false;  // no such file, or no program for it
   bool formVisible = false;
   bool formMinimized = false;  // minimised with the title bar's button
   int formShows = 0;
@@ -161,7 +166,8 @@ class SimDesktop : public SettingsStore,
   bool refuseFileWrites = false;               // copies, moves and new shortcuts fail
   bool refuseFileMoves = false;
   bool refuseMarkChanges = false;
-  // What CreateShortcut writes into its file.
+  // What CreateShortcut writes into its file; ShortcutStarts reads the target back from the
+  // first line, so a test may add lines of its own to tell one shortcut from another.
   static std::string ShortcutContent(const std::string& target, const std::string& folder);
 
   // SettingsStore
@@ -201,8 +207,10 @@ class SimDesktop : public SettingsStore,
   // Shell
   bool AddTrayIcon(IconId icon, const std::string& tip) override;
   bool DeleteTrayIcon(IconId icon) override;
+  bool ChangeTrayIcon(IconId icon, const std::string& tip) override;
   bool OpenDocument(const std::string& address) override;
-  void ShowMessage(const std::string& title, const std::string& text) override;
+  void ShowMessage(const std::string& title, const std::string& text, MessageKind kind) override;
+  void Trace(const std::string& text) override { traces.push_back(text); }
   void ShowTrayMenu(const std::vector<MenuEntry>& entries) override {
     trayMenus.push_back(entries);
   }
@@ -226,7 +234,11 @@ class SimDesktop : public SettingsStore,
   bool DeleteFile(const std::string& path) override;
   bool CreateShortcut(const std::string& path, const std::string& target,
                       const std::string& workingFolder) override;
+  bool ShortcutStarts(const std::string& shortcut, const std::string& program) override;
   bool ClearStartupDisabledMark(const std::string& fileName) override;
+  bool StartupEntryDisabled(const std::string& fileName) override {
+    return startupDisabledMarks.count(fileName) != 0;
+  }
   std::string ProgramPath() override { return programFolder + "\\Tarnwick.exe"; }
   std::string ProgramFolder() override { return programFolder; }
   std::string programFolder = "C:\\Program Files\\Tarnwick";

@@ -18,29 +18,29 @@ constexpr int kButtonHeight = 375, kCheckHeight = 300, kTextHeight = 330, kLabel
 
 std::vector<ControlPlacement> MainWindowLayout(Form1& form) {
   std::vector<ControlPlacement> layout = {
-      // Tab order.
+      // Tab order: frame by frame from left to right, in each from top to bottom and left
+      // to right. A box's label comes right before it: screen readers name a box by it.
+      {&form.Command1, {180, 3120, 1080, kButtonHeight}},
+      {&form.Command3, {1320, 3120, 1080, kButtonHeight}},
+      {&form.Command5, {2460, 3120, 1080, kButtonHeight}},
+      {&form.Command4, {180, 3600, 1080, kButtonHeight}},
+      {&form.Command2, {1320, 3600, 1080, kButtonHeight}},
+      {&form.Label3, {180, 4080, 2400, 420}},
+      {&form.Text1, {2640, 4110, 900, kTextHeight}},
+      {&form.Check1, {180, 4740, 3480, kCheckHeight}},
+      {&form.Command20, {3960, 3120, 2280, kButtonHeight}},
+      {&form.Check7, {3960, 3600, 3480, kCheckHeight}},
       {&form.Check8, {3960, 4020, 1560, kCheckHeight}},
       {&form.Check10, {5640, 4020, 1560, kCheckHeight}},
       {&form.Check11, {3960, 4380, 1560, kCheckHeight}},
       {&form.Check12, {5640, 4380, 1560, kCheckHeight}},
-      {&form.Check7, {3960, 3600, 3480, kCheckHeight}},
-      {&form.Command20, {3960, 3120, 2280, kButtonHeight}},
-      {&form.Text35, {5280, 4860, 900, kTextHeight}},
-      {&form.Text1, {2640, 4110, 900, kTextHeight}},
-      {&form.Command5, {2460, 3120, 1080, kButtonHeight}},
-      {&form.Check1, {180, 4740, 3480, kCheckHeight}},
-      {&form.Command4, {180, 3600, 1080, kButtonHeight}},
-      {&form.Command3, {1320, 3120, 1080, kButtonHeight}},
-      {&form.Command2, {1320, 3600, 1080, kButtonHeight}},
-      {&form.Command1, {180, 3120, 1080, kButtonHeight}},
-      {&form.Check2, {7920, 4200, 1980, 480}},
-      {&form.Text2, {8940, 4770, 600, kTextHeight}},
-      {&form.Check4, {7920, 3120, 1980, 600}},
-      {&form.Check5, {7920, 5175, 1980, 450}},
-      // Captions of the text boxes.
-      {&form.Label3, {180, 4080, 2400, 420}},
       {&form.Label49, {3960, 4905, 1260, kLabelHeight}},
+      {&form.Text35, {5280, 4860, 900, kTextHeight}},
+      {&form.Check4, {7920, 3120, 1980, 600}},
+      {&form.Check2, {7920, 4200, 1980, 480}},
       {&form.Label4, {7920, 4815, 960, kLabelHeight}},
+      {&form.Text2, {8940, 4770, 600, kTextHeight}},
+      {&form.Check5, {7920, 5175, 1980, 450}},
       // Frames last, beneath everything they hold.
       {&form.Frame1,
        {kFocusLeft, kFramesTop, kFocusRight - kFocusLeft, kFramesBottom - kFramesTop}},
@@ -60,6 +60,10 @@ std::vector<ControlPlacement> MainWindowLayout(Form1& form) {
                       i == 0 ? FontRole::kHelpTitle : FontRole::kHelpText});
   }
   return layout;
+}
+
+const Control& InitialFocus(Form1& form) {
+  return form.Check8;  // "Left", the first of the wrap edges
 }
 
 }  // namespace tarnwick::win32

@@ -33,8 +33,11 @@ inline Control& ModelOf(const PlacedControl& control) {
   return *std::visit([](auto* typed) -> Control* { return typed; }, control);
 }
 
-// Every visible control of the window. Controls that take the focus come first, in Tab
-// order; labels and frames follow, so they sit below the controls they surround.
+// Every visible control of the window, in Tab order, each text box's label right before the
+// box; frames and help texts follow, so they sit below the controls they surround.
 std::vector<ControlPlacement> MainWindowLayout(Form1& form);
+
+// The control that has the focus when the window is first shown.
+const Control& InitialFocus(Form1& form);
 
 }  // namespace tarnwick::win32

@@ -83,6 +83,7 @@ FormView::FormView(HWND parent, Form1& form) : parent_(parent) {
     ModelOf(placement.control).AttachObserver(this);
   }
   for (const Entry& entry : entries_) Render(entry);
+  initialFocus_ = ControlWindow(InitialFocus(form));
   Layout(DpiOf(parent));
 }
 
@@ -164,7 +165,7 @@ void FormView::Reactivated(HWND focus) {
 }
 
 HWND FormView::FirstFocus() const {
-  return entries_.empty() ? nullptr : entries_.front().window;
+  return initialFocus_;
 }
 
 void FormView::ControlChanged(const Control& control) {

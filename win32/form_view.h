@@ -43,6 +43,7 @@ class FormView : public ControlObserver {
 
   HWND parent_;
   std::vector<Entry> entries_;
+  HWND initialFocus_ = nullptr;
   HFONT dialogFont_ = nullptr;
   HFONT helpTitleFont_ = nullptr;
   HFONT helpTextFont_ = nullptr;

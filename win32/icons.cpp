@@ -12,6 +12,8 @@ namespace tarnwick::win32 {
 namespace {
 
 using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
+using LoadIconMetricFn = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, HICON*);
+constexpr int kSmallMetric = 0;  // LIM_SMALL
 
 GetSystemMetricsForDpiFn PerDpiMetrics() {
   static const auto query = User32Function<GetSystemMetricsForDpiFn>("GetSystemMetricsForDpi");
@@ -55,6 +57,30 @@ void ShowProgramIcons(HWND window, IconId icon, int dpi) {
                reinterpret_cast<LPARAM>(LoadProgramIcon(icon, false, dpi)));
   SendMessageW(window, WM_SETICON, ICON_SMALL,
                reinterpret_cast<LPARAM>(LoadProgramIcon(icon, true, dpi)));
+}
+
+HICON LoadTrayIcon(IconId icon) {
+  // Common controls 6 (our manifest asks for them) size a picture by the system's small-icon
+  // metric, which is the taskbar's; older ones lack the call.
+  HMODULE controls = GetModuleHandleW(L"comctl32.dll");
+  const auto loadMetric = controls == nullptr
+                              ? nullptr
+                              : reinterpret_cast<LoadIconMetricFn>(reinterpret_cast<void*>(
+                                    GetProcAddress(controls, "LoadIconMetric")));
+  if (loadMetric == nullptr) return LoadProgramIcon(icon, true, DpiOf(nullptr));
+  static std::mutex guard;
+  static std::map<std::pair<IconId, int>, HICON> loaded;
+  const std::lock_guard lock(guard);
+  HICON& cached = loaded[{icon, GetSystemMetrics(SM_CXSMICON)}];
+  HICON fresh = nullptr;
+  if (cached == nullptr &&
+      SUCCEEDED(loadMetric(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(static_cast<int>(icon)),
+                           kSmallMetric, &fresh)) &&
+      fresh != nullptr) {
+    cached = fresh;
+    CountCreated(ObjectKind::kIcon);
+  }
+  return cached != nullptr ? cached : LoadProgramIcon(icon, true, DpiOf(nullptr));
 }
 
 }  // namespace tarnwick::win32

@@ -17,4 +17,8 @@ HICON LoadProgramIcon(IconId icon, bool small, int dpi);
 // window's monitor, not the system's.
 void ShowProgramIcons(HWND window, IconId icon, int dpi);
 
+// A picture at the size the taskbar's notification area draws it, whichever monitor the
+// main window is on; kept for the life of the program like the others.
+HICON LoadTrayIcon(IconId icon);
+
 }  // namespace tarnwick::win32

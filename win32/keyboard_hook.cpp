@@ -1,10 +1,9 @@
 #include "win32/keyboard_hook.h"
 
-#include <cstdint>
-
 #include "seam/hook_health.h"
 #include "seam/keyboard_chord.h"
 #include "win32/live_objects.h"
+#include "win32/system_foreground.h"
 
 namespace tarnwick::win32 {
 namespace {
@@ -32,7 +31,8 @@ LRESULT CALLBACK LowLevelKeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
     // The system's key state shows every key before the one reported now, so it tells
     // which keys were released where the hook could not see it.
     if (down) gChord.ForgetReleased(SystemSaysDown);
-    if (auto press = gChord.OnKey(static_cast<int>(key->vkCode), down)) {
+    const KeyEventDetails details{static_cast<int>(key->scanCode), key->time};
+    if (auto press = gChord.OnKey(static_cast<int>(key->vkCode), down, details)) {
       PostMessageW(gTarget.load(), gMessage.load(), static_cast<WPARAM>(press->keyCode),
                    static_cast<LPARAM>(press->shift));
     }
@@ -47,9 +47,12 @@ HookObservation Observe() {
   input.cbSize = sizeof(input);
   seen.lastInputMs = GetLastInputInfo(&input) ? input.dwTime : seen.nowMs;
   seen.lastHookEventMs = gLastEventTick.load();
-  // Keys are worth a look only when some input came after the hook's last event.
-  const auto inputAfterHook = static_cast<int32_t>(seen.lastInputMs - seen.lastHookEventMs);
-  seen.missedKeyDown = inputAfterHook > 0 && gChord.MissedAKeyDown(SystemSaysDown);
+  seen.missedKeyDown = gChord.MissedAKeyDown(SystemSaysDown);
+  if (seen.missedKeyDown) {
+    SystemForeground system;
+    const WindowHandle front = system.Foreground();
+    seen.elevatedInFront = front != kNoWindow && system.IsElevated(front);
+  }
   return seen;
 }
 

@@ -46,6 +46,8 @@ int RunProgram(HINSTANCE instance) {
   SystemRawInput rawInput(window.Handle());
   window.OnRawInput([&rawInput](HRAWINPUT input) { rawInput.Read(input); });
   Platform platform{settings, windows, screen, shell, loop, window, files, rawInput, text};
+  windows.TellUser(&shell);
+  window.UseShell(&shell);
 
   Form1 form(platform);
   window.Bind(form, loop);

@@ -1,5 +1,9 @@
 #include "win32/main_window.h"
 
+// clang-format off
+#include <windowsx.h>
+// clang-format on
+
 #include "win32/dpi.h"
 #include "win32/form_layout.h"
 #include "win32/guarded.h"
@@ -25,14 +29,6 @@ bool RegisterMainWindowClass(HINSTANCE instance, WNDPROC procedure) {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kMainWindowClass;
   return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
-// The caption and taskbar take the icon sizes of the window's monitor, not the system's.
-void SetWindowIcons(HWND window, IconId icon, int dpi) {
-  SendMessageW(window, WM_SETICON, ICON_BIG,
-               reinterpret_cast<LPARAM>(LoadProgramIcon(icon, false, dpi)));
-  SendMessageW(window, WM_SETICON, ICON_SMALL,
-               reinterpret_cast<LPARAM>(LoadProgramIcon(icon, true, dpi)));
 }
 
 }  // namespace
@@ -115,7 +111,7 @@ void MainWindow::ShowOptions() {
 
 void MainWindow::SetIcon(IconId icon) {
   icon_ = icon;
-  SetWindowIcons(window_, icon, DpiOf(window_));
+  ShowProgramIcons(window_, icon, DpiOf(window_));
 }
 
 LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -130,6 +126,25 @@ LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam,
 
 void MainWindow::HookMayBeLost() {
   if (hookMayBeLost_) hookMayBeLost_();
+}
+
+void MainWindow::TrayCallback(WPARAM wParam, LPARAM lParam) {
+  // The fourth way of reporting names the icon beside the event, and the point the menu
+  // belongs at in place of the icon; the classic way names the event alone.
+  std::optional<TrayNotifications::Request> request;
+  POINT anchor{};
+  if (HIWORD(lParam) == kTrayIconId) {
+    request = trayNotifications_.OnNotification(LOWORD(lParam));
+    anchor = POINT{GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)};
+  } else if (const std::optional<TrayEvent> event = TrayEventFor(LOWORD(lParam))) {
+    request = TrayNotifications::Request{*event, false};
+    GetCursorPos(&anchor);
+  }
+  if (!request) return;
+  if (request->event == TrayEvent::kMenuRequested && shell_ != nullptr) {
+    shell_->AnchorNextMenu(anchor, request->fromKeyboard);
+  }
+  form_->TrayNotification(request->event);
 }
 
 bool MainWindow::HandleCommand(UINT id, UINT code) {
@@ -158,11 +173,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     }
     case kTrayCallbackMessage:
-      Guarded([&] {
-        if (const std::optional<TrayEvent> event = TrayEventFor(LOWORD(lParam))) {
-          form.TrayNotification(*event);
-        }
-      });
+      Guarded([&] { TrayCallback(wParam, lParam); });
       return 0;
     case kKeyPressMessage:
       // A chord typed into the Options window is being chosen, not given.
@@ -222,8 +233,8 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                    suggested->right - suggested->left, suggested->bottom - suggested->top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
       if (view_ != nullptr) view_->Layout(HIWORD(wParam));
-      SetWindowIcons(window_, icon_, HIWORD(wParam));
-      RescaleTrayIcon(window_, icon_, HIWORD(wParam));
+      ShowProgramIcons(window_, icon_, HIWORD(wParam));
+      // The tray icon stays as it is: the taskbar did not move with this window.
       Guarded([&] { form.Form_DisplayChange(); });
       return 0;
     }

@@ -4,11 +4,13 @@
 
 #include "app/form1.h"
 #include "seam/form_window.h"
+#include "seam/tray_events.h"
 #include "win32/form_view.h"
 #include "win32/menu_bar.h"
 #include "win32/options_dialog.h"
 #include "win32/session_notifications.h"
 #include "win32/system_event_loop.h"
+#include "win32/system_shell.h"
 #include "win32/win32_api.h"
 
 namespace tarnwick::win32 {
@@ -35,6 +37,8 @@ class MainWindow : public FormWindow {
   void OnHookMayBeLost(std::function<void()> reinstall) { hookMayBeLost_ = std::move(reinstall); }
   // Raw mouse input arrives here as WM_INPUT; `read` turns each message into a movement.
   void OnRawInput(std::function<void(HRAWINPUT)> read) { rawInput_ = std::move(read); }
+  // The shell that shows the tray icon's menu, told where the icon asked for it.
+  void UseShell(SystemShell* shell) { shell_ = shell; }
 
   void Show() override;
   void Hide() override;
@@ -48,6 +52,7 @@ class MainWindow : public FormWindow {
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   bool HandleCommand(UINT id, UINT code);
   void HookMayBeLost();
+  void TrayCallback(WPARAM wParam, LPARAM lParam);
   void FitClientArea(int dpi);
 
   HWND window_ = nullptr;
@@ -59,6 +64,8 @@ class MainWindow : public FormWindow {
   HWND lastFocus_ = nullptr;
   UINT taskbarCreatedMessage_ = 0;
   SessionNotifications sessions_;
+  SystemShell* shell_ = nullptr;
+  TrayNotifications trayNotifications_;
   std::function<void()> hookMayBeLost_;
   std::function<void(HRAWINPUT)> rawInput_;
   IconId icon_ = IconId::kApplication;  // re-set at each DPI change

@@ -9,6 +9,9 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
+#include <optional>
+#include <vector>
+
 #include "win32/text_conversion.h"
 
 namespace tarnwick::win32 {
@@ -44,6 +47,52 @@ class ComForThisCall {
  private:
   HRESULT result_;
 };
+
+// What names a file whatever path leads to it: letter case, short names and links differ,
+// this does not.
+struct FileIdentity {
+  DWORD volume = 0;
+  DWORD indexHigh = 0;
+  DWORD indexLow = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
+
+std::optional<FileIdentity> IdentityOf(const std::wstring& path) {
+  // Attributes only, shared every way: the running program's own file opens too.
+  HANDLE file = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  BY_HANDLE_FILE_INFORMATION information{};
+  const bool known = GetFileInformationByHandle(file, &information) != FALSE;
+  CloseHandle(file);
+  if (!known) return std::nullopt;
+  return FileIdentity{information.dwVolumeSerialNumber, information.nFileIndexHigh,
+                      information.nFileIndexLow};
+}
+
+// The file a shortcut starts, as Explorer reads it at log-on, with environment variables
+// expanded; empty when there is none. The shortcut is not resolved: that may search the
+// disks for a moved target.
+std::wstring ShortcutTarget(const std::wstring& shortcut) {
+  ComForThisCall com;
+  IShellLinkW* link = nullptr;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                              reinterpret_cast<void**>(&link)))) {
+    return {};
+  }
+  std::wstring target(32768, L'\0');
+  bool found = false;
+  IPersistFile* file = nullptr;
+  if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+    found = SUCCEEDED(file->Load(shortcut.c_str(), STGM_READ)) &&
+            link->GetPath(target.data(), static_cast<int>(target.size()), nullptr, 0) == S_OK;
+    file->Release();
+  }
+  link->Release();
+  target.resize(found ? wcsnlen(target.c_str(), target.size()) : 0);
+  return target;
+}
 
 }  // namespace
 
@@ -94,6 +143,32 @@ bool SystemFileSystem::ClearStartupDisabledMark(const std::string& fileName) {
       RegDeleteKeyValueW(HKEY_CURRENT_USER, kStartupApprovedKey, Widen(fileName).c_str());
   // A missing value, or a missing key, is an entry nobody switched off.
   return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+}
+
+bool SystemFileSystem::ShortcutStarts(const std::string& shortcut, const std::string& program) {
+  const std::wstring target = ShortcutTarget(Widen(shortcut));
+  if (target.empty()) return false;
+  const std::optional<FileIdentity> started = IdentityOf(target);
+  return started.has_value() && started == IdentityOf(Widen(program));
+}
+
+bool SystemFileSystem::StartupEntryDisabled(const std::string& fileName) {
+  const std::wstring name = Widen(fileName);
+  DWORD size = 0;
+  if (RegGetValueW(HKEY_CURRENT_USER, kStartupApprovedKey, name.c_str(), RRF_RT_REG_BINARY, nullptr,
+                   nullptr, &size) != ERROR_SUCCESS ||
+      size == 0) {
+    return false;
+  }
+  std::vector<BYTE> record(size);
+  if (RegGetValueW(HKEY_CURRENT_USER, kStartupApprovedKey, name.c_str(), RRF_RT_REG_BINARY, nullptr,
+                   record.data(), &size) != ERROR_SUCCESS ||
+      size == 0) {
+    return false;
+  }
+  // Task Manager's record begins with 2 for an entry switched on and 3 for one switched off;
+  // the low bit is what it reads.
+  return (record[0] & 1U) != 0;
 }
 
 std::string SystemFileSystem::ProgramPath() {

@@ -12,7 +12,9 @@ class SystemFileSystem : public FileSystem {
   bool DeleteFile(const std::string& path) override;
   bool CreateShortcut(const std::string& path, const std::string& target,
                       const std::string& workingFolder) override;
+  bool ShortcutStarts(const std::string& shortcut, const std::string& program) override;
   bool ClearStartupDisabledMark(const std::string& fileName) override;
+  bool StartupEntryDisabled(const std::string& fileName) override;
   std::string ProgramPath() override;
   std::string ProgramFolder() override;
 };

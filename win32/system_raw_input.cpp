@@ -35,10 +35,13 @@ void SystemRawInput::Read(HRAWINPUT input) {
   }
   if (data.header.dwType != RIM_TYPEMOUSE) return;
   const RAWMOUSE& mouse = data.data.mouse;
-  // A tablet, a remote session or a virtual machine reports where the pointer is, not how
-  // far the hand moved: there is no push to read in that.
-  if ((mouse.usFlags & MOUSE_MOVE_ABSOLUTE) != 0) return;
-  if (mouse.lLastX == 0 && mouse.lLastY == 0) return;  // a button or the wheel alone
+  // Every report is the hand at the mouse, and wakes what sleeps. A tablet, a remote
+  // session or a virtual machine reports where the pointer is, not how far the hand moved:
+  // no distance to read in that, nor in a button or the wheel alone.
+  if ((mouse.usFlags & MOUSE_MOVE_ABSOLUTE) != 0) {
+    Deliver({0, 0});
+    return;
+  }
   Deliver({static_cast<int>(mouse.lLastX), static_cast<int>(mouse.lLastY)});
 }
 

@@ -3,8 +3,9 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <utility>
 
-#include "win32/dpi.h"
+#include "app/product.h"
 #include "win32/icons.h"
 #include "win32/live_objects.h"
 #include "win32/private_messages.h"
@@ -26,16 +27,37 @@ NOTIFYICONDATAW IconRecord(HWND window) {
 
 }  // namespace
 
+namespace {
+
+void CopyText(const std::string& text, wchar_t* field, size_t capacity) {
+  const std::wstring wide = Widen(text);
+  const size_t length = std::min(wide.size(), capacity - 1);
+  std::copy_n(wide.begin(), length, field);
+  field[length] = L'\0';
+}
+
+// The picture and the tip; with the fourth way of reporting the shell shows the tip only
+// when asked to.
+NOTIFYICONDATAW PictureRecord(HWND window, IconId icon, const std::string& tip) {
+  NOTIFYICONDATAW record = IconRecord(window);
+  record.uFlags = NIF_ICON | NIF_TIP | NIF_SHOWTIP;
+  record.hIcon = LoadTrayIcon(icon);
+  CopyText(tip, record.szTip, std::size(record.szTip));
+  return record;
+}
+
+}  // namespace
+
 bool SystemShell::AddTrayIcon(IconId icon, const std::string& tip) {
-  NOTIFYICONDATAW record = IconRecord(mainWindow_);
-  record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  NOTIFYICONDATAW record = PictureRecord(mainWindow_, icon, tip);
+  record.uFlags |= NIF_MESSAGE;
   // A private message: the mouse-move message would be confused with real mouse moves.
   record.uCallbackMessage = kTrayCallbackMessage;
-  record.hIcon = LoadProgramIcon(icon, true, DpiOf(mainWindow_));
-  const std::wstring wideTip = Widen(tip);
-  const size_t length = std::min(wideTip.size(), std::size(record.szTip) - 1);
-  std::copy_n(wideTip.begin(), length, record.szTip);
-  return Shell_NotifyIconW(NIM_ADD, &record) != FALSE;
+  if (!Shell_NotifyIconW(NIM_ADD, &record)) return false;
+  // Where the shell knows only the classic way, it keeps reporting that way: both are read.
+  record.uVersion = NOTIFYICON_VERSION_4;
+  Shell_NotifyIconW(NIM_SETVERSION, &record);
+  return true;
 }
 
 bool SystemShell::DeleteTrayIcon(IconId) {
@@ -43,11 +65,25 @@ bool SystemShell::DeleteTrayIcon(IconId) {
   return Shell_NotifyIconW(NIM_DELETE, &record) != FALSE;
 }
 
-bool RescaleTrayIcon(HWND mainWindow, IconId picture, int dpi) {
-  NOTIFYICONDATAW record = IconRecord(mainWindow);
-  record.uFlags = NIF_ICON;
-  record.hIcon = LoadProgramIcon(picture, true, dpi);
+bool SystemShell::ChangeTrayIcon(IconId icon, const std::string& tip) {
+  NOTIFYICONDATAW record = PictureRecord(mainWindow_, icon, tip);
   return Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
+}
+
+bool SystemShell::CannotReachElevated() {
+  // A balloon on the icon, when there is one; else it waits for one. A message box would
+  // stop the user for something only worth a glance.
+  NOTIFYICONDATAW record = IconRecord(mainWindow_);
+  record.uFlags = NIF_INFO;
+  record.dwInfoFlags = NIIF_INFO;
+  CopyText(kApplicationName, record.szInfoTitle, std::size(record.szInfoTitle));
+  CopyText(kElevatedNotice, record.szInfo, std::size(record.szInfo));
+  return Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
+}
+
+void SystemShell::AnchorNextMenu(POINT anchor, bool fromKeyboard) {
+  menuAnchor_ = anchor;
+  menuFromKeyboard_ = fromKeyboard;
 }
 
 void SystemShell::ShowTrayMenu(const std::vector<MenuEntry>& entries) {
@@ -67,8 +103,14 @@ void SystemShell::ShowTrayMenu(const std::vector<MenuEntry>& entries) {
     item.dwTypeData = const_cast<wchar_t*>(caption.c_str());
     InsertMenuItemW(menu, static_cast<UINT>(index), TRUE, &item);
   }
-  POINT cursor{};
-  GetCursorPos(&cursor);
+  POINT at{};
+  if (menuAnchor_) {
+    at = *menuAnchor_;
+  } else {
+    GetCursorPos(&at);
+  }
+  const bool fromKeyboard = std::exchange(menuFromKeyboard_, false);
+  menuAnchor_.reset();
   // The rules for a tray icon's menu: its owner in front first, or the menu stays open
   // when the user clicks elsewhere and takes no keys; a message after it, or the next
   // opening may close at once.
@@ -76,9 +118,14 @@ void SystemShell::ShowTrayMenu(const std::vector<MenuEntry>& entries) {
   const UINT alignment =
       GetSystemMetrics(SM_MENUDROPALIGNMENT) != 0 ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
   const auto chosen = static_cast<size_t>(
-      TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON | alignment, cursor.x,
-                       cursor.y, mainWindow_, nullptr));
+      TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON | alignment, at.x, at.y,
+                       mainWindow_, nullptr));
   PostMessageW(mainWindow_, WM_NULL, 0, 0);
+  if (fromKeyboard) {
+    // The keyboard user goes on in the notification area, where the menu came from.
+    NOTIFYICONDATAW record = IconRecord(mainWindow_);
+    Shell_NotifyIconW(NIM_SETFOCUS, &record);
+  }
   if (DestroyMenu(menu)) CountDestroyed(ObjectKind::kMenu);
   // After the menu has gone: the action may open a window, show a message or end the program.
   if (chosen >= 1 && chosen <= entries.size() && entries[chosen - 1].action) {
@@ -92,12 +139,19 @@ bool SystemShell::OpenDocument(const std::string& address) {
   return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
-void SystemShell::ShowMessage(const std::string& title, const std::string& text) {
+void SystemShell::ShowMessage(const std::string& title, const std::string& text, MessageKind kind) {
   // Owned by the program's window the user works in, so that the box keeps that one still
   // (the Options window refusing a chord, say), else by the main window.
   HWND owner = GetActiveWindow();
   if (owner == nullptr) owner = mainWindow_;
-  MessageBoxW(owner, Widen(text).c_str(), Widen(title).c_str(), MB_OK);
+  UINT icon = MB_ICONINFORMATION;
+  if (kind == MessageKind::kWarning) icon = MB_ICONWARNING;
+  if (kind == MessageKind::kError) icon = MB_ICONERROR;
+  MessageBoxW(owner, Widen(text).c_str(), Widen(title).c_str(), MB_OK | icon);
+}
+
+void SystemShell::Trace(const std::string& text) {
+  OutputDebugStringW(Widen(text + "\n").c_str());
 }
 
 }  // namespace tarnwick::win32

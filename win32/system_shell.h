@@ -1,4 +1,7 @@
 #pragma once
+#include <optional>
+
+#include "seam/foreground_activation.h"
 #include "seam/shell.h"
 #include "win32/win32_api.h"
 
@@ -7,24 +10,35 @@ namespace tarnwick::win32 {
 // The tray icon's id, the same for both pictures; 1, the id the enabled picture always had.
 inline constexpr UINT kTrayIconId = 1;
 
+// What the program says when it meets a window it cannot bring forward.
+inline constexpr const char* kElevatedNotice =
+    "Tarnwick cannot reach windows of programs run as administrator";
+
 // Tray icon and its menu, browser and message boxes, all owned by the main window (a message
 // box by the program's window the user works in, the Options window say). The window has one
-// tray icon at most; the IconId arguments say which picture it shows.
-class SystemShell : public Shell {
+// tray icon at most; the IconId arguments say which picture it shows. The icon reports in
+// the shell's fourth way, so that the keyboard can work it; notices appear as its balloon.
+class SystemShell : public Shell, public ActivationNotices {
  public:
   explicit SystemShell(HWND mainWindow) : mainWindow_(mainWindow) {}
   bool AddTrayIcon(IconId icon, const std::string& tip) override;
   bool DeleteTrayIcon(IconId icon) override;
+  bool ChangeTrayIcon(IconId icon, const std::string& tip) override;
   void ShowTrayMenu(const std::vector<MenuEntry>& entries) override;
   bool OpenDocument(const std::string& address) override;
-  void ShowMessage(const std::string& title, const std::string& text) override;
+  void ShowMessage(const std::string& title, const std::string& text, MessageKind kind) override;
+  void Trace(const std::string& text) override;
+  bool CannotReachElevated() override;
+
+  // Where the next tray menu opens: the point the shell named with the request (the icon's
+  // own, when the keyboard asked), instead of the cursor. A menu the keyboard asked for
+  // hands the focus back to the icon when it closes.
+  void AnchorNextMenu(POINT anchor, bool fromKeyboard);
 
  private:
   HWND mainWindow_;
+  std::optional<POINT> menuAnchor_;
+  bool menuFromKeyboard_ = false;
 };
-
-// Gives the window's tray icon, if it is there, `picture` at the size for a new DPI; false
-// when there was none.
-bool RescaleTrayIcon(HWND mainWindow, IconId picture, int dpi);
 
 }  // namespace tarnwick::win32

@@ -5,6 +5,7 @@
 //   bench_driver window X Y W H SECONDS [T]  show a window titled T for a while
 //   bench_driver shown CLASS...              print when a visible window of each class appears
 //   bench_driver latency COUNT               time cursor-rest-to-foreground COUNT times
+//   bench_driver wander SECONDS              move the cursor as a hand does, for a while
 //   bench_driver calls NAME[,NAME] COUNT     make these system calls COUNT times, print the
 //                                            time a round took
 //   bench_driver ticks MS SECONDS NAME[,NAME] a timer every MS that makes these calls ("-" for
@@ -160,6 +161,32 @@ int Latency(int count) {
   return 0;
 }
 
+// The cursor kept moving around a loop on the bare desktop below Tarnwick's window, a step
+// every frame at 60 Hz as a hand moves a mouse, clear of the screen's edges and corners so
+// that neither wrap nor parking ever fires.
+int Wander(int seconds) {
+  constexpr int kLeft = 440, kTop = 460, kRight = 760, kBottom = 560, kStep = 6;
+  constexpr int kLoop = 2 * (kRight - kLeft) + 2 * (kBottom - kTop);
+  const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds) * 1000;
+  for (int along = 0; GetTickCount64() < end; along = (along + kStep) % kLoop) {
+    int x = kLeft, y = kTop;
+    if (along < kRight - kLeft) {
+      x += along;
+    } else if (along < kRight - kLeft + kBottom - kTop) {
+      x = kRight;
+      y += along - (kRight - kLeft);
+    } else if (along < 2 * (kRight - kLeft) + kBottom - kTop) {
+      x = kRight - (along - (kRight - kLeft) - (kBottom - kTop));
+      y = kBottom;
+    } else {
+      y = kBottom - (along - 2 * (kRight - kLeft) - (kBottom - kTop));
+    }
+    HandMoves(x, y);
+    PumpFor(16);
+  }
+  return 0;
+}
+
 // The calls Tarnwick's timers make, by name, each on its own.
 struct CallState {
   POINT cursor{};
@@ -273,12 +300,13 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (argc >= 3 && std::wcscmp(argv[1], L"shown") == 0) return Shown(argc - 2, argv + 2);
   if (argc == 3 && std::wcscmp(argv[1], L"latency") == 0) return Latency(_wtoi(argv[2]));
+  if (argc == 3 && std::wcscmp(argv[1], L"wander") == 0) return Wander(_wtoi(argv[2]));
   if (argc == 4 && std::wcscmp(argv[1], L"calls") == 0) return Calls(argv[2], _wtoi(argv[3]));
   if (argc == 5 && std::wcscmp(argv[1], L"ticks") == 0) {
     return Ticks(_wtoi(argv[2]), _wtoi(argv[3]), argv[4]);
   }
   std::fprintf(stderr,
                "usage: bench_driver cursor X Y | where | foreground | window X Y W H S [TITLE]"
-               " | shown CLASS... | latency N | calls NAMES N | ticks MS S NAMES\n");
+               " | shown CLASS... | latency N | wander S | calls NAMES N | ticks MS S NAMES\n");
   return 2;
 }

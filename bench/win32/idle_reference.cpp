@@ -4,6 +4,8 @@
 //   idle_reference.exe 250            the poll alone
 //   idle_reference.exe 250,100,100    the poll, mouse wrap and idle parking
 //   idle_reference.exe 250,5000       the poll and a 5 s hover wait
+//   idle_reference.exe none           no timer at all: the floor, what any windowed program
+//                                     costs while it sleeps in its message loop
 #include <windows.h>
 
 #include <cwchar>
@@ -47,7 +49,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
   ShowWindow(window, SW_SHOWMINNOACTIVE);
 
   std::vector<UINT> intervals = ParseIntervals(commandLine);
-  if (intervals.empty()) intervals = {250};
+  if (intervals.empty() && std::wcscmp(commandLine, L"none") != 0) intervals = {250};
   for (size_t index = 0; index < intervals.size(); ++index) {
     SetTimer(window, index + 1, intervals[index], nullptr);
   }

@@ -435,10 +435,13 @@ bool ReplaceEditText(HWND edit, std::wstring_view text, bool tabAway) {
     ClickAt(CenterOf(edit));
     focused = WaitUntil(hasFocus, std::chrono::milliseconds(3000));
   }
-  DWORD_PTR ignored = 0;
-  SendMessageTimeoutW(edit, EM_SETSEL, 0, -1, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &ignored);
   bool typed = false;
   if (focused) {
+    // Selected with keys, not EM_SETSEL: keys queue behind the click, whose button press
+    // would otherwise drop a selection made before it is handled (a box that had the focus
+    // already answers the focus question before the click arrives).
+    PressKey(VK_HOME);
+    PressChord({VK_SHIFT}, VK_END);
     TypeText(text);
     typed = WaitUntil([&] { return TextOf(edit) == text; }, std::chrono::milliseconds(5000));
     if (tabAway && typed) PressKey(VK_TAB);

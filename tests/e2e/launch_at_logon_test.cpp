@@ -53,7 +53,7 @@ Shortcut Resolve(const std::wstring& path) {
 }
 
 // What an installer leaves in the Start Menu: a shortcut the copy can be told apart by.
-bool WriteGroupShortcut(const std::wstring& path) {
+bool WriteGroupShortcut(const std::wstring& path, const std::wstring& target = TarnwickPath()) {
   IShellLinkW* link = nullptr;
   IPersistFile* file = nullptr;
   if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
@@ -61,7 +61,7 @@ bool WriteGroupShortcut(const std::wstring& path) {
     return false;
   }
   bool saved = false;
-  link->SetPath(TarnwickPath().c_str());
+  link->SetPath(target.c_str());
   link->SetDescription(L"Tarnwick from the program group");
   if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
     saved = SUCCEEDED(file->Save(path.c_str(), TRUE));
@@ -96,6 +96,7 @@ class LaunchAtLogon : public TarnwickCase {
     RemoveDirectoryW(draft_.c_str());
     DeleteFileW(draft_.c_str());
     DeleteFileW((group_ + L"\\Tarnwick.lnk").c_str());
+    DeleteFileW((group_ + L"\\Tarnwick.exe").c_str());
     RemoveDirectoryW(group_.c_str());
     RegDeleteKeyValueW(HKEY_CURRENT_USER, kApprovedKey, L"Tarnwick.lnk");
   }
@@ -132,6 +133,54 @@ TEST_F(LaunchAtLogon, TickCopiesTheGroupShortcutAndSwitchesItOnUntickRemovesIt) 
   EXPECT_EQ(CheckStateOf(Box()), 0);
   EXPECT_FALSE(Exists(entry_));
   EXPECT_TRUE(Exists(group_ + L"\\Tarnwick.lnk")) << "the group keeps its shortcut";
+  EXPECT_EQ(FindMessageBox(Program().Id()), nullptr);
+}
+
+TEST_F(LaunchAtLogon, AGroupShortcutToAnotherCopyGivesWayToAShortcutToThisOne) {
+  // An installed copy in the group, and this one run from elsewhere.
+  ASSERT_TRUE(CreateDirectoryW(group_.c_str(), nullptr));
+  const std::wstring installed = group_ + L"\\Tarnwick.exe";
+  ASSERT_TRUE(CopyFileW(TarnwickPath().c_str(), installed.c_str(), FALSE));
+  ASSERT_TRUE(WriteGroupShortcut(group_ + L"\\Tarnwick.lnk", installed));
+
+  ASSERT_TRUE(Launch());
+  ClickButton(Box());
+  ASSERT_TRUE(WaitUntil([] { return Stored(L"1"); }));
+  const Shortcut made = Resolve(entry_);
+  EXPECT_EQ(_wcsicmp(made.target.c_str(), TarnwickPath().c_str()), 0) << Narrow(made.target);
+}
+
+TEST_F(LaunchAtLogon, AStartKeepsTaskManagersOffAndLeavesAFailedRenewalForTheNextStart) {
+  ASSERT_TRUE(Launch());
+  ClickButton(Box());
+  ASSERT_TRUE(WaitUntil([] { return Stored(L"1"); }));
+  ASSERT_TRUE(Exists(entry_));
+  ASSERT_TRUE(Program().Exit());
+
+  // The entry cannot be written at the next start: the box stays ticked, and no message
+  // box comes before the window.
+  ASSERT_TRUE(CreateDirectoryW(draft_.c_str(), nullptr));
+  ASSERT_TRUE(Launch());
+  Pause(500ms);
+  EXPECT_EQ(FindMessageBox(Program().Id()), nullptr);
+  EXPECT_EQ(CheckStateOf(Box()), 1);
+  EXPECT_TRUE(Stored(L"1"));
+  ASSERT_TRUE(Program().Exit());
+  ASSERT_TRUE(RemoveDirectoryW(draft_.c_str()));
+
+  // Switched off in Task Manager: the next start shows it so and leaves it so.
+  const BYTE off[12] = {0x03, 0, 0, 0, 0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0x70, 0x01};
+  RegSetKeyValueW(HKEY_CURRENT_USER, kApprovedKey, L"Tarnwick.lnk", REG_BINARY, off, sizeof off);
+  ASSERT_TRUE(Launch());
+  EXPECT_TRUE(WaitUntil([] { return Stored(L"0"); }));
+  EXPECT_EQ(CheckStateOf(Box()), 0);
+  BYTE record[12] = {};
+  DWORD size = sizeof record;
+  EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, kApprovedKey, L"Tarnwick.lnk", RRF_RT_REG_BINARY,
+                         nullptr, record, &size),
+            ERROR_SUCCESS);
+  EXPECT_EQ(record[0], 0x03) << "Task Manager's choice stays";
+  EXPECT_TRUE(Exists(entry_)) << "Task Manager still lists it";
   EXPECT_EQ(FindMessageBox(Program().Id()), nullptr);
 }
 

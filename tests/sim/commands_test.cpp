@@ -174,6 +174,41 @@ TEST_F(Commands, ATaskbarThatComesUpAfterMinimisingStillGetsTheIcon) {
   EXPECT_TRUE(desktop.formVisible);
 }
 
+// An icon that is there changes its picture in place: deleted and added again, it moves
+// within the notification area or drops into the overflow.
+TEST_F(Commands, AnIconThatIsThereTakesTheNewPictureInPlace) {
+  Start();
+  form->Command4_Click();
+  ASSERT_EQ(desktop.trayOperations, std::vector<std::string>{"add"});
+  form->Command1.Click();  // switched off: the icon shows it
+  EXPECT_EQ(desktop.trayOperations, (std::vector<std::string>{"add", "change"}));
+  EXPECT_EQ(desktop.trayIcons, Icons{IconId::kDisabled});
+}
+
+// The shell's fourth way of reporting: the keyboard works the icon, and a click reports its
+// button messages and then the choice or the menu request.
+TEST(TrayNotifications, EachClickOrKeyCountsOnceAndTheKeyboardsMenuIsKnownAsSuch) {
+  constexpr int kSelect = 0x400, kKeySelect = 0x401;
+  using Request = TrayNotifications::Request;
+  TrayNotifications tray;
+  std::vector<Request> requests;
+  for (int message : {kMouseMove, kLeftDown, kMouseMove, kLeftUp, kSelect,  // a left click
+                      kRightDown, kRightUp, kContextMenuKey,                // a right click
+                      kKeySelect, kContextMenuKey, kSelect}) {  // Enter, menu key, a bare choice
+    if (const std::optional<Request> request = tray.OnNotification(message)) {
+      requests.push_back(*request);
+    }
+  }
+  ASSERT_EQ(requests.size(), 5U);
+  EXPECT_EQ(requests[0].event, TrayEvent::kIconPressed);
+  EXPECT_EQ(requests[1].event, TrayEvent::kMenuRequested);
+  EXPECT_FALSE(requests[1].fromKeyboard) << "the focus stays where the user clicked";
+  EXPECT_EQ(requests[2].event, TrayEvent::kIconPressed);
+  EXPECT_EQ(requests[3].event, TrayEvent::kMenuRequested);
+  EXPECT_TRUE(requests[3].fromKeyboard) << "the focus goes back to the icon";
+  EXPECT_EQ(requests[4].event, TrayEvent::kIconPressed);
+}
+
 TEST_F(Commands, AboutShowsTheVersionAnEmptyLineAndThreeCreditLines) {
   Start();
   form->About.Click();
@@ -202,6 +237,14 @@ TEST_F(Commands, HelpOpensTheGuideBesideTheProgram) {
   form->Command5.Click();
   EXPECT_EQ(desktop.openedDocuments,
             (std::vector<std::string>(2, "D:\\Tools\\Tarnwick\\Tarnwick.html")));
+  EXPECT_TRUE(desktop.messages.empty());
+
+  desktop.refuseDocuments = true;  // unpacked without the page
+  form->Command5.Click();
+  ASSERT_EQ(desktop.messages.size(), 1U);
+  EXPECT_NE(desktop.messages[0].text.find("D:\\Tools\\Tarnwick\\Tarnwick.html"), std::string::npos)
+      << "says where the page was expected";
+  EXPECT_EQ(desktop.messages[0].kind, MessageKind::kError);
 }
 
 TEST_F(Commands, RunMinimisedStoresTheOptionWithoutHiding) {

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tarnwick {
@@ -60,6 +62,12 @@ class LockedDesktop : public ForegroundPrimitives {
   }
   std::uint32_t LastInputTime() override { return inputTime; }
   std::uint32_t inputTime = 1000;
+  // Time moves on here only with input, so an injected event is stamped a moment after now.
+  std::uint32_t Now() override { return inputTime; }
+  std::vector<WindowHandle> elevated;
+  bool IsElevated(WindowHandle window) override {
+    return std::find(elevated.begin(), elevated.end(), window) != elevated.end();
+  }
   void BringToTop(WindowHandle) override { calls.push_back("top"); }
 
  private:
@@ -198,6 +206,82 @@ TEST(ForegroundActivation, AnAcceptedRequestNeedsNoFallbackThoughTheSwitchLandsL
   EXPECT_TRUE(ActivateWindow(desktop, kTarget));
   EXPECT_EQ(desktop.calls, Calls{"set"}) << "no injected input for an activation under way";
   EXPECT_EQ(desktop.pendingForeground, kTarget);
+}
+
+long Count(const Calls& calls, const std::string& call) {
+  return std::count(calls.begin(), calls.end(), call);
+}
+
+// On Windows the input time may show an injected event only at a later read. Read after
+// the injection, it then looks like the user's own input at every tick.
+TEST(ForegroundActivation, OurOwnLateLandingInputIsNotTakenForTheUsers) {
+  class LateDesktop : public LockedDesktop {
+   public:
+    std::uint32_t clock = 50000;
+    std::optional<std::uint32_t> landing;
+    std::uint32_t Now() override { return clock; }
+    void SendEmptyMouseInput() override {
+      calls.push_back("mouse");
+      landing = clock + 2;
+      readsUntilLanding = 2;  // the read right after still shows the old time
+    }
+    std::uint32_t LastInputTime() override {
+      if (landing && --readsUntilLanding == 0) inputTime = *std::exchange(landing, std::nullopt);
+      return inputTime;
+    }
+    int readsUntilLanding = 0;
+  } desktop;
+  desktop.grants = Grants::kNever;
+  ForegroundActivator activator(desktop);
+  for (int tick = 0; tick < 240; ++tick, desktop.clock += 250) activator.Activate(kTarget);
+  EXPECT_EQ(Count(desktop.calls, "mouse"), 1) << "the screen saver would never start";
+  EXPECT_EQ(Count(desktop.calls, "set"), 3) << "each refused request flashes the taskbar button";
+
+  // The user moves the mouse, or another window comes forward: one more full try each.
+  desktop.inputTime = desktop.clock - 40;
+  for (int tick = 0; tick < 8; ++tick, desktop.clock += 250) activator.Activate(kTarget);
+  EXPECT_EQ(Count(desktop.calls, "mouse"), 2);
+  desktop.foreground = 300;
+  desktop.threads[300] = 4;
+  for (int tick = 0; tick < 8; ++tick, desktop.clock += 250) activator.Activate(kTarget);
+  EXPECT_EQ(Count(desktop.calls, "mouse"), 3);
+}
+
+// A program run as administrator hears none of our input: no fallback against it, and one
+// word to the user for each such window, however often the pin asks.
+TEST(ForegroundActivation, AnElevatedWindowGetsNoFallbackAndOneNotice) {
+  struct Notices : ActivationNotices {
+    bool CannotReachElevated() override {
+      if (!trayIconShown) return false;
+      ++given;
+      return true;
+    }
+    bool trayIconShown = false;
+    int given = 0;
+  } notices;
+  LockedDesktop desktop;
+  desktop.grants = Grants::kNever;
+  desktop.elevated = {kForeground};
+  ForegroundActivator activator(desktop, &notices);
+  for (int tick = 0; tick < 240; ++tick) {
+    EXPECT_FALSE(activator.Activate(kTarget));
+    if (tick % 10 == 0) desktop.inputTime += 500;   // the user works in the elevated window
+    if (tick == 100) notices.trayIconShown = true;  // nowhere to say it before
+  }
+  EXPECT_EQ(Count(desktop.calls, "mouse"), 0);
+  EXPECT_EQ(desktop.attached, 0);
+  for (const auto& call : desktop.calls) EXPECT_EQ(call, "set");
+  EXPECT_EQ(notices.given, 1);
+
+  desktop.elevated = {kForeground, 300};  // another elevated window, as the target
+  desktop.threads[300] = 4;
+  activator.Activate(300);
+  EXPECT_EQ(notices.given, 2);
+  EXPECT_EQ(Count(desktop.calls, "mouse"), 0);
+
+  desktop.grants = Grants::kPlainCall;  // what the plain call reaches needs no word
+  EXPECT_TRUE(activator.Activate(kTarget));
+  EXPECT_EQ(notices.given, 2);
 }
 
 }  // namespace

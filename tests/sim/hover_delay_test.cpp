@@ -45,6 +45,7 @@ TEST_F(HoverDelayBox, ValidatesAppliesAndStoresEachEntry) {
       ASSERT_EQ(desktop.messages.size(), 1U) << entry.typed;
       EXPECT_EQ(desktop.messages[0].title, "Tarnwick");
       EXPECT_EQ(desktop.messages[0].text, entry.message) << entry.typed;
+      EXPECT_EQ(desktop.messages[0].kind, MessageKind::kWarning) << "refused input warns";
       EXPECT_EQ(form->Text1.Text(), "250") << entry.typed;
     }
     EXPECT_EQ(form->Timer2.IntervalMs(), inForceMs) << entry.typed;

@@ -9,7 +9,8 @@ namespace tarnwick {
 namespace {
 
 constexpr int kLeftShift = 0xA0, kRightShift = 0xA1, kLeftCtrl = 0xA2, kRightCtrl = 0xA3;
-constexpr int kLeftAlt = 0xA4, kLeftWin = 0x5B, kGenericCtrl = 0x11, kGenericShift = 0x10;
+constexpr int kLeftAlt = 0xA4, kRightAlt = 0xA5, kLeftWin = 0x5B, kGenericCtrl = 0x11,
+              kGenericShift = 0x10;
 
 // The modifier state reported for `key` pressed while `held` are down, in that order.
 int ShiftFor(std::initializer_list<int> held, int key) {
@@ -125,6 +126,41 @@ TEST(KeyboardChord, AKeyHeldThatWasNeverSeenGoingDownIsMissed) {
   EXPECT_FALSE(chord.MissedAKeyDown(
       [](int key) { return key == 'A' || key == kLeftShift || key == kGenericShift; }));
   EXPECT_TRUE(chord.MissedAKeyDown([](int key) { return key == kRightShift; }));
+}
+
+// AltGr+Q types "@" on a German keyboard; the hook sees a left Ctrl the system made up, then
+// the right Alt. A command on Ctrl+Alt+Q must not fire from typing a character.
+TEST(KeyboardChord, AltGrIsNotCtrlAltButARealCtrlAltIs) {
+  constexpr int kCtrlAlt = kCtrlBit | kAltBit;
+  constexpr KeyEventDetails kAltGrsCtrl{0x21D, 5000};
+  KeyboardChord byScanCode;
+  byScanCode.OnKey(kLeftCtrl, true, kAltGrsCtrl);
+  byScanCode.OnKey(kRightAlt, true, {0x38, 5000});
+  EXPECT_EQ(byScanCode.OnKey('Q', true, {0x10, 5100})->shift, kAltBit);
+  EXPECT_FALSE(byScanCode.OnKey(kLeftCtrl, true, kAltGrsCtrl)) << "AltGr's repeat";
+  EXPECT_FALSE(byScanCode.MissedAKeyDown([](int key) { return key == kLeftCtrl; }))
+      << "the system holds AltGr's Ctrl; the hook did not miss it";
+  byScanCode.OnKey(kLeftCtrl, false, kAltGrsCtrl);
+  byScanCode.OnKey(kRightAlt, false, {0x38, 5200});
+  EXPECT_EQ(byScanCode.Modifiers(), 0);
+
+  // Where the scan code is not AltGr's, the right Alt in the same millisecond gives it away.
+  KeyboardChord byTime;
+  byTime.OnKey(kLeftCtrl, true, {0x1D, 7000});
+  byTime.OnKey(kRightAlt, true, {0x38, 7000});
+  EXPECT_EQ(byTime.OnKey('Q', true, {0x10, 7090})->shift, kAltBit);
+  byTime.OnKey('Q', false, {0x10, 7150});
+  byTime.OnKey(kLeftCtrl, false, {0x1D, 7200});
+  byTime.OnKey(kRightAlt, false, {0x38, 7200});
+
+  // Ctrl then Alt pressed by a hand, even the right Alt: Ctrl+Alt.
+  byTime.OnKey(kLeftCtrl, true, {0x1D, 8000});
+  byTime.OnKey(kLeftAlt, true, {0x38, 8000});
+  EXPECT_EQ(byTime.OnKey('Q', true, {0x10, 8100})->shift, kCtrlAlt);
+  KeyboardChord rightAlt;
+  rightAlt.OnKey(kLeftCtrl, true, {0x1D, 9000});
+  rightAlt.OnKey(kRightAlt, true, {0x38, 9040});
+  EXPECT_EQ(rightAlt.OnKey('Q', true, {0x10, 9100})->shift, kCtrlAlt);
 }
 
 }  // namespace

@@ -1,12 +1,17 @@
 #include <set>
 #include <string>
+#include <utility>
 
 #include "tests/sim/sim_fixture.h"
 
 namespace tarnwick::sim {
 namespace {
 
-constexpr const char* kInstalledShortcut = "shortcut to the installed Tarnwick";
+constexpr const char* kInstalledProgram = "C:\\Program Files\\Tarnwick\\Tarnwick.exe";
+// What the installer leaves in the program group, told apart from a shortcut made afresh.
+const std::string kInstalledShortcut =
+    SimDesktop::ShortcutContent(kInstalledProgram, "C:\\Program Files\\Tarnwick") +
+    "\nfrom the installer";
 
 class LaunchAtLogon : public SimFixture {
  protected:
@@ -30,6 +35,7 @@ class LaunchAtLogon : public SimFixture {
     EXPECT_EQ(StartupFiles(), 0);
     ASSERT_EQ(desktop.messages.size(), 1U);
     EXPECT_EQ(desktop.messages[0].title, "Tarnwick");
+    EXPECT_EQ(desktop.messages[0].kind, MessageKind::kError);
     EXPECT_TRUE(
         desktop.messages[0].text.starts_with("Tarnwick could not be set to start at log-on: "))
         << desktop.messages[0].text;
@@ -54,6 +60,26 @@ TEST_F(LaunchAtLogon, TickCopiesTheGroupShortcutAndUntickDeletesTheCopy) {
   form->Check4.UserClicked();
   EXPECT_EQ(desktop.Setting("startup", "windows"), "0") << "unticking with nothing there";
   EXPECT_TRUE(desktop.messages.empty());
+}
+
+TEST_F(LaunchAtLogon, AGroupShortcutToAnotherCopyIsNotCopied) {
+  // A portable copy run beside the installed one.
+  InstallGroupShortcut();
+  desktop.programFolder = "D:\\Tools\\Tarnwick portable";
+  Start();
+  form->Check4.UserClicked();
+  EXPECT_EQ(desktop.files[StartupEntry()],
+            SimDesktop::ShortcutContent("D:\\Tools\\Tarnwick portable\\Tarnwick.exe",
+                                        "D:\\Tools\\Tarnwick portable"));
+  form.reset();
+
+  // Every start renews the entry by the same rule.
+  desktop.files[StartupEntry()] = kInstalledShortcut;
+  Start();
+  EXPECT_EQ(desktop.files[StartupEntry()],
+            SimDesktop::ShortcutContent("D:\\Tools\\Tarnwick portable\\Tarnwick.exe",
+                                        "D:\\Tools\\Tarnwick portable"));
+  EXPECT_EQ(desktop.files[GroupShortcut()], kInstalledShortcut);
 }
 
 TEST_F(LaunchAtLogon, WithoutTheProgramGroupTheEntryStartsThisVeryProgram) {
@@ -116,14 +142,59 @@ TEST_F(LaunchAtLogon, EveryStartWithTheBoxTickedBringsBackADeletedCopy) {
   EXPECT_TRUE(desktop.messages.empty());
 }
 
-TEST_F(LaunchAtLogon, AStartThatCannotRefreshTheCopySaysSoAndStoresOff) {
+TEST_F(LaunchAtLogon, AStartThatCannotRenewTheEntryKeepsTheChoiceAndTriesAgainNextStart) {
+  // At log-on a redirected StartUp folder may not be there yet.
   InstallGroupShortcut();
   Store("startup", "windows", "1");
+  desktop.files[StartupEntry()] = "the entry that started this run";
   desktop.refuseFileWrites = true;
   Start();
-  ExpectRefusedOnce();
+  EXPECT_TRUE(form->Check4.IsChecked());
+  EXPECT_EQ(desktop.Setting("startup", "windows"), "1");
+  EXPECT_EQ(desktop.files[StartupEntry()], "the entry that started this run");
+  EXPECT_EQ(StartupFiles(), 1) << "no draft is left";
+  EXPECT_TRUE(desktop.messages.empty()) << "no box before the window";
+  ASSERT_EQ(desktop.traces.size(), 1U);
+  EXPECT_TRUE(desktop.traces[0].find("next start") != std::string::npos) << desktop.traces[0];
   EXPECT_TRUE(desktop.formVisible) << "the rest of start-up goes on";
   EXPECT_TRUE(form->Timer1.Enabled());
+  form.reset();
+
+  desktop.refuseFileWrites = false;
+  const std::string startup = std::exchange(desktop.startupFolder, "");
+  Start();
+  EXPECT_TRUE(form->Check4.IsChecked()) << "a folder the system cannot name yet: the same";
+  EXPECT_TRUE(desktop.messages.empty());
+  form.reset();
+
+  desktop.startupFolder = startup;
+  Start();
+  EXPECT_EQ(desktop.files[StartupEntry()], kInstalledShortcut);
+  EXPECT_EQ(desktop.traces.size(), 2U);
+
+  // The user's own tick is told of a failure, and the box shows it.
+  form->Check4.UserClicked();
+  desktop.refuseFileWrites = true;
+  form->Check4.UserClicked();
+  ExpectRefusedOnce();
+}
+
+TEST_F(LaunchAtLogon, AStartLeavesWhatTaskManagerSwitchedOffSwitchedOff) {
+  InstallGroupShortcut();
+  Store("startup", "windows", "1");
+  desktop.files[StartupEntry()] = "the entry switched off";
+  desktop.startupDisabledMarks = {"Tarnwick.lnk"};
+  Start();
+  EXPECT_FALSE(form->Check4.IsChecked());
+  EXPECT_EQ(desktop.Setting("startup", "windows"), "0");
+  EXPECT_EQ(desktop.startupDisabledMarks, std::set<std::string>{"Tarnwick.lnk"});
+  EXPECT_EQ(desktop.files[StartupEntry()], "the entry switched off") << "Task Manager shows it";
+  EXPECT_TRUE(desktop.messages.empty());
+  form.reset();
+
+  Start();
+  EXPECT_FALSE(form->Check4.IsChecked());
+  EXPECT_EQ(desktop.startupDisabledMarks, std::set<std::string>{"Tarnwick.lnk"});
 }
 
 TEST_F(LaunchAtLogon, TickingSwitchesBackOnWhatTaskManagerSwitchedOff) {

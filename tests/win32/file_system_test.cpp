@@ -7,11 +7,12 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
+#include <cctype>
 #include <string>
 
+#include "tests/common/shortcut_reader.h"
 #include "win32/system_file_system.h"
 #include "win32/text_conversion.h"
-#include "tests/common/shortcut_reader.h"
 
 namespace tarnwick::win32 {
 namespace {
@@ -116,6 +117,53 @@ TEST(SystemFileSystem, WritesShortcutsThatResolveToTheirTarget) {
       files.CreateShortcut(folder + "\\no such folder\\Tarnwick.lnk", files.ProgramPath(), folder));
   EXPECT_FALSE(files.CreateShortcut(shortcut, "", folder)) << "no target, no shortcut";
   EXPECT_FALSE(IsFile(shortcut));
+}
+
+TEST(SystemFileSystem, TellsWhetherAShortcutStartsThisVeryProgram) {
+  SystemFileSystem files;
+  const std::string folder = TempFolder();
+  const std::string program = files.ProgramPath();
+  const std::string shortcut = folder + "\\Tarnwick group \xE2\x82\xAC.lnk";
+  ASSERT_TRUE(files.CreateShortcut(shortcut, program, files.ProgramFolder()));
+  EXPECT_TRUE(files.ShortcutStarts(shortcut, program));
+  std::string otherCase = program;
+  for (char& c : otherCase) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  EXPECT_TRUE(files.ShortcutStarts(shortcut, otherCase)) << "one file, however it is written";
+
+  // A second copy of the program, as a portable one beside the installed one.
+  const std::string copy = folder + "\\Tarnwick portable \xE2\x82\xAC.exe";
+  ASSERT_TRUE(files.CopyFile(program, copy));
+  EXPECT_FALSE(files.ShortcutStarts(shortcut, copy));
+  ASSERT_TRUE(files.CreateShortcut(shortcut, copy, folder));
+  EXPECT_FALSE(files.ShortcutStarts(shortcut, program));
+  EXPECT_TRUE(files.ShortcutStarts(shortcut, copy));
+  ASSERT_TRUE(files.DeleteFile(copy));
+  EXPECT_FALSE(files.ShortcutStarts(shortcut, copy)) << "a target that is gone starts nothing";
+
+  EXPECT_FALSE(files.ShortcutStarts(program, program)) << "no shortcut";
+  EXPECT_FALSE(files.ShortcutStarts(folder + "\\no such shortcut.lnk", program));
+  EXPECT_TRUE(files.DeleteFile(shortcut));
+}
+
+TEST(SystemFileSystem, ReadsTaskManagersOnAndOffRecords) {
+  SystemFileSystem files;
+  RegDeleteKeyW(HKEY_CURRENT_USER, kApprovedKey);
+  EXPECT_FALSE(files.StartupEntryDisabled("TarnwickBackend.lnk")) << "no key: nothing is off";
+  MarkDisabled(L"TarnwickBackend.lnk");
+  EXPECT_TRUE(files.StartupEntryDisabled("TarnwickBackend.lnk"));
+  EXPECT_FALSE(files.StartupEntryDisabled("TarnwickNeighbour.lnk"));
+  // Switched back on in Task Manager: the record stays, with an even first byte.
+  const BYTE on[12] = {0x02};
+  RegSetKeyValueW(HKEY_CURRENT_USER, kApprovedKey, L"TarnwickBackend.lnk", REG_BINARY, on,
+                  sizeof(on));
+  EXPECT_FALSE(files.StartupEntryDisabled("TarnwickBackend.lnk"));
+  // Damage reads as no record.
+  RegSetKeyValueW(HKEY_CURRENT_USER, kApprovedKey, L"TarnwickBackend.lnk", REG_BINARY, on, 0);
+  EXPECT_FALSE(files.StartupEntryDisabled("TarnwickBackend.lnk"));
+  RegSetKeyValueW(HKEY_CURRENT_USER, kApprovedKey, L"TarnwickBackend.lnk", REG_SZ, L"3",
+                  2 * sizeof(wchar_t));
+  EXPECT_FALSE(files.StartupEntryDisabled("TarnwickBackend.lnk"));
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, kApprovedKey, L"TarnwickBackend.lnk");
 }
 
 TEST(SystemFileSystem, ClearsTaskManagersOffMarkAndOnlyThat) {

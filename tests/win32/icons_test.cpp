@@ -10,9 +10,9 @@
 #include <span>
 #include <vector>
 
-#include "win32/system_shell.h"
 #include "test_windows.h"
 #include "tests/win32/icon_files.h"
+#include "win32/system_shell.h"
 
 namespace tarnwick::win32 {
 namespace {
@@ -20,6 +20,8 @@ namespace {
 using Bytes = std::span<const uint8_t>;
 
 constexpr std::array<int, 10> kFullColourSizes = {16, 20, 24, 32, 40, 48, 64, 96, 128, 256};
+// Frames this large are PNG, smaller ones bitmaps.
+constexpr int kPngFromSize = 64;
 constexpr std::array<uint8_t, 8> kPngSignature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 
 Bytes ResourceBytes(LPCWSTR name, LPCWSTR type) {
@@ -84,6 +86,33 @@ int ColourBitmapWidth(HICON icon) {
   return bitmap.bmWidth;
 }
 
+// How many pixels are clear, partly see-through and opaque: {clear, partial, opaque}.
+using AlphaCounts = std::array<int, 3>;
+
+void CountAlpha(uint32_t alpha, AlphaCounts& counts) {
+  ++counts[alpha == 0 ? 0 : alpha == 255 ? 2 : 1];
+}
+
+// The alpha of a loaded icon's colour bitmap, as the system decoded it from its frame.
+AlphaCounts LoadedAlpha(HICON icon, int size) {
+  AlphaCounts counts{};
+  ICONINFO info{};
+  if (icon == nullptr || !GetIconInfo(icon, &info)) return counts;
+  BITMAPINFO format{};
+  format.bmiHeader = {sizeof(BITMAPINFOHEADER), size, -size, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  std::vector<uint32_t> pixels(static_cast<size_t>(size) * size);
+  HDC screen = GetDC(nullptr);
+  const int rows = info.hbmColor == nullptr ? 0
+                                            : GetDIBits(screen, info.hbmColor, 0, size,
+                                                        pixels.data(), &format, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  if (rows != size) return counts;
+  for (uint32_t pixel : pixels) CountAlpha(pixel >> 24, counts);
+  return counts;
+}
+
 // The 16-colour pictures predate the full-colour ones; anything that picked them before
 // (16-colour displays, old shells) must get exactly the same pixels.
 TEST(IconFiles, KeepTheSixteenColourFramesFirstThenHoldEveryFullColourSize) {
@@ -113,15 +142,15 @@ TEST(IconFiles, KeepTheSixteenColourFramesFirstThenHoldEveryFullColourSize) {
       EXPECT_EQ(entry.height, entry.width);
       EXPECT_EQ(entry.colours, 0);
       EXPECT_EQ(entry.bits, 32);
-      // Windows reads the largest frame as PNG, the others as bitmaps.
-      EXPECT_EQ(StartsWithPng(entry.image), entry.width == 256);
+      EXPECT_EQ(StartsWithPng(entry.image), entry.width >= kPngFromSize);
     }
     EXPECT_EQ(sizes, std::set<int>(kFullColourSizes.begin(), kFullColourSizes.end()));
   }
 }
 
 // What the system picks from the exe for each size: a 32-bit frame of exactly that size,
-// with see-through corners, solid inside and soft edges.
+// with see-through corners, solid inside and soft edges, whether stored as a bitmap or as
+// PNG (which the system must decode with its alpha).
 TEST(ProgramIcons, TheExeHoldsAnAlphaFrameForEverySize) {
   for (IconId icon : {IconId::kApplication, IconId::kDisabled}) {
     const Bytes group = ResourceBytes(MAKEINTRESOURCEW(static_cast<int>(icon)), RT_GROUP_ICON);
@@ -132,19 +161,17 @@ TEST(ProgramIcons, TheExeHoldsAnAlphaFrameForEverySize) {
                                                  LR_DEFAULTCOLOR);
       const Bytes frame = ResourceBytes(MAKEINTRESOURCEW(id), RT_ICON);
       ASSERT_FALSE(frame.empty());
-      if (size == 256) {
+      if (size >= kPngFromSize) {
         ASSERT_TRUE(StartsWithPng(frame));
-        EXPECT_EQ(_byteswap_ulong(Field(frame, 16, 4)), 256u);  // IHDR width, big-endian
+        EXPECT_EQ(_byteswap_ulong(Field(frame, 16, 4)), static_cast<uint32_t>(size))
+            << "IHDR width, big-endian";
         EXPECT_EQ(frame.size() > 25 ? frame[25] : 0, 6) << "RGBA";
       } else {
         EXPECT_EQ(static_cast<int>(Field(frame, 4, 4)), size);
         EXPECT_EQ(Field(frame, 14, 2), 32u);
-        std::array<int, 3> alphas{};  // clear, partial, opaque
+        AlphaCounts alphas{};
         const size_t pixels = static_cast<size_t>(size) * size;
-        for (size_t i = 0; i < pixels; ++i) {
-          const uint32_t alpha = Field(frame, 40 + 4 * i + 3, 1);
-          ++alphas[alpha == 0 ? 0 : alpha == 255 ? 2 : 1];
-        }
+        for (size_t i = 0; i < pixels; ++i) CountAlpha(Field(frame, 40 + 4 * i + 3, 1), alphas);
         EXPECT_GT(alphas[0], 0);
         EXPECT_GT(alphas[1], 0);
         EXPECT_GT(alphas[2], 0);
@@ -153,6 +180,10 @@ TEST(ProgramIcons, TheExeHoldsAnAlphaFrameForEverySize) {
                                                    MAKEINTRESOURCEW(static_cast<int>(icon)),
                                                    IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
       EXPECT_EQ(ColourBitmapWidth(loaded), size);
+      const AlphaCounts decoded = LoadedAlpha(loaded, size);
+      EXPECT_GT(decoded[0], 0) << "clear corners";
+      EXPECT_GT(decoded[1], 0) << "soft edges";
+      EXPECT_GT(decoded[2], 0) << "solid inside";
       if (loaded != nullptr) DestroyIcon(loaded);
     }
   }
@@ -213,19 +244,29 @@ TEST(ProgramIcons, LoadAtTheSystemSizeForEachDpiOncePerSize) {
             LoadProgramIcon(IconId::kDisabled, false, 96));
 }
 
-// A DPI change swaps the picture of the tray icon, under the same id, so it neither moves
-// nor loses the user's "show in taskbar" choice.
-TEST(TrayIcons, TakeTheNewSizeUnderTheSameId) {
+// A new picture swaps the tray icon's in place, under the same id, so it neither moves nor
+// loses the user's "show in taskbar" choice. The picture has the taskbar's small-icon size,
+// whatever monitor the main window is on.
+TEST(TrayIcons, TakeTheNewPictureUnderTheSameIdAtTheTaskbarsSize) {
   HWND owner = testing::MakeWindow(L"Tray owner", 0, 0, 200, 100);
   SystemShell shell(owner);
-  EXPECT_FALSE(RescaleTrayIcon(owner, IconId::kApplication, 144)) << "no icon yet";
+  EXPECT_FALSE(shell.ChangeTrayIcon(IconId::kApplication, "Tarnwick 2.1")) << "no icon yet";
   ASSERT_TRUE(shell.AddTrayIcon(IconId::kApplication, "Tarnwick 2.1"));
-  EXPECT_TRUE(RescaleTrayIcon(owner, IconId::kApplication, 144));
-  EXPECT_TRUE(RescaleTrayIcon(owner, IconId::kDisabled, 120));
+  EXPECT_TRUE(shell.ChangeTrayIcon(IconId::kDisabled, "Tarnwick 2.1"));
+  EXPECT_TRUE(shell.ChangeTrayIcon(IconId::kApplication, "Tarnwick 2.1"));
   EXPECT_FALSE(shell.AddTrayIcon(IconId::kApplication, "Tarnwick 2.1")) << "still there";
   EXPECT_TRUE(shell.DeleteTrayIcon(IconId::kApplication));
-  EXPECT_FALSE(RescaleTrayIcon(owner, IconId::kApplication, 96)) << "nothing comes back";
+  EXPECT_FALSE(shell.ChangeTrayIcon(IconId::kApplication, "Tarnwick 2.1")) << "nothing comes back";
   DestroyWindow(owner);
+
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(LoadTrayIcon(IconId::kDisabled), &info));
+  BITMAP bitmap{};
+  GetObjectW(info.hbmColor, sizeof(bitmap), &bitmap);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  EXPECT_EQ(bitmap.bmWidth, GetSystemMetrics(SM_CXSMICON));
+  EXPECT_EQ(LoadTrayIcon(IconId::kDisabled), LoadTrayIcon(IconId::kDisabled)) << "loaded once";
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "win32/live_objects.h"
 #include "test_windows.h"
+#include "win32/live_objects.h"
 
 namespace tarnwick::win32 {
 namespace {
@@ -26,6 +26,18 @@ void SendKey(WORD virtualKey, bool down) {
   input.type = INPUT_KEYBOARD;
   input.ki.wVk = virtualKey;
   input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+  SendInput(1, &input, sizeof(INPUT));
+}
+
+// A key event as a driver reports it: the scan code and the time stamp the hook receives.
+void SendKeyAt(WORD virtualKey, WORD scanCode, DWORD timeMs, bool down) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = virtualKey;
+  input.ki.wScan = scanCode;
+  input.ki.time = timeMs;
+  input.ki.dwFlags = (down ? 0 : KEYEVENTF_KEYUP) |
+                     (virtualKey == VK_RMENU ? static_cast<DWORD>(KEYEVENTF_EXTENDEDKEY) : 0);
   SendInput(1, &input, sizeof(INPUT));
 }
 
@@ -172,6 +184,33 @@ TEST(KeyboardHook, ADroppedHookIsInstalledAgainOnceTheUserTypesUnheard) {
   EXPECT_EQ(LiveHooks(), hooksBefore + 1);
   hook.Stop();
   EXPECT_EQ(LiveHooks(), hooksBefore);
+  DestroyWindow(target);
+}
+
+// AltGr as a German keyboard sends it: a made-up left Ctrl (scan code 0x21D), then the right
+// Alt at the same instant. AltGr+Q types "@" and must reach the program as Alt+Q.
+TEST(KeyboardHook, AltGrReadsAsAltAndARealCtrlAltAsBoth) {
+  HWND target = MakeWindow(L"Hook target", 0, 0, 200, 100);
+  KeyboardHook hook;
+  ASSERT_TRUE(hook.Start(target, kPressMessage));
+  const DWORD now = GetTickCount();
+  SendKeyAt(VK_LCONTROL, 0x21D, now, true);
+  SendKeyAt(VK_RMENU, 0x38, now, true);
+  SendKeyAt('Q', 0x10, now + 20, true);
+  SendKeyAt('Q', 0x10, now + 40, false);
+  SendKeyAt(VK_LCONTROL, 0x21D, now + 60, false);
+  SendKeyAt(VK_RMENU, 0x38, now + 60, false);
+  SendKeyAt(VK_LCONTROL, 0x1D, now + 100, true);
+  SendKeyAt(VK_LMENU, 0x38, now + 180, true);
+  SendKeyAt('Q', 0x10, now + 240, true);
+  SendKeyAt('Q', 0x10, now + 260, false);
+  SendKeyAt(VK_LMENU, 0x38, now + 300, false);
+  SendKeyAt(VK_LCONTROL, 0x1D, now + 300, false);
+  const std::vector<Press> letters = Letters(CollectPresses(target, 4));
+  ASSERT_EQ(letters.size(), 2u);
+  EXPECT_EQ(letters[0].shift, 4) << "AltGr+Q is no Ctrl+Alt chord";
+  EXPECT_EQ(letters[1].shift, 6) << "Ctrl+Alt+Q by hand";
+  hook.Stop();
   DestroyWindow(target);
 }
 

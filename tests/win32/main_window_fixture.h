@@ -38,6 +38,7 @@ class MainWindowTest : public ::testing::Test {
         Platform{settings, windows, *screen, *shell, *loop, window, files, *rawInput, textRules});
     form = std::make_unique<Form1>(*platform);
     window.Bind(*form, *loop);
+    window.UseShell(shell.get());
     form->Start();
     testing::PumpFor(100);
   }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -144,20 +146,57 @@ TEST_F(MainWindowTest, LaysOutEveryControlInsideItsFrameWithoutOverlap) {
   EXPECT_LT(placed[2].bottom, placed[3].top);
 }
 
-TEST_F(MainWindowTest, TabWalksTheControlsInOrderFromLeft) {
-  const std::vector<const Control*> order = {
-      &form->Check8,    &form->Check10,  &form->Check11,  &form->Check12,  &form->Check7,
-      &form->Command20, &form->Text35,   &form->Text1,    &form->Command5, &form->Check1,
-      &form->Command4,  &form->Command3, &form->Command2, &form->Command1, &form->Check2,
-      &form->Text2,     &form->Check4,   &form->Check5};
+// Tab walks the controls as the user sees them: frame by frame from left to right (the
+// column's upper frame first), in each from top to bottom and left to right. A screen reader
+// names a box by the label just before it in the window order.
+TEST_F(MainWindowTest, TabWalksTheControlsAsLaidOutAndEveryBoxFollowsItsLabel) {
+  const auto rectOf = [&](const Control& control) {
+    RECT rect{};
+    GetWindowRect(Of(control), &rect);
+    return rect;
+  };
+  const std::vector<std::pair<const Frame*, std::vector<const Control*>>> frames = {
+      {&form->Frame1,
+       {&form->Check1, &form->Text1, &form->Command2, &form->Command4, &form->Command5,
+        &form->Command3, &form->Command1}},
+      {&form->Frame15,
+       {&form->Text35, &form->Check12, &form->Check11, &form->Check10, &form->Check8, &form->Check7,
+        &form->Command20}},
+      {&form->Frame2, {&form->Check5, &form->Text2, &form->Check2}},
+      {&form->Frame4, {&form->Check4}},
+  };
+  std::vector<std::pair<RECT, std::vector<const Control*>>> sorted;
+  for (const auto& [frame, members] : frames) {
+    std::vector<const Control*> inFrame = members;
+    std::sort(inFrame.begin(), inFrame.end(), [&](const Control* a, const Control* b) {
+      const RECT ra = rectOf(*a), rb = rectOf(*b);
+      return ra.top < rb.top || (ra.top == rb.top && ra.left < rb.left);
+    });
+    sorted.push_back({rectOf(*frame), inFrame});
+  }
+  std::sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) {
+    return a.first.left < b.first.left ||
+           (a.first.left == b.first.left && a.first.top < b.first.top);
+  });
+  std::vector<const Control*> order;
+  for (const auto& frame : sorted)
+    order.insert(order.end(), frame.second.begin(), frame.second.end());
+  ASSERT_EQ(order.front(), &form->Command1);
+
   SetForegroundWindow(window.Handle());
   ASSERT_TRUE(PumpUntil([&] { return GetFocus() == Of(form->Check8); }))
       << "Left has the focus when the window is first shown";
-  HWND current = Of(form->Check8);
-  for (size_t i = 1; i <= order.size(); ++i) {
+  HWND current = Of(*order.back());
+  for (const Control* expected : order) {
     current = GetNextDlgTabItem(window.Handle(), current, FALSE);
-    const Control& expected = *order[i % order.size()];
-    EXPECT_EQ(current, Of(expected)) << "step " << i << " should reach " << expected.Name();
+    EXPECT_EQ(current, Of(*expected)) << "Tab should reach " << expected->Name();
+  }
+
+  for (const auto& [box, label] :
+       {std::pair<const Control*, const Control*>{&form->Text1, &form->Label3},
+        {&form->Text35, &form->Label49},
+        {&form->Text2, &form->Label4}}) {
+    EXPECT_EQ(GetWindow(Of(*box), GW_HWNDPREV), Of(*label)) << box->Name() << " has no name";
   }
 }
 
@@ -342,6 +381,36 @@ TEST_F(MainWindowTest, TheTrayMenuShowsItsEntriesAndRunsTheChosenOneOnceClosed) 
   ASSERT_TRUE(openMenu(WM_RBUTTONUP));
   EXPECT_TRUE(form->Ended()) << "Exit";
   PumpFor(50);  // drain what the ended program left queued
+}
+
+// The shell's fourth way of reporting: the icon's id beside the event, the point in place of
+// the id. Enter on the icon shows the window; the menu key opens the menu at the icon, not
+// where the mouse happens to be.
+TEST_F(MainWindowTest, TheKeyboardWorksTheTrayIconAndItsMenuOpensAtTheIcon) {
+  const auto notify = [&](int event, POINT at) {
+    Send(kTrayCallbackMessage, MAKEWPARAM(at.x, at.y), MAKELPARAM(event, kTrayIconId));
+  };
+  Click(form->Command4);
+  ASSERT_FALSE(IsWindowVisible(window.Handle()));
+  notify(NIN_KEYSELECT, POINT{760, 590});
+  EXPECT_TRUE(IsWindowVisible(window.Handle())) << "Enter on the icon";
+
+  SetCursorPos(50, 50);
+  RECT menuRect{};
+  testing::RepeatFromLoop([&] {
+    HWND menuWindow = testing::FindThreadWindow(L"#32768");
+    if (menuWindow == nullptr) return false;
+    GetWindowRect(menuWindow, &menuRect);
+    PostMessageW(menuWindow, WM_KEYDOWN, VK_ESCAPE, 0);
+    return true;
+  });
+  notify(WM_CONTEXTMENU, POINT{400, 300});
+  // A corner of the menu at the point, which corner by the system's alignment.
+  const auto closeTo = [](LONG a, LONG b) { return std::abs(a - b) <= 2; };
+  EXPECT_TRUE((closeTo(menuRect.left, 400) || closeTo(menuRect.right, 400)) &&
+              (closeTo(menuRect.top, 300) || closeTo(menuRect.bottom, 300)))
+      << "the menu opened at " << menuRect.left << "," << menuRect.top;
+  EXPECT_EQ(form->Command1.Caption(), "&Enabled") << "Esc chose nothing";
 }
 
 // Moving to a monitor of another scale re-sets both window icons at its sizes, keeping the

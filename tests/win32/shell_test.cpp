@@ -23,8 +23,10 @@ TEST(SystemShell, KeepsOneTrayIconIdentityWhateverThePicture) {
   identity.uID = kTrayIconId;
   const auto shellKnowsIt = [&] { return Shell_NotifyIconW(NIM_MODIFY, &identity) != FALSE; };
 
+  EXPECT_FALSE(shell.CannotReachElevated()) << "a notice needs the icon to stand by";
   ASSERT_TRUE(shell.AddTrayIcon(IconId::kApplication, "Tarnwick 2.1"));
   EXPECT_TRUE(shellKnowsIt());
+  EXPECT_TRUE(shell.CannotReachElevated());
   EXPECT_FALSE(shell.AddTrayIcon(IconId::kApplication, "Tarnwick 2.1")) << "no duplicates";
   EXPECT_FALSE(shell.AddTrayIcon(IconId::kDisabled, "Tarnwick 2.1")) << "the same icon";
   // A toggle: the old picture goes, the new one comes, under the same identity.

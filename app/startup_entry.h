@@ -1,0 +1,28 @@
+#pragma once
+#include <string>
+
+#include "seam/file_system.h"
+
+namespace tarnwick {
+
+// The program's entry in the user's StartUp folder, which the system starts at log-on.
+
+// Writes the entry and switches it on, as the user's tick asks: "" when done, else why not,
+// in words for the user.
+std::string SwitchStartupEntryOn(FileSystem& files);
+
+// Takes the entry out, and with it any mark Task Manager keeps for it.
+void SwitchStartupEntryOff(FileSystem& files);
+
+enum class StartupRenewal {
+  kRenewed,
+  kSwitchedOffByUser,  // in Task Manager: nothing was touched
+  kFailed,             // nothing was switched off either: the next start tries again
+};
+
+// Start-up writes the entry again, so that one deleted behind the program's back comes
+// back; an entry the user switched off in Task Manager stays as it is. On failure,
+// `failure` says why.
+StartupRenewal RenewStartupEntry(FileSystem& files, std::string& failure);
+
+}  // namespace tarnwick
