@@ -1,8 +1,8 @@
 #pragma once
 #include <cstdint>
 
-#include "win32/win32_api.h"
 #include "seam/window_handle.h"
+#include "win32/win32_api.h"
 
 namespace tarnwick::win32 {
 

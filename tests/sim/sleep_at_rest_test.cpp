@@ -7,7 +7,7 @@
 namespace tarnwick::sim {
 namespace {
 
-constexpr std::int64_t kHourMs = 3600 * 1000;
+constexpr std::int64_t kHourMs = std::int64_t{3600} * 1000;
 
 class SleepAtRestTest : public FocusFixture {
  protected:

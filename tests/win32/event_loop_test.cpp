@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "win32/system_event_loop.h"
 #include "test_windows.h"
+#include "win32/system_event_loop.h"
 
 namespace tarnwick::win32 {
 namespace {

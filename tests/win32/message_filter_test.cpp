@@ -4,8 +4,8 @@
 
 #include <set>
 
-#include "win32/private_messages.h"
 #include "test_windows.h"
+#include "win32/private_messages.h"
 
 namespace tarnwick::win32 {
 namespace {
