@@ -216,8 +216,10 @@ bool FocusFollow::AtRest(bool foregroundChangesReported) const {
 void FocusFollow::Wake() {
   if (pollTimer_.Enabled()) return;
   pollTimer_.SetEnabled(true);
-  // A pin whose window lost the foreground is asked for again now, not a tick later.
-  if (pin_) EnforcePin();
+  // A look now rather than an interval later: the hand may already rest on a window (a pin
+  // whose window lost the foreground is asked for again, too), so the first movement after
+  // a rest is followed no later than it was before the program slept.
+  PollTick();
 }
 
 void FocusFollow::HoverTick() {

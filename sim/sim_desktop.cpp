@@ -90,9 +90,10 @@ void SimDesktop::ProgramSetsCursor(Point position) {
 void SimDesktop::UserMovesCursor(Point position) {
   // The hand moves the mouse: raw input reports the movement, also where the cursor stops
   // at the desktop's edge.
+  // Reported once the cursor has moved, as the system posts it.
   const RawMove move{position.x - cursor_.x, position.y - cursor_.y};
-  if (rawInputOn_ && (move.dx != 0 || move.dy != 0)) Deliver(move);
   PlaceCursor(position);
+  if (rawInputOn_ && (move.dx != 0 || move.dy != 0)) Deliver(move);
 }
 
 void SimDesktop::PlaceCursor(Point position) {

@@ -18,7 +18,9 @@ namespace tarnwick::win32 {
 // One hook per process.
 class KeyboardHook {
  public:
-  explicit KeyboardHook(int healthCheckMs = 1000) : healthCheckMs_(healthCheckMs) {}
+  // Once a minute: the check wakes the hook's thread, and a program that sleeps at rest
+  // must not be woken every second for it. Resume, unlock and a new session ask at once.
+  explicit KeyboardHook(int healthCheckMs = 60000) : healthCheckMs_(healthCheckMs) {}
   KeyboardHook(const KeyboardHook&) = delete;
   KeyboardHook& operator=(const KeyboardHook&) = delete;
   ~KeyboardHook() { Stop(); }

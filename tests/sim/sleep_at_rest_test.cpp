@@ -57,6 +57,18 @@ TEST_F(SleepAtRestTest, AnHourAtRestAsksNothingAndTheFirstMovementIsFollowedAsBe
   EXPECT_FALSE(desktop.RawInputOn()) << "a moving mouse costs nothing extra";
 }
 
+TEST_F(SleepAtRestTest, TheFirstMovementAfterARestIsFollowedWithinTheHoverDelay) {
+  desktop.UserMovesCursor(kOverEditorText);
+  Start();
+  desktop.RunUntil(10000);
+  ASSERT_TRUE(form->rest.Asleep());
+  MoveAt(10010, kOverDialog);
+  desktop.RunUntil(10259);
+  EXPECT_NE(desktop.Foreground(), dialog);
+  desktop.RunUntil(10260);
+  EXPECT_EQ(desktop.Foreground(), dialog) << "waking looks at once, not a poll interval later";
+}
+
 TEST_F(SleepAtRestTest, ParkingFallsDueAtTheIdleDelayWithOneTick) {
   StartEverything();
   desktop.RunUntil(1000);
