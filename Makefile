@@ -20,7 +20,8 @@ windows: deps
 	cmake --build --preset windows
 
 # build/dist/TarnwickSetup-<version>.exe and Tarnwick-<version>-portable.zip (the program
-# and its help page); CMake holds the version.
+# and its help page), their SHA256SUMS, and in build/dist/packaging/ the winget and Scoop
+# manifests for them; CMake holds the version, CHANGELOG.md the release notes.
 dist: windows
 	cmake --build --preset windows --target dist
 

@@ -10,12 +10,14 @@ constexpr const char* kHelpPage = "\\Tarnwick.html";
 void Form1::Command1_Click() {
   // The setting is written before the icon calls, so the stored state is current even if
   // the shell refuses them.
-  if (Command1.Caption() == kEnabledCaption) {
+  if (focus.Enabled()) {
+    focus.SetEnabled(false);
     Command1.SetCaption(kDisabledCaption);
     SaveSetting(kDisabledSetting, "1");
     RemoveIconTray();
     icon = Image2.Picture();
   } else {
+    focus.SetEnabled(true);
     Command1.SetCaption(kEnabledCaption);
     SaveSetting(kDisabledSetting, "0");
     RemoveIconTray();

@@ -3,8 +3,8 @@
 #include <string>
 #include <utility>
 
-#include "seam/event_loop.h"
 #include "seam/shell.h"
+#include "seam/timer.h"
 
 namespace tarnwick {
 
@@ -15,6 +15,8 @@ class ControlObserver {
  public:
   virtual ~ControlObserver() = default;
   virtual void ControlChanged(const Control& control) = 0;
+  // The program gives the keyboard focus to the control.
+  virtual void FocusRequested(const Control& control) = 0;
 };
 
 // What every control has: a name the handlers use and the one view that renders it.
@@ -27,6 +29,12 @@ class Control {
 
   const std::string& Name() const { return name_; }
   void AttachObserver(ControlObserver* observer) { observer_ = observer; }
+  // Puts the keyboard focus here (the view does; without a view nothing happens).
+  void SetFocus() {
+    ++focusRequests_;
+    if (observer_ != nullptr) observer_->FocusRequested(*this);
+  }
+  int FocusRequests() const { return focusRequests_; }
 
  protected:
   void NotifyChanged() const {
@@ -36,6 +44,7 @@ class Control {
  private:
   std::string name_;
   ControlObserver* observer_ = nullptr;
+  int focusRequests_ = 0;
 };
 
 // A control with a caption: label, frame, button.
@@ -99,13 +108,23 @@ class CheckBox : public CaptionedControl {
 
 class TextBox : public Control {
  public:
-  TextBox(std::string name, std::string text, std::function<void()> handler = {})
-      : Control(std::move(name)), onLostFocus(std::move(handler)), text_(std::move(text)) {}
+  TextBox(std::string name, std::string text, std::function<void()> lostFocus = {},
+          std::function<void()> change = {})
+      : Control(std::move(name)),
+        onLostFocus(std::move(lostFocus)),
+        onChange(std::move(change)),
+        text_(std::move(text)) {}
   std::function<void()> onLostFocus;
+  // Runs whenever the text changes, by typing or by the program.
+  std::function<void()> onChange;
   const std::string& Text() const { return text_; }
   void SetText(const std::string& text);
   // The user's typing: the view already shows it, so the view is not told again.
-  void UserTyped(const std::string& text) { text_ = text; }
+  void UserTyped(const std::string& text) {
+    if (text == text_) return;
+    text_ = text;
+    if (onChange) onChange();
+  }
   void LostFocus() const {
     if (onLostFocus) onLostFocus();
   }
@@ -127,44 +146,6 @@ class Image : public Control {
 class MenuItem : public ClickableControl {
  public:
   using ClickableControl::ClickableControl;
-};
-
-// A timer ticks every interval while enabled; switching it on starts a fresh interval.
-class Timer {
- public:
-  Timer(std::string name, int id, int intervalMs, bool enabled)
-      : name_(std::move(name)), id_(id), intervalMs_(intervalMs), enabled_(enabled) {}
-  // A timer on an event loop from the start: one created enabled starts ticking at once.
-  Timer(std::string name, int id, int intervalMs, bool enabled, EventLoop& loop,
-        std::function<void()> handler)
-      : Timer(std::move(name), id, intervalMs, enabled) {
-    onTick = std::move(handler);
-    Attach(loop);
-  }
-  Timer(const Timer&) = delete;
-  Timer& operator=(const Timer&) = delete;
-
-  std::function<void()> onTick;
-  std::string tag;
-
-  const std::string& Name() const { return name_; }
-  int Id() const { return id_; }
-  bool Enabled() const { return enabled_; }
-  int IntervalMs() const { return intervalMs_; }
-  // Connects the timer to the event loop; an enabled timer starts ticking from here.
-  void Attach(EventLoop& loop);
-  void SetEnabled(bool enabled);
-  // A running timer starts a fresh interval of the new length.
-  void SetIntervalMs(int intervalMs);
-
- private:
-  void Arm();
-
-  std::string name_;
-  int id_;
-  int intervalMs_;
-  bool enabled_;
-  EventLoop* loop_ = nullptr;
 };
 
 }  // namespace tarnwick

@@ -8,6 +8,7 @@ namespace tarnwick {
 
 Form1::Form1(Platform& platform) : platform_(platform) {
   ShowChordsInHelp();
+  Text2_Change();
 }
 
 void Form1::Start() {

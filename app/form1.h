@@ -5,28 +5,30 @@
 
 #include "app/captions.h"
 #include "app/controls.h"
-#include "focus/options.h"
 #include "app/product.h"
 #include "app/settings_layout.h"
-#include "common/quiet_watch.h"
-#include "cursor/cursor_access.h"
+#include "app/sleep_at_rest.h"
+#include "cursor/idle_parking.h"
+#include "cursor/mouse_wrap.h"
+#include "cursor/own_cursor.h"
+#include "focus/focus_follow.h"
 #include "focus/hover_delay.h"
+#include "focus/options.h"
 #include "seam/platform.h"
-#include "seam/point.h"
 #include "seam/tray_events.h"
-#include "seam/window_handle.h"
 
 namespace tarnwick {
 
 // Timer ids on the event loop.
 enum TimerId : int { kTimer1Id = 1, kTimer2Id = 2, kTimer5Id = 5, kTimer8Id = 8 };
 
-// The main window. Its controls are the program's live configuration and run state:
-// handlers read what they need from the control that shows it and change it there.
-// Handlers are defined beside the concern they serve (app/, focus/, cursor/).
+// The main window: its controls, captions, stored settings and handlers. The features
+// (focus-follow, mouse wrap, idle parking) own the program's state; each handler hands the
+// user's action to the feature it concerns, and the controls show what the features hold.
 class Form1 {
   // First, so that the controls below can reach the event loop as they are made.
   Platform& platform_;
+  Options options_;  // what the user chose in the Options window, in force now
 
  public:
   explicit Form1(Platform& platform);
@@ -39,7 +41,6 @@ class Form1 {
 
   // --- Window state ---
   std::string caption = kWindowCaption;
-  std::string tag;                     // the pinned window's handle as decimal text, or ""
   IconId icon = IconId::kApplication;  // the window's current picture, also the tray's
 
   // --- Frame "Focus Menu" ---
@@ -86,7 +87,7 @@ class Form1 {
   CheckBox Check2{"Check2", "Auto Hide Mouse When Idel", [this] { Check2_Click(); }};
   Label Label4{"Label4", "Idle Delay"};
   // Idle delay in seconds.
-  TextBox Text2{"Text2", "5"};
+  TextBox Text2{"Text2", "5", {}, [this] { Text2_Change(); }};
   // Park 200 pixels above the bottom.
   CheckBox Check5{"Check5", "Taskbar Auto Hiden?", [this] { Check5_Click(); }};
 
@@ -123,21 +124,18 @@ class Form1 {
   Timer Timer2{"Timer2", kTimer2Id, 1, true, platform_.loop, [this] { Timer2_Timer(); }};
   // Mouse wrap engine.
   Timer Timer5{"Timer5", kTimer5Id, 100, false, platform_.loop, [this] { Timer5_Timer(); }};
-  // Idle parking; its tag holds the saved position.
+  // Idle parking.
   Timer Timer8{"Timer8", kTimer8Id, 100, false, platform_.loop, [this] { Timer8_Timer(); }};
 
-  // --- State kept between ticks ---
-  WindowHandle LastWindow = kNoWindow;        // the window the poll handled last, or the pin
-  WindowHandle LastPointWindow = kNoWindow;   // deepest window under the cursor at the last change
-  std::optional<WindowHandle> PendingWindow;  // the window a running hover wait will activate
-  std::optional<Point> LastMovedCursor;       // the cursor where the poll last saw the user move it
-  bool ActivationHeld = false;   // a finished wait found the user busy; start afresh when free
-  std::string LastPosition;      // wrap engine's previous position text
-  int IdleTicks = 0;             // idle ticks since the cursor last moved
-  std::string LastIdlePosition;  // idle parking's previous position text
-  std::string ScreenBounds;      // park point as position text
-  int MaxX = 0;                  // rightmost cursor column
-  int MaxY = 0;                  // bottom cursor row
+  // --- The features, which own the program's state ---
+  OwnCursor cursor{platform_.windows};
+  FocusFollow focus{platform_.windows, platform_.loop, cursor, options_, Timer1, Timer2};
+  MouseWrap wrap{platform_.windows, platform_.screen, platform_.rawInput, cursor, Timer5, [this] {
+                   return FullscreenProgramLeftAlone();
+                 }};
+  IdleParking parking{platform_.screen, cursor, Timer8,
+                      [this] { return FullscreenProgramLeftAlone(); }};
+  SleepAtRest rest{platform_.rawInput, platform_.windows, focus, wrap, parking};
 
   // --- Start-up and settings ---
   void Form_Load();
@@ -198,46 +196,24 @@ class Form1 {
   void Check12_Click();
   void Check2_Click();
   void Timer8_Timer();
+  void Text2_Change();  // the idle delay
   void Check5_Click();
   // The screen's size or resolution changed while running.
   void Form_DisplayChange();
 
-  // --- The program's own cursor moves ---
-  // Moves the cursor for the program's own reasons (parking it, putting it back). Until the
-  // user moves it, the poll and the wrap take the position for ours, not for the user's.
-  void PutCursor(Point position);
-  void PutParkedCursorBack();
-  // The cursor stands where the program itself put it, or idle parking holds it (parked, or
-  // nudged off and about to be put back): no resting place of the user's, no push at an edge.
-  bool CursorIsOurs(Point cursor);
-  std::optional<Point> OwnCursorPosition;  // where the program last put the cursor, until it moves
-  bool CursorParked = false;  // idle parking moved the cursor away and will put it back
-
   bool Ended() const { return ended_; }
-  // A poll cycle waits for Timer2.
-  bool HoverWaitPending() const { return PendingWindow.has_value(); }
 
  private:
   void EndProgram();
   void ShowMainWindow();
   void ShowChordsInHelp();
   void ShowTrayMenu();
-  void EnforcePin();
-  bool CursorMovedFrom(Point cursor) const;
-  bool UserBusy();
-  bool PauseKeyHeld();
   bool FullscreenProgramLeftAlone();
-  bool Excluded(WindowHandle topLevel);
+  void SetWrapEdge(WrapEdge edge, const CheckBox& box, const Setting& setting);
 
-  Module2 module2_{platform_.windows};  // the cursor procedures of the cursor features
   bool hideRequested_ = false;
   bool trayIconWanted_ = false;  // an icon was added and not removed since
   bool ended_ = false;
-  Options options_;
-  // Whether anything happened since the poll and the wrap last looked; every second they
-  // look anyway, for programs that move the cursor without making input.
-  QuietWatch pollQuiet_{4};
-  QuietWatch wrapQuiet_{10};
 };
 
 }  // namespace tarnwick

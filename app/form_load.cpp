@@ -2,7 +2,6 @@
 
 #include "app/form1.h"
 #include "common/number_text.h"
-#include "cursor/screen_bounds.h"
 #include "focus/hover_delay.h"
 
 namespace tarnwick {
@@ -22,18 +21,17 @@ void Form1::Form_Load() {
   const int delayMs =
       delay.verdict == HoverDelayVerdict::kAccepted ? delay.intervalMs : kDefaultHoverDelayMs;
   Text1.SetText(std::to_string(delayMs));
-  Timer2.SetIntervalMs(delayMs);
+  focus.SetHoverDelayMs(delayMs);
 
   MouseWrapOptions();
 
-  Timer1.SetEnabled(true);
+  focus.Start();
 
   Check2.SetValue(GetCheckSetting(kIdleParkingSetting));
   Check4.SetValue(GetCheckSetting(kLaunchAtLogonSetting));
 
-  ScreenBounds = ParkPointText(platform_.screen.Metrics(), false);
+  parking.MeasureScreen();
   Check5.SetValue(GetCheckSetting(kTaskbarAllowanceSetting));
-  if (Check5.IsChecked()) ScreenBounds = ParkPointText(platform_.screen.Metrics(), true);
 }
 
 }  // namespace tarnwick

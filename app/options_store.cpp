@@ -1,44 +1,23 @@
-#include <set>
-#include <sstream>
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "app/form1.h"
+#include "common/text_lines.h"
 
 namespace tarnwick {
 namespace {
 
-// Help lines name the chord in force; this is how a line says a command has none.
-constexpr const char* kNoKeyText = "(no key)";
-
-constexpr const char* kPauseKeyNames[] = {"None", "Ctrl", "Alt", "Shift", "Win"};
-
-std::optional<PauseKey> ParsePauseKey(const std::string& text) {
-  for (size_t i = 0; i < std::size(kPauseKeyNames); ++i) {
-    if (text == kPauseKeyNames[i]) return static_cast<PauseKey>(i);
-  }
-  return std::nullopt;
-}
-
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.find_first_not_of(" \t") != std::string::npos) lines.push_back(line);
-  }
-  return lines;
-}
-
-std::string JoinLines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
-  return text;
+// Characters as people count them: code points, whatever bytes of UTF-8 each takes.
+size_t CharacterCount(std::string_view text) {
+  return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
 }
 
 // "Ctrl+Shift+F" as the help lines write it: "Ctrl-Shift-F".
 std::string HelpChordText(Chord chord) {
-  if (chord.IsNone()) return kNoKeyText;
   std::string text = ChordText(chord);
   for (char& c : text) {
     if (c == '+') c = '-';
@@ -66,13 +45,17 @@ void Form1::LoadOptions() {
   }
   // A spoilt store must not leave two commands on one chord: the defaults stand in then.
   if (SharedChord(loaded.hotkeys)) loaded.hotkeys = Options::DefaultHotkeys();
-  // A stored list longer than the layout allows reads as none (GetSetting gives the default).
-  loaded.exclusions = SplitLines(GetSetting(kExclusionsSetting));
+  // A stored list longer than the Options window takes is damage and reads as none.
+  const std::string exclusions = GetSetting(kExclusionsSetting);
+  if (CharacterCount(exclusions) <= kExclusionsMaxCharacters) {
+    loaded.exclusions = SplitLines(exclusions);
+  }
   loaded.pauseKey = ParsePauseKey(GetSetting(kPauseKeySetting)).value_or(PauseKey::kNone);
   loaded.leaveFullscreenAlone = GetCheckSetting(kLeaveFullscreenAloneSetting) == kChecked;
   loaded.followOnlyWhenMoved = GetCheckSetting(kFollowOnlyWhenMovedSetting) == kChecked;
   loaded.wrapOnlyOnPush = GetCheckSetting(kWrapOnlyOnPushSetting) == kChecked;
   options_ = loaded;
+  wrap.SetPushOnly(options_.wrapOnlyOnPush);
   ShowChordsInHelp();
 }
 
@@ -89,18 +72,19 @@ bool Form1::ApplyOptions(const Options& proposed) {
   Options accepted = proposed;
   accepted.exclusions = SplitLines(JoinLines(proposed.exclusions));
   const std::string exclusions = JoinLines(accepted.exclusions);
-  if (exclusions.size() > kExclusionsSetting.maxLength) {
+  if (CharacterCount(exclusions) > kExclusionsMaxCharacters) {
     platform_.shell.ShowMessage(kApplicationName, "The exclusion list is too long: keep it under " +
-                                                      std::to_string(kExclusionsSetting.maxLength) +
+                                                      std::to_string(kExclusionsMaxCharacters) +
                                                       " characters.");
     return false;
   }
   options_ = accepted;
+  wrap.SetPushOnly(options_.wrapOnlyOnPush);
   for (size_t i = 0; i < kHotkeySettings.size(); ++i) {
     SaveSetting(kHotkeySettings[i], ChordText(options_.hotkeys[i]));
   }
   SaveSetting(kExclusionsSetting, exclusions);
-  SaveSetting(kPauseKeySetting, kPauseKeyNames[static_cast<size_t>(options_.pauseKey)]);
+  SaveSetting(kPauseKeySetting, PauseKeyName(options_.pauseKey));
   SaveSetting(kLeaveFullscreenAloneSetting, options_.leaveFullscreenAlone ? "1" : "0");
   SaveSetting(kFollowOnlyWhenMovedSetting, options_.followOnlyWhenMoved ? "1" : "0");
   SaveSetting(kWrapOnlyOnPushSetting, options_.wrapOnlyOnPush ? "1" : "0");
@@ -113,22 +97,41 @@ void Form1::Options_Click() {
 }
 
 void Form1::ShowChordsInHelp() {
-  // With the default chords the lines read exactly as they always have.
+  // With the default chords the lines read exactly as they always have. A command set to
+  // None says so, and where a key can be given to it.
+  const auto has = [this](HotkeyCommand command) { return !options_.HotkeyFor(command).IsNone(); };
   const auto chord = [this](HotkeyCommand command) {
     return HelpChordText(options_.HotkeyFor(command));
   };
+  const auto noKey = [](HotkeyCommand command) {
+    return std::string("*") + CommandName(command) +
+           " has no key: give it one under File, Options... ";
+  };
   const std::string toggle = chord(HotkeyCommand::kToggle);
-  Label1[1].SetCaption("*To disable Tarnwick, just hit " + toggle + " and hit " + toggle +
-                       " again to enable it. ");
-  Label1[2].SetCaption("*To make application to Stay on Top then just hit " +
-                       chord(HotkeyCommand::kKeepOnTop) +
-                       " while your mouse is over the application. ");
-  Label1[3].SetCaption("*To stop it from Staying on Top just " +
-                       chord(HotkeyCommand::kSendToBottom) +
-                       " again while your mouse is over the application.");
-  Label1[4].SetCaption("*To Force a Window to Stay Active hit " + chord(HotkeyCommand::kPin) +
-                       " while your mouse is over the Application. Hit " +
-                       chord(HotkeyCommand::kUnpin));
+  Label1[1].SetCaption(has(HotkeyCommand::kToggle)
+                           ? "*To disable Tarnwick, just hit " + toggle + " and hit " + toggle +
+                                 " again to enable it. "
+                           : noKey(HotkeyCommand::kToggle));
+  Label1[2].SetCaption(has(HotkeyCommand::kKeepOnTop)
+                           ? "*To make application to Stay on Top then just hit " +
+                                 chord(HotkeyCommand::kKeepOnTop) +
+                                 " while your mouse is over the application. "
+                           : noKey(HotkeyCommand::kKeepOnTop));
+  Label1[3].SetCaption(has(HotkeyCommand::kSendToBottom)
+                           ? "*To stop it from Staying on Top just " +
+                                 chord(HotkeyCommand::kSendToBottom) +
+                                 " again while your mouse is over the application."
+                           : noKey(HotkeyCommand::kSendToBottom));
+  const std::string pin = has(HotkeyCommand::kPin)
+                              ? "*To Force a Window to Stay Active hit " +
+                                    chord(HotkeyCommand::kPin) +
+                                    " while your mouse is over the Application. "
+                              : noKey(HotkeyCommand::kPin);
+  const std::string unpin =
+      has(HotkeyCommand::kUnpin)
+          ? (has(HotkeyCommand::kPin) ? "Hit " : "Unpin: hit ") + chord(HotkeyCommand::kUnpin)
+          : std::string(CommandName(HotkeyCommand::kUnpin)) + " has no key.";
+  Label1[4].SetCaption(pin + unpin);
 }
 
 }  // namespace tarnwick

@@ -43,14 +43,18 @@ inline constexpr std::array<Setting, 5> kHotkeySettings{{
     {"options", "Pin", kDefaultHotkeyTexts[3]},
     {"options", "Unpin", kDefaultHotkeyTexts[4]},
 }};  // in the order of HotkeyCommand
-// One rule a line; longer than any list a person keeps.
-inline constexpr Setting kExclusionsSetting{"options", "Exclusions", "", 16384};
+// One rule a line; longer than any list a person keeps. Its limit is in characters, as the
+// Options window says it; a character takes at most four bytes of UTF-8.
+inline constexpr std::size_t kExclusionsMaxCharacters = 16384;
+inline constexpr Setting kExclusionsSetting{"options", "Exclusions", "",
+                                            4 * kExclusionsMaxCharacters};
 inline constexpr Setting kPauseKeySetting{"options", "PauseKey", "None"};
 inline constexpr Setting kLeaveFullscreenAloneSetting{"options", "LeaveFullscreenAlone", "1"};
 inline constexpr Setting kFollowOnlyWhenMovedSetting{"options", "FollowOnlyWhenMoved", "1"};
 inline constexpr Setting kWrapOnlyOnPushSetting{"options", "WrapOnlyOnPush", "0"};
 
-inline constexpr std::array<const Setting*, 22> kAllSettings{
+// Every setting, for what treats them all alike (the tests, the fuzzer).
+inline constexpr auto kAllSettings = std::to_array<const Setting*>({
     &kRunMinimizedSetting,
     &kDisabledSetting,
     &kHoverDelaySetting,
@@ -73,6 +77,6 @@ inline constexpr std::array<const Setting*, 22> kAllSettings{
     &kLeaveFullscreenAloneSetting,
     &kFollowOnlyWhenMovedSetting,
     &kWrapOnlyOnPushSetting,
-};
+});
 
 }  // namespace tarnwick

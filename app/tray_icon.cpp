@@ -30,7 +30,7 @@ void Form1::TrayNotification(TrayEvent event) {
 void Form1::ShowTrayMenu() {
   platform_.shell.ShowTrayMenu({
       {"Show Tarnwick", false, true, [this] { ShowMainWindow(); }},
-      {"Enabled", Command1.Caption() == kEnabledCaption, false, [this] { Command1_Click(); }},
+      {"Enabled", focus.Enabled(), false, [this] { Command1_Click(); }},
       {"Options...", false, false, [this] { Options_Click(); }},
       {"", false, false, {}},
       {"Exit", false, false, [this] { Command2_Click(); }},

@@ -33,6 +33,8 @@ class QuietWatch {
     ++quietTicks_;
     return true;
   }
+  // The looks that the last input earned have been taken: until new input, nothing moved.
+  bool Settled() const { return seen_.has_value() && looksDue_ == 0; }
   // The next tick looks, whatever the input time says (the cursor could not be read).
   void Forget() { seen_.reset(); }
 

@@ -3,13 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "cursor/position_text.h"
-
 namespace tarnwick {
 namespace {
-
-// The title buffer holds 255 characters, the last one the terminator.
-constexpr int kTitleBufferChars = 255;
 
 int NearestWhole(float value) {
   const double rounded = std::nearbyint(static_cast<double>(value));  // ties go to even
@@ -50,38 +45,18 @@ void CMouse::Y(float newY) {
   windows_.MoveCursor({current.x, NearestWhole(newY)});
 }
 
-std::string CMouse::WindowOver(float x, float y) const {
-  const WindowHandle window = windows_.WindowFromPoint({NearestWhole(x), NearestWhole(y)});
-  if (window == kNoWindow) return {};
-  return windows_.WindowTitle(window, kTitleBufferChars);
-}
-
-CMouse& Module2::Mouse() {
-  if (!mouse_) mouse_.emplace(windows_);
-  return *mouse_;
-}
-
 void Module2::SetMousePosition(std::int16_t x, std::int16_t y) {
-  Mouse().X(static_cast<float>(x));
-  Mouse().Y(static_cast<float>(y));
+  mouse_.X(static_cast<float>(x));
+  mouse_.Y(static_cast<float>(y));
 }
 
-std::string Module2::GetMousePosition() {
-  bool read = false;
-  return ReadText(read);
-}
-
-std::optional<std::string> Module2::ReadMousePosition() {
-  bool read = false;
-  std::string text = ReadText(read);
-  if (!read) return std::nullopt;
-  return text;
-}
-
-std::string Module2::ReadText(bool& read) {
+std::optional<Point> Module2::ReadMousePosition() {
   // One query for both numbers: two would tear when the cursor moves between them, and
   // each costs a round trip to the window manager.
-  return PositionText(Mouse().Position(&read));
+  bool read = false;
+  const Point position = mouse_.Position(&read);
+  if (!read) return std::nullopt;
+  return position;
 }
 
 }  // namespace tarnwick

@@ -1,8 +1,8 @@
 #pragma once
 #include <cstdint>
 #include <optional>
-#include <string>
 
+#include "seam/point.h"
 #include "seam/window_manager.h"
 
 namespace tarnwick {
@@ -20,8 +20,6 @@ class CMouse {
   void X(float newX);
   float Y(bool* readOk = nullptr) const;
   void Y(float newY);
-  // The title of the window at the point, at most 254 characters; empty over no window.
-  std::string WindowOver(float x, float y) const;
 
  private:
   Point Read(bool* readOk) const;
@@ -32,21 +30,15 @@ class CMouse {
 // The cursor procedures the timers use, over the one shared CMouse.
 class Module2 {
  public:
-  explicit Module2(WindowManager& windows) : windows_(windows) {}
+  explicit Module2(WindowManager& windows) : mouse_(windows) {}
 
   // Two moves: first across, keeping the old y, then down or up.
   void SetMousePosition(std::int16_t x, std::int16_t y);
-  // The position text, e.g. "799, 599".
-  std::string GetMousePosition();
-  // The position text, or nothing when the system could not report the position.
-  std::optional<std::string> ReadMousePosition();
+  // The position, or nothing when the system could not report it.
+  std::optional<Point> ReadMousePosition();
 
  private:
-  CMouse& Mouse();
-  std::string ReadText(bool& read);
-
-  WindowManager& windows_;
-  std::optional<CMouse> mouse_;  // created on first use, kept for the life of the program
+  CMouse mouse_;
 };
 
 }  // namespace tarnwick

@@ -1,9 +1,10 @@
-#include <optional>
-#include <string>
+#include "cursor/idle_parking.h"
 
-#include "app/form1.h"
-#include "common/number_text.h"
-#include "cursor/position_text.h"
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "cursor/desktop_shape.h"
 #include "cursor/screen_bounds.h"
 
 namespace tarnwick {
@@ -13,69 +14,118 @@ namespace {
 // The idle count starts again once it passes this, so it never overflows.
 constexpr int kMaxIdleTicks = 1000000000;
 
-// Ten ticks to a second.
-constexpr double kIdleTicksPerSecond = 10;
-
-// The idle delay in ticks, or nothing while the delay box holds no number (it is empty for
-// a moment whenever the user retypes it).
-std::optional<double> IdleThresholdTicks(const std::string& delayText) {
-  const std::optional<double> delaySeconds = ParseNumber(delayText);
-  if (!delaySeconds) return std::nullopt;
-  return *delaySeconds * kIdleTicksPerSecond;
-}
-
 }  // namespace
 
-void Form1::Check2_Click() {
-  Timer8.SetEnabled(Check2.IsChecked());
-  // Switched off while parked, the cursor stays where it is and nothing will put it back;
-  // it stays ours only until the user moves it.
-  if (!Check2.IsChecked()) CursorParked = false;
-  SaveCheckSetting(kIdleParkingSetting, Check2);
+IdleParking::IdleParking(Screen& screen, OwnCursor& cursor, Timer& timer,
+                         std::function<bool()> cursorOwnedInFront)
+    : screen_(screen),
+      cursor_(cursor),
+      timer_(timer),
+      cursorOwnedInFront_(std::move(cursorOwnedInFront)) {}
+
+void IdleParking::SetOn(bool on) {
+  on_ = on;
+  if (!on_) asleep_ = false;
+  if (!asleep_) timer_.SetEnabled(on_);
+  // It stays ours only until the user moves it.
+  if (!on) cursor_.SetParked(false);
 }
 
-void Form1::Timer8_Timer() {
-  // A position the system cannot report (the secure desktop of a lock screen, say) would
-  // read as 0, 0: counted as a rest it would later throw the cursor into the corner.
-  const std::optional<std::string> read = module2_.ReadMousePosition();
-  if (!read) return;
-  const std::string pos = *read;
-  const bool idle = pos == LastIdlePosition || pos == ScreenBounds;
-  // Without a number in the delay box (the user is retyping it) there is no threshold to
-  // park by; but a parked cursor the user reaches for must still come back.
-  const std::optional<double> threshold = IdleThresholdTicks(Text2.Text());
-  if (!threshold) {
-    if (!idle && CursorParked) PutParkedCursorBack();
-    if (!idle) IdleTicks = 0;
-    LastIdlePosition = pos;
+void IdleParking::SetTaskbarAllowance(bool allowance) {
+  taskbarAllowance_ = allowance;
+  MeasureScreen();
+}
+
+void IdleParking::MeasureScreen() {
+  // A new resolution or a docked screen moves the corner: keep the park point on the
+  // screen as it is now, or a parked cursor would no longer be recognised.
+  const Point parkPoint = tarnwick::ParkPoint(screen_.Metrics(), taskbarAllowance_);
+  if (parkPoint_ != parkPoint) parkedAt_.reset();
+  parkPoint_ = parkPoint;
+}
+
+int IdleParking::TicksUntilPark() const {
+  const double thresholdTicks = *idleDelaySeconds_ * kTicksPerSecond;
+  const double ticks = std::floor(thresholdTicks - idleTicks_) + 1;
+  return static_cast<int>(std::clamp(ticks, 1.0, 1e6));
+}
+
+void IdleParking::Sleep() {
+  if (!on_ || asleep_) return;
+  asleep_ = true;
+  const bool parkedHere = cursor_.Parked() && lastPosition_ == parkedAt_;
+  if (parkedHere || !idleDelaySeconds_) {
+    timer_.SetEnabled(false);
     return;
   }
-
-  if (idle) {
-    IdleTicks = IdleTicks + 1;
-    if (IdleTicks > kMaxIdleTicks) IdleTicks = 0;
-    // A game or a presentation in front keeps its cursor where it is: no park begins then.
-    // Parked and still there: nothing to move, and no reason to measure the screen.
-    const bool stillParked = CursorParked && pos == ScreenBounds;
-    if (*threshold < IdleTicks && !stillParked && (CursorParked || !FullscreenProgramLeftAlone())) {
-      PutCursor(ParkPoint(platform_.screen.Metrics(), Check5.IsChecked()));
-      CursorParked = true;
-      if (Timer8.tag.empty()) Timer8.tag = pos;
-    }
-  } else {
-    if (*threshold < IdleTicks) PutParkedCursorBack();
-    IdleTicks = 0;
-    CursorParked = false;
-  }
-  LastIdlePosition = pos;
+  const int ticks = TicksUntilPark();
+  skippedTicks_ = ticks - 1;
+  timer_.SetIntervalMs(ticks * kTickMs);
 }
 
-void Form1::PutParkedCursorBack() {
+void IdleParking::Wake() {
+  if (!asleep_) return;
+  asleep_ = false;
+  skippedTicks_ = 0;
+  timer_.SetIntervalMs(kTickMs);
+  timer_.SetEnabled(on_);
+}
+
+void IdleParking::Tick() {
+  if (asleep_) {
+    // The one tick of a sleep stands for the ones skipped; after it, a parked cursor waits
+    // for the movement that wakes everything, anything else ticks as usual.
+    idleTicks_ += skippedTicks_;
+    skippedTicks_ = 0;
+    timer_.SetIntervalMs(kTickMs);
+  }
+  TickAwake();
+  if (asleep_ && cursor_.Parked()) timer_.SetEnabled(false);
+}
+
+void IdleParking::TickAwake() {
+  // A position the system cannot report (the secure desktop of a lock screen, say) would
+  // read as 0, 0: counted as a rest it would later throw the cursor into the corner.
+  const std::optional<Point> pos = cursor_.Read();
+  if (!pos) return;
+  const bool parkedHere = cursor_.Parked() && pos == parkedAt_;
+  const bool idle = pos == lastPosition_ || pos == parkPoint_ || parkedHere;
+  lastPosition_ = pos;
+  // Without a number in the delay box (the user is retyping it) there is no threshold to
+  // park by; but a parked cursor the user reaches for must still come back.
+  if (!idleDelaySeconds_) {
+    if (!idle && cursor_.Parked()) PutParkedCursorBack();
+    if (!idle) idleTicks_ = 0;
+    return;
+  }
+  const double thresholdTicks = *idleDelaySeconds_ * kTicksPerSecond;
+
+  if (idle) {
+    idleTicks_ = idleTicks_ + 1;
+    if (idleTicks_ > kMaxIdleTicks) idleTicks_ = 0;
+    // Parked and still there: nothing to move, and no reason to measure the screen. A game
+    // or a presentation in front keeps its cursor where it is: no park begins then.
+    if (thresholdTicks < idleTicks_ && !parkedHere &&
+        (cursor_.Parked() || !cursorOwnedInFront_())) {
+      // The desktop as it is now: a monitor may have come or gone without a message.
+      parkedAt_ = ParkPointOn(DesktopShape::Of(screen_), *pos, taskbarAllowance_);
+      cursor_.Put(*parkedAt_);
+      cursor_.SetParked(true);
+      if (!savedPosition_) savedPosition_ = pos;
+    }
+  } else {
+    if (thresholdTicks < idleTicks_) PutParkedCursorBack();
+    idleTicks_ = 0;
+    cursor_.SetParked(false);
+  }
+}
+
+void IdleParking::PutParkedCursorBack() {
   // No saved position (a negative delay, or one lowered under the count just before this
   // movement): nothing to put back, so the cursor stays where the user moved it.
-  if (const std::optional<Point> saved = ParsePositionText(Timer8.tag)) PutCursor(*saved);
-  Timer8.tag.clear();
-  CursorParked = false;
+  if (savedPosition_) cursor_.Put(*savedPosition_);
+  savedPosition_.reset();
+  cursor_.SetParked(false);
 }
 
 }  // namespace tarnwick

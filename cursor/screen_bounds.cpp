@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "common/number_text.h"
-#include "cursor/position_text.h"
 
 namespace tarnwick {
 
@@ -33,10 +32,6 @@ Point ScreenSizePx(const ScreenMetrics& metrics) {
 Point ParkPoint(const ScreenMetrics& metrics, bool taskbarAllowance) {
   const Point size = ScreenSizePx(metrics);
   return {size.x - 1, size.y - (taskbarAllowance ? kTaskbarAllowancePx : 1)};
-}
-
-std::string ParkPointText(const ScreenMetrics& metrics, bool taskbarAllowance) {
-  return PositionText(ParkPoint(metrics, taskbarAllowance));
 }
 
 Point WrapLimits(const ScreenMetrics& metrics) {

@@ -1,6 +1,4 @@
 #pragma once
-#include <string>
-
 #include "seam/point.h"
 #include "seam/screen.h"
 
@@ -15,9 +13,6 @@ Point ScreenSizePx(const ScreenMetrics& metrics);
 // Where an idle cursor is parked: the right column and the bottom row, or 200 rows above
 // the bottom with the taskbar allowance.
 Point ParkPoint(const ScreenMetrics& metrics, bool taskbarAllowance);
-
-// The park point as position text, so that a parked cursor is recognised by comparing text.
-std::string ParkPointText(const ScreenMetrics& metrics, bool taskbarAllowance);
 
 // The last column and row the cursor can reach.
 Point WrapLimits(const ScreenMetrics& metrics);

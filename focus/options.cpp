@@ -30,6 +30,20 @@ constexpr NamedModifier kModifiers[] = {
 
 constexpr int kF1 = 0x70, kF24 = 0x87, kNumpad0 = 0x60, kNumpad9 = 0x69;
 
+// In the order of PauseKey.
+constexpr const char* kPauseKeyNames[kPauseKeyCount] = {"None", "Ctrl", "Alt", "Shift", "Win"};
+
+constexpr int kBackspace = 0x08, kDelete = 0x2E;
+// Shift, Ctrl and Alt (either side or both), the Windows keys and the menu key.
+bool IsModifierKey(int keyCode) {
+  return (keyCode >= 0x10 && keyCode <= 0x12) || (keyCode >= 0xA0 && keyCode <= 0xA5) ||
+         (keyCode >= 0x5B && keyCode <= 0x5D);
+}
+// Keys the window itself answers: Tab moves on, Enter is OK, Esc is Cancel.
+bool IsDialogKey(int keyCode) {
+  return keyCode == 0x09 || keyCode == 0x0D || keyCode == 0x1B;
+}
+
 // A prefix and a number. Appended, not `"F" + std::to_string(...)`: mingw's GCC 12 reports
 // a false -Wrestrict on that form.
 std::string Numbered(const char* prefix, int number) {
@@ -119,6 +133,35 @@ std::optional<Chord> ParseChord(std::string_view text) {
   if (!key) return std::nullopt;
   chord.keyCode = *key;
   return chord;
+}
+
+const char* PauseKeyName(PauseKey key) {
+  const auto index = static_cast<size_t>(key);
+  return index < std::size(kPauseKeyNames) ? kPauseKeyNames[index] : kPauseKeyNames[0];
+}
+
+std::optional<PauseKey> ParsePauseKey(std::string_view name) {
+  for (size_t i = 0; i < std::size(kPauseKeyNames); ++i) {
+    if (name == kPauseKeyNames[i]) return static_cast<PauseKey>(i);
+  }
+  return std::nullopt;
+}
+
+std::optional<Chord> ChordTypedInHotkeyField(int keyCode, const HeldKeys& held) {
+  if (keyCode <= 0 || keyCode > 0xFF || IsModifierKey(keyCode) || IsDialogKey(keyCode)) {
+    return std::nullopt;
+  }
+  // With AltGr the left Ctrl is the layout's, not the user's.
+  const bool altGr = held.layoutHasAltGr && held.rightAlt && !held.leftAlt;
+  const bool ctrl = held.rightCtrl || (held.leftCtrl && !altGr);
+  const bool alt = held.leftAlt || held.rightAlt;
+  if (held.win || (!ctrl && alt)) return std::nullopt;
+  if (!ctrl && (keyCode == kBackspace || keyCode == kDelete)) return Chord{};
+  if (!ctrl) return Chord{keyCode, kCtrlShift};
+  int modifiers = kCtrlBit;
+  if (alt) modifiers |= kAltBit;
+  if (held.shift) modifiers |= kShiftBit;
+  return Chord{keyCode, modifiers};
 }
 
 const char* CommandName(HotkeyCommand command) {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # TarnwickSetup.exe under Wine, silently, as the user would run it:
-#   installer_test.sh upgrade SETUP PROBE VERSION
-#     a per-user install (files, Start Menu group, HKCU uninstall entry, nothing in HKLM),
-#     then the installer again over a running Tarnwick with settings stored;
+#   installer_test.sh upgrade SETUP PROBE VERSION WINGET
+#     a per-user install (files, Start Menu group, HKCU uninstall entry, nothing in HKLM,
+#     the entry the winget manifest in the folder WINGET names), then the installer again
+#     over a running Tarnwick with settings stored;
 #   installer_test.sh uninstall SETUP PROBE VERSION
 #     /S closes a running copy and removes everything but the settings;
 #     /S /REMOVESETTINGS removes them too.
@@ -15,6 +16,7 @@ stage="$1"
 setup="$(realpath "$2")"
 probe="$(realpath "$3")"
 version="$4"
+winget="${5:-}"
 builtExe="$(dirname "$setup")/win32/Tarnwick.exe"
 
 fail() {
@@ -111,6 +113,28 @@ checkUninstallEntry() {
   done
 }
 
+# winget knows an installed package by the uninstall key's name (the manifest's product
+# code) and the values under it; a manifest that names another key leaves winget unable to
+# tell Tarnwick is installed, so `winget upgrade` never offers the next version.
+checkWingetEntry() {
+  local manifest fields entry
+  manifest=("$winget"/*.installer.yaml)
+  [[ -f "${manifest[0]}" ]] || fail "no winget installer manifest in $winget"
+  # The product code, then the entry's DisplayName, Publisher and DisplayVersion.
+  mapfile -t fields < <(python3 -c 'import sys, yaml
+m = yaml.safe_load(open(sys.argv[1], encoding="utf-8"))
+[e] = m["AppsAndFeaturesEntries"]
+print(m["ProductCode"], e["DisplayName"], e["Publisher"], e["DisplayVersion"], sep="\n")' \
+    "${manifest[0]}")
+  ((${#fields[@]} == 4)) || fail "cannot read ${manifest[0]}"
+  entry="$(query "${uninstallKey%\\*}\\${fields[0]}")" ||
+    fail "the manifest's product code ${fields[0]} names no uninstall entry"
+  [[ "$(valueOf DisplayName "$entry")" == "${fields[1]}" &&
+    "$(valueOf Publisher "$entry")" == "${fields[2]}" &&
+    "$(valueOf DisplayVersion "$entry")" == "${fields[3]}" ]] ||
+    fail "the manifest's AppsAndFeaturesEntries (${fields[*]:1}) are not the entry: $entry"
+}
+
 # Starts the installed Tarnwick in the session's desktop and waits until it takes messages.
 running=""
 startInstalled() {
@@ -138,6 +162,7 @@ upgrade() {
   silentInstall
   checkInstalled
   checkUninstallEntry
+  checkWingetEntry
 
   # An older copy runs, hidden in the tray, with settings of its own. Trailing bytes make
   # it differ from the new exe without changing what runs.

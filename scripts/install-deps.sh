@@ -8,14 +8,15 @@ set -euo pipefail
 # Wine's own fonts (title-bar glyphs, Tahoma, MS Sans Serif) and Liberation (metric twins of
 # Courier New and Arial) are only recommended by wine, so they are named here. x11-utils
 # gives xwininfo (the session waits for the desktop window), imagemagick the screenshots.
-# Python is needed only to redraw the icons (scripts/make-icons.py), not to build; zip only
-# for `make dist`. Xorg with the dummy video driver and xrandr give the two-monitor tests a
-# display with real outputs (Xvfb shows Wine one monitor whatever its options).
+# Python redraws the icons (scripts/make-icons.py) and, with its YAML module, writes and
+# checks the package manifests; zip is only for `make dist`. Xorg with the dummy video driver
+# and xrandr give the two-monitor tests a display with real outputs (Xvfb shows Wine one
+# monitor whatever its options).
 packages=(
   make cmake g++ googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 fonts-wine fonts-liberation xvfb x11-utils imagemagick nsis zip
-  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
+  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils python3 python3-yaml
   clang-format clang-tidy cppcheck
 )
 if [[ "${1:-}" == fuzz ]]; then

@@ -6,6 +6,13 @@ cd "$(dirname "$0")/.."
 
 mapfile -t sources < <(git ls-files '*.cpp' '*.h' | grep -v '^build/')
 failed=()
+
+# A merge that left its conflict markers behind fails here, wherever they are.
+echo "lint: conflict markers"
+if git grep -nE '^(<<<<<<<|>>>>>>>)( |$)|^=======$' -- . ':!*.png' ':!*.ico' ':!fuzz/corpus' ':!fuzz/regressions'; then
+  failed+=(conflict-markers)
+fi
+
 echo "lint: clang-format on ${#sources[@]} files"
 clang-format --dry-run -Werror "${sources[@]}" || failed+=(clang-format)
 
@@ -13,7 +20,7 @@ echo "lint: cppcheck"
 cppcheck --quiet --error-exitcode=1 --std=c++20 --language=c++ -I . \
   --enable=warning,performance,portability --inline-suppr --library=googletest --library=windows \
   --suppress=missingIncludeSystem --suppress='*:/usr/*' \
-  common app focus cursor platform bench tests installer fuzz || failed+=(cppcheck)
+  common seam sim win32 app focus cursor bench tests installer fuzz || failed+=(cppcheck)
 
 echo "lint: clang-tidy"
 mapfile -t native < <(git ls-files 'common/*.cpp' 'app/*.cpp' 'focus/*.cpp' 'cursor/*.cpp' 'seam/*.cpp' \

@@ -6,6 +6,7 @@
 #include "seam/screen.h"
 #include "seam/settings_store.h"
 #include "seam/shell.h"
+#include "seam/text_rules.h"
 #include "seam/window_manager.h"
 
 namespace tarnwick {
@@ -20,6 +21,7 @@ struct Platform {
   FormWindow& form;
   FileSystem& files;
   RawInput& rawInput;
+  TextRules& text;
 };
 
 }  // namespace tarnwick

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "seam/point.h"
@@ -31,6 +32,12 @@ class WindowManager {
   virtual WindowHandle Parent(WindowHandle window) = 0;
   // At most maxCount - 1 characters of the title; empty when it cannot be read.
   virtual std::string WindowTitle(WindowHandle window, int maxCount) = 0;
+  // The window in the foreground now, or kNoWindow.
+  virtual WindowHandle ForegroundWindow() = 0;
+  // Calls `onChange` whenever another window comes to the foreground, until called again
+  // with an empty function. False where the system never reports such changes (Wine 8
+  // installs the watch and sends nothing): whoever needs to know must then look for itself.
+  virtual bool WatchForeground(std::function<void()> onChange) = 0;
   // Brings a window to the foreground, working around the foreground lock where needed.
   virtual ActivationResult BringToForeground(WindowHandle window) = 0;
   // Places a window above all non-topmost windows. Never waits for the window's program.

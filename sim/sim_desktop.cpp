@@ -10,7 +10,7 @@ SimDesktop::SimDesktop() {
 }
 
 Platform SimDesktop::AsPlatform() {
-  return Platform{*this, *this, *this, *this, *this, *this, *this, *this};
+  return Platform{*this, *this, *this, *this, *this, *this, *this, *this, textRules};
 }
 
 // --- Clock and input ---
@@ -30,7 +30,7 @@ void SimDesktop::SetScreenPixels(int widthPx, int heightPx, double twipsPerPixel
   metrics_ = ScreenMetrics{widthPx * twipsPerPixel, heightPx * twipsPerPixel, twipsPerPixel,
                            twipsPerPixel};
   monitors_ = {MonitorInfo{0, 0, widthPx, heightPx, true, twipsPerPixel}};
-  UserMovesCursor(cursor_);  // a smaller screen pulls the cursor in, as the real one does
+  PlaceCursor(cursor_);  // a smaller screen pulls the cursor in, as the real one does
 }
 
 void SimDesktop::SetMonitors(std::vector<MonitorInfo> monitors) {
@@ -41,7 +41,7 @@ void SimDesktop::SetMonitors(std::vector<MonitorInfo> monitors) {
         ScreenMetrics{(m.right - m.left) * m.twipsPerPixel, (m.bottom - m.top) * m.twipsPerPixel,
                       m.twipsPerPixel, m.twipsPerPixel};
   }
-  UserMovesCursor(cursor_);
+  PlaceCursor(cursor_);
 }
 
 WindowHandle SimDesktop::AddWindow(const std::string& title, Rect rect, WindowHandle parent,
@@ -82,11 +82,19 @@ std::vector<WindowHandle> SimDesktop::ZOrder() const {
 
 void SimDesktop::ProgramSetsCursor(Point position) {
   const std::uint32_t serial = inputSerial_;
-  UserMovesCursor(position);
+  PlaceCursor(position);
   inputSerial_ = serial;
 }
 
 void SimDesktop::UserMovesCursor(Point position) {
+  // The hand moves the mouse: raw input reports the movement, also where the cursor stops
+  // at the desktop's edge.
+  const RawMove move{position.x - cursor_.x, position.y - cursor_.y};
+  if (rawInputOn_ && (move.dx != 0 || move.dy != 0)) Deliver(move);
+  PlaceCursor(position);
+}
+
+void SimDesktop::PlaceCursor(Point position) {
   // Every move counts as input, the program's own too, as the system counts a cursor move.
   // Only whether it changed matters, so a count serves for the time.
   ++inputSerial_;
@@ -115,7 +123,7 @@ void SimDesktop::UserMovesCursor(Point position) {
 
 void SimDesktop::UserMovesMouseBy(int dx, int dy) {
   if (rawInputOn_) Deliver({dx, dy});
-  UserMovesCursor({cursor_.x + dx, cursor_.y + dy});
+  PlaceCursor({cursor_.x + dx, cursor_.y + dy});
 }
 
 bool SimDesktop::StartDevice() {
@@ -153,7 +161,7 @@ std::uint32_t SimDesktop::LastInputTime() {
 bool SimDesktop::MoveCursor(Point position) {
   ++calls.moveCursor;
   if (refuseCursorMove) return false;
-  UserMovesCursor(position);
+  PlaceCursor(position);
   cursorMoves_.push_back(cursor_);
   return true;
 }
@@ -180,12 +188,31 @@ std::string SimDesktop::WindowTitle(WindowHandle window, int maxCount) {
   return found->second.title.substr(0, static_cast<std::size_t>(maxCount - 1));
 }
 
+bool SimDesktop::WatchForeground(std::function<void()> onChange) {
+  if (!reportsForegroundChanges) return false;
+  foregroundWatch_ = std::move(onChange);
+  return true;
+}
+
+void SimDesktop::SetForeground(WindowHandle window) {
+  const bool changed = foreground_ != window;
+  foreground_ = window;
+  if (changed && foregroundWatch_) foregroundWatch_();
+}
+
+WindowHandle SimDesktop::ForegroundWindow() {
+  ++calls.foregroundWindow;
+  return foreground_;
+}
+
 ActivationResult SimDesktop::BringToForeground(WindowHandle window) {
   ++calls.bringToForeground;
   activations_.push_back(window);
   if (!Exists(window)) return ActivationResult::kWindowGone;
-  if (windows_.at(window).parent != kNoWindow) return ActivationResult::kRefused;
-  foreground_ = window;
+  if (windows_.at(window).parent != kNoWindow || refuseActivation) {
+    return ActivationResult::kRefused;
+  }
+  SetForeground(window);
   RaiseToTop(window);
   return ActivationResult::kActivated;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "seam/platform.h"
+#include "sim/sim_text_rules.h"
 #include "sim/virtual_clock.h"
 
 namespace tarnwick::sim {
@@ -48,10 +49,11 @@ struct WindowManagerCalls {
   int shellOrCloaked = 0;   // the questions whether a window may be a target at all
   int optionQuestions = 0;  // exclusions, the pause key, a fullscreen program
   int lastInputTime = 0;
+  int foregroundWindow = 0;
   int Total() const {
     return cursorPosition + moveCursor + windowFromPoint + parent + windowTitle +
            bringToForeground + keepOnTop + sendToBottom + userBusy + shellOrCloaked +
-           optionQuestions + lastInputTime;
+           optionQuestions + lastInputTime + foregroundWindow;
   }
 };
 
@@ -75,6 +77,8 @@ class SimDesktop : public SettingsStore,
   SimDesktop();
 
   Platform AsPlatform();
+  // The system's comparison of text, case aside.
+  SimTextRules textRules;
 
   // --- Clock and input ---
   std::int64_t NowMs() const { return clock_.NowMs(); }
@@ -119,6 +123,7 @@ class SimDesktop : public SettingsStore,
   WindowManagerCalls calls;
   bool refuseCursorRead = false;
   bool refuseCursorMove = false;
+  bool refuseActivation = false;  // the foreground lock refuses every request
   // What the user is in the middle of.
   bool mouseButtonDown = false;
   bool menuOpen = false;  // in the foreground thread, or a window being moved or sized
@@ -171,6 +176,10 @@ class SimDesktop : public SettingsStore,
   WindowHandle WindowFromPoint(Point position) override;
   WindowHandle Parent(WindowHandle window) override;
   std::string WindowTitle(WindowHandle window, int maxCount) override;
+  WindowHandle ForegroundWindow() override;
+  bool WatchForeground(std::function<void()> onChange) override;
+  // Whether the system reports foreground changes as Windows does (Wine does not).
+  bool reportsForegroundChanges = false;
   ActivationResult BringToForeground(WindowHandle window) override;
   void KeepOnTop(WindowHandle window) override;
   void SendToBottom(WindowHandle window) override;
@@ -229,6 +238,9 @@ class SimDesktop : public SettingsStore,
 
  private:
   void RaiseToTop(WindowHandle window);
+  // Where the cursor ends up, kept on the monitors; counted as input.
+  void PlaceCursor(Point position);
+  void SetForeground(WindowHandle window);
   WindowHandle DeepestChildAt(WindowHandle window, Point position) const;
 
   VirtualClock clock_;
@@ -238,6 +250,7 @@ class SimDesktop : public SettingsStore,
   ScreenMetrics metrics_;
   std::vector<MonitorInfo> monitors_;
   bool rawInputOn_ = false;
+  std::function<void()> foregroundWatch_;
   std::map<WindowHandle, SimWindow> windows_;
   std::vector<WindowHandle> zOrder_;  // top-level windows, top first
   WindowHandle nextHandle_ = 0x10010;

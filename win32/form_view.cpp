@@ -130,6 +130,10 @@ const FormView::Entry* FormView::Find(const Control& control) const {
   return nullptr;
 }
 
+void FormView::FocusRequested(const Control& control) {
+  if (HWND window = ControlWindow(control)) ::SetFocus(window);
+}
+
 HWND FormView::ControlWindow(const Control& control) const {
   const Entry* entry = Find(control);
   return entry == nullptr ? nullptr : entry->window;

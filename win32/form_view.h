@@ -19,6 +19,7 @@ class FormView : public ControlObserver {
   // Places every control and sets its fonts for a DPI; also after a DPI change.
   void Layout(int dpi);
   void ControlChanged(const Control& control) override;
+  void FocusRequested(const Control& control) override;
   // A WM_COMMAND from a child control; false when it was not one of ours.
   bool OnCommand(UINT id, UINT code);
   // Enter in a text box: the user is done with it, as when leaving it.

@@ -17,6 +17,23 @@ struct ModifierPair {
 constexpr ModifierPair kModifiers[] = {
     {kCtrlBit, HOTKEYF_CONTROL}, {kShiftBit, HOTKEYF_SHIFT}, {kAltBit, HOTKEYF_ALT}};
 
+bool Down(int keyCode) {
+  return GetKeyState(keyCode) < 0;
+}
+
+// Whether the keyboard layout types characters with AltGr (Ctrl and Alt together): then the
+// left Ctrl that comes with the right Alt is the layout's. Asked only while both are held.
+bool LayoutHasAltGr() {
+  const HKL layout = GetKeyboardLayout(0);
+  constexpr int kCtrlAlt = 2 | 4;  // VkKeyScanEx's shift-state bits
+  for (wchar_t character = 0x21; character <= 0x17F; ++character) {
+    const SHORT scan = VkKeyScanExW(character, layout);
+    if (scan != -1 && ((scan >> 8) & kCtrlAlt) == kCtrlAlt) return true;
+  }
+  const SHORT euro = VkKeyScanExW(L'\u20AC', layout);
+  return euro != -1 && ((euro >> 8) & kCtrlAlt) == kCtrlAlt;
+}
+
 bool IsExtendedKey(int keyCode) {
   return (keyCode >= VK_PRIOR && keyCode <= VK_DOWN) || keyCode == VK_INSERT ||
          keyCode == VK_DELETE;
@@ -45,6 +62,19 @@ Chord ChordOfHotkeyValue(WORD value) {
 
 bool RepresentsChord(Chord chord) {
   return ChordOfHotkeyValue(HotkeyValueOf(chord)) == chord;
+}
+
+HeldKeys HeldKeysNow() {
+  HeldKeys held;
+  held.rightCtrl = Down(VK_RCONTROL);
+  held.rightAlt = Down(VK_RMENU);
+  // A key state that does not say which side counts as the left.
+  held.leftCtrl = Down(VK_LCONTROL) || (Down(VK_CONTROL) && !held.rightCtrl);
+  held.leftAlt = Down(VK_LMENU) || (Down(VK_MENU) && !held.rightAlt);
+  held.shift = Down(VK_SHIFT);
+  held.win = Down(VK_LWIN) || Down(VK_RWIN);
+  held.layoutHasAltGr = held.leftCtrl && held.rightAlt && LayoutHasAltGr();
+  return held;
 }
 
 }  // namespace tarnwick::win32

@@ -16,4 +16,7 @@ Chord ChordOfHotkeyValue(WORD value);
 // Whether the control can show the chord as it is.
 bool RepresentsChord(Chord chord);
 
+// The modifier keys the thread's input holds now, as a hotkey field weighs them.
+HeldKeys HeldKeysNow();
+
 }  // namespace tarnwick::win32

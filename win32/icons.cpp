@@ -50,4 +50,11 @@ HICON LoadProgramIcon(IconId icon, bool small, int dpi) {
   return cached;
 }
 
+void ShowProgramIcons(HWND window, IconId icon, int dpi) {
+  SendMessageW(window, WM_SETICON, ICON_BIG,
+               reinterpret_cast<LPARAM>(LoadProgramIcon(icon, false, dpi)));
+  SendMessageW(window, WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(LoadProgramIcon(icon, true, dpi)));
+}
+
 }  // namespace tarnwick::win32

@@ -13,4 +13,8 @@ int ProgramIconSize(bool small, int dpi);
 // size and kept for the life of the program: callers never destroy it.
 HICON LoadProgramIcon(IconId icon, bool small, int dpi);
 
+// Gives a window the picture for its caption and the taskbar at a DPI: the sizes of the
+// window's monitor, not the system's.
+void ShowProgramIcons(HWND window, IconId icon, int dpi);
+
 }  // namespace tarnwick::win32

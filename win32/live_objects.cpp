@@ -3,6 +3,8 @@
 #include <array>
 #include <atomic>
 
+#include "common/invariant.h"
+
 namespace tarnwick::win32 {
 namespace {
 
@@ -20,6 +22,7 @@ void CountDestroyed(ObjectKind kind, int count) {
 }
 
 long LiveObjects(int kind) {
+  if (kind == kBrokenInvariantsQuery) return BrokenInvariantCount();
   if (kind < 0 || kind >= kObjectKindCount) return -1;
   return gLive[static_cast<size_t>(kind)].load();
 }

@@ -15,10 +15,12 @@ enum class ObjectKind : int {
   kHook = 5,
 };
 inline constexpr int kObjectKindCount = 6;
+// Not an object: the query with this number answers how many invariants broke since start.
+inline constexpr int kBrokenInvariantsQuery = 6;
 
 void CountCreated(ObjectKind kind, int count = 1);
 void CountDestroyed(ObjectKind kind, int count = 1);
-// How many of `kind` live now; -1 for a number that names no kind.
+// How many of `kind` live now (or the broken invariants); -1 for a number that names neither.
 long LiveObjects(int kind);
 
 }  // namespace tarnwick::win32

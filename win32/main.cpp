@@ -8,6 +8,7 @@
 #include <exception>
 
 #include "app/form1.h"
+#include "common/invariant.h"
 #include "win32/keyboard_hook.h"
 #include "win32/main_window.h"
 #include "win32/private_messages.h"
@@ -18,12 +19,15 @@
 #include "win32/system_raw_input.h"
 #include "win32/system_screen.h"
 #include "win32/system_shell.h"
+#include "win32/system_text_rules.h"
 #include "win32/system_window_manager.h"
 
 namespace tarnwick::win32 {
 namespace {
 
 int RunProgram(HINSTANCE instance) {
+  // A debugger, or a tool such as DebugView, shows what broke.
+  SetInvariantReporter([](const char* report) { OutputDebugStringA(report); });
   SingleInstance single;
   if (!single.Claim()) return 0;  // the running one was asked to show itself
   // The Options window holds hotkey controls.
@@ -40,7 +44,8 @@ int RunProgram(HINSTANCE instance) {
   SystemFileSystem files;
   SystemRawInput rawInput(window.Handle());
   window.OnRawInput([&rawInput](HRAWINPUT input) { rawInput.Read(input); });
-  Platform platform{settings, windows, screen, shell, loop, window, files, rawInput};
+  SystemTextRules text;
+  Platform platform{settings, windows, screen, shell, loop, window, files, rawInput, text};
 
   Form1 form(platform);
   window.Bind(form, loop);

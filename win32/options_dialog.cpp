@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 #include <string>
 
+#include "common/text_lines.h"
 #include "resources/resource_ids.h"
 #include "win32/dpi.h"
 #include "win32/guarded.h"
@@ -23,9 +25,6 @@ namespace {
 // appears in the command's name.
 constexpr char kAccessKeys[kHotkeyCommandCount] = {'E', 'K', 'B', 'P', 'U'};
 
-// In the order of PauseKey.
-constexpr const wchar_t* kPauseKeyNames[] = {L"None", L"Ctrl", L"Alt", L"Shift", L"Win"};
-
 std::wstring LabelFor(int command) {
   const std::string name = CommandName(static_cast<HotkeyCommand>(command));
   const char key = kAccessKeys[command];
@@ -37,29 +36,6 @@ std::wstring LabelFor(int command) {
   label.append(name, at, std::string::npos);
   label += ':';
   return Widen(label);
-}
-
-std::wstring JoinLines(const std::vector<std::string>& lines) {
-  std::wstring text;
-  for (const std::string& line : lines) {
-    if (!text.empty()) text += L"\r\n";
-    text += Widen(line);
-  }
-  return text;
-}
-
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start <= text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (!line.empty()) lines.push_back(line);
-    start = end + 1;
-  }
-  return lines;
 }
 
 }  // namespace
@@ -111,31 +87,30 @@ INT_PTR CALLBACK OptionsDialog::Procedure(HWND dialog, UINT message, WPARAM wPar
 bool OptionsDialog::Handle(UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG: {
-      const int dpi = DpiOf(dialog_);
-      SendMessageW(dialog_, WM_SETICON, ICON_BIG,
-                   reinterpret_cast<LPARAM>(LoadProgramIcon(IconId::kApplication, false, dpi)));
-      SendMessageW(dialog_, WM_SETICON, ICON_SMALL,
-                   reinterpret_cast<LPARAM>(LoadProgramIcon(IconId::kApplication, true, dpi)));
+      ShowProgramIcons(dialog_, IconId::kApplication, DpiOf(dialog_));
       for (int command = 0; command < kHotkeyCommandCount; ++command) {
         SetDlgItemTextW(dialog_, IDC_HOTKEY_LABEL_FIRST + command, LabelFor(command).c_str());
-        // A key with no modifier, or with Shift alone, would fire while the user types: the
-        // control turns it into Ctrl+Alt and the key, as a shortcut's key field does.
-        SendDlgItemMessageW(dialog_, IDC_HOTKEY_FIRST + command, HKM_SETRULES,
-                            HKCOMB_NONE | HKCOMB_S, MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
+        // The field's keys are weighed here, not by the control's own rules (see FieldKey).
+        SetWindowSubclass(Item(IDC_HOTKEY_FIRST + command), &OptionsDialog::FieldProcedure,
+                          static_cast<UINT_PTR>(command), reinterpret_cast<DWORD_PTR>(this));
       }
-      for (const wchar_t* name : kPauseKeyNames) {
-        SendDlgItemMessageW(dialog_, IDC_PAUSE_KEY, CB_ADDSTRING, 0,
-                            reinterpret_cast<LPARAM>(name));
+      for (int key = 0; key < kPauseKeyCount; ++key) {
+        SendDlgItemMessageW(
+            dialog_, IDC_PAUSE_KEY, CB_ADDSTRING, 0,
+            reinterpret_cast<LPARAM>(Widen(PauseKeyName(static_cast<PauseKey>(key))).c_str()));
       }
       Show(form_->CurrentOptions());
-      // Not the first hotkey control: it would take Alt and a letter for a chord, and the
-      // access keys would not work until the user tabbed away. Enter and Esc work either way.
+      // OK, not the first hotkey field: no key lands in a field the user did not choose.
       SetFocus(Item(IDOK));
       return false;  // the focus is set
     }
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return true;
+    case WM_DPICHANGED:
+      // The caption takes the icon sizes of the new monitor; the system scales the rest.
+      ShowProgramIcons(dialog_, IconId::kApplication, HIWORD(wParam));
+      return false;
     case WM_DESTROY:
       SetWindowLongPtrW(dialog_, DWLP_USER, 0);
       dialog_ = nullptr;
@@ -152,12 +127,12 @@ void OptionsDialog::OnCommand(int id, int code) {
   } else if (id == IDCANCEL) {
     Close();
   } else if (id == IDC_APPLY) {
-    const HWND applyButton = Item(IDC_APPLY);
-    Apply();
-    // A button greyed while it has the focus leaves the keyboard nowhere.
-    if (GetFocus() == applyButton && !IsWindowEnabled(applyButton)) {
+    // Apply greys itself once its options are in force, and a window greyed while it holds
+    // the focus leaves the keyboard nowhere: the focus goes on to OK first.
+    if (GetFocus() == Item(IDC_APPLY)) {
       SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDOK)), TRUE);
     }
+    Apply();
   } else if (id >= IDC_HOTKEY_NONE_FIRST && id < IDC_HOTKEY_NONE_FIRST + kHotkeyCommandCount) {
     SendDlgItemMessageW(dialog_, id - IDC_HOTKEY_NONE_FIRST + IDC_HOTKEY_FIRST, HKM_SETHOTKEY, 0,
                         0);
@@ -174,7 +149,7 @@ void OptionsDialog::Show(const Options& options) {
     SendDlgItemMessageW(dialog_, IDC_HOTKEY_FIRST + command, HKM_SETHOTKEY, shownValues_[command],
                         0);
   }
-  SetDlgItemTextW(dialog_, IDC_EXCLUSIONS, JoinLines(options.exclusions).c_str());
+  SetDlgItemTextW(dialog_, IDC_EXCLUSIONS, Widen(JoinLines(options.exclusions, "\r\n")).c_str());
   SendDlgItemMessageW(dialog_, IDC_PAUSE_KEY, CB_SETCURSEL, static_cast<WPARAM>(options.pauseKey),
                       0);
   CheckDlgButton(dialog_, IDC_LEAVE_FULLSCREEN,
@@ -186,17 +161,20 @@ void OptionsDialog::Show(const Options& options) {
   UpdateApplyButton();
 }
 
+Chord OptionsDialog::FieldChord(int command) const {
+  const auto value = static_cast<WORD>(
+      SendDlgItemMessageW(dialog_, IDC_HOTKEY_FIRST + command, HKM_GETHOTKEY, 0, 0));
+  return value == shownValues_[command] ? shownChords_[command] : ChordOfHotkeyValue(value);
+}
+
 Options OptionsDialog::Proposed() const {
   Options proposed = form_->CurrentOptions();
   for (int command = 0; command < kHotkeyCommandCount; ++command) {
-    const auto value = static_cast<WORD>(
-        SendDlgItemMessageW(dialog_, IDC_HOTKEY_FIRST + command, HKM_GETHOTKEY, 0, 0));
-    proposed.hotkeys[command] =
-        value == shownValues_[command] ? shownChords_[command] : ChordOfHotkeyValue(value);
+    proposed.hotkeys[command] = FieldChord(command);
   }
   proposed.exclusions = SplitLines(WindowText(Item(IDC_EXCLUSIONS)));
   const LRESULT pauseKey = SendDlgItemMessageW(dialog_, IDC_PAUSE_KEY, CB_GETCURSEL, 0, 0);
-  if (pauseKey >= 0 && pauseKey < static_cast<LRESULT>(std::size(kPauseKeyNames))) {
+  if (pauseKey >= 0 && pauseKey < kPauseKeyCount) {
     proposed.pauseKey = static_cast<PauseKey>(pauseKey);
   }
   proposed.leaveFullscreenAlone = IsDlgButtonChecked(dialog_, IDC_LEAVE_FULLSCREEN) == BST_CHECKED;
@@ -220,6 +198,104 @@ bool OptionsDialog::Apply() {
 void OptionsDialog::UpdateApplyButton() {
   if (form_ == nullptr) return;
   EnableWindow(Item(IDC_APPLY), Proposed() != form_->CurrentOptions() ? TRUE : FALSE);
+}
+
+LRESULT CALLBACK OptionsDialog::FieldProcedure(HWND field, UINT message, WPARAM wParam,
+                                               LPARAM lParam, UINT_PTR command, DWORD_PTR self) {
+  LRESULT result = 0;
+  bool handled = false;
+  Guarded([&] {
+    handled = reinterpret_cast<OptionsDialog*>(self)->FieldMessage(field, static_cast<int>(command),
+                                                                   message, wParam, lParam, result);
+  });
+  if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(field, &OptionsDialog::FieldProcedure, command);
+  }
+  return handled ? result : DefSubclassProc(field, message, wParam, lParam);
+}
+
+bool OptionsDialog::FieldMessage(HWND field, int command, UINT message, WPARAM wParam,
+                                 LPARAM lParam, LRESULT& result) {
+  switch (message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      FieldKey(field, command, message, wParam, lParam, result);
+      return true;
+    case WM_CHAR:
+      return true;  // its key-down said everything
+    case WM_SYSCHAR:
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+      // The window's: an access key, Alt+Space, Alt+F4; the control would take them.
+      result = DefWindowProcW(field, message, wParam, lParam);
+      return true;
+    case WM_SETFOCUS:
+      result = DefSubclassProc(field, message, wParam, lParam);
+      InvalidateRect(field, nullptr, TRUE);  // the caret goes after the chord's name
+      return true;
+    case WM_PAINT:
+    case WM_PRINTCLIENT:
+      PaintField(field, command, reinterpret_cast<HDC>(message == WM_PRINTCLIENT ? wParam : 0));
+      return true;
+    case WM_GETTEXTLENGTH:
+      result = static_cast<LRESULT>(FieldText(command).size());
+      return true;
+    case WM_GETTEXT: {
+      const std::wstring text = FieldText(command);
+      const auto room = static_cast<size_t>(wParam);
+      auto* buffer = reinterpret_cast<wchar_t*>(lParam);
+      if (room == 0 || buffer == nullptr) return true;
+      const size_t copied = std::min(text.size(), room - 1);
+      text.copy(buffer, copied);
+      buffer[copied] = L'\0';
+      result = static_cast<LRESULT>(copied);
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+void OptionsDialog::FieldKey(HWND field, int command, UINT message, WPARAM wParam, LPARAM lParam,
+                             LRESULT& result) {
+  const std::optional<Chord> chord =
+      ChordTypedInHotkeyField(static_cast<int>(wParam), HeldKeysNow());
+  if (!chord) {
+    // Not the field's key: it goes on as in any other control.
+    result = DefWindowProcW(field, message, wParam, lParam);
+    return;
+  }
+  SendMessageW(field, HKM_SETHOTKEY, HotkeyValueOf(*chord), 0);
+  InvalidateRect(field, nullptr, TRUE);
+  SendMessageW(dialog_, WM_COMMAND, MAKEWPARAM(IDC_HOTKEY_FIRST + command, EN_CHANGE),
+               reinterpret_cast<LPARAM>(field));
+}
+
+std::wstring OptionsDialog::FieldText(int command) const {
+  return Widen(ChordText(FieldChord(command)));
+}
+
+void OptionsDialog::PaintField(HWND field, int command, HDC given) {
+  // The field names its chord as the program does everywhere: the control itself would
+  // leave out a key it has no name for ("Ctrl + Alt + ") and any Win.
+  PAINTSTRUCT paint{};
+  HDC dc = given != nullptr ? given : BeginPaint(field, &paint);
+  RECT client{};
+  GetClientRect(field, &client);
+  const bool enabled = IsWindowEnabled(field) != FALSE;
+  FillRect(dc, &client, GetSysColorBrush(enabled ? COLOR_WINDOW : COLOR_BTNFACE));
+  const HGDIOBJ oldFont =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(field, WM_GETFONT, 0, 0)));
+  SetTextColor(dc, GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+  SetBkMode(dc, TRANSPARENT);
+  const std::wstring text = FieldText(command);
+  const int x = GetSystemMetrics(SM_CXBORDER), y = GetSystemMetrics(SM_CYBORDER);
+  TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+  SIZE extent{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+  SelectObject(dc, oldFont);
+  if (given == nullptr) EndPaint(field, &paint);
+  if (GetFocus() == field) SetCaretPos(x + extent.cx, y);
 }
 
 }  // namespace tarnwick::win32

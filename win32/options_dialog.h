@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <string>
 
 #include "app/form1.h"
 #include "win32/win32_api.h"
@@ -27,6 +28,17 @@ class OptionsDialog {
 
  private:
   static INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+  // The hotkey fields' own handling: which keys they take, and how they name their chord.
+  static LRESULT CALLBACK FieldProcedure(HWND field, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR command, DWORD_PTR self);
+  bool FieldMessage(HWND field, int command, UINT message, WPARAM wParam, LPARAM lParam,
+                    LRESULT& result);
+  void FieldKey(HWND field, int command, UINT message, WPARAM wParam, LPARAM lParam,
+                LRESULT& result);
+  void PaintField(HWND field, int command, HDC given);
+  // The chord a hotkey field stands for now, and its name.
+  Chord FieldChord(int command) const;
+  std::wstring FieldText(int command) const;
   bool Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommand(int id, int code);
   void Show(const Options& options);

@@ -38,6 +38,10 @@ std::string SystemWindowManager::WindowTitle(WindowHandle window, int maxCount) 
   return Narrow(buffer.data(), copied);
 }
 
+WindowHandle SystemWindowManager::ForegroundWindow() {
+  return FromHwnd(GetForegroundWindow());
+}
+
 ActivationResult SystemWindowManager::BringToForeground(WindowHandle window) {
   HWND target = ToHwnd(window);
   if (!IsWindow(target)) return ActivationResult::kWindowGone;

@@ -1,8 +1,11 @@
 #pragma once
+#include <utility>
+
 #include "seam/foreground_activation.h"
+#include "seam/window_manager.h"
+#include "win32/foreground_watch.h"
 #include "win32/system_foreground.h"
 #include "win32/system_z_order.h"
-#include "seam/window_manager.h"
 
 namespace tarnwick::win32 {
 
@@ -14,6 +17,10 @@ class SystemWindowManager : public WindowManager {
   WindowHandle WindowFromPoint(Point position) override;
   WindowHandle Parent(WindowHandle window) override;
   std::string WindowTitle(WindowHandle window, int maxCount) override;
+  WindowHandle ForegroundWindow() override;
+  bool WatchForeground(std::function<void()> onChange) override {
+    return watch_.Watch(std::move(onChange));
+  }
   ActivationResult BringToForeground(WindowHandle window) override;
   void KeepOnTop(WindowHandle window) override;
   void SendToBottom(WindowHandle window) override;
@@ -31,6 +38,7 @@ class SystemWindowManager : public WindowManager {
   SystemForeground foreground_;
   ForegroundActivator activator_{foreground_};
   SystemZOrder zOrder_;
+  ForegroundWatch watch_;
 };
 
 }  // namespace tarnwick::win32

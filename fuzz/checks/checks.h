@@ -13,8 +13,6 @@ namespace tarnwick::fuzz {
 // ParseNumber, ToInt16, ToInt32, RoundToInt16 and StoredCheckValue on the input as text
 // (and on its first eight bytes as a double).
 std::string CheckNumberText(std::string_view input);
-// ParsePositionText on the input as text, PositionText on points made of its bytes.
-std::string CheckPositionText(std::string_view input);
 // ParseChord on the input as text, ChordText on chords made of its first two bytes.
 std::string CheckChordText(std::string_view input);
 // Start-up over a store filled from the input (see startup_check.cpp for the layout),
@@ -26,9 +24,8 @@ struct FuzzTarget {
   std::string (*check)(std::string_view input);
 };
 
-inline constexpr std::array<FuzzTarget, 4> kFuzzTargets{{
+inline constexpr std::array<FuzzTarget, 3> kFuzzTargets{{
     {"number_text", CheckNumberText},
-    {"position_text", CheckPositionText},
     {"chord_text", CheckChordText},
     {"startup", CheckStartUp},
 }};

@@ -201,6 +201,11 @@ TEST_F(Endurance, ThousandsOfTogglesCyclesWrapsAndParksLeaveNothingBehind) {
   EXPECT_LE(end.privateBytes, baseline.privateBytes + kMemoryToleranceBytes);
   EXPECT_LE(end.workingSetBytes, baseline.workingSetBytes + kMemoryToleranceBytes);
   EXPECT_EQ(EnableCaption(), L"&Enabled") << "an even number of toggles";
+  DWORD_PTR broken = 1;
+  ASSERT_TRUE(SendMessageTimeoutW(Program().MainWindow(), kLiveObjectsMessage,
+                                  static_cast<WPARAM>(win32::kBrokenInvariantsQuery), 0,
+                                  SMTO_ABORTIFHUNG, 5000, &broken));
+  EXPECT_EQ(broken, 0U) << "the Release program records every broken invariant";
 }
 
 }  // namespace

@@ -140,7 +140,7 @@ TEST_F(FocusFollow, MinimizeHidesToTheTrayIconAndExitRemovesIt) {
       << TrayIconCount() << " icons after Exit";
 }
 
-TEST_F(FocusFollow, DelayBoxRejectsWithTheExactMessagesAndKeepsTheLastGoodDelay) {
+TEST_F(FocusFollow, DelayBoxRejectsWithTheExactMessagesAndPutsTheDefaultInForceAndInTheBox) {
   WriteSetting(L"Delay", L"Interval", L"400");
   ASSERT_TRUE(Launch());
   HWND delay = EditInFrame(Program().MainWindow(), L"Focus Menu");
@@ -163,7 +163,14 @@ TEST_F(FocusFollow, DelayBoxRejectsWithTheExactMessagesAndKeepsTheLastGoodDelay)
     PressMessageBoxOk(box);
     EXPECT_TRUE(WaitUntil([&] { return FindMessageBox(Program().Id()) == nullptr; }));
     EXPECT_TRUE(WaitUntil([&] { return TextOf(delay) == L"250"; })) << Narrow(TextOf(delay));
-    EXPECT_EQ(ReadSetting(L"Delay", L"Interval").value_or(L"<absent>"), L"400");
+    // What the box shows is what is used and stored, and the user goes on in the box.
+    EXPECT_EQ(ReadSetting(L"Delay", L"Interval").value_or(L"<absent>"), L"250");
+    EXPECT_TRUE(WaitUntil([&] {
+      GUITHREADINFO thread{};
+      thread.cbSize = sizeof(thread);
+      return GetGUIThreadInfo(GetWindowThreadProcessId(delay, nullptr), &thread) &&
+             thread.hwndFocus == delay;
+    })) << "the focus goes back to the box";
   }
 
   EXPECT_TRUE(ReplaceEditText(delay, L"2.5", true));

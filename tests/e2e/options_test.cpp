@@ -228,6 +228,17 @@ TEST_F(OptionsAndTray, TheOptionsWindowWorksFromTheKeyboard) {
   EXPECT_TRUE(WaitUntil([&] { return ClassOf(FocusOf(options)) == L"ComboBox"; }, 3000ms))
       << "Alt+H: the pause key";
 
+  // In a hotkey field too, Alt and a letter is the window's access key and not a chord.
+  PressChord({VK_MENU}, 'K');
+  ASSERT_TRUE(WaitUntil([&] { return FocusOf(options) == HotkeyControl(options, 1); }, 3000ms));
+  PressChord({VK_MENU}, 'N');
+  EXPECT_TRUE(WaitUntil([&] { return ClassOf(FocusOf(options)) == L"Edit"; }, 3000ms))
+      << "Alt+N: the exclusions";
+  EXPECT_EQ(HotkeyShown(HotkeyControl(options, 1)), MAKEWORD('T', HOTKEYF_CONTROL | HOTKEYF_SHIFT))
+      << "the field took Alt+N for a chord";
+  PressChord({VK_MENU}, 'H');
+  EXPECT_TRUE(WaitUntil([&] { return ClassOf(FocusOf(options)) == L"ComboBox"; }, 3000ms));
+
   PressKey(VK_ESCAPE);
   EXPECT_TRUE(WaitUntil([&] { return Options() == nullptr; })) << "Esc is Cancel";
   EXPECT_TRUE(SettingValueNames(L"options").empty()) << "Cancel stored something";

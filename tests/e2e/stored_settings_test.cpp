@@ -143,8 +143,8 @@ TEST_F(StoredSettings, AProgramKilledRightAfterEachKindOfChangeLosesNothing) {
   ASSERT_TRUE(WaitUntil([&] { return OptionsWindowOf(Program().Id()) == nullptr; }, 5000ms));
   ASSERT_TRUE(KillAndRestart());
   EXPECT_NE(Program().Control(ControlKind::kLabel,
-                              L"*To disable Tarnwick, just hit (no key) and "
-                              L"hit (no key) again to enable it. "),
+                              L"*Enable/disable has no key: give it one under File, "
+                              L"Options... "),
             nullptr)
       << "the option was lost";
 }

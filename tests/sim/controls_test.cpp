@@ -10,6 +10,7 @@ namespace {
 struct CountingObserver : ControlObserver {
   int changes = 0;
   void ControlChanged(const Control&) override { ++changes; }
+  void FocusRequested(const Control&) override {}
 };
 
 TEST(CheckBoxRule, OnlyAChangeRunsTheHandlerAndTheView) {

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "cursor/position_text.h"
 #include "sim/sim_desktop.h"
 #include "tests/sim/cursor_fixture.h"
 
@@ -17,17 +16,11 @@ class CursorAccess : public ::testing::Test {
   CMouse mouse{desktop};
 };
 
-TEST_F(CursorAccess, PositionTextHasTheSignPositionBeforeY) {
-  desktop.virtualScreen = Rect{-1280, -1024, 800, 600};  // monitors left of and above
-  const std::vector<std::pair<Point, std::string>> cases{
-      {{0, 0}, "0, 0"}, {{799, 599}, "799, 599"}, {{5, -3}, "5,-3"}, {{-1280, 5}, "-1280, 5"}};
-  for (const auto& [position, text] : cases) {
+TEST_F(CursorAccess, MonitorsLeftOfAndAboveThePrimaryReadAsTheyAre) {
+  desktop.virtualScreen = Rect{-1280, -1024, 800, 600};
+  for (const Point position : {Point{0, 0}, Point{799, 599}, Point{5, -3}, Point{-1280, 5}}) {
     desktop.UserMovesCursor(position);
-    EXPECT_EQ(module2.GetMousePosition(), text);
-    EXPECT_EQ(ParsePositionText(text), position) << text;
-  }
-  for (const char* notAPosition : {"", "12", "a, b", "5,", ",5", "99999, 1"}) {
-    EXPECT_EQ(ParsePositionText(notAPosition), std::nullopt) << notAPosition;
+    EXPECT_EQ(module2.ReadMousePosition(), position);
   }
 }
 
@@ -53,22 +46,12 @@ TEST_F(CursorAccess, SetMousePositionMovesAcrossFirstThenDown) {
   EXPECT_EQ(desktop.CursorMoves(), (std::vector<Point>{{100, 600}, {100, 200}}));
 }
 
-TEST_F(CursorAccess, WindowOverReadsAtMost254CharactersOfTheTitle) {
-  const std::string longTitle(300, 'T');
-  desktop.AddWindow(longTitle, {0, 0, 400, 300});
-  desktop.AddWindow("", {400, 0, 800, 300});
-  EXPECT_EQ(mouse.WindowOver(10, 10), longTitle.substr(0, 254));
-  EXPECT_EQ(mouse.WindowOver(500, 10), "");
-  EXPECT_EQ(mouse.WindowOver(10, 500), "") << "no window there";
-}
-
 TEST_F(CursorAccess, AnUnreadableCursorReadsAsZero) {
   desktop.UserMovesCursor({500, 300});
   desktop.refuseCursorRead = true;
   bool read = true;
   EXPECT_EQ(mouse.X(&read), 0.0f);
   EXPECT_FALSE(read);
-  EXPECT_EQ(module2.GetMousePosition(), "0, 0");
   EXPECT_EQ(module2.ReadMousePosition(), std::nullopt);
   mouse.Y(100);  // the x it keeps is the zero it read
   EXPECT_EQ(desktop.Cursor(), (Point{0, 100}));

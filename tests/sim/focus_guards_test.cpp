@@ -20,14 +20,14 @@ TEST_F(FocusGuards, AMenuOpenForTwoSecondsKeepsItsWindowAndTheRestingWindowFollo
   desktop.At(2100, [&] { desktop.menuOpen = false; });
   desktop.RunUntil(2100);
   EXPECT_TRUE(desktop.Activations().empty()) << "the menu would have closed";
-  EXPECT_EQ(form->LastWindow, kNoWindow) << "an unfinished cycle records nothing";
+  EXPECT_EQ(form->focus.LastWindow(), kNoWindow) << "an unfinished cycle records nothing";
 
   // The tick at 2250 sees the menu gone and starts afresh: a full delay from there.
   desktop.RunUntil(2499);
   EXPECT_TRUE(desktop.Activations().empty());
   desktop.RunUntil(2500);
   EXPECT_EQ(desktop.Activations(), Handles{dialog});
-  EXPECT_EQ(form->LastWindow, dialog);
+  EXPECT_EQ(form->focus.LastWindow(), dialog);
   desktop.RunFor(2000);
   EXPECT_EQ(desktop.Activations(), Handles{dialog}) << "one activation, not one per retry";
 }
@@ -51,18 +51,39 @@ TEST_F(FocusGuards, ADragActivatesNothingUntilTheButtonIsReleasedOverTheDropTarg
   EXPECT_EQ(desktop.Activations(), Handles{blank}) << "the drop target, under the cursor now";
 }
 
+TEST_F(FocusGuards, ARefusedPinIsAskedAgainOnlyAfterInputAndNeverWhileLocked) {
+  Start();
+  form->focus.PinWindow(editor);
+  desktop.refuseActivation = true;  // the foreground lock says no
+  desktop.RunUntil(5000);
+  EXPECT_EQ(desktop.calls.bringToForeground, 1) << "each refusal flashes the taskbar button";
+
+  MoveAt(5100, kOverBlank);
+  desktop.RunUntil(5400);
+  EXPECT_EQ(desktop.calls.bringToForeground, 2) << "the user's input earns one more try";
+
+  desktop.refuseCursorRead = true;  // the workstation is locked
+  desktop.refuseActivation = false;
+  MoveAt(5500, kOverDialog);
+  desktop.RunUntil(8000);
+  EXPECT_EQ(desktop.calls.bringToForeground, 2) << "nothing is asked of a locked desktop";
+  desktop.refuseCursorRead = false;
+  desktop.RunUntil(8300);
+  EXPECT_EQ(desktop.Foreground(), editor) << "unlocked, the pin holds again";
+}
+
 TEST_F(FocusGuards, AShellFlyoutInFrontHoldsTheActivationAndThePinsToo) {
   Start();
-  form->tag = std::to_string(editor);
+  form->focus.PinWindow(editor);
   desktop.RunUntil(200);
   desktop.shellTransientInFront = true;  // Start opened from the keyboard
   MoveAt(300, kOverDialog);              // wait 500 -> 750
   desktop.RunUntil(1000);
   EXPECT_NE(desktop.Foreground(), dialog);
-  EXPECT_EQ(form->LastWindow, kNoWindow);
+  EXPECT_EQ(form->focus.LastWindow(), kNoWindow);
   desktop.shellTransientInFront = false;
   desktop.RunUntil(1500);
-  EXPECT_EQ(form->LastWindow, editor) << "the pin, one delay after Start closed";
+  EXPECT_EQ(form->focus.LastWindow(), editor) << "the pin, one delay after Start closed";
 }
 
 TEST_F(FocusGuards, DisabledNeedsNoGuardAndStillRecordsTheWindow) {
@@ -71,7 +92,7 @@ TEST_F(FocusGuards, DisabledNeedsNoGuardAndStillRecordsTheWindow) {
   desktop.menuOpen = true;
   MoveAt(100, kOverDialog);
   desktop.RunUntil(600);
-  EXPECT_EQ(form->LastWindow, dialog);
+  EXPECT_EQ(form->focus.LastWindow(), dialog);
   EXPECT_EQ(desktop.calls.userBusy, 0) << "nothing to activate, nothing to ask";
 }
 
@@ -90,6 +111,43 @@ TEST_F(FocusGuards, AWindowAppearingAndVanishingUnderAStillCursorStartsNoCycle) 
   desktop.RunUntil(4000);
   EXPECT_EQ(desktop.Foreground(), dialog) << "the keyboard's choice stands";
   EXPECT_EQ(desktop.calls.windowTitle, 1) << "no cycle after the first";
+}
+
+TEST_F(FocusGuards, MovingInsideTheWindowUnderTheMouseTakesItBackFromTheKeyboardsChoice) {
+  Start();
+  MoveAt(100, kOverEditorText);
+  desktop.RunUntil(600);
+  ASSERT_EQ(desktop.Foreground(), editor);
+  desktop.At(700, [&] { desktop.BringToForeground(dialog); });  // Alt+Tab to the dialog
+  desktop.RunUntil(1500);
+  ASSERT_EQ(desktop.Foreground(), dialog) << "a resting mouse leaves the keyboard's choice";
+
+  MoveAt(1600, Point{kOverEditorText.x + 40, kOverEditorText.y + 20});  // still in the editor
+  desktop.RunUntil(2300);
+  EXPECT_EQ(desktop.Foreground(), editor) << "the user's hand moved, so the focus follows it";
+}
+
+TEST_F(FocusGuards, AWindowChosenFromAMenuIsNotCoveredByTheHeldActivation) {
+  Start();
+  desktop.At(100, [&] { desktop.menuOpen = true; });  // File opened over the editor
+  MoveAt(100, kOverDialog);                           // its wait ends while the menu is open
+  desktop.RunUntil(1000);
+  ASSERT_TRUE(desktop.Activations().empty());
+  // The menu's command opens a window of its own, which takes the foreground.
+  desktop.At(1100, [&] {
+    desktop.menuOpen = false;
+    const WindowHandle options = desktop.AddWindow("Options", {600, 400, 800, 600});
+    desktop.BringToForeground(options);
+  });
+  desktop.RunUntil(3000);
+  EXPECT_EQ(desktop.Activations().size(), 1U) << "the dialog must not be brought over it";
+
+  // Escape instead: the foreground is what it was, and the held cycle completes.
+  desktop.At(3100, [&] { desktop.menuOpen = true; });
+  MoveAt(3100, kOverEditorText);
+  desktop.At(3600, [&] { desktop.menuOpen = false; });
+  desktop.RunUntil(4500);
+  EXPECT_EQ(desktop.Foreground(), editor);
 }
 
 TEST_F(FocusGuards, AMoveOfThreePixelsIsDriftAndOneOfFourIsMovement) {
@@ -135,20 +193,20 @@ TEST_F(FocusGuards, TheDesktopTheTaskbarAndACloakedWindowAreNeitherActivatedNorR
   MoveAt(1100, Point{700, 450});  // the cloaked window
   desktop.RunUntil(1000);
   EXPECT_EQ(desktop.Activations(), Handles{editor});
-  EXPECT_EQ(form->LastWindow, editor);
+  EXPECT_EQ(form->focus.LastWindow(), editor);
   KeyAt(1050, kKeyR);  // sends the editor down, not the taskbar
   desktop.RunUntil(1060);
   EXPECT_EQ(desktop.ZOrder().back(), editor);
 
   desktop.RunUntil(2000);  // resting over the cloaked window
   EXPECT_EQ(desktop.Activations(), Handles{editor});
-  EXPECT_EQ(form->LastWindow, editor);
+  EXPECT_EQ(form->focus.LastWindow(), editor);
 
   MoveAt(2100, Point{790, 10});  // the dialog's far corner, then the bare wallpaper
   MoveAt(2600, Point{620, 280});
   desktop.RunUntil(3500);
   EXPECT_EQ(desktop.Activations(), (Handles{editor, dialog}));
-  EXPECT_EQ(form->LastWindow, dialog);
+  EXPECT_EQ(form->focus.LastWindow(), dialog);
 }
 
 // --- Pins ---
@@ -158,10 +216,10 @@ TEST_F(FocusGuards, APinnedWindowThatWasClosedIsDroppedAtTheNextTick) {
   MoveAt(100, kOverEditorText);
   KeyAt(600, kKeyA);
   desktop.RunUntil(700);
-  ASSERT_EQ(form->tag, std::to_string(editor));
+  ASSERT_EQ(form->focus.Pin(), editor);
   desktop.At(800, [&] { desktop.DestroyWindow(editor); });
   desktop.RunUntil(1000);
-  EXPECT_EQ(form->tag, "") << "a pin of nothing would silence focus-follow";
+  EXPECT_EQ(form->focus.Pin(), std::nullopt) << "a pin of nothing would silence focus-follow";
   MoveAt(1100, kOverDialog);
   desktop.RunUntil(1600);
   EXPECT_EQ(desktop.Foreground(), dialog);
@@ -171,14 +229,14 @@ TEST_F(FocusGuards, APinClosedDuringAWaitGivesWayToTheWindowOfThatCycle) {
   StartWithDelay("1000");
   MoveAt(100, kOverEditorText);
   desktop.RunUntil(1300);
-  form->tag = std::to_string(editor);
+  form->focus.PinWindow(editor);
   MoveAt(1400, kOverDialog);  // wait 1500 -> 2500
   desktop.At(1600, [&] { desktop.DestroyWindow(editor); });
-  desktop.At(1601, [&] { form->tag = std::to_string(editor); });  // ticks would drop it sooner
+  desktop.At(1601, [&] { form->focus.PinWindow(editor); });  // ticks would drop it sooner
   desktop.RunUntil(2500);
-  EXPECT_EQ(form->tag, "");
+  EXPECT_EQ(form->focus.Pin(), std::nullopt);
   EXPECT_EQ(desktop.Foreground(), dialog);
-  EXPECT_EQ(form->LastWindow, dialog);
+  EXPECT_EQ(form->focus.LastWindow(), dialog);
 }
 
 // --- The program's own cursor moves ---

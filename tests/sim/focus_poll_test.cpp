@@ -16,14 +16,14 @@ TEST_F(FocusPoll, ActivatesOneDelayAfterTheTickThatSeesTheRestingCursor) {
   MoveAt(600, kOverEditorText);  // seen by the tick at 750
   desktop.RunUntil(1749);
   EXPECT_TRUE(desktop.Activations().empty());
-  EXPECT_EQ(form->LastWindow, kNoWindow) << "written only when the cycle ends";
+  EXPECT_EQ(form->focus.LastWindow(), kNoWindow) << "written only when the cycle ends";
   EXPECT_TRUE(form->Timer2.Enabled());
 
   desktop.RunUntil(1750);
   EXPECT_EQ(desktop.Activations(), Handles{editor});
   EXPECT_EQ(desktop.Foreground(), editor);
-  EXPECT_EQ(form->LastWindow, editor);
-  EXPECT_EQ(form->LastPointWindow, editorText);
+  EXPECT_EQ(form->focus.LastWindow(), editor);
+  EXPECT_EQ(form->focus.LastPointWindow(), editorText);
   EXPECT_FALSE(form->Timer2.Enabled());
 
   // The cursor stays: no second cycle, no second title read.
@@ -57,7 +57,7 @@ TEST_F(FocusPoll, TheHoverTimersStartUpTickOnlySwitchesItOff) {
   EXPECT_FALSE(form->Timer2.Enabled());
   EXPECT_FALSE(desktop.TimerRunning(kTimer2Id));
   EXPECT_TRUE(desktop.Activations().empty());
-  EXPECT_EQ(form->LastWindow, kNoWindow);
+  EXPECT_EQ(form->focus.LastWindow(), kNoWindow);
 }
 
 TEST_F(FocusPoll, TheFirstWindowIsStillActivatedWhenTheCursorMovesOnDuringItsDelay) {
@@ -66,12 +66,12 @@ TEST_F(FocusPoll, TheFirstWindowIsStillActivatedWhenTheCursorMovesOnDuringItsDel
   MoveAt(450, kOverDialog);      // the tick at 1250 is still held back; 1500 sees it
   desktop.RunUntil(1250);
   EXPECT_EQ(desktop.Activations(), Handles{editor});
-  EXPECT_EQ(form->LastWindow, editor);
+  EXPECT_EQ(form->focus.LastWindow(), editor);
   desktop.RunUntil(2499);
   EXPECT_EQ(desktop.Activations(), Handles{editor});
   desktop.RunUntil(2500);
   EXPECT_EQ(desktop.Activations(), (Handles{editor, dialog}));
-  EXPECT_EQ(form->LastWindow, dialog);
+  EXPECT_EQ(form->focus.LastWindow(), dialog);
 }
 
 TEST_F(FocusPoll, TicksFallingDueDuringAWaitAreHeldBack) {
@@ -103,7 +103,7 @@ TEST_F(FocusPoll, EveryMoveBetweenChildrenOfOneDialogRestartsTheDelayAndActivate
   desktop.RunUntil(3000);
   EXPECT_EQ(desktop.Activations(), (Handles{dialog, dialog, dialog}));
   EXPECT_EQ(desktop.calls.windowTitle, 3);
-  EXPECT_EQ(form->LastPointWindow, dialog);
+  EXPECT_EQ(form->focus.LastPointWindow(), dialog);
 }
 
 TEST_F(FocusPoll, AnOwnedPopupClimbsToItsOwner) {
@@ -113,19 +113,19 @@ TEST_F(FocusPoll, AnOwnedPopupClimbsToItsOwner) {
   MoveAt(100, Point{720, 420});
   desktop.RunFor(1000);
   EXPECT_EQ(desktop.Activations(), Handles{editor});
-  EXPECT_EQ(form->LastWindow, editor);
+  EXPECT_EQ(form->focus.LastWindow(), editor);
 }
 
 TEST_F(FocusPoll, UntitledAndBlankAncestorsBecomeLastWindowWithoutWaitOrActivation) {
   Start();
   MoveAt(100, kOverPanelClock);  // a titled child of an untitled panel
   desktop.RunUntil(250);
-  EXPECT_EQ(form->LastWindow, panel) << "no wait: recorded by the tick itself";
+  EXPECT_EQ(form->focus.LastWindow(), panel) << "no wait: recorded by the tick itself";
   EXPECT_FALSE(form->Timer2.Enabled());
 
   MoveAt(300, kOverBlank);
   desktop.RunUntil(500);
-  EXPECT_EQ(form->LastWindow, blank);
+  EXPECT_EQ(form->focus.LastWindow(), blank);
   EXPECT_FALSE(form->Timer2.Enabled());
   desktop.RunFor(2000);
   EXPECT_TRUE(desktop.Activations().empty());
@@ -147,7 +147,7 @@ TEST_F(FocusPoll, OnlyTheFirst99CharactersOfATitleAreRead) {
   MoveAt(600, kOverOk);
   MoveAt(1100, kOverBlank);
   desktop.RunUntil(250);
-  EXPECT_EQ(form->LastWindow, editor);
+  EXPECT_EQ(form->focus.LastWindow(), editor);
   desktop.RunFor(3000);
   EXPECT_EQ(desktop.Activations(), (Handles{dialog, blank}));
 }
@@ -162,7 +162,7 @@ TEST_F(FocusPoll, AParentLoopEndsTheClimbInsteadOfHanging) {
   EXPECT_GT(desktop.calls.parent, 0);
   EXPECT_LT(desktop.calls.parent, 1000);
   EXPECT_EQ(desktop.Activations().size(), 1U);
-  EXPECT_FALSE(form->HoverWaitPending());
+  EXPECT_FALSE(form->focus.HoverWaitPending());
 }
 
 TEST_F(FocusPoll, AWindowThatVanishesDuringItsDelayIsLeftAloneAndTheNextOneHandled) {
@@ -171,12 +171,12 @@ TEST_F(FocusPoll, AWindowThatVanishesDuringItsDelayIsLeftAloneAndTheNextOneHandl
   desktop.At(600, [&] { desktop.DestroyWindow(editor); });
   desktop.RunUntil(1250);
   EXPECT_EQ(desktop.Foreground(), kNoWindow);
-  EXPECT_FALSE(form->HoverWaitPending());
+  EXPECT_FALSE(form->focus.HoverWaitPending());
   KeyAt(1300, kKeyT);  // a hotkey on the vanished window changes nothing
   // The cursor now rests over nothing, but it did not move: no cycle until the user moves it.
   desktop.RunUntil(1500);
-  EXPECT_EQ(form->LastWindow, editor);
-  EXPECT_EQ(form->LastPointWindow, editorText);
+  EXPECT_EQ(form->focus.LastWindow(), editor);
+  EXPECT_EQ(form->focus.LastPointWindow(), editorText);
   MoveAt(1600, kOverDialog);
   desktop.RunFor(3000);
   EXPECT_EQ(desktop.Foreground(), dialog);
@@ -188,7 +188,7 @@ TEST_F(FocusPoll, AnUnreadableCursorStartsNoCycle) {
   Start();
   desktop.RunFor(1000);
   EXPECT_TRUE(desktop.Activations().empty());
-  EXPECT_EQ(form->LastPointWindow, kNoWindow);
+  EXPECT_EQ(form->focus.LastPointWindow(), kNoWindow);
   EXPECT_EQ(desktop.calls.windowFromPoint, 0);
 
   desktop.refuseCursorRead = false;
@@ -203,23 +203,23 @@ TEST_F(FocusPoll, DisabledStillWaitsAndRecordsButActivatesNothing) {
   form->Command1_Click();
   MoveAt(100, kOverEditorText);
   desktop.RunUntil(1249);
-  EXPECT_TRUE(form->HoverWaitPending()) << "the wait still runs";
+  EXPECT_TRUE(form->focus.HoverWaitPending()) << "the wait still runs";
   desktop.RunUntil(1250);
-  EXPECT_EQ(form->LastWindow, editor);
+  EXPECT_EQ(form->focus.LastWindow(), editor);
   EXPECT_TRUE(desktop.Activations().empty());
 }
 
 TEST_F(FocusPoll, APinIsBroughtForwardEveryTickAlsoWhenDisabled) {
   Start();
   form->Command1_Click();
-  form->tag = std::to_string(dialog);
+  form->focus.PinWindow(dialog);
   desktop.RunUntil(1000);
   EXPECT_EQ(desktop.Activations(), (Handles{dialog, dialog, dialog, dialog}));
 
   // Disabled, the cycle's window becomes LastWindow; the pin does not replace it.
   MoveAt(1100, kOverEditorText);
   desktop.RunUntil(1500);
-  EXPECT_EQ(form->LastWindow, editor);
+  EXPECT_EQ(form->focus.LastWindow(), editor);
   EXPECT_EQ(desktop.Activations(), Handles(6, dialog)) << "the pin holds during the wait too";
   desktop.RunUntil(2000);
   EXPECT_EQ(desktop.Activations(), Handles(8, dialog));
@@ -228,26 +228,24 @@ TEST_F(FocusPoll, APinIsBroughtForwardEveryTickAlsoWhenDisabled) {
 
 TEST_F(FocusPoll, PinnedAndEnabledActivatesThePinAfterTheDelayAndRecordsIt) {
   Start();
-  form->tag = std::to_string(dialog);
+  form->focus.PinWindow(dialog);
   MoveAt(100, kOverEditorText);
   desktop.RunUntil(500);
   EXPECT_EQ(desktop.Activations(), (Handles{dialog, dialog, dialog}))
       << "the enforcement at 250 and at 500, then the pin instead of the editor";
-  EXPECT_EQ(form->LastWindow, dialog);
+  EXPECT_EQ(form->focus.LastWindow(), dialog);
   EXPECT_EQ(desktop.Foreground(), dialog);
 }
 
-TEST_F(FocusPoll, ATagNamingNoWindowPinsNothing) {
+TEST_F(FocusPoll, PinningBeforeAnyWindowWasHandledPinsNothing) {
   Start();
-  KeyAt(100, kKeyA);  // nothing handled yet: the tag becomes "0"
+  KeyAt(100, kKeyA);  // nothing handled yet
   MoveAt(100, kOverEditorText);
   desktop.RunUntil(600);
-  EXPECT_EQ(form->tag, "0");
+  EXPECT_EQ(form->focus.Pin(), std::nullopt);
   EXPECT_EQ(desktop.Activations(), Handles{editor});
-  EXPECT_EQ(form->LastWindow, editor);
+  EXPECT_EQ(form->focus.LastWindow(), editor);
 
-  // A tag that is not a number at all is no pin either.
-  form->tag = "junk";
   MoveAt(700, kOverDialog);
   desktop.RunUntil(1300);
   EXPECT_EQ(desktop.Activations(), (Handles{editor, dialog}));
@@ -272,14 +270,15 @@ TEST_F(FocusPoll, AnIdleTickAsksOnlyForTheLastInputAndLooksEverySecond) {
   EXPECT_EQ(desktop.calls.windowFromPoint, 0) << "a cursor that did not move needs no lookup";
   EXPECT_EQ(desktop.calls.Total(), 12);
 
-  // A pin is asked for every tick all the same, after the fullscreen question.
-  form->tag = std::to_string(dialog);
+  // A pin is asked for every tick all the same, after a look at the cursor (a locked
+  // desktop has none) and the fullscreen question.
+  form->focus.PinWindow(dialog);
   desktop.calls = {};
   pumps = desktop.PumpCount();
   desktop.RunFor(2500);
   EXPECT_EQ(desktop.calls.bringToForeground, 10);
   EXPECT_EQ(desktop.calls.optionQuestions, 10);
-  EXPECT_LE(desktop.calls.Total(), 32);
+  EXPECT_LE(desktop.calls.Total(), 42);
 
   // Input that moved the cursor a few pixels: the tick looks, and sees drift, no movement.
   desktop.calls = {};
@@ -291,8 +290,10 @@ TEST_F(FocusPoll, AnIdleTickAsksOnlyForTheLastInputAndLooksEverySecond) {
 
 TEST_F(FocusPoll, AHoverTickWithAWaitPendingButItsTimerOffIsAMistake) {
   Start();
-  form->PendingWindow = editor;  // only the poll itself may start a wait, with Timer2 on
-  form->Timer2.SetEnabled(false);
+  MoveAt(100, kOverEditorText);
+  desktop.RunUntil(300);
+  ASSERT_TRUE(form->focus.HoverWaitPending());
+  form->Timer2.SetEnabled(false);  // only the hover tick itself may end a wait
   EXPECT_DEBUG_DEATH(form->Timer2_Timer(), "hover wait without its timer");
 }
 

@@ -39,6 +39,9 @@ TEST_F(HoverDelayBox, ValidatesAppliesAndStoresEachEntry) {
       EXPECT_TRUE(desktop.messages.empty()) << entry.typed;
       EXPECT_EQ(form->Text1.Text(), entry.typed) << "the box keeps the text as typed";
     } else {
+      // The box offers the default, and what it shows is what is used and stored.
+      inForceMs = 250;
+      stored = "250";
       ASSERT_EQ(desktop.messages.size(), 1U) << entry.typed;
       EXPECT_EQ(desktop.messages[0].title, "Tarnwick");
       EXPECT_EQ(desktop.messages[0].text, entry.message) << entry.typed;
@@ -49,14 +52,15 @@ TEST_F(HoverDelayBox, ValidatesAppliesAndStoresEachEntry) {
   }
 }
 
-TEST_F(HoverDelayBox, TheOfferedDefaultIsAppliedOnlyWhenItLosesFocusAgain) {
+TEST_F(HoverDelayBox, ARefusedEntryPutsTheDefaultInForceAndTheFocusBackInTheBox) {
   StartWithDelay("777");
+  const int focusRequests = form->Text1.FocusRequests();
   form->Text1.UserTyped("abc");
   form->Text1.LostFocus();
-  EXPECT_EQ(form->Timer2.IntervalMs(), 777);
-  form->Text1.LostFocus();
-  EXPECT_EQ(form->Timer2.IntervalMs(), 250);
+  EXPECT_EQ(form->Text1.Text(), "250");
+  EXPECT_EQ(form->Timer2.IntervalMs(), 250) << "the box must not show a delay that is not used";
   EXPECT_EQ(desktop.Setting("Delay", "Interval"), "250");
+  EXPECT_EQ(form->Text1.FocusRequests(), focusRequests + 1) << "the user corrects it there";
 }
 
 TEST_F(HoverDelayBox, AnAcceptedDelayTimesTheNextWait) {

@@ -1,7 +1,6 @@
 #include <string>
 #include <vector>
 
-#include "cursor/position_text.h"
 #include "tests/sim/cursor_fixture.h"
 
 namespace tarnwick::sim {
@@ -25,12 +24,12 @@ class IdleParking : public CursorFixture {
   }
   void ExpectParked(Point at) {
     EXPECT_EQ(desktop.Cursor(), at);
-    EXPECT_EQ(form->Timer8.tag, "300, 200");
+    EXPECT_EQ(form->parking.SavedPosition(), (Point{300, 200}));
   }
   void ExpectRestored() {
     EXPECT_EQ(desktop.Cursor(), kRest);
-    EXPECT_EQ(form->Timer8.tag, "");
-    EXPECT_EQ(form->IdleTicks, 0);
+    EXPECT_EQ(form->parking.SavedPosition(), std::nullopt);
+    EXPECT_EQ(form->parking.IdleTicks(), 0);
   }
 };
 
@@ -39,12 +38,12 @@ TEST_P(IdleParking, ParksOnTheFirstIdleTickPastTheDelay) {
   for (const auto& [delay, parkingTick] : delays) {
     SCOPED_TRACE(delay);
     form.reset();
-    desktop = SimDesktop();
+    desktop = WithoutRawInput();
     StartParking(GetParam(), delay);
     Ticks(parkingTick - 1);
-    EXPECT_EQ(form->IdleTicks, parkingTick - 1);
+    EXPECT_EQ(form->parking.IdleTicks(), parkingTick - 1);
     EXPECT_EQ(desktop.Cursor(), kRest);
-    EXPECT_EQ(form->Timer8.tag, "");
+    EXPECT_EQ(form->parking.SavedPosition(), std::nullopt);
     Ticks(1);
     ExpectParked(Park());
   }
@@ -69,7 +68,7 @@ TEST_P(IdleParking, StaysParkedThenTheFirstMovementRestores) {
   StartParking(GetParam());
   Ticks(51 + 20);
   ExpectParked(Park());
-  EXPECT_EQ(form->ScreenBounds, PositionText(Park()));
+  EXPECT_EQ(form->parking.ParkPoint(), Park());
   MoveTo({Park().x - 1, Park().y});
   Ticks(1);
   ExpectRestored();
@@ -83,7 +82,7 @@ TEST_P(IdleParking, AMovementBeforeTheDelayOnlyRestartsTheCount) {
   Ticks(30);
   MoveTo({301, 200});
   Ticks(1);
-  EXPECT_EQ(form->IdleTicks, 0);
+  EXPECT_EQ(form->parking.IdleTicks(), 0);
   Ticks(50);
   EXPECT_EQ(MoveCount(), 0u);
 }
@@ -93,7 +92,7 @@ TEST_P(IdleParking, TheAllowanceParksTwoHundredRowsUpAndFollowsTheBox) {
   StartParking(GetParam());
   Ticks(52);
   ExpectParked(Park(true));
-  EXPECT_EQ(form->ScreenBounds, PositionText(Park(true)));
+  EXPECT_EQ(form->parking.ParkPoint(), Park(true));
   form->Check5.UserClicked();  // with the keyboard: the cursor stays put
   Ticks(1);
   ExpectParked(Park(false));
@@ -116,11 +115,11 @@ TEST_P(IdleParking, UntickingWhileParkedLeavesTheCursorAndARetickRestores) {
 TEST_P(IdleParking, ARunawayCountStartsAgainPastOneBillion) {
   StartParking(GetParam());
   Ticks(1);
-  form->IdleTicks = 999999999;
+  form->parking.SetIdleTicks(999999999);
   Ticks(1);
-  EXPECT_EQ(form->IdleTicks, 1000000000);
+  EXPECT_EQ(form->parking.IdleTicks(), 1000000000);
   Ticks(1);
-  EXPECT_EQ(form->IdleTicks, 0);
+  EXPECT_EQ(form->parking.IdleTicks(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, IdleParking, ::testing::Values(kClassicScreen, kScaledScreen));
@@ -136,7 +135,7 @@ TEST_P(IdleParkingFaults, AResolutionChangeWhileParkedKeepsItParked) {
   form->Form_DisplayChange();
   Ticks(20);
   EXPECT_EQ(desktop.Cursor(), (Point{other.MaxX(), other.MaxY()}));
-  EXPECT_EQ(form->Timer8.tag, "300, 200");
+  EXPECT_EQ(form->parking.SavedPosition(), (Point{300, 200}));
   MoveTo({10, 10});
   Ticks(1);
   ExpectRestored();
@@ -146,11 +145,11 @@ TEST_P(IdleParkingFaults, ADelayThatIsNoNumberPausesTheTicks) {
   for (const char* notANumber : {"", "abc", "5s"}) {
     SCOPED_TRACE(notANumber);
     form.reset();
-    desktop = SimDesktop();
+    desktop = WithoutRawInput();
     StartParking(GetParam(), notANumber);
     Ticks(100);
     EXPECT_EQ(MoveCount(), 0u);
-    EXPECT_EQ(form->IdleTicks, 0);
+    EXPECT_EQ(form->parking.IdleTicks(), 0);
   }
   // Retyping while parked: no number to time a park by, but the first movement still puts
   // the cursor back, and nothing parks again until there is a number.
@@ -161,7 +160,7 @@ TEST_P(IdleParkingFaults, ADelayThatIsNoNumberPausesTheTicks) {
   MoveTo({10, 10});
   Ticks(1);
   ExpectRestored();
-  EXPECT_FALSE(form->CursorParked);
+  EXPECT_FALSE(form->parking.Parked());
   Ticks(10);
   EXPECT_EQ(desktop.Cursor(), kRest);
 }
@@ -173,7 +172,7 @@ TEST_P(IdleParkingFaults, ARestoreWithNothingSavedMovesNothing) {
     Ticks(1);
   }
   EXPECT_EQ(MoveCount(), 0u);
-  EXPECT_EQ(form->IdleTicks, 0);
+  EXPECT_EQ(form->parking.IdleTicks(), 0);
 
   MoveTo(kRest);
   Ticks(2);
@@ -184,7 +183,7 @@ TEST_P(IdleParkingFaults, ARestoreWithNothingSavedMovesNothing) {
   const std::size_t moves = MoveCount();
   Ticks(1);  // the restore reads as a movement again, with nothing saved any more
   EXPECT_EQ(MoveCount(), moves);
-  EXPECT_EQ(form->IdleTicks, 0);
+  EXPECT_EQ(form->parking.IdleTicks(), 0);
 }
 
 TEST_P(IdleParkingFaults, ADelayLoweredUnderTheCountJustBeforeAMovementMovesNothing) {
@@ -195,7 +194,7 @@ TEST_P(IdleParkingFaults, ADelayLoweredUnderTheCountJustBeforeAMovementMovesNoth
   Ticks(1);
   EXPECT_EQ(MoveCount(), 0u);
   EXPECT_EQ(desktop.Cursor(), (Point{5, 5}));
-  EXPECT_EQ(form->IdleTicks, 0);
+  EXPECT_EQ(form->parking.IdleTicks(), 0);
 }
 
 // An unreadable cursor reads as 0, 0; taken for a rest, it would be saved and later

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "focus/exclusions.h"
 #include "seam/keyboard_chord.h"
+#include "sim/sim_text_rules.h"
 #include "tests/sim/focus_fixture.h"
 
 namespace tarnwick::sim {
@@ -36,6 +38,55 @@ TEST(ChordText, NamesAndReadsBackEveryKindOfKey) {
                               "Key0", "Key256", "Num10", "Ctrl+Shift+FF", "F1x"}) {
     EXPECT_FALSE(ParseChord(garbage).has_value()) << garbage;
   }
+}
+
+// A chord needs Ctrl: Alt and a key is the window's access key, AltGr and a key a character.
+TEST(HotkeyField, TakesOnlyChordsWithARealCtrl) {
+  const HeldKeys none;
+  HeldKeys alt;
+  alt.leftAlt = true;
+  HeldKeys altShift = alt;
+  altShift.shift = true;
+  HeldKeys altGr;  // as a German layout sends it: left Ctrl, then right Alt
+  altGr.leftCtrl = altGr.rightAlt = altGr.layoutHasAltGr = true;
+  HeldKeys ctrlRightAlt = altGr;  // the same keys on a layout without AltGr
+  ctrlRightAlt.layoutHasAltGr = false;
+  HeldKeys ctrlAlt;
+  ctrlAlt.leftCtrl = ctrlAlt.leftAlt = ctrlAlt.layoutHasAltGr = true;
+  HeldKeys shift;
+  shift.shift = true;
+  HeldKeys ctrl;
+  ctrl.rightCtrl = true;
+  HeldKeys win;
+  win.win = true;
+
+  EXPECT_EQ(ChordTypedInHotkeyField('N', alt), std::nullopt) << "an access key";
+  EXPECT_EQ(ChordTypedInHotkeyField('N', altShift), std::nullopt);
+  EXPECT_EQ(ChordTypedInHotkeyField('Q', altGr), std::nullopt) << "AltGr types a character";
+  EXPECT_EQ(ChordTypedInHotkeyField('Q', ctrlRightAlt), (Chord{'Q', kCtrlAlt}));
+  EXPECT_EQ(ChordTypedInHotkeyField('Q', ctrlAlt), (Chord{'Q', kCtrlAlt}));
+  EXPECT_EQ(ChordTypedInHotkeyField('G', none), (Chord{'G', kCtrlShift})) << "as the defaults";
+  EXPECT_EQ(ChordTypedInHotkeyField('G', shift), (Chord{'G', kCtrlShift}));
+  EXPECT_EQ(ChordTypedInHotkeyField(0x2E, ctrl), (Chord{0x2E, kCtrlBit}));
+  EXPECT_EQ(ChordTypedInHotkeyField(0x08, none), Chord{}) << "Backspace empties the field";
+  EXPECT_EQ(ChordTypedInHotkeyField('K', win), std::nullopt) << "the field has no Win";
+  for (const int key : {0x09, 0x0D, 0x1B, 0x10, 0x11, 0x12, 0xA5, 0x5B}) {
+    EXPECT_EQ(ChordTypedInHotkeyField(key, ctrl), std::nullopt) << key;
+  }
+}
+
+// What the system says case is, in any script: the sim answers as Windows does.
+TEST(Exclusions, IgnoreCaseInEveryScript) {
+  SimTextRules text;
+  const WindowFacts window{[] { return std::string("Σημειώσεις.exe"); },
+                           [] { return std::string("ÉDITEUR"); },
+                           [] { return std::string("ТЕСТ окно"); }};
+  EXPECT_TRUE(MatchesExclusion({"title:тест"}, window, text));
+  EXPECT_TRUE(MatchesExclusion({"Title: Окно "}, window, text));
+  EXPECT_TRUE(MatchesExclusion({"class:éditeur"}, window, text));
+  EXPECT_TRUE(MatchesExclusion({"ΣΗΜΕΙΏΣΕΙΣ.EXE"}, window, text));
+  EXPECT_FALSE(MatchesExclusion({"class:editeur", "title:тесто", "σημειωσεις.exe"}, window, text))
+      << "a letter with an accent is another letter";
 }
 
 TEST_F(OptionsTest, DefaultsReadExactlyAsTheProgramAlwaysDid) {
@@ -79,14 +130,18 @@ TEST_F(OptionsTest, NoneSwitchesACommandOff) {
   Start();
   Options options;
   options.hotkeys[static_cast<int>(HotkeyCommand::kPin)] = Chord{};
+  options.hotkeys[static_cast<int>(HotkeyCommand::kToggle)] = Chord{};
   ASSERT_TRUE(form->ApplyOptions(options));
   MoveAt(100, kOverEditorText);
   desktop.RunUntil(600);
   form->WinHook1_KeyEvent('A', kCtrlShift);
   form->WinHook1_KeyEvent(0, 0);  // a key code of 0 must not match the empty chord either
-  EXPECT_EQ(form->tag, "");
+  EXPECT_EQ(form->focus.Pin(), std::nullopt);
   EXPECT_EQ(desktop.Setting("options", "Pin"), "None");
-  EXPECT_NE(form->Label1[4].Caption().find("(no key)"), std::string::npos);
+  EXPECT_EQ(form->Label1[1].Caption(),
+            "*Enable/disable has no key: give it one under File, Options... ");
+  EXPECT_EQ(form->Label1[4].Caption(),
+            "*Pin has no key: give it one under File, Options... Unpin: hit Ctrl-Shift-Q");
 }
 
 TEST_F(OptionsTest, TwoCommandsOnOneChordAreRefusedWithAMessageThatNamesBoth) {
@@ -124,7 +179,7 @@ TEST_F(OptionsTest, EachKindOfExclusionKeepsItsWindowFromBeingActivatedOrRecorde
   MoveAt(1100, Point{700, 400});  // by title, in any case
   desktop.RunUntil(2000);
   EXPECT_TRUE(desktop.Activations().empty());
-  EXPECT_EQ(form->LastWindow, kNoWindow);
+  EXPECT_EQ(form->focus.LastWindow(), kNoWindow);
   EXPECT_NE(desktop.Foreground(), titled);
 
   desktop.Window(dialog).className = "Other";
@@ -169,7 +224,7 @@ TEST_F(OptionsTest, AFullscreenProgramInFrontIsNeverActivatedAwayFromNorItsCurso
   Start();
   form->Text2.UserTyped("0.5");
   desktop.fullscreenInFront = true;
-  form->tag = std::to_string(dialog);
+  form->focus.PinWindow(dialog);
   MoveAt(100, kOverOk);
   MoveAt(700, Point{0, 100});  // pushed against the left edge
   desktop.RunUntil(3000);
@@ -199,6 +254,24 @@ TEST_F(OptionsTest, FollowingEveryChangeIsTheLiteralPollBack) {
   EXPECT_EQ(desktop.Activations(), (Handles{editor, toast}))
       << "a window appearing under the still cursor is followed again";
   EXPECT_EQ(desktop.Setting("options", "FollowOnlyWhenMoved"), "0");
+}
+
+// The limit the message names is in characters, however many bytes each takes.
+TEST_F(OptionsTest, TheExclusionLimitCountsCharacters) {
+  Start();
+  std::string longest;
+  for (size_t i = 0; i < kExclusionsMaxCharacters; ++i) longest += "\xF0\x9F\x98\x80";  // U+1F600
+  Options options;
+  options.exclusions = {longest};
+  ASSERT_TRUE(form->ApplyOptions(options));
+  form.reset();
+  Start();
+  EXPECT_EQ(form->CurrentOptions().exclusions, options.exclusions) << "read back whole";
+
+  options.exclusions = {"\xC3\xA9", longest};  // "é" and a line more
+  EXPECT_FALSE(form->ApplyOptions(options));
+  ASSERT_EQ(desktop.messages.size(), 1U);
+  EXPECT_NE(desktop.messages[0].text.find("under 16384 characters"), std::string::npos);
 }
 
 TEST_F(OptionsTest, GarbageInEveryStoredOptionFallsBackToItsDefault) {

@@ -87,12 +87,12 @@ TEST_F(ParkedCursorFocus, ParkingAndRestoringActivateNothing) {
 
   desktop.RunFor(6000);
   ASSERT_EQ(desktop.Cursor(), (Point{799, 599}));
-  EXPECT_TRUE(form->CursorParked);
+  EXPECT_TRUE(form->parking.Parked());
   MoveTo({798, 599});
-  EXPECT_TRUE(form->CursorParked) << "nudged, about to be restored";
+  EXPECT_TRUE(form->parking.Parked()) << "nudged, about to be restored";
   desktop.RunFor(2000);
   ASSERT_EQ(desktop.Cursor(), (Point{300, 200}));
-  EXPECT_FALSE(form->CursorParked);
+  EXPECT_FALSE(form->parking.Parked());
   EXPECT_EQ(desktop.Activations(), std::vector<WindowHandle>{editor});
 }
 

@@ -10,17 +10,17 @@ namespace {
 
 struct BoundsCase {
   ScreenCase screen;
-  const char* boundsOff;
-  const char* boundsOn;
+  Point boundsOff;
+  Point boundsOn;
 };
 
 using ScreenBoundsTest = SimFixture;
 
 // The park point follows the real pixel size, so a scaled screen parks in its corner too.
 TEST_F(ScreenBoundsTest, ParkPointAndWrapLimitsFollowTheRealPixelSize) {
-  const BoundsCase cases[]{{kClassicScreen, "799, 599", "799, 400"},
-                           {kScaledScreen, "1919, 1079", "1919, 880"},
-                           {{800, 768, 12}, "799, 767", "799, 568"}};
+  const BoundsCase cases[]{{kClassicScreen, {799, 599}, {799, 400}},
+                           {kScaledScreen, {1919, 1079}, {1919, 880}},
+                           {{800, 768, 12}, {799, 767}, {799, 568}}};
   for (const BoundsCase& c : cases) {
     for (const bool allowance : {false, true}) {
       SimDesktop fresh;
@@ -29,9 +29,9 @@ TEST_F(ScreenBoundsTest, ParkPointAndWrapLimitsFollowTheRealPixelSize) {
       if (allowance) fresh.settings[{"Tarnwick", "startup", "idelautohide"}] = "1";
       Form1 window(freshPlatform);
       window.Start();
-      EXPECT_EQ(window.ScreenBounds, allowance ? c.boundsOn : c.boundsOff) << c.screen;
-      EXPECT_EQ(window.MaxX, c.screen.MaxX()) << c.screen;
-      EXPECT_EQ(window.MaxY, c.screen.MaxY()) << c.screen << " allowance " << allowance;
+      EXPECT_EQ(window.parking.ParkPoint(), allowance ? c.boundsOn : c.boundsOff) << c.screen;
+      EXPECT_EQ(window.wrap.Limits().x, c.screen.MaxX()) << c.screen;
+      EXPECT_EQ(window.wrap.Limits().y, c.screen.MaxY()) << c.screen << " allowance " << allowance;
     }
   }
 }
@@ -39,24 +39,24 @@ TEST_F(ScreenBoundsTest, ParkPointAndWrapLimitsFollowTheRealPixelSize) {
 TEST_F(ScreenBoundsTest, TheAllowanceBoxStoresItselfAndMovesOnlyTheParkPoint) {
   Start();
   form->Check5.UserClicked();
-  EXPECT_EQ(form->ScreenBounds, "799, 400");
+  EXPECT_EQ(form->parking.ParkPoint(), (Point{799, 400}));
   EXPECT_EQ(desktop.Setting("startup", "idelautohide"), "1");
   form->Check5.UserClicked();
-  EXPECT_EQ(form->ScreenBounds, "799, 599");
+  EXPECT_EQ(form->parking.ParkPoint(), (Point{799, 599}));
   EXPECT_EQ(desktop.Setting("startup", "idelautohide"), "0");
-  EXPECT_EQ(form->MaxX, 799);
-  EXPECT_EQ(form->MaxY, 599);
+  EXPECT_EQ(form->wrap.Limits().x, 799);
+  EXPECT_EQ(form->wrap.Limits().y, 599);
 }
 
 TEST_F(ScreenBoundsTest, ADisplayChangeRebuildsBoundsAndLimitsKeepingTheAllowance) {
   Store("startup", "idelautohide", "1");
   Start();
   desktop.SetScreenPixels(1920, 1080, 10);
-  EXPECT_EQ(form->ScreenBounds, "799, 400") << "nothing changes before the message";
+  EXPECT_EQ(form->parking.ParkPoint(), (Point{799, 400})) << "nothing changes before the message";
   form->Form_DisplayChange();
-  EXPECT_EQ(form->ScreenBounds, "1919, 880");
-  EXPECT_EQ(form->MaxX, 1919);
-  EXPECT_EQ(form->MaxY, 1079);
+  EXPECT_EQ(form->parking.ParkPoint(), (Point{1919, 880}));
+  EXPECT_EQ(form->wrap.Limits().x, 1919);
+  EXPECT_EQ(form->wrap.Limits().y, 1079);
 }
 
 TEST(ScreenSize, AScreenWithoutAUsablePixelSizeIsMeasuredAtFifteenTwips) {

@@ -12,6 +12,11 @@ namespace tarnwick::sim {
 // Start(), so a test can prepare the store and the screen first.
 class SimFixture : public ::testing::Test {
  protected:
+  static SimDesktop WithoutRawInput() {
+    SimDesktop sim;
+    sim.refuseRawInput = true;
+    return sim;
+  }
   void Start() {
     form = std::make_unique<Form1>(platform);
     form->Start();
@@ -20,7 +25,9 @@ class SimFixture : public ::testing::Test {
     desktop.settings[{"Tarnwick", section, key}] = value;
   }
 
-  SimDesktop desktop;
+  // Without raw input the program never sleeps, so the timers keep the rhythm the timing
+  // tests pin down; the tests of sleeping at rest switch it on.
+  SimDesktop desktop = WithoutRawInput();
   Platform platform = desktop.AsPlatform();
   std::unique_ptr<Form1> form;
 };

@@ -27,9 +27,9 @@ TEST_F(StartUp, EmptyStoreShowsTheWindowAndStoresOnlyTheFourEdges) {
   EXPECT_FALSE(form->Timer5.Enabled());
   EXPECT_FALSE(form->Timer8.Enabled());
   EXPECT_TRUE(desktop.trayIcons.empty());
-  EXPECT_EQ(form->ScreenBounds, "799, 599");
-  EXPECT_EQ(form->MaxX, 799);
-  EXPECT_EQ(form->MaxY, 599);
+  EXPECT_EQ(form->parking.ParkPoint(), (Point{799, 599}));
+  EXPECT_EQ(form->wrap.Limits().x, 799);
+  EXPECT_EQ(form->wrap.Limits().y, 599);
 
   const std::map<SimDesktop::SettingKey, std::string> expected{
       {{"Tarnwick", "startup", "leftwrap"}, "1"},
@@ -97,7 +97,7 @@ TEST_F(StartUp, StoredOptionsRunTheirHandlers) {
   EXPECT_TRUE(form->Timer8.Enabled());
   EXPECT_TRUE(form->Timer5.Enabled());
   EXPECT_EQ(form->Command20.Caption(), "Mouse Wrap is On");
-  EXPECT_EQ(form->ScreenBounds, "799, 400");
+  EXPECT_EQ(form->parking.ParkPoint(), (Point{799, 400}));
   EXPECT_EQ(form->Text35.Text(), "87.5");
   EXPECT_TRUE(form->Check4.IsChecked());
   EXPECT_EQ(desktop.Setting("startup", "windows"), "1");
@@ -136,8 +136,7 @@ TEST_F(StartUp, OverlongAndEmptyValuesGiveTheDefaultAndStayStored) {
   Store("Delay", "Interval", std::string(kMaxSettingLength - 3, '0') + "750");
   Store("startup", "leftwrap", std::string(kMaxSettingLength, '0'));
   Store("startup", "rightwrap", "0" + std::string(kMaxSettingLength, ' '));
-  Store("options", "Exclusions",
-        "notes.exe\n" + std::string(kExclusionsSetting.maxLength - 10, 'x'));
+  Store("options", "Exclusions", "notes.exe\n" + std::string(kExclusionsMaxCharacters - 10, 'x'));
   Start();
   EXPECT_TRUE(desktop.formVisible);
   EXPECT_EQ(form->Text35.Text(), "100");
@@ -155,8 +154,7 @@ TEST_F(StartUp, OverlongAndEmptyValuesGiveTheDefaultAndStayStored) {
   EXPECT_EQ(desktop.Setting("startup", "calibration"), "");
 
   form.reset();
-  Store("options", "Exclusions",
-        "notes.exe\n" + std::string(kExclusionsSetting.maxLength - 9, 'x'));
+  Store("options", "Exclusions", "notes.exe\n" + std::string(kExclusionsMaxCharacters - 9, 'x'));
   Store("startup", "calibration", longest);
   Start();
   EXPECT_TRUE(form->CurrentOptions().exclusions.empty()) << "16385 characters are damage";
@@ -193,9 +191,9 @@ TEST_F(StartUp, TheStartingWindowIsCreatedWithItsInitialValues) {
   EXPECT_FALSE(fresh.Timer1.Enabled());
   EXPECT_TRUE(fresh.Timer2.Enabled());
   EXPECT_EQ(fresh.Timer2.IntervalMs(), 1);
-  EXPECT_EQ(fresh.tag, "");
-  EXPECT_EQ(fresh.Timer8.tag, "");
-  EXPECT_EQ(fresh.ScreenBounds, "");
+  EXPECT_EQ(fresh.focus.Pin(), std::nullopt);
+  EXPECT_EQ(fresh.parking.SavedPosition(), std::nullopt);
+  EXPECT_EQ(fresh.parking.ParkPoint(), std::nullopt);
   EXPECT_EQ(fresh.Label1[4].Caption().back(), 'Q');
 }
 

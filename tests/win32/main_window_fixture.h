@@ -15,6 +15,7 @@
 #include "win32/system_raw_input.h"
 #include "win32/system_screen.h"
 #include "win32/system_shell.h"
+#include "win32/system_text_rules.h"
 #include "win32/system_window_manager.h"
 #include "win32/text_conversion.h"
 
@@ -34,7 +35,7 @@ class MainWindowTest : public ::testing::Test {
     loop = std::make_unique<SystemEventLoop>(window.Handle());
     rawInput = std::make_unique<SystemRawInput>(window.Handle());
     platform = std::make_unique<Platform>(
-        Platform{settings, windows, *screen, *shell, *loop, window, files, *rawInput});
+        Platform{settings, windows, *screen, *shell, *loop, window, files, *rawInput, textRules});
     form = std::make_unique<Form1>(*platform);
     window.Bind(*form, *loop);
     form->Start();
@@ -72,6 +73,7 @@ class MainWindowTest : public ::testing::Test {
   RegistrySettings settings;
   SystemWindowManager windows;
   SystemFileSystem files;
+  SystemTextRules textRules;
   std::unique_ptr<SystemScreen> screen;
   std::unique_ptr<SystemShell> shell;
   std::unique_ptr<SystemEventLoop> loop;

@@ -423,7 +423,8 @@ TEST_F(MainWindowTest, AnswersHowManyObjectsOfEachKindLive) {
               LiveObjects(kind))
         << kind;
   }
-  EXPECT_EQ(SendMessageW(window.Handle(), kLiveObjectsMessage, kObjectKindCount, 0), -1);
+  EXPECT_EQ(SendMessageW(window.Handle(), kLiveObjectsMessage, kBrokenInvariantsQuery, 0), 0);
+  EXPECT_EQ(SendMessageW(window.Handle(), kLiveObjectsMessage, kBrokenInvariantsQuery + 1, 0), -1);
   EXPECT_GE(LiveObjects(static_cast<int>(ObjectKind::kMenu)), 3) << "the bar and two pop-ups";
   EXPECT_GE(LiveObjects(static_cast<int>(ObjectKind::kFont)), 3);
 }
@@ -446,7 +447,8 @@ TEST(LiveObjects, AMainWindowGivesBackEverythingItMade) {
     SystemShell shell(window.Handle());
     SystemEventLoop loop(window.Handle());
     SystemRawInput rawInput(window.Handle());
-    Platform platform{settings, windows, screen, shell, loop, window, files, rawInput};
+    SystemTextRules textRules;
+    Platform platform{settings, windows, screen, shell, loop, window, files, rawInput, textRules};
     Form1 form(platform);
     window.Bind(form, loop);
     form.Start();

@@ -3,10 +3,12 @@
 #include <string>
 
 #include "main_window_fixture.h"
+#include "resources/resource_ids.h"
 #include "seam/keyboard_chord.h"
 #include "win32/hotkey_value.h"
+#include "win32/icons.h"
 #include "win32/private_messages.h"
-#include "resources/resource_ids.h"
+#include "win32/system_text_rules.h"
 
 namespace tarnwick::win32 {
 namespace {
@@ -25,6 +27,26 @@ TEST(HotkeyValue, CarriesTheChordsTheControlCanShowBothWays) {
             (Chord{VK_HOME, kAltBit}));
   EXPECT_TRUE(RepresentsChord(Chord{VK_F5, kCtrlBit | kAltBit | kShiftBit}));
   EXPECT_FALSE(RepresentsChord(Chord{'F', kWinBit | kCtrlBit})) << "the control has no Win";
+}
+
+TEST(SystemTextRules, IgnoreCaseInEveryScript) {
+  SystemTextRules text;
+  EXPECT_TRUE(text.EqualIgnoringCase("\xD0\xA2\xD0\x95\xD0\xA1\xD0\xA2",
+                                     "\xD1\x82\xD0\xB5\xD1\x81\xD1\x82"));  // ТЕСТ, тест
+  EXPECT_TRUE(text.ContainsIgnoringCase("\xD0\xA2\xD0\x95\xD0\xA1\xD0\xA2 window",
+                                        "\xD1\x82\xD0\xB5\xD1\x81\xD1\x82 WIN"));
+  EXPECT_TRUE(
+      text.EqualIgnoringCase("\xC3\x89"
+                             "diteur.exe",
+                             "\xC3\xA9"
+                             "DITEUR.EXE"));  // É, é
+  EXPECT_FALSE(
+      text.EqualIgnoringCase("\xC3\xA9"
+                             "diteur",
+                             "editeur"));
+  EXPECT_FALSE(text.ContainsIgnoringCase("Notes", "notes!"));
+  EXPECT_FALSE(text.ContainsIgnoringCase("", "a"));
+  EXPECT_TRUE(text.ContainsIgnoringCase("anything", ""));
 }
 
 // The Options window on the real main window and model. Typing is played as the control
@@ -208,6 +230,93 @@ TEST_F(OptionsDialogTest, AChordTypedIntoAHotkeyControlIsNotACommand) {
   SetFocus(Item(IDOK));
   Send(kKeyPressMessage, 'F', kCtrlShift);
   EXPECT_EQ(form->Command1.Caption(), "&Disabled") << "elsewhere in the window the chord acts";
+}
+
+// Keys as the field receives them, with the modifiers set in the thread's key state.
+class HotkeyFieldTest : public OptionsDialogTest {
+ protected:
+  void SetUp() override {
+    GetKeyboardState(saved_);
+    OptionsDialogTest::SetUp();
+  }
+  void TearDown() override {
+    SetKeyboardState(saved_);
+    OptionsDialogTest::TearDown();
+  }
+  void Hold(std::initializer_list<int> keys) {
+    BYTE state[256]{};
+    for (const int key : keys) state[key] = 0x80;
+    SetKeyboardState(state);
+  }
+  void Type(HotkeyCommand command, UINT message, WPARAM key) {
+    SendMessageW(Item(IDC_HOTKEY_FIRST + static_cast<int>(command)), message, key, 1);
+  }
+
+ private:
+  BYTE saved_[256]{};
+};
+
+TEST_F(HotkeyFieldTest, AltAndALetterIsTheWindowsAccessKeyNotAChord) {
+  HWND options = OpenFromMenu();
+  ASSERT_NE(options, nullptr);
+  HWND toggle = Item(IDC_HOTKEY_FIRST);
+  SetFocus(toggle);
+  Hold({VK_MENU, VK_LMENU});
+  Type(HotkeyCommand::kToggle, WM_SYSKEYDOWN, 'N');
+  Type(HotkeyCommand::kToggle, WM_SYSCHAR, 'n');
+  EXPECT_EQ(HotkeyShown(HotkeyCommand::kToggle), MAKEWORD('F', HOTKEYF_CONTROL | HOTKEYF_SHIFT))
+      << "the chord stays";
+  MSG accessKey{toggle, WM_SYSCHAR, 'n', 1 | (1 << 29), 0, {}};
+  EXPECT_TRUE(IsDialogMessageW(options, &accessKey));
+  EXPECT_EQ(GetFocus(), Item(IDC_EXCLUSIONS)) << "Alt+N: the exclusions";
+
+  Hold({VK_CONTROL, VK_LCONTROL, VK_MENU, VK_LMENU});
+  Type(HotkeyCommand::kPin, WM_KEYDOWN, 'G');
+  EXPECT_EQ(HotkeyShown(HotkeyCommand::kPin), MAKEWORD('G', HOTKEYF_CONTROL | HOTKEYF_ALT));
+  Hold({});
+  Type(HotkeyCommand::kUnpin, WM_KEYDOWN, 'J');
+  EXPECT_EQ(HotkeyShown(HotkeyCommand::kUnpin), MAKEWORD('J', HOTKEYF_CONTROL | HOTKEYF_SHIFT))
+      << "a bare key gets Ctrl+Shift";
+  EXPECT_TRUE(ApplyEnabled());
+  Press(IDOK);
+  EXPECT_EQ(Stored("options", "Pin"), "Ctrl+Alt+G");
+  EXPECT_EQ(Stored("options", "Unpin"), "Ctrl+Shift+J");
+  EXPECT_EQ(Stored("options", "Toggle"), "Ctrl+Shift+F") << "Alt+N changed nothing";
+}
+
+// The control names neither a key the layout has no name for nor Win: the field does.
+TEST_F(OptionsDialogTest, AFieldNamesEveryStoredChord) {
+  settings.Write("Tarnwick", "options", "Toggle", "Ctrl+Alt+Key7");
+  settings.Write("Tarnwick", "options", "Pin", "Win+A");
+  form->LoadOptions();
+  ASSERT_NE(OpenFromMenu(), nullptr);
+  EXPECT_EQ(TextOf(Item(IDC_HOTKEY_FIRST)), "Ctrl+Alt+Key7");
+  EXPECT_EQ(TextOf(Item(IDC_HOTKEY_FIRST + static_cast<int>(HotkeyCommand::kPin))), "Win+A");
+  Press(IDC_HOTKEY_NONE_FIRST);
+  EXPECT_EQ(TextOf(Item(IDC_HOTKEY_FIRST)), "None");
+}
+
+TEST_F(OptionsDialogTest, ApplyHandsTheFocusToOk) {
+  HWND options = OpenFromMenu();
+  ASSERT_NE(options, nullptr);
+  PumpUntil([&] { return GetActiveWindow() == options; });
+  Press(IDC_FOLLOW_ONLY_MOVED);
+  SetFocus(Item(IDC_APPLY));
+  Press(IDC_APPLY);
+  EXPECT_FALSE(ApplyEnabled());
+  EXPECT_EQ(GetFocus(), Item(IDOK));
+}
+
+TEST_F(OptionsDialogTest, TheCaptionIconsFollowTheMonitorsDpi) {
+  HWND options = OpenFromMenu();
+  ASSERT_NE(options, nullptr);
+  RECT bounds{};
+  GetWindowRect(options, &bounds);
+  SendMessageW(options, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&bounds));
+  const auto small = reinterpret_cast<HICON>(SendMessageW(options, WM_GETICON, ICON_SMALL, 0));
+  EXPECT_EQ(small, LoadProgramIcon(IconId::kApplication, true, 192));
+  const auto big = reinterpret_cast<HICON>(SendMessageW(options, WM_GETICON, ICON_BIG, 0));
+  EXPECT_EQ(big, LoadProgramIcon(IconId::kApplication, false, 192));
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 
 #include "app/form1.h"
 #include "common/number_text.h"
-#include "cursor/position_text.h"
 #include "seam/keyboard_chord.h"
 #include "sim/sim_desktop.h"
 
@@ -40,7 +39,7 @@ class WatchedDesktop : public SimDesktop {
   }
 
   ActivationResult BringToForeground(WindowHandle window) override {
-    const bool isPin = form != nullptr && !form->tag.empty() && form->tag == std::to_string(window);
+    const bool isPin = form != nullptr && form->focus.Pin() == window;
     if (form != nullptr && !isPin) {
       ++activations;
       if (mouseButtonDown || menuOpen || shellTransientInFront) {
@@ -62,9 +61,9 @@ class WatchedDesktop : public SimDesktop {
       ++wraps;
       const Point at = Cursor();
       const bool tickedEdge = (at.x == 0 && form->Check8.IsChecked()) ||
-                              (at.x == form->MaxX && form->Check10.IsChecked()) ||
+                              (at.x == form->wrap.Limits().x && form->Check10.IsChecked()) ||
                               (at.y == 0 && form->Check11.IsChecked()) ||
-                              (at.y == form->MaxY && form->Check12.IsChecked());
+                              (at.y == form->wrap.Limits().y && form->Check12.IsChecked());
       if (!tickedEdge) Fail("wrap away from a ticked edge");
     }
     return SimDesktop::MoveCursor(position);
@@ -75,13 +74,13 @@ class WatchedDesktop : public SimDesktop {
     std::function<void()> watched = [this, timerId, onTick = std::move(onTick)] {
       if (timerId == kTimer1Id) {
         inPollTick_ = true;
-        waitPendingAtTickStart_ = form != nullptr && form->HoverWaitPending();
+        waitPendingAtTickStart_ = form != nullptr && form->focus.HoverWaitPending();
       }
       if (timerId == kTimer5Id) {
         inWrapTick_ = true;
         wrapMoveSeen_ = false;
       }
-      const bool parkedBefore = form != nullptr && form->CursorParked;
+      const bool parkedBefore = form != nullptr && form->parking.Parked();
       const std::string delayBefore = form != nullptr ? form->Text2.Text() : std::string();
       onTick();
       inPollTick_ = false;
@@ -96,7 +95,7 @@ class WatchedDesktop : public SimDesktop {
   // unless the user changed the delay meanwhile or pushed the cursor into the corner itself.
   void CheckParkingTick(bool parkedBefore, const std::string& delayBefore) {
     const std::optional<double> seconds = ParseNumber(form->Text2.Text());
-    if (!parkedBefore && form->CursorParked) {
+    if (!parkedBefore && form->parking.Parked()) {
       ++parks;
       parkedAtMs_ = NowMs();
       parkedWithDelay_ = form->Text2.Text();
@@ -111,7 +110,7 @@ class WatchedDesktop : public SimDesktop {
     const bool puttingBackDue =
         parkedBefore && saneDelay && lastUserMoveMs > parkedAtMs_ && !movedOntoParkPoint &&
         !refuseCursorRead && delayBefore == parkedWithDelay_ && form->Text2.Text() == delayBefore;
-    if (puttingBackDue && form->CursorParked) Fail("a parked cursor not put back when moved");
+    if (puttingBackDue && form->parking.Parked()) Fail("a parked cursor not put back when moved");
   }
 
   std::int64_t parkedAtMs_ = 0;
@@ -201,7 +200,7 @@ class SoakWorld {
       desktop_.Fail("hidden with no tray icon to bring it back");
     }
     CheckStoredSettings();
-    const WindowHandle last = form_->LastWindow;
+    const WindowHandle last = form_->focus.LastWindow();
     if (last != kNoWindow && desktop_.Exists(last) && desktop_.Window(last).shell) {
       desktop_.Fail("the taskbar became LastWindow");
     }
@@ -241,9 +240,9 @@ class SoakWorld {
     // Pushed into the very corner, the cursor looks parked: it counts as resting there. So
     // does a hand that lands on the very pixel the last idle tick read (the position before
     // a park): the next tick cannot tell it from a rest.
-    const std::string landed = PositionText(desktop_.Cursor());
+    const Point landed = desktop_.Cursor();
     desktop_.movedOntoParkPoint =
-        landed == form_->ScreenBounds || landed == form_->LastIdlePosition;
+        landed == form_->parking.ParkPoint() || landed == form_->parking.LastReadPosition();
   }
 
   // A hand moves the mouse, not the cursor: each step goes on from wherever the cursor is
@@ -355,9 +354,9 @@ class SoakWorld {
     // Sometimes the pinned window or the last one handled: the program must cope.
     std::vector<WindowHandle> candidates = windows_;
     const WindowHandle doomed =
-        Chance(30) && form_->LastWindow != kNoWindow && desktop_.Exists(form_->LastWindow) &&
-                form_->LastWindow != taskbar_
-            ? form_->LastWindow
+        Chance(30) && form_->focus.LastWindow() != kNoWindow &&
+                desktop_.Exists(form_->focus.LastWindow()) && form_->focus.LastWindow() != taskbar_
+            ? form_->focus.LastWindow()
             : candidates[static_cast<size_t>(Uniform(0, static_cast<int>(candidates.size()) - 1))];
     desktop_.DestroyWindow(doomed);
     std::erase(windows_, doomed);

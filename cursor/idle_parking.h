@@ -1,0 +1,80 @@
+#pragma once
+#include <functional>
+#include <optional>
+
+#include "cursor/own_cursor.h"
+#include "seam/point.h"
+#include "seam/screen.h"
+#include "seam/timer.h"
+
+namespace tarnwick {
+
+// Idle parking: a cursor left alone for the idle delay moves to the bottom-right corner of
+// its own monitor (or higher, clear of an auto-hidden taskbar) and comes back where it was
+// at the first movement. Counts idle ticks on its timer while switched on.
+class IdleParking {
+ public:
+  static constexpr int kTicksPerSecond = 10;
+
+  // `cursorOwnedInFront` says whether a program in front owns the cursor now: no park
+  // begins then.
+  IdleParking(Screen& screen, OwnCursor& cursor, Timer& timer,
+              std::function<bool()> cursorOwnedInFront);
+
+  bool On() const { return on_; }
+  // Switched off while parked, the cursor stays where it is and nothing will put it back.
+  void SetOn(bool on);
+  // The idle delay in seconds, or nothing while the box holds no number (it is empty for a
+  // moment whenever the user retypes it).
+  void SetIdleDelaySeconds(std::optional<double> seconds) { idleDelaySeconds_ = seconds; }
+  bool TaskbarAllowance() const { return taskbarAllowance_; }
+  // Where parked cursors go from now on, measured on the screen as it is.
+  void SetTaskbarAllowance(bool allowance);
+  // Measures the park point again (the display changed).
+  void MeasureScreen();
+
+  // The primary screen's park point.
+  std::optional<Point> ParkPoint() const { return parkPoint_; }
+  // Where a parked cursor goes back to.
+  std::optional<Point> SavedPosition() const { return savedPosition_; }
+  // The position the last tick read, to tell a rest from a move.
+  std::optional<Point> LastReadPosition() const { return lastPosition_; }
+  int IdleTicks() const { return idleTicks_; }
+  void SetIdleTicks(int ticks) { idleTicks_ = ticks; }
+  bool Parked() const { return cursor_.Parked(); }
+
+  void Tick();
+
+  // While asleep nothing moves, so the ticks that would only count the rest are skipped:
+  // one tick falls due when the count would reach the idle delay, and a parked cursor waits
+  // for the first movement with no tick at all.
+  void Sleep();
+  void Wake();
+
+ private:
+  static constexpr int kTickMs = 100;
+  // Ticks from now until the one that parks, counting that one.
+  int TicksUntilPark() const;
+  void TickAwake();
+
+  void PutParkedCursorBack();
+
+  Screen& screen_;
+  OwnCursor& cursor_;
+  Timer& timer_;
+  std::function<bool()> cursorOwnedInFront_;
+  bool on_ = false;
+  bool asleep_ = false;
+  int skippedTicks_ = 0;  // idle ticks the sleeping timer's one tick stands for
+  std::optional<double> idleDelaySeconds_;
+  bool taskbarAllowance_ = false;
+  std::optional<Point> parkPoint_;  // the primary's park point, to recognise a parked cursor
+  // Where the cursor was parked, on whichever monitor it rested; forgotten when the park
+  // point moves (the allowance, the display), so that the cursor is parked anew.
+  std::optional<Point> parkedAt_;
+  std::optional<Point> savedPosition_;
+  std::optional<Point> lastPosition_;  // the position the previous tick read
+  int idleTicks_ = 0;
+};
+
+}  // namespace tarnwick

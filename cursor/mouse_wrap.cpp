@@ -1,0 +1,70 @@
+#include "cursor/mouse_wrap.h"
+
+#include <utility>
+
+#include "cursor/screen_bounds.h"
+
+namespace tarnwick {
+
+MouseWrap::MouseWrap(WindowManager& windows, Screen& screen, RawInput& rawInput, OwnCursor& cursor,
+                     Timer& timer, std::function<bool()> cursorOwnedInFront)
+    : windows_(windows),
+      screen_(screen),
+      cursor_(cursor),
+      timer_(timer),
+      cursorOwnedInFront_(std::move(cursorOwnedInFront)),
+      edgeWrap_(screen, rawInput) {}
+
+void MouseWrap::SetOn(bool on) {
+  on_ = on;
+  timer_.SetEnabled(on_ && !asleep_);
+  edgeWrap_.SetPushing(on_, pushOnly_);
+}
+
+void MouseWrap::SetPushOnly(bool pushOnly) {
+  pushOnly_ = pushOnly;
+  edgeWrap_.SetPushing(on_, pushOnly_);
+}
+
+void MouseWrap::Sleep() {
+  asleep_ = true;
+  timer_.SetEnabled(false);
+}
+
+void MouseWrap::Wake() {
+  asleep_ = false;
+  timer_.SetEnabled(on_);
+}
+
+void MouseWrap::MeasureScreen() {
+  limits_ = WrapLimits(screen_.Metrics());
+}
+
+void MouseWrap::Tick() {
+  // No input since the last tick: the cursor has not been pushed anywhere.
+  if (quiet_.Quiet(windows_.LastInputTime())) return;
+  // A position the system cannot report would read as 0, 0 and look like the left edge.
+  const std::optional<Point> position = cursor_.Read();
+  if (!position) {
+    quiet_.Forget();  // look again next tick, input or not
+    return;
+  }
+  // A resting cursor is never wrapped, and costs no more than this read and comparison; only
+  // while a push against an edge is measured does a cursor the edge holds still count. A
+  // cursor the program put at the edge itself (parked) did not arrive there by the user's push.
+  const bool moved = position != lastPosition_;
+  lastPosition_ = position;
+  if ((!moved && !edgeWrap_.Measuring()) || cursor_.IsOurs(*position)) return;
+
+  // One edge a tick; a corner takes two ticks, the horizontal edge first. The targets stay
+  // clear of the opposite edge so the cursor is not sent straight back.
+  const std::optional<Point> target =
+      edgeWrap_.Tick(*position, {EdgeWraps(WrapEdge::kLeft), EdgeWraps(WrapEdge::kRight),
+                                 EdgeWraps(WrapEdge::kTop), EdgeWraps(WrapEdge::kBottom)});
+  if (!target) return;
+  // A game or a presentation in front owns the cursor: never throw it to another edge.
+  if (cursorOwnedInFront_()) return;
+  cursor_.Move(*target);
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,38 @@
+#pragma once
+#include <optional>
+
+#include "cursor/cursor_access.h"
+#include "seam/point.h"
+#include "seam/window_manager.h"
+
+namespace tarnwick {
+
+// The cursor as the program's features share it: one place reads and moves it, and
+// remembers where the program itself put it, so that a cursor the program moved is not
+// taken for the user's (no resting place to follow, no push at an edge).
+class OwnCursor {
+ public:
+  explicit OwnCursor(WindowManager& windows) : module2_(windows) {}
+
+  // The position, or nothing when the system cannot report it (a locked workstation).
+  std::optional<Point> Read() { return module2_.ReadMousePosition(); }
+  // A move of the user's cursor on the user's behalf (a wrap): the user keeps moving it.
+  void Move(Point position);
+  // A move for the program's own reasons (parking it, putting it back): until the user moves
+  // it, the cursor is ours.
+  void Put(Point position);
+  // The cursor stands where the program put it, or idle parking holds it (parked, or nudged
+  // off and about to be put back).
+  bool IsOurs(Point cursor);
+
+  // Idle parking moved the cursor away and will put it back.
+  bool Parked() const { return parked_; }
+  void SetParked(bool parked) { parked_ = parked; }
+
+ private:
+  Module2 module2_;
+  std::optional<Point> putAt_;  // where the program last put the cursor, until it moves
+  bool parked_ = false;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,250 @@
+#include "focus/focus_follow.h"
+
+#include <cstdlib>
+#include <string>
+
+#include "common/invariant.h"
+#include "focus/exclusions.h"
+
+namespace tarnwick {
+
+namespace {
+
+// Windows nests child windows only a few dozen deep; a chain longer than this is a
+// parent/owner loop in a misbehaving program, and we stop where we are.
+constexpr int kMaxClimbSteps = 256;
+
+// Titles are read into a 100-character buffer, so at most 99 characters are seen.
+constexpr int kTitleMaxCount = 100;
+// An exclusion's "title:" text may lie further in than the poll's own title test looks.
+constexpr int kExclusionTitleMaxCount = 512;
+
+// A cursor that moved no more than this in either direction has not been moved by the
+// user: a nudged desk or a trackpoint's drift must not hand the keyboard elsewhere.
+constexpr int kCursorDriftPx = 3;
+
+bool IsTitled(const std::string& title) {
+  return title.find_first_not_of(' ') != std::string::npos;
+}
+
+}  // namespace
+
+FocusFollow::FocusFollow(WindowManager& windows, EventLoop& loop, OwnCursor& cursor,
+                         const Options& options, Timer& pollTimer, Timer& hoverTimer)
+    : windows_(windows),
+      loop_(loop),
+      cursor_(cursor),
+      options_(options),
+      pollTimer_(pollTimer),
+      hoverTimer_(hoverTimer) {}
+
+void FocusFollow::PinWindow(WindowHandle window) {
+  if (window == kNoWindow) {
+    pin_.reset();
+    return;
+  }
+  pin_ = window;
+  pinRefusedAtInput_.reset();
+}
+
+void FocusFollow::EnforcePin() {
+  if (!pin_) return;
+  // A locked workstation hides the cursor and every window: asking for the foreground then
+  // only flashes a taskbar button no one sees, four times a second.
+  Point cursor;
+  if (!windows_.CursorPosition(cursor)) return;
+  // A game or a presentation in front keeps it: the pin waits until it ends.
+  if (FullscreenProgramLeftAlone()) return;
+  // Refused once, the pin is asked for again only when something changed: new input from
+  // the user, or another window in front. Each refused request flashes the taskbar button.
+  if (pinRefusedAtInput_ && *pinRefusedAtInput_ == windows_.LastInputTime() &&
+      pinRefusedForeground_ == windows_.ForegroundWindow()) {
+    return;
+  }
+  const WindowHandle pinned = *pin_;
+  switch (windows_.BringToForeground(pinned)) {
+    case ActivationResult::kActivated:
+      pinRefusedAtInput_.reset();
+      break;
+    case ActivationResult::kRefused:
+      pinRefusedAtInput_ = windows_.LastInputTime();
+      pinRefusedForeground_ = windows_.ForegroundWindow();
+      break;
+    case ActivationResult::kWindowGone:
+      // A closed window cannot be pinned: keeping its pin would silence focus-follow until
+      // the user remembers to unpin.
+      pin_.reset();
+      break;
+  }
+}
+
+bool FocusFollow::FullscreenProgramLeftAlone() {
+  return options_.leaveFullscreenAlone && windows_.FullscreenProgramInFront();
+}
+
+bool FocusFollow::PauseKeyHeld() {
+  switch (options_.pauseKey) {
+    case PauseKey::kNone:
+      return false;
+    case PauseKey::kCtrl:
+      return windows_.ModifierKeyDown(ModifierKey::kCtrl);
+    case PauseKey::kAlt:
+      return windows_.ModifierKeyDown(ModifierKey::kAlt);
+    case PauseKey::kShift:
+      return windows_.ModifierKeyDown(ModifierKey::kShift);
+    case PauseKey::kWin:
+      return windows_.ModifierKeyDown(ModifierKey::kWin);
+  }
+  return false;
+}
+
+bool FocusFollow::Excluded(WindowHandle topLevel) {
+  if (options_.exclusions.empty()) return false;
+  return MatchesExclusion(
+      options_.exclusions,
+      WindowFacts{[&] { return windows_.ProgramFileName(topLevel); },
+                  [&] { return windows_.ClassName(topLevel); },
+                  [&] { return windows_.WindowTitle(topLevel, kExclusionTitleMaxCount); }});
+}
+
+bool FocusFollow::CursorMovedFrom(Point cursor) const {
+  if (!lastMovedCursor_) return true;
+  return std::abs(cursor.x - lastMovedCursor_->x) > kCursorDriftPx ||
+         std::abs(cursor.y - lastMovedCursor_->y) > kCursorDriftPx;
+}
+
+bool FocusFollow::UserBusy() {
+  return windows_.MouseButtonDown() || windows_.MenuOrMoveSizeActive() ||
+         windows_.ShellTransientInFront() || PauseKeyHeld() || FullscreenProgramLeftAlone();
+}
+
+WindowHandle FocusFollow::TopLevel(WindowHandle window) {
+  for (int step = 0; step < kMaxClimbSteps; ++step) {
+    const WindowHandle parent = windows_.Parent(window);
+    if (parent == kNoWindow) break;
+    window = parent;
+  }
+  return window;
+}
+
+bool FocusFollow::ForegroundMovedAway() {
+  return TopLevel(windows_.ForegroundWindow()) != lastWindow_;
+}
+
+void FocusFollow::PollTick() {
+  // A cycle is waiting out its hover delay: this tick is held back so cycles never nest,
+  // but a pin holds meanwhile too.
+  if (HoverWaitPending()) {
+    EnforcePin();
+    return;
+  }
+
+  // Following only the user's own movement, a tick after which nothing happened has nothing
+  // to find: it asks when the last input was, and leaves the cursor unread.
+  if (options_.followOnlyWhenMoved && !ActivationHeld() && quiet_.Quiet(windows_.LastInputTime())) {
+    EnforcePin();
+    return;
+  }
+
+  loop_.PumpPending();
+  EnforcePin();
+
+  // The cursor cannot be read while the workstation is locked; guessing a position would
+  // start a cycle on whatever window sits there, so the tick counts as unchanged.
+  Point cursor;
+  if (!windows_.CursorPosition(cursor)) {
+    quiet_.Forget();  // look again next tick, input or not
+    return;
+  }
+  const bool moved = CursorMovedFrom(cursor);
+  if (ActivationHeld()) {
+    // The last cycle found the user busy. Once free, the window under the resting cursor
+    // gets a cycle of its own, as if the cursor had just arrived; unless the foreground
+    // changed meanwhile: a menu command opened or chose a window, and bringing the window
+    // under the cursor over it would undo what the user just did.
+    if (UserBusy()) return;
+    const bool foregroundKept = windows_.ForegroundWindow() == *heldForeground_;
+    heldForeground_.reset();
+    if (!foregroundKept) return;
+    lastPointWindow_ = kNoWindow;
+  } else if (options_.followOnlyWhenMoved && !moved) {
+    // Only the user's hand moves the focus: a window that appears, vanishes or moves under a
+    // still cursor leaves the keyboard where the user put it, and costs no window lookup.
+    return;
+  }
+  // Idle parking put the cursor there, not the user: following it would pull the focus
+  // away from the window the user is typing in, and again on the way back.
+  if (cursor_.IsOurs(cursor)) return;
+  lastMovedCursor_ = cursor;
+  const WindowHandle underCursor = windows_.WindowFromPoint(cursor);
+  // The same window as before needs no new cycle, unless the keyboard or another program
+  // took the foreground from it and the user now moves the mouse inside it again.
+  if (underCursor == lastPointWindow_ && !(moved && ForegroundMovedAway())) return;
+  lastPointWindow_ = underCursor;
+
+  const WindowHandle topLevel = TopLevel(underCursor);
+
+  // The desktop and the taskbar would take the keyboard from the program the user types in,
+  // and a cloaked window is not there to see: neither is handled, so the hotkeys keep acting
+  // on the last real window.
+  if (windows_.IsShellWindow(topLevel) || windows_.IsCloaked(topLevel)) return;
+  // The user's own exclusions are never targets either.
+  if (Excluded(topLevel)) return;
+
+  if (!IsTitled(windows_.WindowTitle(topLevel, kTitleMaxCount))) {
+    lastWindow_ = topLevel;
+    return;
+  }
+
+  // The activation waits for the hover timer; everything else keeps running meanwhile, and
+  // the enabled state and the pin are read only when the wait is over.
+  pendingWindow_ = topLevel;
+  // Off first, so the wait is a full interval even if the timer was still running.
+  hoverTimer_.SetEnabled(false);
+  hoverTimer_.SetEnabled(true);
+}
+
+bool FocusFollow::AtRest(bool foregroundChangesReported) const {
+  // Unticked, the poll follows windows that appear under a still cursor: it never rests.
+  return options_.followOnlyWhenMoved && !HoverWaitPending() && !ActivationHeld() &&
+         quiet_.Settled() && (!pin_ || foregroundChangesReported);
+}
+
+void FocusFollow::Wake() {
+  if (pollTimer_.Enabled()) return;
+  pollTimer_.SetEnabled(true);
+  // A pin whose window lost the foreground is asked for again now, not a tick later.
+  if (pin_) EnforcePin();
+}
+
+void FocusFollow::HoverTick() {
+  // A wait is only ever pending with its timer running: the tick ends that wait.
+  TARNWICK_CHECK(hoverTimer_.Enabled() || !HoverWaitPending(), "a hover wait without its timer");
+  loop_.PumpPending();
+  hoverTimer_.SetEnabled(false);
+  if (!HoverWaitPending()) return;
+
+  const WindowHandle handled = *pendingWindow_;
+  pendingWindow_.reset();
+  if (enabled_) {
+    // A menu the user opened, a drag under way or a shell flyout would be broken by an
+    // activation now; the cycle ends unfinished and starts again once the user is free.
+    if (UserBusy()) {
+      heldForeground_ = windows_.ForegroundWindow();
+      return;
+    }
+    if (pin_ && windows_.BringToForeground(*pin_) != ActivationResult::kWindowGone) {
+      lastWindow_ = *pin_;
+      return;
+    }
+    pin_.reset();  // a closed window cannot be pinned
+    // Sent to another virtual desktop during the wait: bringing it forward would switch
+    // desktops under the user.
+    if (windows_.IsCloaked(handled)) return;
+    TARNWICK_CHECK(!pin_, "a dropped pin is never activated");
+    windows_.BringToForeground(handled);
+  }
+  lastWindow_ = handled;
+}
+
+}  // namespace tarnwick

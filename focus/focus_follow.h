@@ -1,0 +1,91 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+
+#include "common/quiet_watch.h"
+#include "cursor/own_cursor.h"
+#include "focus/options.h"
+#include "seam/event_loop.h"
+#include "seam/point.h"
+#include "seam/timer.h"
+#include "seam/window_handle.h"
+#include "seam/window_manager.h"
+
+namespace tarnwick {
+
+// Focus-follow: a poll on its timer finds the window under the resting cursor, a hover
+// wait on a second timer (its interval is the hover delay) brings it forward, and a pinned
+// window keeps the foreground meanwhile.
+class FocusFollow {
+ public:
+  FocusFollow(WindowManager& windows, EventLoop& loop, OwnCursor& cursor, const Options& options,
+              Timer& pollTimer, Timer& hoverTimer);
+
+  // Starts the poll.
+  void Start() { pollTimer_.SetEnabled(true); }
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled) { enabled_ = enabled; }
+  int HoverDelayMs() const { return hoverTimer_.IntervalMs(); }
+  void SetHoverDelayMs(int delayMs) { hoverTimer_.SetIntervalMs(delayMs); }
+
+  // The window the poll handled last, or the pin: what the hotkeys act on.
+  WindowHandle LastWindow() const { return lastWindow_; }
+  // The deepest window under the cursor when the poll last saw it change.
+  WindowHandle LastPointWindow() const { return lastPointWindow_; }
+  std::optional<WindowHandle> Pin() const { return pin_; }
+  // Pins a window so that it keeps the foreground; kNoWindow pins nothing (pinning it would
+  // only silence the poll until the user unpins).
+  void PinWindow(WindowHandle window);
+  void Unpin() { pin_.reset(); }
+  // A poll cycle waits for the hover timer.
+  bool HoverWaitPending() const { return pendingWindow_.has_value(); }
+  // A finished wait found the user busy, and the cycle starts afresh when the user is free.
+  bool ActivationHeld() const { return heldForeground_.has_value(); }
+
+  void PollTick();
+  void HoverTick();
+
+  // Nothing is pending and the last input has been looked at, so nothing can happen until
+  // the mouse moves; and a pin, if any, can rely on being told of a foreground change.
+  bool AtRest(bool foregroundChangesReported) const;
+  // While asleep the poll stands still; the first movement (or a foreground change, for a
+  // pin) wakes it, and it looks at once.
+  void Sleep() { pollTimer_.SetEnabled(false); }
+  void Wake();
+
+ private:
+  void EnforcePin();
+  bool CursorMovedFrom(Point cursor) const;
+  bool UserBusy();
+  bool PauseKeyHeld();
+  bool FullscreenProgramLeftAlone();
+  bool Excluded(WindowHandle topLevel);
+  WindowHandle TopLevel(WindowHandle window);
+  // The foreground is no longer the window the poll last handled (the keyboard or another
+  // program chose another).
+  bool ForegroundMovedAway();
+
+  WindowManager& windows_;
+  EventLoop& loop_;
+  OwnCursor& cursor_;
+  const Options& options_;
+  Timer& pollTimer_;
+  Timer& hoverTimer_;
+
+  bool enabled_ = true;
+  std::optional<WindowHandle> pin_;
+  WindowHandle lastWindow_ = kNoWindow;
+  WindowHandle lastPointWindow_ = kNoWindow;
+  std::optional<WindowHandle> pendingWindow_;  // the window a running hover wait activates
+  std::optional<Point> lastMovedCursor_;  // the cursor where the poll last saw the user move it
+  // While an activation is held: the foreground when the hold began.
+  std::optional<WindowHandle> heldForeground_;
+  // A pin the system refused: asked again only after new input or a new foreground.
+  std::optional<std::uint32_t> pinRefusedAtInput_;
+  WindowHandle pinRefusedForeground_ = kNoWindow;
+  // Whether anything happened since the poll last looked; every second it looks anyway, for
+  // programs that move the cursor without making input.
+  QuietWatch quiet_{4};
+};
+
+}  // namespace tarnwick
