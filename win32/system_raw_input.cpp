@@ -10,7 +10,7 @@ constexpr USHORT kMouseUsage = 2;
 }  // namespace
 
 SystemRawInput::~SystemRawInput() {
-  if (registered_) StopDevice();
+  if (registered_) Unregister();
 }
 
 bool SystemRawInput::StartDevice() {
@@ -20,6 +20,10 @@ bool SystemRawInput::StartDevice() {
 }
 
 void SystemRawInput::StopDevice() {
+  Unregister();
+}
+
+void SystemRawInput::Unregister() {
   RAWINPUTDEVICE mouse{kGenericDesktopPage, kMouseUsage, RIDEV_REMOVE, nullptr};
   RegisterRawInputDevices(&mouse, 1, sizeof(mouse));
   registered_ = false;
