@@ -40,9 +40,12 @@ void SystemRawInput::Read(HRAWINPUT input) {
   if (data.header.dwType != RIM_TYPEMOUSE) return;
   const RAWMOUSE& mouse = data.data.mouse;
   // A tablet, a remote session or a virtual machine reports where the pointer is, not how
-  // far the hand moved: there is no push to read in that.
-  if ((mouse.usFlags & MOUSE_MOVE_ABSOLUTE) != 0) return;
-  if (mouse.lLastX == 0 && mouse.lLastY == 0) return;  // a button or the wheel alone
+  // far the hand moved: no push to read in that, but the hand is back, as it is with a
+  // button or the wheel, so it is reported as input without movement.
+  if ((mouse.usFlags & MOUSE_MOVE_ABSOLUTE) != 0) {
+    Deliver({});
+    return;
+  }
   Deliver({static_cast<int>(mouse.lLastX), static_cast<int>(mouse.lLastY)});
 }
 
