@@ -131,8 +131,9 @@ class Form1 {
   OwnCursor cursor{platform_.windows};
   FocusFollow focus{platform_.windows, platform_.text, platform_.loop, cursor,
                     options_,          Timer1,         Timer2};
-  MouseWrap wrap{platform_.windows, platform_.screen, cursor, Timer5,
-                 [this] { return FullscreenProgramLeftAlone(); }};
+  MouseWrap wrap{platform_.windows, platform_.screen, platform_.rawInput, cursor, Timer5, [this] {
+                   return FullscreenProgramLeftAlone();
+                 }};
   IdleParking parking{platform_.screen, cursor, Timer8,
                       [this] { return FullscreenProgramLeftAlone(); }};
   SleepAtRest rest{platform_.rawInput, platform_.windows, focus, wrap, parking};

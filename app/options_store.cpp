@@ -57,6 +57,7 @@ void Form1::LoadOptions() {
   loaded.wrapOnlyOnPush = GetCheckSetting(kWrapOnlyOnPushSetting) == kChecked;
   TARNWICK_CHECK(!SharedChord(loaded.hotkeys), "no chord serves two commands after loading");
   options_ = loaded;
+  wrap.SetPushOnly(options_.wrapOnlyOnPush);
   ShowChordsInHelp();
 }
 
@@ -83,6 +84,7 @@ bool Form1::ApplyOptions(const Options& proposed) {
   }
   TARNWICK_CHECK(!SharedChord(accepted.hotkeys), "no chord serves two commands when stored");
   options_ = accepted;
+  wrap.SetPushOnly(options_.wrapOnlyOnPush);
   // Unticking "follow only when the mouse moves" needs the poll running from now on.
   rest.Wake();
   for (size_t i = 0; i < kHotkeySettings.size(); ++i) {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "cursor/desktop_shape.h"
 #include "cursor/screen_bounds.h"
 
 namespace tarnwick {
@@ -38,7 +39,9 @@ void IdleParking::SetTaskbarAllowance(bool allowance) {
 void IdleParking::MeasureScreen() {
   // A new resolution or a docked screen moves the corner: keep the park point on the
   // screen as it is now, or a parked cursor would no longer be recognised.
-  parkPoint_ = tarnwick::ParkPoint(screen_.Metrics(), taskbarAllowance_);
+  const Point parkPoint = tarnwick::ParkPoint(screen_.Metrics(), taskbarAllowance_);
+  if (parkPoint_ != parkPoint) parkedAt_.reset();
+  parkPoint_ = parkPoint;
 }
 
 int IdleParking::TicksUntilPark() const {
@@ -50,7 +53,7 @@ int IdleParking::TicksUntilPark() const {
 void IdleParking::Sleep() {
   if (!on_ || asleep_) return;
   asleep_ = true;
-  const bool parkedHere = cursor_.Parked() && lastPosition_ == parkPoint_;
+  const bool parkedHere = cursor_.Parked() && lastPosition_ == parkedAt_;
   if (parkedHere || !idleDelaySeconds_) {
     timer_.SetEnabled(false);
     return;
@@ -85,7 +88,8 @@ void IdleParking::TickAwake() {
   // read as 0, 0: counted as a rest it would later throw the cursor into the corner.
   const std::optional<Point> pos = cursor_.Read();
   if (!pos) return;
-  const bool idle = pos == lastPosition_ || pos == parkPoint_;
+  const bool parkedHere = cursor_.Parked() && pos == parkedAt_;
+  const bool idle = pos == lastPosition_ || pos == parkPoint_ || parkedHere;
   lastPosition_ = pos;
   // Without a number in the delay box (the user is retyping it) there is no threshold to
   // park by; but a parked cursor the user reaches for must still come back.
@@ -101,10 +105,11 @@ void IdleParking::TickAwake() {
     if (idleTicks_ > kMaxIdleTicks) idleTicks_ = 0;
     // Parked and still there: nothing to move, and no reason to measure the screen. A game
     // or a presentation in front keeps its cursor where it is: no park begins then.
-    const bool stillParked = cursor_.Parked() && pos == parkPoint_;
-    if (thresholdTicks < idleTicks_ && !stillParked &&
+    if (thresholdTicks < idleTicks_ && !parkedHere &&
         (cursor_.Parked() || !cursorOwnedInFront_())) {
-      cursor_.Put(tarnwick::ParkPoint(screen_.Metrics(), taskbarAllowance_));
+      // The desktop as it is now: a monitor may have come or gone without a message.
+      parkedAt_ = ParkPointOn(DesktopShape::Of(screen_), *pos, taskbarAllowance_);
+      cursor_.Put(*parkedAt_);
       cursor_.SetParked(true);
       if (!savedPosition_) savedPosition_ = pos;
     }

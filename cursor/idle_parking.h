@@ -9,9 +9,9 @@
 
 namespace tarnwick {
 
-// Idle parking: a cursor left alone for the idle delay moves to the bottom-right corner
-// (or higher, clear of an auto-hidden taskbar) and comes back where it was at the first
-// movement. Counts idle ticks on its timer while switched on.
+// Idle parking: a cursor left alone for the idle delay moves to the bottom-right corner of
+// its own monitor (or higher, clear of an auto-hidden taskbar) and comes back where it was
+// at the first movement. Counts idle ticks on its timer while switched on.
 class IdleParking {
  public:
   static constexpr int kTicksPerSecond = 10;
@@ -33,6 +33,7 @@ class IdleParking {
   // Measures the park point again (the display changed).
   void MeasureScreen();
 
+  // The primary screen's park point.
   std::optional<Point> ParkPoint() const { return parkPoint_; }
   // Where a parked cursor goes back to.
   std::optional<Point> SavedPosition() const { return savedPosition_; }
@@ -67,7 +68,10 @@ class IdleParking {
   int skippedTicks_ = 0;  // idle ticks the sleeping timer's one tick stands for
   std::optional<double> idleDelaySeconds_;
   bool taskbarAllowance_ = false;
-  std::optional<Point> parkPoint_;  // where a parked cursor stands, to recognise it
+  std::optional<Point> parkPoint_;  // the primary's park point, to recognise a parked cursor
+  // Where the cursor was parked, on whichever monitor it rested; forgotten when the park
+  // point moves (the allowance, the display), so that the cursor is parked anew.
+  std::optional<Point> parkedAt_;
   std::optional<Point> savedPosition_;
   std::optional<Point> lastPosition_;  // the position the previous tick read
   int idleTicks_ = 0;

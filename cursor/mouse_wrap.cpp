@@ -6,17 +6,24 @@
 
 namespace tarnwick {
 
-MouseWrap::MouseWrap(WindowManager& windows, Screen& screen, OwnCursor& cursor, Timer& timer,
-                     std::function<bool()> cursorOwnedInFront)
+MouseWrap::MouseWrap(WindowManager& windows, Screen& screen, RawInput& rawInput, OwnCursor& cursor,
+                     Timer& timer, std::function<bool()> cursorOwnedInFront)
     : windows_(windows),
       screen_(screen),
       cursor_(cursor),
       timer_(timer),
-      cursorOwnedInFront_(std::move(cursorOwnedInFront)) {}
+      cursorOwnedInFront_(std::move(cursorOwnedInFront)),
+      edgeWrap_(screen, rawInput) {}
 
 void MouseWrap::SetOn(bool on) {
   on_ = on;
   timer_.SetEnabled(on_ && !asleep_);
+  edgeWrap_.SetPushing(on_, pushOnly_);
+}
+
+void MouseWrap::SetPushOnly(bool pushOnly) {
+  pushOnly_ = pushOnly;
+  edgeWrap_.SetPushing(on_, pushOnly_);
 }
 
 void MouseWrap::Sleep() {
@@ -42,29 +49,22 @@ void MouseWrap::Tick() {
     quiet_.Forget();  // look again next tick, input or not
     return;
   }
-  // A resting cursor is never wrapped, and costs no more than this read and comparison. A
+  // A resting cursor is never wrapped, and costs no more than this read and comparison; only
+  // while a push against an edge is measured does a cursor the edge holds still count. A
   // cursor the program put at the edge itself (parked) did not arrive there by the user's push.
   const bool moved = position != lastPosition_;
   lastPosition_ = position;
-  if (!moved || cursor_.IsOurs(*position)) return;
+  if ((!moved && !edgeWrap_.Measuring()) || cursor_.IsOurs(*position)) return;
 
-  Point target = *position;
   // One edge a tick; a corner takes two ticks, the horizontal edge first. The targets stay
   // clear of the opposite edge so the cursor is not sent straight back.
-  if (EdgeWraps(WrapEdge::kLeft) && target.x == 0) {
-    target.x = limits_.x - 1;
-  } else if (target.x == limits_.x && EdgeWraps(WrapEdge::kRight)) {
-    target.x = 1;
-  } else if (EdgeWraps(WrapEdge::kTop) && target.y == 0) {
-    target.y = limits_.y - 2;
-  } else if (target.y == limits_.y && EdgeWraps(WrapEdge::kBottom)) {
-    target.y = 1;
-  } else {
-    return;
-  }
+  const std::optional<Point> target =
+      edgeWrap_.Tick(*position, {EdgeWraps(WrapEdge::kLeft), EdgeWraps(WrapEdge::kRight),
+                                 EdgeWraps(WrapEdge::kTop), EdgeWraps(WrapEdge::kBottom)});
+  if (!target) return;
   // A game or a presentation in front owns the cursor: never throw it to another edge.
   if (cursorOwnedInFront_()) return;
-  cursor_.Move(target);
+  cursor_.Move(*target);
 }
 
 }  // namespace tarnwick

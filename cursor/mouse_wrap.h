@@ -3,33 +3,39 @@
 #include <optional>
 
 #include "common/quiet_watch.h"
+#include "cursor/desktop_shape.h"
+#include "cursor/edge_wrap.h"
 #include "cursor/own_cursor.h"
 #include "seam/point.h"
+#include "seam/raw_input.h"
 #include "seam/screen.h"
 #include "seam/timer.h"
 #include "seam/window_manager.h"
 
 namespace tarnwick {
 
-// The screen edges a cursor may wrap across.
-enum class WrapEdge { kLeft, kRight, kTop, kBottom };
+// The edges of the desktop a cursor may wrap across.
+using WrapEdge = DesktopEdge;
 
-// Mouse wrap: a cursor pushed against a chosen screen edge reappears at the opposite one.
-// Runs on its timer while switched on.
+// Mouse wrap: a cursor pushed against a chosen edge of the desktop reappears at the far end
+// of the same row or column; with several monitors only where no monitor lies beyond. Runs
+// on its timer while switched on.
 class MouseWrap {
  public:
   // `cursorOwnedInFront` says whether a program in front owns the cursor now (a game or a
   // presentation the user leaves alone): no wrap then.
-  MouseWrap(WindowManager& windows, Screen& screen, OwnCursor& cursor, Timer& timer,
-            std::function<bool()> cursorOwnedInFront);
+  MouseWrap(WindowManager& windows, Screen& screen, RawInput& rawInput, OwnCursor& cursor,
+            Timer& timer, std::function<bool()> cursorOwnedInFront);
 
   bool On() const { return on_; }
   void SetOn(bool on);
+  // Wrap only once the user keeps pushing against the edge (an option, off by default).
+  void SetPushOnly(bool pushOnly);
   bool EdgeWraps(WrapEdge edge) const { return edges_[static_cast<int>(edge)]; }
   void SetEdgeWraps(WrapEdge edge, bool wraps) { edges_[static_cast<int>(edge)] = wraps; }
   // Measures the screen again (at start-up and when the display changes).
   void MeasureScreen();
-  // The last column and row the cursor can reach.
+  // The last column and row of the primary screen.
   Point Limits() const { return limits_; }
 
   void Tick();
@@ -46,7 +52,9 @@ class MouseWrap {
   OwnCursor& cursor_;
   Timer& timer_;
   std::function<bool()> cursorOwnedInFront_;
+  EdgeWrap edgeWrap_;
   bool on_ = false;
+  bool pushOnly_ = false;
   bool asleep_ = false;
   bool edges_[4] = {false, false, false, false};
   Point limits_{};

@@ -6,6 +6,8 @@ namespace tarnwick {
 
 // One report of the mouse's own movement, in the device's counts: it goes on when the
 // cursor is stopped by the edge of the desktop, and it comes without the cursor being read.
+// A report without movement (a button, the wheel, a device that reports only where the
+// pointer is) still says the hand is on the mouse.
 struct RawMove {
   int dx = 0;
   int dy = 0;

@@ -10,7 +10,7 @@ constexpr USHORT kMouseUsage = 2;
 }  // namespace
 
 SystemRawInput::~SystemRawInput() {
-  if (registered_) StopDevice();
+  if (registered_) Unregister();
 }
 
 bool SystemRawInput::StartDevice() {
@@ -20,6 +20,10 @@ bool SystemRawInput::StartDevice() {
 }
 
 void SystemRawInput::StopDevice() {
+  Unregister();
+}
+
+void SystemRawInput::Unregister() {
   RAWINPUTDEVICE mouse{kGenericDesktopPage, kMouseUsage, RIDEV_REMOVE, nullptr};
   RegisterRawInputDevices(&mouse, 1, sizeof(mouse));
   registered_ = false;
@@ -35,11 +39,11 @@ void SystemRawInput::Read(HRAWINPUT input) {
   }
   if (data.header.dwType != RIM_TYPEMOUSE) return;
   const RAWMOUSE& mouse = data.data.mouse;
-  // Every report is the hand at the mouse, and wakes what sleeps. A tablet, a remote
-  // session or a virtual machine reports where the pointer is, not how far the hand moved:
-  // no distance to read in that, nor in a button or the wheel alone.
+  // A tablet, a remote session or a virtual machine reports where the pointer is, not how
+  // far the hand moved: no push to read in that, but the hand is back, as it is with a
+  // button or the wheel, so it is reported as input without movement.
   if ((mouse.usFlags & MOUSE_MOVE_ABSOLUTE) != 0) {
-    Deliver({0, 0});
+    Deliver({});
     return;
   }
   Deliver({static_cast<int>(mouse.lLastX), static_cast<int>(mouse.lLastY)});

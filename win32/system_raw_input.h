@@ -19,6 +19,8 @@ class SystemRawInput : public RawInput {
   void StopDevice() override;
 
  private:
+  void Unregister();
+
   HWND target_;
   bool registered_ = false;
 };

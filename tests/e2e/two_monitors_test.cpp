@@ -95,6 +95,34 @@ TEST_F(TwoMonitors, CrossingsStayOuterEdgesWrapAndAnUnpluggedMonitorCounts) {
   EXPECT_TRUE(WaitUntil([] { return MonitorCount() == 2; }));
 }
 
+// The option reaches the program through the store, the push through raw mouse input to its
+// main window.
+TEST_F(TwoMonitors, WithThePushOptionAnEdgeWrapsOnlyAfterAPushAndACornerNever) {
+  WriteSetting(L"startup", L"mousewrap", L"1");
+  WriteSetting(L"options", L"WrapOnlyOnPush", L"1");
+  ASSERT_TRUE(Launch());
+  const auto pushFor = [](int dx, int dy) {
+    for (int step = 0; step < 25; ++step) {
+      MoveBy(dx, dy);
+      Pause(20ms);
+    }
+  };
+
+  MoveCursor({3, 300});
+  MoveBy(-5, 0);
+  Pause(1000ms);
+  EXPECT_EQ(CursorPosition().x, 0) << "reaching the edge wrapped";
+  pushFor(-4, 0);
+  Pause(300ms);
+  EXPECT_GT(CursorPosition().x, kRightOfA) << "a push did not wrap onto B";
+
+  MoveCursor({kRightOfB - 3, 3});
+  pushFor(4, -4);
+  Pause(300ms);
+  EXPECT_EQ(CursorPosition().x, kRightOfB) << "a corner wrapped";
+  EXPECT_EQ(CursorPosition().y, 0);
+}
+
 TEST_F(TwoMonitors, AnIdleCursorOnBIsParkedOnB) {
   WriteSetting(L"startup", L"idel", L"1");
   ASSERT_TRUE(Launch());

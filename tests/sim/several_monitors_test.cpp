@@ -1,0 +1,89 @@
+// The program on a desk with two monitors: A 1024x768 (primary) and B 800x600 right of it.
+#include <vector>
+
+#include "tests/sim/cursor_fixture.h"
+
+namespace tarnwick::sim {
+namespace {
+
+const std::vector<MonitorInfo> kTwoMonitors{{0, 0, 1024, 768, true, 15},
+                                            {1024, 0, 1824, 600, false, 15}};
+
+class SeveralMonitors : public CursorFixture {
+ protected:
+  void StartOnTwo() {
+    desktop.SetMonitors(kTwoMonitors);
+    MoveTo({500, 300});
+    Start();
+    Ticks(1);
+  }
+  void Arrive(Point position, int ticks = 1) {
+    MoveTo(position);
+    Ticks(ticks);
+  }
+};
+
+TEST_F(SeveralMonitors, WrapsOnlyAtTheDesktopsEndsAndParksOnTheCursorsOwnMonitor) {
+  Store("startup", "mousewrap", "1");
+  Store("startup", "idel", "1");
+  StartOnTwo();
+  form->Text2.UserTyped("1");
+
+  Arrive({1023, 300}, 3);
+  EXPECT_EQ(desktop.Cursor(), (Point{1023, 300})) << "A's last column next to B";
+  Arrive({0, 300});
+  EXPECT_EQ(desktop.Cursor(), (Point{1822, 300}));
+  Arrive({1823, 300});
+  EXPECT_EQ(desktop.Cursor(), (Point{1, 300}));
+
+  // Resting on B: parked in B's corner, left there by the wrap, and put back at a move.
+  Arrive({1500, 300}, 15);
+  EXPECT_EQ(desktop.Cursor(), (Point{1823, 599}));
+  Ticks(10);
+  EXPECT_EQ(desktop.Cursor(), (Point{1823, 599})) << "parked, not restored nor wrapped";
+  desktop.UserMovesMouseBy(-3, -3);
+  Ticks(1);
+  EXPECT_EQ(desktop.Cursor(), (Point{1500, 300}));
+
+  // B unplugged, with no message about it: the next wrap and park use A alone.
+  desktop.SetMonitors({kTwoMonitors[0]});
+  Arrive({0, 300});
+  EXPECT_EQ(desktop.Cursor(), (Point{1022, 300}));
+  Arrive({700, 300}, 15);
+  EXPECT_EQ(desktop.Cursor(), (Point{1023, 767}));
+}
+
+TEST_F(SeveralMonitors, WithThePushOptionATouchStaysAPushWrapsACornerNever) {
+  desktop.refuseRawInput = false;
+  Store("startup", "mousewrap", "1");
+  Store("options", "WrapOnlyOnPush", "1");
+  StartOnTwo();
+
+  Arrive({20, 300});
+  desktop.UserMovesMouseBy(-20, 0);
+  Ticks(10);
+  EXPECT_EQ(desktop.Cursor(), (Point{0, 300})) << "reaching the edge is no push";
+  for (int tick = 0; tick < 2; ++tick) {
+    desktop.UserMovesMouseBy(-30, 0);
+    Ticks(1);
+  }
+  EXPECT_EQ(desktop.Cursor(), (Point{1822, 300}));
+
+  Arrive({1823, 0});
+  for (int tick = 0; tick < 10; ++tick) {
+    desktop.UserMovesMouseBy(40, -40);
+    Ticks(1);
+  }
+  EXPECT_EQ(desktop.Cursor(), (Point{1823, 0})) << "a corner never wraps";
+
+  // Switched off in the Options window: the edges wrap at once again.
+  Options options = form->CurrentOptions();
+  options.wrapOnlyOnPush = false;
+  ASSERT_TRUE(form->ApplyOptions(options));
+  EXPECT_EQ(desktop.Setting("options", "WrapOnlyOnPush"), "0");
+  Arrive({1823, 300});
+  EXPECT_EQ(desktop.Cursor(), (Point{1, 300}));
+}
+
+}  // namespace
+}  // namespace tarnwick::sim
