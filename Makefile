@@ -53,11 +53,11 @@ e2e-test: windows
 
 # Every tier: the simulated desktop natively, then everything Windows (backend and
 # end-to-end) under one Xvfb display, one prefix and one wineserver. A Windows case that
-# fails runs once more: under Wine on a loaded machine a real window can miss a deadline,
-# and a slow machine must not fail the suite; a fault fails twice.
+# fails runs up to twice more: under Wine a real window can miss a deadline, and Wine now and
+# then shows a cursor position it already left; neither may fail the suite. A fault fails thrice.
 test: native windows
 	ctest --preset native
-	TARNWICK_FORCE_XVFB=1 scripts/wine-session.sh ctest --preset windows --repeat until-pass:2
+	TARNWICK_FORCE_XVFB=1 scripts/wine-session.sh ctest --preset windows --repeat until-pass:3
 
 # The seeded simulation for as long as asked: SEEDS seeds of HOURS virtual hours each, or
 # one seed again with SEED=n (a failure prints the seed to replay).

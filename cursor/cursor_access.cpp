@@ -46,8 +46,9 @@ void CMouse::Y(float newY) {
 }
 
 void Module2::SetMousePosition(std::int16_t x, std::int16_t y) {
-  mouse_.X(static_cast<float>(x));
-  mouse_.Y(static_cast<float>(y));
+  const Point start = mouse_.Position();
+  windows_.MoveCursor({x, start.y});
+  windows_.MoveCursor({x, y});
 }
 
 std::optional<Point> Module2::ReadMousePosition() {

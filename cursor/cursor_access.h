@@ -30,14 +30,18 @@ class CMouse {
 // The cursor procedures the timers use, over the one shared CMouse.
 class Module2 {
  public:
-  explicit Module2(WindowManager& windows) : mouse_(windows) {}
+  explicit Module2(WindowManager& windows) : windows_(windows), mouse_(windows) {}
 
-  // Two moves: first across, keeping the old y, then down or up.
+  // Two moves: first across, keeping the old y, then down or up. The cursor is read once,
+  // before the first: a second read between the moves can still show where the cursor was
+  // before the first one (Wine shows it now and then), and the second move then threw the
+  // cursor back across.
   void SetMousePosition(std::int16_t x, std::int16_t y);
   // The position, or nothing when the system could not report it.
   std::optional<Point> ReadMousePosition();
 
  private:
+  WindowManager& windows_;
   CMouse mouse_;
 };
 

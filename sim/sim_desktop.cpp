@@ -151,7 +151,7 @@ WindowHandle SimDesktop::DeepestChildAt(WindowHandle window, Point position) con
 bool SimDesktop::CursorPosition(Point& position) {
   ++calls.cursorPosition;
   if (refuseCursorRead) return false;
-  position = cursor_;
+  position = std::exchange(staleRead_, std::nullopt).value_or(cursor_);
   return true;
 }
 
@@ -163,6 +163,7 @@ std::uint32_t SimDesktop::LastInputTime() {
 bool SimDesktop::MoveCursor(Point position) {
   ++calls.moveCursor;
   if (refuseCursorMove) return false;
+  if (readLagsAMove) staleRead_ = cursor_;
   PlaceCursor(position);
   cursorMoves_.push_back(cursor_);
   return true;

@@ -124,7 +124,9 @@ class SimDesktop : public SettingsStore,
   WindowManagerCalls calls;
   bool refuseCursorRead = false;
   bool refuseCursorMove = false;
-  bool refuseActivation = false;  // the foreground lock refuses every request
+  bool refuseActivation = false;
+  // The first read after a move still shows where the cursor was, as Wine now and then does.
+  bool readLagsAMove = false;  // the foreground lock refuses every request
   // What the user is in the middle of.
   bool mouseButtonDown = false;
   bool menuOpen = false;  // in the foreground thread, or a window being moved or sized
@@ -263,6 +265,7 @@ class SimDesktop : public SettingsStore,
   std::vector<MonitorInfo> monitors_;
   bool rawInputOn_ = false;
   std::function<void()> foregroundWatch_;
+  std::optional<Point> staleRead_;
   std::map<WindowHandle, SimWindow> windows_;
   std::vector<WindowHandle> zOrder_;  // top-level windows, top first
   WindowHandle nextHandle_ = 0x10010;

@@ -1,5 +1,6 @@
 // Edge wrap and idle parking of the real cursor on Wine's 800 x 600 desktop, and the wrap
 // options surviving a restart.
+#include <cstdio>
 #include <string>
 
 #include "fixture.h"
@@ -29,12 +30,28 @@ class CursorControl : public TarnwickCase {
 
   // Moves the cursor onto `arrival` and waits for it to end at `expected`.
   static testing::AssertionResult Arrive(POINT arrival, POINT expected) {
-    JumpCursor(arrival);
-    if (WaitForCursor(expected)) return testing::AssertionSuccess();
+    const POINT before = CursorPosition();
+    for (int attempt = 0; attempt < 3; ++attempt) {
+      JumpCursor(arrival);
+      if (WaitForCursor(expected, 3000ms)) return testing::AssertionSuccess();
+      if (!UndoneByWine(before, arrival)) break;
+    }
     const POINT now = CursorPosition();
     return testing::AssertionFailure()
            << "arrived at " << arrival.x << "," << arrival.y << ", expected " << expected.x << ","
            << expected.y << ", cursor is at " << now.x << "," << now.y;
+  }
+
+  // Under Wine a jump is now and then undone: the pointer turns up where it stood before,
+  // with nothing of Tarnwick's moving it there (no timer of its that moves the cursor puts it
+  // at a spot it left). A hand that finds the pointer back where it was moves it again.
+  static bool UndoneByWine(POINT before, POINT arrival) {
+    const POINT now = CursorPosition();
+    const bool back = now.x == before.x && now.y == before.y;
+    if (back)
+      std::fprintf(stderr, "e2e: the jump to %ld,%ld was undone; jumping again\n", arrival.x,
+                   arrival.y);
+    return back && (before.x != arrival.x || before.y != arrival.y);
   }
 
   // Moves a parked cursor away, as a hand on the mouse would, and waits for it to be put back
@@ -52,9 +69,14 @@ class CursorControl : public TarnwickCase {
 
   // Moves the cursor onto `arrival` and checks that it is left alone for a while.
   static testing::AssertionResult Stays(POINT arrival) {
-    JumpCursor(arrival);
-    if (!WaitForCursor(arrival, 5000ms))
-      return testing::AssertionFailure() << "cursor never arrived";
+    const POINT before = CursorPosition();
+    bool arrived = false;
+    for (int attempt = 0; attempt < 3 && !arrived; ++attempt) {
+      JumpCursor(arrival);
+      arrived = WaitForCursor(arrival, 3000ms);
+      if (!arrived && !UndoneByWine(before, arrival)) break;
+    }
+    if (!arrived) return testing::AssertionFailure() << "cursor never arrived";
     Pause(1000ms);
     const POINT now = CursorPosition();
     if (now.x == arrival.x && now.y == arrival.y) return testing::AssertionSuccess();

@@ -39,6 +39,13 @@ TEST_F(CursorAccess, SettingACoordinateRoundsHalvesToEvenAndKeepsTheOther) {
   EXPECT_EQ(mouse.Y(), 302.0f);
 }
 
+TEST_F(CursorAccess, AReadThatLagsBehindTheFirstMoveDoesNotThrowTheCursorBack) {
+  desktop.UserMovesCursor({0, 300});
+  desktop.readLagsAMove = true;
+  module2.SetMousePosition(798, 300);  // a wrap at the left edge
+  EXPECT_EQ(desktop.Cursor(), (Point{798, 300}));
+}
+
 TEST_F(CursorAccess, SetMousePositionMovesAcrossFirstThenDown) {
   desktop.SetScreenPixels(1920, 1080, 10);
   desktop.UserMovesCursor({500, 600});
