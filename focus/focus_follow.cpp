@@ -38,7 +38,8 @@ FocusFollow::FocusFollow(WindowManager& windows, TextRules& text, EventLoop& loo
       cursor_(cursor),
       options_(options),
       pollTimer_(pollTimer),
-      hoverTimer_(hoverTimer) {}
+      hoverTimer_(hoverTimer),
+      pollIntervalMs_(pollTimer.IntervalMs()) {}
 
 void FocusFollow::PinWindow(WindowHandle window) {
   if (window == kNoWindow) {
@@ -135,6 +136,7 @@ bool FocusFollow::ForegroundMovedAway() {
 }
 
 void FocusFollow::PollTick() {
+  if (pollTimer_.IntervalMs() != pollIntervalMs_) pollTimer_.SetIntervalMs(pollIntervalMs_);
   // A cycle is waiting out its hover delay: this tick is held back so cycles never nest,
   // but a pin holds meanwhile too.
   if (HoverWaitPending()) {
@@ -215,11 +217,13 @@ bool FocusFollow::AtRest(bool foregroundChangesReported) const {
 
 void FocusFollow::Wake() {
   if (pollTimer_.Enabled()) return;
-  pollTimer_.SetEnabled(true);
   // A look now rather than an interval later: the hand may already rest on a window (a pin
-  // whose window lost the foreground is asked for again, too), so the first movement after
-  // a rest is followed no later than it was before the program slept.
+  // whose window lost the foreground is asked for again, too). The system may report the
+  // movement before the cursor shows it, so a second look follows soon; then the poll keeps
+  // its own rhythm. The first movement after a rest is followed no later than before.
   PollTick();
+  pollTimer_.SetIntervalMs(kWakeLookMs);
+  pollTimer_.SetEnabled(true);
 }
 
 void FocusFollow::HoverTick() {

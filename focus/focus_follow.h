@@ -73,6 +73,9 @@ class FocusFollow {
   const Options& options_;
   Timer& pollTimer_;
   Timer& hoverTimer_;
+  const int pollIntervalMs_;
+  // The second look after waking, soon after the first.
+  static constexpr int kWakeLookMs = 50;
 
   bool enabled_ = true;
   std::optional<WindowHandle> pin_;
