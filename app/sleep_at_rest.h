@@ -41,6 +41,7 @@ class SleepAtRest {
   bool watchingForeground_ = false;
   // The system never reports foreground changes (Wine): a pin keeps the poll awake.
   bool foregroundUnreported_ = false;
+  bool rawInputRefused_ = false;
 };
 
 }  // namespace tarnwick

@@ -34,7 +34,9 @@ class QuietWatch {
     return true;
   }
   // The looks that the last input earned have been taken: until new input, nothing moved.
-  bool Settled() const { return seen_.has_value() && looksDue_ == 0; }
+  bool Settled(std::uint32_t lastInputTime) const {
+    return seen_ == lastInputTime && looksDue_ == 0;
+  }
   // The next tick looks, whatever the input time says (the cursor could not be read).
   void Forget() { seen_.reset(); }
 

@@ -66,6 +66,7 @@ void IdleParking::Sleep() {
 void IdleParking::Wake() {
   if (!asleep_) return;
   asleep_ = false;
+  tickedSinceWake_ = false;
   skippedTicks_ = 0;
   timer_.SetIntervalMs(kTickMs);
   timer_.SetEnabled(on_);
@@ -80,6 +81,7 @@ void IdleParking::Tick() {
     timer_.SetIntervalMs(kTickMs);
   }
   TickAwake();
+  tickedSinceWake_ = true;
   if (asleep_ && cursor_.Parked()) timer_.SetEnabled(false);
 }
 

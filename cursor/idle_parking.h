@@ -50,6 +50,8 @@ class IdleParking {
   // for the first movement with no tick at all.
   void Sleep();
   void Wake();
+  // A tick has looked since the last wake: a parked cursor the hand moved is back.
+  bool AtRest() const { return !on_ || tickedSinceWake_; }
 
  private:
   static constexpr int kTickMs = 100;
@@ -65,6 +67,7 @@ class IdleParking {
   std::function<bool()> cursorOwnedInFront_;
   bool on_ = false;
   bool asleep_ = false;
+  bool tickedSinceWake_ = true;
   int skippedTicks_ = 0;  // idle ticks the sleeping timer's one tick stands for
   std::optional<double> idleDelaySeconds_;
   bool taskbarAllowance_ = false;

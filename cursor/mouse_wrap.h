@@ -41,7 +41,7 @@ class MouseWrap {
   void Tick();
 
   // Nothing can be pushed anywhere until the mouse moves: the last input has been looked at.
-  bool AtRest() const { return !on_ || quiet_.Settled(); }
+  bool AtRest(std::uint32_t lastInputTime) const { return !on_ || quiet_.Settled(lastInputTime); }
   // While asleep the timer stands still; the first movement wakes it.
   void Sleep();
   void Wake();

@@ -209,10 +209,10 @@ void FocusFollow::PollTick() {
   hoverTimer_.SetEnabled(true);
 }
 
-bool FocusFollow::AtRest(bool foregroundChangesReported) const {
+bool FocusFollow::AtRest(bool foregroundChangesReported, std::uint32_t lastInputTime) const {
   // Unticked, the poll follows windows that appear under a still cursor: it never rests.
   return options_.followOnlyWhenMoved && !HoverWaitPending() && !ActivationHeld() &&
-         quiet_.Settled() && (!pin_ || foregroundChangesReported);
+         quiet_.Settled(lastInputTime) && (!pin_ || foregroundChangesReported);
 }
 
 void FocusFollow::Wake() {

@@ -48,7 +48,7 @@ class FocusFollow {
 
   // Nothing is pending and the last input has been looked at, so nothing can happen until
   // the mouse moves; and a pin, if any, can rely on being told of a foreground change.
-  bool AtRest(bool foregroundChangesReported) const;
+  bool AtRest(bool foregroundChangesReported, std::uint32_t lastInputTime) const;
   // While asleep the poll stands still; the first movement (or a foreground change, for a
   // pin) wakes it, and it looks at once.
   void Sleep() { pollTimer_.SetEnabled(false); }

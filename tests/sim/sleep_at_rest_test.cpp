@@ -48,13 +48,15 @@ TEST_F(SleepAtRestTest, AnHourAtRestAsksNothingAndTheFirstMovementIsFollowedAsBe
   // followed within the hover delay and one poll interval.
   const std::int64_t movedAt = desktop.NowMs() + 10;
   MoveAt(movedAt, Point{760, 590});
+  desktop.RunUntil(movedAt + 60);
+  EXPECT_FALSE(form->rest.Asleep());
+  EXPECT_FALSE(desktop.RawInputOn()) << "awake, a moving mouse costs nothing extra";
   desktop.RunUntil(movedAt + 300);
   EXPECT_EQ(desktop.Cursor(), kOverEditorText) << "put back where it was";
   const std::int64_t reachedAt = desktop.NowMs();
   MoveAt(reachedAt, kOverDialog);
   desktop.RunUntil(reachedAt + 250 + 250);
   EXPECT_EQ(desktop.Foreground(), dialog);
-  EXPECT_FALSE(desktop.RawInputOn()) << "a moving mouse costs nothing extra";
 }
 
 TEST_F(SleepAtRestTest, TheFirstMovementAfterARestIsFollowedWithinTheHoverDelay) {
