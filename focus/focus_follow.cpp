@@ -222,6 +222,9 @@ void FocusFollow::Wake() {
   // movement before the cursor shows it, so a second look follows soon; then the poll keeps
   // its own rhythm. The first movement after a rest is followed no later than before.
   PollTick();
+  // The looks after it count as new: a read that still showed the old spot must not let
+  // the poll settle, and sleep, before the cursor was seen where the hand put it.
+  quiet_.Forget();
   pollTimer_.SetIntervalMs(kWakeLookMs);
   pollTimer_.SetEnabled(true);
 }

@@ -151,7 +151,8 @@ WindowHandle SimDesktop::DeepestChildAt(WindowHandle window, Point position) con
 bool SimDesktop::CursorPosition(Point& position) {
   ++calls.cursorPosition;
   if (refuseCursorRead) return false;
-  position = std::exchange(staleRead_, std::nullopt).value_or(cursor_);
+  position = staleRead_.value_or(cursor_);
+  if (staleRead_ && --staleReadsLeft_ <= 0) staleRead_.reset();
   return true;
 }
 
@@ -163,7 +164,10 @@ std::uint32_t SimDesktop::LastInputTime() {
 bool SimDesktop::MoveCursor(Point position) {
   ++calls.moveCursor;
   if (refuseCursorMove) return false;
-  if (readLagsAMove) staleRead_ = cursor_;
+  if (readsLaggingAMove > 0) {
+    staleRead_ = cursor_;
+    staleReadsLeft_ = readsLaggingAMove;
+  }
   PlaceCursor(position);
   cursorMoves_.push_back(cursor_);
   return true;

@@ -125,8 +125,8 @@ class SimDesktop : public SettingsStore,
   bool refuseCursorRead = false;
   bool refuseCursorMove = false;
   bool refuseActivation = false;
-  // The first read after a move still shows where the cursor was, as Wine now and then does.
-  bool readLagsAMove = false;  // the foreground lock refuses every request
+  // So many reads after a move still show where the cursor was, as Wine now and then does.
+  int readsLaggingAMove = 0;  // the foreground lock refuses every request
   // What the user is in the middle of.
   bool mouseButtonDown = false;
   bool menuOpen = false;  // in the foreground thread, or a window being moved or sized
@@ -266,6 +266,7 @@ class SimDesktop : public SettingsStore,
   bool rawInputOn_ = false;
   std::function<void()> foregroundWatch_;
   std::optional<Point> staleRead_;
+  int staleReadsLeft_ = 0;
   std::map<WindowHandle, SimWindow> windows_;
   std::vector<WindowHandle> zOrder_;  // top-level windows, top first
   WindowHandle nextHandle_ = 0x10010;

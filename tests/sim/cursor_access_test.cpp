@@ -41,7 +41,7 @@ TEST_F(CursorAccess, SettingACoordinateRoundsHalvesToEvenAndKeepsTheOther) {
 
 TEST_F(CursorAccess, AReadThatLagsBehindTheFirstMoveDoesNotThrowTheCursorBack) {
   desktop.UserMovesCursor({0, 300});
-  desktop.readLagsAMove = true;
+  desktop.readsLaggingAMove = 1;
   module2.SetMousePosition(798, 300);  // a wrap at the left edge
   EXPECT_EQ(desktop.Cursor(), (Point{798, 300}));
 }

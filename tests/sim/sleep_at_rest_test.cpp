@@ -71,6 +71,20 @@ TEST_F(SleepAtRestTest, TheFirstMovementAfterARestIsFollowedWithinTheHoverDelay)
   EXPECT_EQ(desktop.Foreground(), dialog) << "waking looks at once, not a poll interval later";
 }
 
+TEST_F(SleepAtRestTest, AWakeningReadThatStillShowsTheOldSpotIsLookedPast) {
+  desktop.UserMovesCursor(kOverEditorText);
+  Start();
+  desktop.RunUntil(10000);
+  ASSERT_TRUE(form->rest.Asleep());
+  desktop.readsLaggingAMove = 2;  // two reads after the move show where the cursor was
+  desktop.At(10010, [&] {
+    desktop.MoveCursor(kOverEditorText);  // leaves the lagging read pending, as Wine may
+    desktop.UserMovesCursor(kOverDialog);
+  });
+  desktop.RunUntil(11000);
+  EXPECT_EQ(desktop.Foreground(), dialog) << "asleep again before the hand's spot was seen";
+}
+
 TEST_F(SleepAtRestTest, ParkingFallsDueAtTheIdleDelayWithOneTick) {
   StartEverything();
   desktop.RunUntil(1000);
