@@ -93,8 +93,10 @@ fuzz:
 	FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/fuzz.sh
 
 # Benchmarks, never part of `make test`: one unchanged poll tick on the simulated desktop,
-# then Tarnwick against a do-nothing program with the same timers under Wine (ratios of CPU,
-# memory, start-up and activation latency; about five minutes, IDLE_SECONDS=10 for a quick run).
+# then Tarnwick against a do-nothing program with the same timers, and at rest also against
+# the floor, that program with no timer at all, under Wine (CPU at rest, idle, moving and in
+# hover waits, memory, start-up and activation latency; about six minutes, IDLE_SECONDS=10
+# for a quick run).
 bench: native windows
 	build/native/bench/poll_benchmark
 	bench/cpu-benchmark.sh
