@@ -136,7 +136,7 @@ bool FocusFollow::ForegroundMovedAway() {
 }
 
 void FocusFollow::PollTick() {
-  if (pollTimer_.IntervalMs() != pollIntervalMs_) pollTimer_.SetIntervalMs(pollIntervalMs_);
+  if (wakeLooksLeft_ > 0 && --wakeLooksLeft_ == 0) pollTimer_.SetIntervalMs(pollIntervalMs_);
   // A cycle is waiting out its hover delay: this tick is held back so cycles never nest,
   // but a pin holds meanwhile too.
   if (HoverWaitPending()) {
@@ -219,12 +219,13 @@ void FocusFollow::Wake() {
   if (pollTimer_.Enabled()) return;
   // A look now rather than an interval later: the hand may already rest on a window (a pin
   // whose window lost the foreground is asked for again, too). The system may report the
-  // movement before the cursor shows it, so a second look follows soon; then the poll keeps
+  // movement before the cursor shows it, so two more looks follow soon; then the poll keeps
   // its own rhythm. The first movement after a rest is followed no later than before.
   PollTick();
   // The looks after it count as new: a read that still showed the old spot must not let
   // the poll settle, and sleep, before the cursor was seen where the hand put it.
   quiet_.Forget();
+  wakeLooksLeft_ = kWakeLooks;
   pollTimer_.SetIntervalMs(kWakeLookMs);
   pollTimer_.SetEnabled(true);
 }

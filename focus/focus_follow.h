@@ -74,8 +74,10 @@ class FocusFollow {
   Timer& pollTimer_;
   Timer& hoverTimer_;
   const int pollIntervalMs_;
-  // The second look after waking, soon after the first.
+  // The looks that follow the first after waking, and how soon each follows the last.
+  static constexpr int kWakeLooks = 2;
   static constexpr int kWakeLookMs = 50;
+  int wakeLooksLeft_ = 0;
 
   bool enabled_ = true;
   std::optional<WindowHandle> pin_;
