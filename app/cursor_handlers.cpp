@@ -11,7 +11,6 @@ void Form1::MouseWrapOptions() {
   Check7.SetValue(GetCheckSetting(kMouseWrapAtStartSetting));
   if (Check7.IsChecked()) Command20_Click();
   Text35.SetText(GetSetting(kCalibrationSetting));
-  wrap.MeasureScreen();
 }
 
 void Form1::Timer5_Timer() {
@@ -70,7 +69,6 @@ void Form1::Check5_Click() {
 void Form1::Form_DisplayChange() {
   rest.Wake();
   // A new resolution or a docked screen moves the corners and the edges.
-  wrap.MeasureScreen();
   parking.MeasureScreen();
 }
 

@@ -36,8 +36,8 @@ void MouseWrap::Wake() {
   timer_.SetEnabled(on_);
 }
 
-void MouseWrap::MeasureScreen() {
-  limits_ = WrapLimits(screen_.Metrics());
+Point MouseWrap::Limits() const {
+  return WrapLimits(screen_.Metrics());
 }
 
 void MouseWrap::Tick() {

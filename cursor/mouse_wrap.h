@@ -33,10 +33,9 @@ class MouseWrap {
   void SetPushOnly(bool pushOnly);
   bool EdgeWraps(WrapEdge edge) const { return edges_[static_cast<int>(edge)]; }
   void SetEdgeWraps(WrapEdge edge, bool wraps) { edges_[static_cast<int>(edge)] = wraps; }
-  // Measures the screen again (at start-up and when the display changes).
-  void MeasureScreen();
-  // The last column and row of the primary screen.
-  Point Limits() const { return limits_; }
+  // The last column and row of the primary screen, as it is now. The wrap itself asks the
+  // desktop's shape at every decision, so nothing is kept.
+  Point Limits() const;
 
   void Tick();
 
@@ -57,7 +56,6 @@ class MouseWrap {
   bool pushOnly_ = false;
   bool asleep_ = false;
   bool edges_[4] = {false, false, false, false};
-  Point limits_{};
   std::optional<Point> lastPosition_;
   // Whether anything happened since the last look; every second it looks anyway, for
   // programs that move the cursor without making input.
