@@ -8,9 +8,15 @@ namespace tarnwick {
 // cursor is stopped by the edge of the desktop, and it comes without the cursor being read.
 // A report without movement (a button, the wheel, a device that reports only where the
 // pointer is) still says the hand is on the mouse.
+//
+// A tablet, a pen, a remote session or a virtual machine reports where the pointer is, not
+// how far the hand moved: such a report is `absolute`, and its dx, dy are the pixels between
+// it and the device's previous report (0, 0 for the first). The flag also says the cursor was
+// put somewhere on purpose, not nudged.
 struct RawMove {
   int dx = 0;
   int dy = 0;
+  bool absolute = false;
 };
 
 // The mouse's raw movement, for as many listeners as want it. The system is asked for it

@@ -29,9 +29,14 @@ void Timer::Arm() {
   TARNWICK_CHECK(loop_ != nullptr, "a timer runs on an event loop");
   TARNWICK_CHECK(intervalMs_ > 0, "a timer's interval is a positive number of milliseconds");
   if (loop_ == nullptr || intervalMs_ <= 0) return;
-  loop_->StartTimer(id_, intervalMs_, [this] {
+  auto tick = [this] {
     if (onTick) onTick();
-  });
+  };
+  if (lazy_) {
+    loop_->StartLazyTimer(id_, intervalMs_, tick);
+  } else {
+    loop_->StartTimer(id_, intervalMs_, tick);
+  }
 }
 
 }  // namespace tarnwick

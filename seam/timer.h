@@ -34,6 +34,8 @@ class Timer {
   void SetEnabled(bool enabled);
   // A running timer starts a fresh interval of the new length.
   void SetIntervalMs(int intervalMs);
+  // A lazy timer may tick a little late, so the system can batch its wake-ups.
+  void SetLazy(bool lazy) { lazy_ = lazy; }
 
  private:
   void Arm();
@@ -42,6 +44,7 @@ class Timer {
   int id_;
   int intervalMs_;
   bool enabled_;
+  bool lazy_ = false;
   EventLoop* loop_ = nullptr;
 };
 

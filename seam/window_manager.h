@@ -38,6 +38,10 @@ class WindowManager {
   // with an empty function. False where the system never reports such changes (Wine 8
   // installs the watch and sends nothing): whoever needs to know must then look for itself.
   virtual bool WatchForeground(std::function<void()> onChange) = 0;
+  // Calls `onMove` whenever the cursor moves, whoever moved it (a hand, a pen, a program's
+  // SetCursorPos), until called again with an empty function. False where the system never
+  // reports cursor moves (Wine 8): whoever needs to know must then look for itself.
+  virtual bool WatchCursor(std::function<void()> onMove) = 0;
   // Brings a window to the foreground, working around the foreground lock where needed.
   virtual ActivationResult BringToForeground(WindowHandle window) = 0;
   // Places a window above all non-topmost windows. Never waits for the window's program.

@@ -100,10 +100,20 @@ void SimDesktop::PlaceCursor(Point position) {
   // Every move counts as input, the program's own too, as the system counts a cursor move.
   // Only whether it changed matters, so a count serves for the time.
   ++inputSerial_;
+  const Point before = cursor_;
+  cursor_ = KeptOnMonitors(position);
+  // Windows posts the cursor's location event to a watcher, whoever moved it.
+  if (cursor_ != before && cursorWatch_) {
+    clock_.At(NowMs(), [this] {
+      if (cursorWatch_) cursorWatch_();
+    });
+  }
+}
+
+Point SimDesktop::KeptOnMonitors(Point position) const {
   if (virtualScreen) {
-    cursor_.x = std::clamp(position.x, virtualScreen->left, virtualScreen->right - 1);
-    cursor_.y = std::clamp(position.y, virtualScreen->top, virtualScreen->bottom - 1);
-    return;
+    return {std::clamp(position.x, virtualScreen->left, virtualScreen->right - 1),
+            std::clamp(position.y, virtualScreen->top, virtualScreen->bottom - 1)};
   }
   // The system keeps the cursor on the monitors: off them, it stops at the nearest point
   // one shows (the strip below a shorter monitor cannot be entered).
@@ -120,7 +130,14 @@ void SimDesktop::PlaceCursor(Point position) {
       nearestDistance = dx * dx + dy * dy;
     }
   }
-  if (nearest) cursor_ = *nearest;
+  return nearest.value_or(cursor_);
+}
+
+void SimDesktop::UserPointsAt(Point position) {
+  const Point from = lastAbsoluteReport_.value_or(position);
+  lastAbsoluteReport_ = position;
+  PlaceCursor(position);
+  if (rawInputOn_) Deliver({position.x - from.x, position.y - from.y, true});
 }
 
 void SimDesktop::UserMovesMouseBy(int dx, int dy) {
@@ -198,6 +215,12 @@ std::string SimDesktop::WindowTitle(WindowHandle window, int maxCount) {
 bool SimDesktop::WatchForeground(std::function<void()> onChange) {
   if (!reportsForegroundChanges) return false;
   foregroundWatch_ = std::move(onChange);
+  return true;
+}
+
+bool SimDesktop::WatchCursor(std::function<void()> onMove) {
+  if (!reportsCursorMoves) return false;
+  cursorWatch_ = std::move(onMove);
   return true;
 }
 

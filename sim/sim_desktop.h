@@ -111,6 +111,9 @@ class SimDesktop : public SettingsStore,
   // The user moves the mouse by so much: the raw movement reaches the listeners in full,
   // the cursor goes as far as the monitors let it.
   void UserMovesMouseBy(int dx, int dy);
+  // A pen, a tablet or a remote-desktop client reports where the pointer is: raw input says
+  // so (absolute, with the pixels since the device's last report), and the cursor goes there.
+  void UserPointsAt(Point position);
   // Another program sets the cursor: it moves, and the system sees no input.
   void ProgramSetsCursor(Point position);
   // All monitors together, when there are more than the primary screen; the cursor may
@@ -188,6 +191,9 @@ class SimDesktop : public SettingsStore,
   bool WatchForeground(std::function<void()> onChange) override;
   // Whether the system reports foreground changes as Windows does (Wine does not).
   bool reportsForegroundChanges = false;
+  bool WatchCursor(std::function<void()> onMove) override;
+  // Whether the system reports every cursor move as Windows does (Wine does not).
+  bool reportsCursorMoves = false;
   ActivationResult BringToForeground(WindowHandle window) override;
   void KeepOnTop(WindowHandle window) override;
   void SendToBottom(WindowHandle window) override;
@@ -254,6 +260,7 @@ class SimDesktop : public SettingsStore,
   void RaiseToTop(WindowHandle window);
   // Where the cursor ends up, kept on the monitors; counted as input.
   void PlaceCursor(Point position);
+  Point KeptOnMonitors(Point position) const;
   void SetForeground(WindowHandle window);
   WindowHandle DeepestChildAt(WindowHandle window, Point position) const;
 
@@ -265,6 +272,8 @@ class SimDesktop : public SettingsStore,
   std::vector<MonitorInfo> monitors_;
   bool rawInputOn_ = false;
   std::function<void()> foregroundWatch_;
+  std::function<void()> cursorWatch_;
+  std::optional<Point> lastAbsoluteReport_;
   std::optional<Point> staleRead_;
   int staleReadsLeft_ = 0;
   std::map<WindowHandle, SimWindow> windows_;

@@ -23,6 +23,7 @@ class SystemWindowManager : public WindowManager {
   bool WatchForeground(std::function<void()> onChange) override {
     return watch_.Watch(std::move(onChange));
   }
+  bool WatchCursor(std::function<void()>) override { return false; }
   ActivationResult BringToForeground(WindowHandle window) override;
   void KeepOnTop(WindowHandle window) override;
   void SendToBottom(WindowHandle window) override;
