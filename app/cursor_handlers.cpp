@@ -18,7 +18,6 @@ void Form1::Timer5_Timer() {
 }
 
 void Form1::Command20_Click() {
-  rest.Wake();
   wrap.SetOn(!wrap.On());
   Command20.SetCaption(wrap.On() ? kWrapOnCaption : kWrapOffCaption);
 }
@@ -46,7 +45,6 @@ void Form1::Check12_Click() {
 }
 
 void Form1::Check2_Click() {
-  rest.Wake();
   parking.SetOn(Check2.IsChecked());
   SaveCheckSetting(kIdleParkingSetting, Check2);
 }
@@ -56,7 +54,6 @@ void Form1::Timer8_Timer() {
 }
 
 void Form1::Text2_Change() {
-  rest.Wake();  // a sleeping park was timed by the old delay
   // Never stored: the box starts at 5 seconds each time.
   parking.SetIdleDelaySeconds(ParseNumber(Text2.Text()));
 }
@@ -67,7 +64,6 @@ void Form1::Check5_Click() {
 }
 
 void Form1::Form_DisplayChange() {
-  rest.Wake();
   // A new resolution or a docked screen moves the corners and the edges.
   parking.MeasureScreen();
 }

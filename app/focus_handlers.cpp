@@ -41,9 +41,8 @@ void Form1::Text1_LostFocus() {
 }
 
 void Form1::WinHook1_KeyEvent(int KeyCode, int Shift) {
-  // A pin made while asleep needs the poll (or the foreground watch) from now on.
-  rest.Wake();
-  // Each command acts on the last window and the pin as they stand now, which during a
+  // A key that is no chord in force changes nothing and wakes nothing; a command that
+  // changes a feature wakes it through that feature. Each command acts on the last window and the pin as they stand now, which during a
   // hover wait is still the previous cycle's window.
   for (HotkeyCommand command : CommandsFor(options_, Chord{KeyCode, Shift})) {
     switch (command) {

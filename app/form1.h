@@ -20,7 +20,7 @@
 namespace tarnwick {
 
 // Timer ids on the event loop.
-enum TimerId : int { kTimer1Id = 1, kTimer2Id = 2, kTimer5Id = 5, kTimer8Id = 8 };
+enum TimerId : int { kTimer1Id = 1, kTimer2Id = 2, kTimer5Id = 5, kTimer8Id = 8, kRestLookId = 9 };
 
 // The main window: its controls, captions, stored settings and handlers. The features
 // (focus-follow, mouse wrap, idle parking) own the program's state; each handler hands the
@@ -126,6 +126,9 @@ class Form1 {
   Timer Timer5{"Timer5", kTimer5Id, 100, false, platform_.loop, [this] { Timer5_Timer(); }};
   // Idle parking.
   Timer Timer8{"Timer8", kTimer8Id, 100, false, platform_.loop, [this] { Timer8_Timer(); }};
+  // Asleep, where the system reports no cursor moves: a lazy look for a program's move.
+  Timer RestLook{"RestLook", kRestLookId, SleepAtRest::kRestLookMs, false, platform_.loop,
+                 [this] { rest.RestLookTick(); }};
 
   // --- The features, which own the program's state ---
   OwnCursor cursor{platform_.windows};
@@ -134,9 +137,9 @@ class Form1 {
   MouseWrap wrap{platform_.windows, platform_.screen, platform_.rawInput, cursor, Timer5, [this] {
                    return FullscreenProgramLeftAlone();
                  }};
-  IdleParking parking{platform_.screen, cursor, Timer8,
+  IdleParking parking{platform_.screen, platform_.rawInput, cursor, Timer8,
                       [this] { return FullscreenProgramLeftAlone(); }};
-  SleepAtRest rest{platform_.rawInput, platform_.windows, focus, wrap, parking};
+  SleepAtRest rest{platform_.rawInput, platform_.windows, cursor, RestLook, focus, wrap, parking};
 
   // --- Start-up and settings ---
   void Form_Load();

@@ -56,6 +56,7 @@ void Form1::LoadOptions() {
   loaded.followOnlyWhenMoved = GetCheckSetting(kFollowOnlyWhenMovedSetting) == kChecked;
   loaded.wrapOnlyOnPush = GetCheckSetting(kWrapOnlyOnPushSetting) == kChecked;
   TARNWICK_CHECK(!SharedChord(loaded.hotkeys), "no chord serves two commands after loading");
+  focus.OptionsChanged();
   options_ = loaded;
   wrap.SetPushOnly(options_.wrapOnlyOnPush);
   ShowChordsInHelp();
@@ -83,10 +84,9 @@ bool Form1::ApplyOptions(const Options& proposed) {
     return false;
   }
   TARNWICK_CHECK(!SharedChord(accepted.hotkeys), "no chord serves two commands when stored");
+  focus.OptionsChanged();
   options_ = accepted;
   wrap.SetPushOnly(options_.wrapOnlyOnPush);
-  // Unticking "follow only when the mouse moves" needs the poll running from now on.
-  rest.Wake();
   for (size_t i = 0; i < kHotkeySettings.size(); ++i) {
     SaveSetting(kHotkeySettings[i], ChordText(options_.hotkeys[i]));
   }

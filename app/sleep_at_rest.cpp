@@ -1,6 +1,24 @@
 #include "app/sleep_at_rest.h"
 
+#include "common/invariant.h"
+
 namespace tarnwick {
+
+SleepAtRest::SleepAtRest(RawInput& rawInput, WindowManager& windows, OwnCursor& cursor,
+                         Timer& restLook, FocusFollow& focus, MouseWrap& wrap,
+                         IdleParking& parking)
+    : rawInput_(rawInput),
+      windows_(windows),
+      cursor_(cursor),
+      restLook_(restLook),
+      focus_(focus),
+      wrap_(wrap),
+      parking_(parking) {
+  restLook_.SetLazy(true);
+  focus_.changed.Connect([this] { Wake(); });
+  wrap_.changed.Connect([this] { Wake(); });
+  parking_.changed.Connect([this] { Wake(); });
+}
 
 void SleepAtRest::SleepIfAtRest() {
   if (asleep_ || rawInputRefused_ || !parking_.AtRest() || focus_.HoverWaitPending() ||
@@ -18,16 +36,52 @@ void SleepAtRest::SleepIfAtRest() {
     foregroundUnreported_ = !watchingForeground_;
   }
   if (!focus_.AtRest(watchingForeground_, lastInput)) return;
-  listener_ = rawInput_.Listen([this](RawMove) { Wake(); });
-  // Without raw input nothing would wake us: stay awake, and ask no more.
-  if (listener_ == RawInput::kNotListening) {
-    rawInputRefused_ = true;
+  if (!WatchCursor()) return;
+  // Input that came while the watches were being set up would be lost: stay awake for it.
+  if (windows_.LastInputTime() != lastInput || CursorMovedSinceSleep()) {
+    StopWatching();
     return;
   }
   asleep_ = true;
   focus_.Sleep();
   wrap_.Sleep();
   parking_.Sleep();
+  CheckAsleepState();
+}
+
+bool SleepAtRest::WatchCursor() {
+  listener_ = rawInput_.Listen([this](RawMove) { Wake(); });
+  // Without raw input a hand's movement would go unseen: stay awake, and ask no more.
+  if (listener_ == RawInput::kNotListening) {
+    rawInputRefused_ = true;
+    StopWatching();
+    return false;
+  }
+  cursorAtSleep_ = cursor_.Read();
+  watchingCursor_ = windows_.WatchCursor([this] {
+    if (CursorMovedSinceSleep()) Wake();
+  });
+  // Where the system reports no cursor moves, a program's move is seen by a lazy look.
+  if (!watchingCursor_) {
+    restLook_.SetIntervalMs(kRestLookMs);
+    restLook_.SetEnabled(true);
+  }
+  return true;
+}
+
+bool SleepAtRest::CursorMovedSinceSleep() {
+  const std::optional<Point> now = cursor_.Read();
+  // Unreadable (a locked workstation): nothing to follow until it can be read again.
+  if (!now) return false;
+  return now != cursorAtSleep_ && !cursor_.StandsWherePut(*now);
+}
+
+void SleepAtRest::RestLookTick() {
+  if (!asleep_) {
+    restLook_.SetEnabled(false);
+    return;
+  }
+  if (CursorMovedSinceSleep()) Wake();
 }
 
 void SleepAtRest::StopWatching() {
@@ -35,6 +89,11 @@ void SleepAtRest::StopWatching() {
     windows_.WatchForeground({});
     watchingForeground_ = false;
   }
+  if (watchingCursor_) {
+    windows_.WatchCursor({});
+    watchingCursor_ = false;
+  }
+  restLook_.SetEnabled(false);
   rawInput_.StopListening(listener_);
   listener_ = RawInput::kNotListening;
 }
@@ -46,6 +105,11 @@ void SleepAtRest::Wake() {
   parking_.Wake();
   wrap_.Wake();
   focus_.Wake();
+}
+
+void SleepAtRest::CheckAsleepState() const {
+  TARNWICK_CHECK(listener_ != RawInput::kNotListening, "asleep, raw input is held");
+  TARNWICK_CHECK(!wrap_.Ticking() && !focus_.Polling(), "asleep, the poll and the wrap stand still");
 }
 
 }  // namespace tarnwick

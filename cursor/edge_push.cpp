@@ -26,7 +26,8 @@ int Into(DesktopEdge edge, int dx, int dy) {
 
 }  // namespace
 
-void EdgePush::AddMovement(int dx, int dy) {
+void EdgePush::AddMovement(int dx, int dy, bool absolute) {
+  pendingAbsolute_ = absolute;
   pendingDx_ = std::clamp(pendingDx_ + std::clamp(dx, -kMaxCountsPerTick, kMaxCountsPerTick),
                           -kMaxCountsPerTick, kMaxCountsPerTick);
   pendingDy_ = std::clamp(pendingDy_ + std::clamp(dy, -kMaxCountsPerTick, kMaxCountsPerTick),
@@ -36,18 +37,21 @@ void EdgePush::AddMovement(int dx, int dy) {
 bool EdgePush::Tick(std::optional<DesktopEdge> edge, bool corner) {
   const int dx = pendingDx_;
   const int dy = pendingDy_;
+  const bool absolute = pendingAbsolute_;
   pendingDx_ = 0;
   pendingDy_ = 0;
+  pendingAbsolute_ = false;
   // A corner holds the Start button and close buttons: it never wraps with pushing on.
   if (!edge || corner) {
     Disarm();
     return false;
   }
   if (edge != armed_) {
-    // Just arrived: the movement that brought the cursor here is no push against the edge.
+    // Just arrived: the movement that brought a hand's cursor here is no push against the
+    // edge; an absolute pointer's is the only push it can make.
     Disarm();
     armed_ = edge;
-    return false;
+    if (!absolute) return false;
   }
   // Movement along or away from the edge counts as none; it does not cancel the push.
   pushed_[static_cast<std::size_t>(next_)] = std::max(0, Into(*edge, dx, dy));

@@ -11,29 +11,43 @@ namespace tarnwick {
 
 // The wrap's decision for one tick, on the desktop as it is laid out at that moment (read
 // afresh: a monitor unplugged under Wine sends no message), and, with the push option, only
-// once the user keeps pushing against the edge. It listens to the mouse's raw movement only
-// while a push can count: the wrap running with the option on.
+// once the user keeps pushing against the edge. A fast mouse reports thousands of times a
+// second, each report a message to the program: the raw movement is listened to only while
+// the cursor is near an edge that wraps, with the option on.
 class EdgeWrap {
  public:
+  // How near a wrapping edge the cursor must come before raw movement is listened to: the
+  // movement that brings an absolute pointer into the edge must not be missed.
+  static constexpr int kListenZonePx = 64;
+
   EdgeWrap(Screen& screen, RawInput& rawInput) : screen_(screen), rawInput_(rawInput) {}
   EdgeWrap(const EdgeWrap&) = delete;
   EdgeWrap& operator=(const EdgeWrap&) = delete;
-  ~EdgeWrap() { rawInput_.StopListening(listenerId_); }
+  ~EdgeWrap() { Listen(false); }
 
-  // Called whenever the wrap starts or stops and whenever the option changes. When the
-  // system refuses raw input, a push cannot be seen, and the edges wrap as without the option.
+  // Called whenever the wrap starts or stops and whenever the option changes.
   void SetPushing(bool wrapRunning, bool pushOption);
-  bool Pushing() const { return listenerId_ != RawInput::kNotListening; }
+  // Raw movement is being listened to now.
+  bool Listening() const { return listenerId_ != RawInput::kNotListening; }
   // True while a push against an edge is being measured: the tick must look even though
   // the cursor, held by the edge, has not moved.
-  bool Measuring() const { return Pushing() && push_.Armed(); }
+  bool Measuring() const { return Listening() && push_.Armed(); }
   // Where to put the cursor now, or nothing.
   std::optional<Point> Tick(Point cursor, WrapEdges ticked);
+  // Nothing moves until the next wake: stop listening, forget a push under way.
+  void Rest();
 
  private:
+  // When the system refuses raw input, a push cannot be seen, and the edges wrap as without
+  // the option.
+  bool PushCounts() const { return pushWanted_ && !rawInputRefused_; }
+  void Listen(bool wanted);
+
   Screen& screen_;
   RawInput& rawInput_;
   EdgePush push_;
+  bool pushWanted_ = false;
+  bool rawInputRefused_ = false;
   int listenerId_ = RawInput::kNotListening;
 };
 

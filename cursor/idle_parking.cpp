@@ -16,27 +16,34 @@ constexpr int kMaxIdleTicks = 1000000000;
 
 }  // namespace
 
-IdleParking::IdleParking(Screen& screen, OwnCursor& cursor, Timer& timer,
+IdleParking::IdleParking(Screen& screen, RawInput& rawInput, OwnCursor& cursor, Timer& timer,
                          std::function<bool()> cursorOwnedInFront)
-    : screen_(screen),
+    : rawInput_(rawInput),
+      screen_(screen),
       cursor_(cursor),
       timer_(timer),
       cursorOwnedInFront_(std::move(cursorOwnedInFront)) {}
 
 void IdleParking::SetOn(bool on) {
+  changed.Raise();
   on_ = on;
   if (!on_) asleep_ = false;
   if (!asleep_) timer_.SetEnabled(on_);
   // It stays ours only until the user moves it.
-  if (!on) cursor_.SetParked(false);
+  if (!on) {
+    cursor_.SetParked(false);
+    ListenWhileParked(false);
+  }
 }
 
 void IdleParking::SetTaskbarAllowance(bool allowance) {
+  changed.Raise();
   taskbarAllowance_ = allowance;
   MeasureScreen();
 }
 
 void IdleParking::MeasureScreen() {
+  changed.Raise();
   // A new resolution or a docked screen moves the corner: keep the park point on the
   // screen as it is now, or a parked cursor would no longer be recognised.
   const Point parkPoint = tarnwick::ParkPoint(screen_.Metrics(), taskbarAllowance_);
@@ -90,6 +97,21 @@ void IdleParking::TickAwake() {
   // read as 0, 0: counted as a rest it would later throw the cursor into the corner.
   const std::optional<Point> pos = cursor_.Read();
   if (!pos) return;
+  // Parked, the raw movement says who moved the cursor (when the system gives it).
+  if (cursor_.Parked() && Listening()) {
+    const bool handMoved = std::exchange(handMoved_, false);
+    if (handMoved) {
+      lastPosition_ = pos;
+      PutParkedCursorBack();
+      idleTicks_ = 0;
+      return;
+    }
+    if (pos != parkedAt_) {
+      lastPosition_ = pos;
+      StayWherePut();
+      return;
+    }
+  }
   const bool parkedHere = cursor_.Parked() && pos == parkedAt_;
   const bool idle = pos == lastPosition_ || pos == parkPoint_ || parkedHere;
   lastPosition_ = pos;
@@ -114,11 +136,13 @@ void IdleParking::TickAwake() {
       cursor_.Put(*parkedAt_);
       cursor_.SetParked(true);
       if (!savedPosition_) savedPosition_ = pos;
+      ListenWhileParked(true);
     }
   } else {
     if (thresholdTicks < idleTicks_) PutParkedCursorBack();
     idleTicks_ = 0;
     cursor_.SetParked(false);
+    ListenWhileParked(false);
   }
 }
 
@@ -128,6 +152,30 @@ void IdleParking::PutParkedCursorBack() {
   if (savedPosition_) cursor_.Put(*savedPosition_);
   savedPosition_.reset();
   cursor_.SetParked(false);
+  ListenWhileParked(false);
+}
+
+void IdleParking::StayWherePut() {
+  savedPosition_.reset();
+  cursor_.SetParked(false);
+  idleTicks_ = 0;
+  ListenWhileParked(false);
+}
+
+void IdleParking::ListenWhileParked(bool parked) {
+  if (parked == Listening()) return;
+  handMoved_ = false;
+  if (!parked) {
+    rawInput_.StopListening(rawListener_);
+    rawListener_ = RawInput::kNotListening;
+    return;
+  }
+  // Refused, the position alone decides, as it always did.
+  rawListener_ = rawInput_.Listen([this](RawMove move) {
+    if (move.absolute || (move.dx == 0 && move.dy == 0)) return;
+    handMoved_ = true;
+    changed.Raise();  // a sleeping tick would wait for its interval
+  });
 }
 
 }  // namespace tarnwick

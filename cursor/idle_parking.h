@@ -2,7 +2,9 @@
 #include <functional>
 #include <optional>
 
+#include "common/wake_signal.h"
 #include "cursor/own_cursor.h"
+#include "seam/raw_input.h"
 #include "seam/point.h"
 #include "seam/screen.h"
 #include "seam/timer.h"
@@ -11,22 +13,37 @@ namespace tarnwick {
 
 // Idle parking: a cursor left alone for the idle delay moves to the bottom-right corner of
 // its own monitor (or higher, clear of an auto-hidden taskbar) and comes back where it was
-// at the first movement. Counts idle ticks on its timer while switched on.
+// at the first movement of the mouse. Counts idle ticks on its timer while switched on.
+//
+// While parked it listens to the mouse's raw movement: in the corner the system holds the
+// cursor, so a hand moving down or right changes no position, and only raw input tells.
+// The return is for a hand that nudges a mouse: a cursor put somewhere by a pen, a tablet,
+// a remote session (absolute reports) or by a program (moved with no raw movement) was put
+// there on purpose, and stays.
 class IdleParking {
  public:
   static constexpr int kTicksPerSecond = 10;
 
   // `cursorOwnedInFront` says whether a program in front owns the cursor now: no park
   // begins then.
-  IdleParking(Screen& screen, OwnCursor& cursor, Timer& timer,
+  IdleParking(Screen& screen, RawInput& rawInput, OwnCursor& cursor, Timer& timer,
               std::function<bool()> cursorOwnedInFront);
+  IdleParking(const IdleParking&) = delete;
+  IdleParking& operator=(const IdleParking&) = delete;
+  ~IdleParking() { ListenWhileParked(false); }
+
+  // Raised before any change takes effect, and when a parked mouse moves.
+  WakeSignal changed;
 
   bool On() const { return on_; }
   // Switched off while parked, the cursor stays where it is and nothing will put it back.
   void SetOn(bool on);
   // The idle delay in seconds, or nothing while the box holds no number (it is empty for a
   // moment whenever the user retypes it).
-  void SetIdleDelaySeconds(std::optional<double> seconds) { idleDelaySeconds_ = seconds; }
+  void SetIdleDelaySeconds(std::optional<double> seconds) {
+    changed.Raise();
+    idleDelaySeconds_ = seconds;
+  }
   bool TaskbarAllowance() const { return taskbarAllowance_; }
   // Where parked cursors go from now on, measured on the screen as it is.
   void SetTaskbarAllowance(bool allowance);
@@ -42,6 +59,8 @@ class IdleParking {
   int IdleTicks() const { return idleTicks_; }
   void SetIdleTicks(int ticks) { idleTicks_ = ticks; }
   bool Parked() const { return cursor_.Parked(); }
+  // Raw movement is listened to (parked, and the system gave it).
+  bool Listening() const { return rawListener_ != RawInput::kNotListening; }
 
   void Tick();
 
@@ -60,6 +79,14 @@ class IdleParking {
   void TickAwake();
 
   void PutParkedCursorBack();
+  // Moved off the park point by something other than a hand's relative movement: the
+  // cursor stays where it was put, and the spot saved before parking is forgotten.
+  void StayWherePut();
+  void ListenWhileParked(bool parked);
+
+  RawInput& rawInput_;
+  int rawListener_ = RawInput::kNotListening;
+  bool handMoved_ = false;  // relative raw movement while parked
 
   Screen& screen_;
   OwnCursor& cursor_;

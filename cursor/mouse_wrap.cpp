@@ -16,12 +16,14 @@ MouseWrap::MouseWrap(WindowManager& windows, Screen& screen, RawInput& rawInput,
       edgeWrap_(screen, rawInput) {}
 
 void MouseWrap::SetOn(bool on) {
+  changed.Raise();
   on_ = on;
   timer_.SetEnabled(on_ && !asleep_);
   edgeWrap_.SetPushing(on_, pushOnly_);
 }
 
 void MouseWrap::SetPushOnly(bool pushOnly) {
+  changed.Raise();
   pushOnly_ = pushOnly;
   edgeWrap_.SetPushing(on_, pushOnly_);
 }
@@ -29,6 +31,8 @@ void MouseWrap::SetPushOnly(bool pushOnly) {
 void MouseWrap::Sleep() {
   asleep_ = true;
   timer_.SetEnabled(false);
+  // A push measured at an edge goes on: the first movement after the wake may be that push,
+  // and listening costs nothing more while asleep, when raw input is held anyway.
 }
 
 void MouseWrap::Wake() {

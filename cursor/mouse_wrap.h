@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "common/quiet_watch.h"
+#include "common/wake_signal.h"
 #include "cursor/desktop_shape.h"
 #include "cursor/edge_wrap.h"
 #include "cursor/own_cursor.h"
@@ -27,12 +28,20 @@ class MouseWrap {
   MouseWrap(WindowManager& windows, Screen& screen, RawInput& rawInput, OwnCursor& cursor,
             Timer& timer, std::function<bool()> cursorOwnedInFront);
 
+  // Raised before any change takes effect.
+  WakeSignal changed;
+
   bool On() const { return on_; }
   void SetOn(bool on);
+  // Its timer runs.
+  bool Ticking() const { return timer_.Enabled(); }
   // Wrap only once the user keeps pushing against the edge (an option, off by default).
   void SetPushOnly(bool pushOnly);
   bool EdgeWraps(WrapEdge edge) const { return edges_[static_cast<int>(edge)]; }
-  void SetEdgeWraps(WrapEdge edge, bool wraps) { edges_[static_cast<int>(edge)] = wraps; }
+  void SetEdgeWraps(WrapEdge edge, bool wraps) {
+    changed.Raise();
+    edges_[static_cast<int>(edge)] = wraps;
+  }
   // The last column and row of the primary screen, as it is now. The wrap itself asks the
   // desktop's shape at every decision, so nothing is kept.
   Point Limits() const;

@@ -24,6 +24,8 @@ class OwnCursor {
   // The cursor stands where the program put it, or idle parking holds it (parked, or nudged
   // off and about to be put back).
   bool IsOurs(Point cursor);
+  // The cursor stands exactly where the program last put it (asks, changes nothing).
+  bool StandsWherePut(Point cursor) const { return putAt_ == cursor; }
 
   // Idle parking moved the cursor away and will put it back.
   bool Parked() const { return parked_; }

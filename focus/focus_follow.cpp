@@ -42,6 +42,7 @@ FocusFollow::FocusFollow(WindowManager& windows, TextRules& text, EventLoop& loo
       pollIntervalMs_(pollTimer.IntervalMs()) {}
 
 void FocusFollow::PinWindow(WindowHandle window) {
+  changed.Raise();
   if (window == kNoWindow) {
     pin_.reset();
     return;
@@ -151,7 +152,7 @@ void FocusFollow::PollTick() {
     return;
   }
 
-  loop_.PumpPending();
+  if (!wakingLook_) loop_.PumpPending();
   EnforcePin();
 
   // The cursor cannot be read while the workstation is locked; guessing a position would
@@ -221,7 +222,9 @@ void FocusFollow::Wake() {
   // whose window lost the foreground is asked for again, too). The system may report the
   // movement before the cursor shows it, so two more looks follow soon; then the poll keeps
   // its own rhythm. The first movement after a rest is followed no later than before.
+  wakingLook_ = true;
   PollTick();
+  wakingLook_ = false;
   // The looks after it count as new: a read that still showed the old spot must not let
   // the poll settle, and sleep, before the cursor was seen where the hand put it.
   quiet_.Forget();

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "common/quiet_watch.h"
+#include "common/wake_signal.h"
 #include "cursor/own_cursor.h"
 #include "focus/options.h"
 #include "seam/event_loop.h"
@@ -22,12 +23,24 @@ class FocusFollow {
   FocusFollow(WindowManager& windows, TextRules& text, EventLoop& loop, OwnCursor& cursor,
               const Options& options, Timer& pollTimer, Timer& hoverTimer);
 
+  // Raised before any change takes effect.
+  WakeSignal changed;
+
   // Starts the poll.
   void Start() { pollTimer_.SetEnabled(true); }
+  bool Polling() const { return pollTimer_.Enabled(); }
   bool Enabled() const { return enabled_; }
-  void SetEnabled(bool enabled) { enabled_ = enabled; }
+  void SetEnabled(bool enabled) {
+    changed.Raise();
+    enabled_ = enabled;
+  }
   int HoverDelayMs() const { return hoverTimer_.IntervalMs(); }
-  void SetHoverDelayMs(int delayMs) { hoverTimer_.SetIntervalMs(delayMs); }
+  void SetHoverDelayMs(int delayMs) {
+    changed.Raise();
+    hoverTimer_.SetIntervalMs(delayMs);
+  }
+  // The options it reads changed (they are the caller's, read at each decision).
+  void OptionsChanged() { changed.Raise(); }
 
   // The window the poll handled last, or the pin: what the hotkeys act on.
   WindowHandle LastWindow() const { return lastWindow_; }
@@ -37,7 +50,10 @@ class FocusFollow {
   // Pins a window so that it keeps the foreground; kNoWindow pins nothing (pinning it would
   // only silence the poll until the user unpins).
   void PinWindow(WindowHandle window);
-  void Unpin() { pin_.reset(); }
+  void Unpin() {
+    changed.Raise();
+    pin_.reset();
+  }
   // A poll cycle waits for the hover timer.
   bool HoverWaitPending() const { return pendingWindow_.has_value(); }
   // A finished wait found the user busy, and the cycle starts afresh when the user is free.
@@ -50,7 +66,7 @@ class FocusFollow {
   // the mouse moves; and a pin, if any, can rely on being told of a foreground change.
   bool AtRest(bool foregroundChangesReported, std::uint32_t lastInputTime) const;
   // While asleep the poll stands still; the first movement (or a foreground change, for a
-  // pin) wakes it, and it looks at once.
+  // pin, or any change of its state) wakes it, and it looks at once.
   void Sleep() { pollTimer_.SetEnabled(false); }
   void Wake();
 
@@ -78,6 +94,9 @@ class FocusFollow {
   static constexpr int kWakeLooks = 2;
   static constexpr int kWakeLookMs = 50;
   int wakeLooksLeft_ = 0;
+  // The look a wake makes runs inside whatever woke it (a raw input message, a key): it must
+  // not pump, or it would take input that belongs to that handler's caller (a menu's loop).
+  bool wakingLook_ = false;
 
   bool enabled_ = true;
   std::optional<WindowHandle> pin_;

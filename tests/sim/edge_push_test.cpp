@@ -53,25 +53,29 @@ TEST(EdgePushTest, AKeptPushWrapsATouchOrACornerNever) {
   EXPECT_TRUE(moved.Tick(DesktopEdge::kBottom, false));
 }
 
-// With the option the wrap waits for a push, on the desktop as laid out at that tick, and
-// the mouse's raw movement is asked for only while the option and the wrap are both on.
-TEST(EdgePushTest, WithTheOptionTheWrapWaitsForAPushAndListensOnlyMeanwhile) {
+// With the option the wrap waits for a push, on the desktop as laid out at that tick. The
+// mouse's raw movement is asked for only near an edge that wraps: a fast mouse anywhere else
+// sends the program nothing. An absolute pointer's sweep into the edge is its push.
+TEST(EdgePushTest, WithTheOptionTheWrapWaitsForAPushAndListensOnlyNearAWrappingEdge) {
   constexpr WrapEdges kAll{true, true, true, true};
   SimDesktop desktop;
   desktop.SetMonitors({{0, 0, 1024, 768, true, 15}, {1024, 0, 1824, 600, false, 15}});
   Platform platform = desktop.AsPlatform();
   EdgeWrap wrap(platform.screen, platform.rawInput);
   wrap.SetPushing(true, false);
-  EXPECT_FALSE(desktop.RawInputOn());
   EXPECT_EQ(wrap.Tick({0, 300}, kAll), (Point{1822, 300})) << "without the option: at once";
+  EXPECT_FALSE(desktop.RawInputOn());
 
   wrap.SetPushing(true, true);
-  EXPECT_TRUE(desktop.RawInputOn());
   const auto tickAfter = [&](int dx, int dy) {
     desktop.UserMovesMouseBy(dx, dy);
     return wrap.Tick(desktop.Cursor(), kAll);
   };
-  desktop.UserMovesCursor({20, 300});
+  desktop.UserMovesCursor({500, 300});
+  EXPECT_EQ(tickAfter(-100, 0), std::nullopt);
+  EXPECT_FALSE(desktop.RawInputOn()) << "far from every edge";
+  EXPECT_EQ(tickAfter(-380, 0), std::nullopt);
+  EXPECT_TRUE(desktop.RawInputOn()) << "near the left edge";
   EXPECT_EQ(tickAfter(-20, 0), std::nullopt) << "reaching the edge is no push";
   EXPECT_TRUE(wrap.Measuring());
   EXPECT_EQ(tickAfter(-30, 0), std::nullopt);
@@ -80,6 +84,16 @@ TEST(EdgePushTest, WithTheOptionTheWrapWaitsForAPushAndListensOnlyMeanwhile) {
   // B's top-right corner holds a close button: pushed into, it never wraps.
   desktop.UserMovesCursor({1823, 0});
   for (int tick = 0; tick < 5; ++tick) EXPECT_EQ(tickAfter(40, -40), std::nullopt) << tick;
+
+  // A tablet sweeping into the left edge pushes by its sweep; a slow one arrives only.
+  desktop.UserPointsAt({40, 300});
+  wrap.Tick(desktop.Cursor(), kAll);
+  desktop.UserPointsAt({0, 300});
+  EXPECT_EQ(wrap.Tick(desktop.Cursor(), kAll), std::nullopt) << "40 pixels are no push";
+  desktop.UserPointsAt({60, 300});
+  wrap.Tick(desktop.Cursor(), kAll);
+  desktop.UserPointsAt({0, 300});
+  EXPECT_EQ(wrap.Tick(desktop.Cursor(), kAll), (Point{1822, 300}));
 
   // B unplugged: the next push lands on A.
   desktop.SetMonitors({{0, 0, 1024, 768, true, 15}});
