@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "common/invariant.h"
 #include "common/number_text.h"
 
 namespace tarnwick {
@@ -14,6 +15,7 @@ void Form1::MouseWrapOptions() {
 }
 
 void Form1::Timer5_Timer() {
+  TARNWICK_CHECK(!rest.Asleep(), "asleep, the wrap stands still");
   wrap.Tick();
 }
 

@@ -1,11 +1,13 @@
 #include <string>
 
 #include "app/form1.h"
+#include "common/invariant.h"
 #include "focus/hotkeys.h"
 
 namespace tarnwick {
 
 void Form1::Timer1_Timer() {
+  TARNWICK_CHECK(!rest.Asleep(), "asleep, the poll stands still");
   focus.PollTick();
   rest.SleepIfAtRest();
 }
@@ -42,8 +44,8 @@ void Form1::Text1_LostFocus() {
 
 void Form1::WinHook1_KeyEvent(int KeyCode, int Shift) {
   // A key that is no chord in force changes nothing and wakes nothing; a command that
-  // changes a feature wakes it through that feature. Each command acts on the last window and the pin as they stand now, which during a
-  // hover wait is still the previous cycle's window.
+  // changes a feature wakes it through that feature. Each command acts on the last window and the
+  // pin as they stand now, which during a hover wait is still the previous cycle's window.
   for (HotkeyCommand command : CommandsFor(options_, Chord{KeyCode, Shift})) {
     switch (command) {
       case HotkeyCommand::kToggle:

@@ -127,8 +127,8 @@ class Form1 {
   // Idle parking.
   Timer Timer8{"Timer8", kTimer8Id, 100, false, platform_.loop, [this] { Timer8_Timer(); }};
   // Asleep, where the system reports no cursor moves: a lazy look for a program's move.
-  Timer RestLook{"RestLook", kRestLookId, SleepAtRest::kRestLookMs, false, platform_.loop,
-                 [this] { rest.RestLookTick(); }};
+  Timer RestLook{"RestLook", kRestLookId,    SleepAtRest::kRestLookMs,
+                 false,      platform_.loop, [this] { rest.RestLookTick(); }};
 
   // --- The features, which own the program's state ---
   OwnCursor cursor{platform_.windows};

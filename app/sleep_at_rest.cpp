@@ -5,8 +5,7 @@
 namespace tarnwick {
 
 SleepAtRest::SleepAtRest(RawInput& rawInput, WindowManager& windows, OwnCursor& cursor,
-                         Timer& restLook, FocusFollow& focus, MouseWrap& wrap,
-                         IdleParking& parking)
+                         Timer& restLook, FocusFollow& focus, MouseWrap& wrap, IdleParking& parking)
     : rawInput_(rawInput),
       windows_(windows),
       cursor_(cursor),
@@ -109,7 +108,8 @@ void SleepAtRest::Wake() {
 
 void SleepAtRest::CheckAsleepState() const {
   TARNWICK_CHECK(listener_ != RawInput::kNotListening, "asleep, raw input is held");
-  TARNWICK_CHECK(!wrap_.Ticking() && !focus_.Polling(), "asleep, the poll and the wrap stand still");
+  TARNWICK_CHECK(!wrap_.Ticking() && !focus_.Polling(),
+                 "asleep, the poll and the wrap stand still");
 }
 
 }  // namespace tarnwick

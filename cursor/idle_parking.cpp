@@ -47,7 +47,7 @@ void IdleParking::MeasureScreen() {
   // A new resolution or a docked screen moves the corner: keep the park point on the
   // screen as it is now, or a parked cursor would no longer be recognised.
   const Point parkPoint = tarnwick::ParkPoint(screen_.Metrics(), taskbarAllowance_);
-  if (parkPoint_ != parkPoint) parkedAt_.reset();
+  if (parkPoint_ != parkPoint) parkPointMoved_ = true;
   parkPoint_ = parkPoint;
 }
 
@@ -60,7 +60,7 @@ int IdleParking::TicksUntilPark() const {
 void IdleParking::Sleep() {
   if (!on_ || asleep_) return;
   asleep_ = true;
-  const bool parkedHere = cursor_.Parked() && lastPosition_ == parkedAt_;
+  const bool parkedHere = cursor_.Parked() && lastPosition_ == parkedAt_ && !parkPointMoved_;
   if (parkedHere || !idleDelaySeconds_) {
     timer_.SetEnabled(false);
     return;
@@ -106,14 +106,17 @@ void IdleParking::TickAwake() {
       idleTicks_ = 0;
       return;
     }
-    if (pos != parkedAt_) {
+    // A read that still shows the spot it rested at before parking is the system lagging
+    // behind the park, not a move.
+    if (parkedAt_ && pos != *parkedAt_ && pos != savedPosition_) {
       lastPosition_ = pos;
       StayWherePut();
       return;
     }
   }
-  const bool parkedHere = cursor_.Parked() && pos == parkedAt_;
-  const bool idle = pos == lastPosition_ || pos == parkPoint_ || parkedHere;
+  const bool stillParked = cursor_.Parked() && pos == parkedAt_;
+  const bool parkedHere = stillParked && !parkPointMoved_;
+  const bool idle = pos == lastPosition_ || pos == parkPoint_ || stillParked;
   lastPosition_ = pos;
   // Without a number in the delay box (the user is retyping it) there is no threshold to
   // park by; but a parked cursor the user reaches for must still come back.
@@ -133,6 +136,7 @@ void IdleParking::TickAwake() {
         (cursor_.Parked() || !cursorOwnedInFront_())) {
       // The desktop as it is now: a monitor may have come or gone without a message.
       parkedAt_ = ParkPointOn(DesktopShape::Of(screen_), *pos, taskbarAllowance_);
+      parkPointMoved_ = false;
       cursor_.Put(*parkedAt_);
       cursor_.SetParked(true);
       if (!savedPosition_) savedPosition_ = pos;

@@ -4,8 +4,8 @@
 
 #include "common/wake_signal.h"
 #include "cursor/own_cursor.h"
-#include "seam/raw_input.h"
 #include "seam/point.h"
+#include "seam/raw_input.h"
 #include "seam/screen.h"
 #include "seam/timer.h"
 
@@ -99,9 +99,10 @@ class IdleParking {
   std::optional<double> idleDelaySeconds_;
   bool taskbarAllowance_ = false;
   std::optional<Point> parkPoint_;  // the primary's park point, to recognise a parked cursor
-  // Where the cursor was parked, on whichever monitor it rested; forgotten when the park
-  // point moves (the allowance, the display), so that the cursor is parked anew.
+  // Where the cursor was parked, on whichever monitor it rested.
   std::optional<Point> parkedAt_;
+  // The park point moved since (the allowance, the display): a parked cursor is parked anew.
+  bool parkPointMoved_ = false;
   std::optional<Point> savedPosition_;
   std::optional<Point> lastPosition_;  // the position the previous tick read
   int idleTicks_ = 0;

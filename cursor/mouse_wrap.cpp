@@ -36,6 +36,8 @@ void MouseWrap::Sleep() {
 }
 
 void MouseWrap::Wake() {
+  // Whatever woke it may have moved the cursor without input (a program's move).
+  if (asleep_) quiet_.Forget();
   asleep_ = false;
   timer_.SetEnabled(on_);
 }

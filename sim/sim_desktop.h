@@ -114,6 +114,8 @@ class SimDesktop : public SettingsStore,
   // A pen, a tablet or a remote-desktop client reports where the pointer is: raw input says
   // so (absolute, with the pixels since the device's last report), and the cursor goes there.
   void UserPointsAt(Point position);
+  // The user types a key: the system sees input, the cursor stays.
+  void UserPressesKey() { ++inputSerial_; }
   // Another program sets the cursor: it moves, and the system sees no input.
   void ProgramSetsCursor(Point position);
   // All monitors together, when there are more than the primary screen; the cursor may

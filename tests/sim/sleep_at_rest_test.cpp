@@ -23,6 +23,25 @@ class SleepAtRestTest : public FocusFixture {
     desktop.UserMovesCursor(kOverEditorText);
     Start();
   }
+  // A program, not a hand, moves the cursor while asleep: to an edge (wrapped), to a
+  // resting spot (parked at the idle delay), and away from the park (it stays there).
+  // Seen by the system's cursor watch at once, or by the lazy look within half a second.
+  void ProgramMovesAreWrappedAndParked(int seenWithinMs) {
+    StartEverything();
+    desktop.RunUntil(1000);
+    ASSERT_TRUE(form->rest.Asleep());
+    desktop.At(1100, [&] { desktop.ProgramSetsCursor({0, 300}); });
+    desktop.RunUntil(1100 + seenWithinMs + 100);
+    EXPECT_EQ(desktop.Cursor(), (Point{798, 300})) << "wrapped at the left edge";
+    desktop.At(2000, [&] { desktop.ProgramSetsCursor({300, 200}); });
+    desktop.RunUntil(2000 + seenWithinMs + 5300);
+    EXPECT_EQ(desktop.Cursor(), (Point{799, 599})) << "parked at the idle delay";
+    desktop.RunUntil(9000);
+    ASSERT_TRUE(form->rest.Asleep());
+    desktop.At(9100, [&] { desktop.ProgramSetsCursor({200, 150}); });
+    desktop.RunUntil(9100 + seenWithinMs + 300);
+    EXPECT_EQ(desktop.Cursor(), (Point{200, 150})) << "put there on purpose: it stays";
+  }
   bool AnyTimerRuns() const {
     for (int id : {kTimer1Id, kTimer2Id, kTimer5Id, kTimer8Id}) {
       if (desktop.TimerRunning(id)) return true;
@@ -84,6 +103,67 @@ TEST_F(SleepAtRestTest, AWakeningReadThatStillShowsTheOldSpotIsLookedPast) {
   });
   desktop.RunUntil(11000);
   EXPECT_EQ(desktop.Foreground(), dialog) << "asleep again before the hand's spot was seen";
+}
+
+TEST_F(SleepAtRestTest, AProgramsCursorMovesWakeThroughTheSystemsCursorWatch) {
+  ProgramMovesAreWrappedAndParked(10);
+}
+
+TEST_F(SleepAtRestTest, AProgramsCursorMovesWakeThroughALazyLookWhereNoneIsReported) {
+  desktop.reportsCursorMoves = false;  // as under Wine
+  ProgramMovesAreWrappedAndParked(SleepAtRest::kRestLookMs);
+  desktop.calls = {};
+  desktop.RunFor(60000);
+  EXPECT_LE(desktop.calls.Total(), 2 * 60000 / SleepAtRest::kRestLookMs) << "one read a look";
+}
+
+// Typing with the mouse at rest: keys that are no chord in force change nothing, and a
+// chord that changes nothing (keep on top) wakes nothing either. The pin wakes the poll.
+TEST_F(SleepAtRestTest, TypingWakesNothingAndAChordWakesOnlyWhatItChanges) {
+  StartEverything();
+  desktop.RunUntil(1000);
+  ASSERT_TRUE(form->rest.Asleep());
+  desktop.calls = {};
+  for (int i = 0; i < 160; ++i) {
+    desktop.At(1000 + i * 10, [&, i] {
+      desktop.UserPressesKey();
+      form->WinHook1_KeyEvent('A' + i % 26, i % 7 == 0 ? 1 : 0);
+    });
+  }
+  KeyAt(2700, kKeyT);
+  desktop.RunUntil(2800);
+  EXPECT_TRUE(form->rest.Asleep());
+  for (int id : {kTimer1Id, kTimer2Id, kTimer5Id}) EXPECT_FALSE(desktop.TimerRunning(id)) << id;
+  EXPECT_EQ(desktop.calls.Total(), desktop.calls.keepOnTop) << "nothing but the chord's own work";
+  KeyAt(2900, kKeyA);
+  desktop.RunUntil(2901);
+  EXPECT_FALSE(form->rest.Asleep()) << "a pin needs the poll";
+}
+
+// Parked in the corner the system holds the cursor: raw movement down or right brings it
+// back though the position cannot change. An absolute report puts it somewhere on purpose.
+// Ticking the taskbar allowance by keyboard while asleep re-parks it higher.
+TEST_F(SleepAtRestTest, AParkedCursorHearsEveryWayOfMovingIt) {
+  StartEverything();
+  desktop.RunUntil(6000);
+  ASSERT_EQ(desktop.Cursor(), (Point{799, 599}));
+  ASSERT_TRUE(form->rest.Asleep());
+  form->Check5.SetValue(1);
+  desktop.RunFor(300);
+  EXPECT_EQ(desktop.Cursor(), (Point{799, 400})) << "the allowance moves a sleeping park";
+  form->Check5.SetValue(0);
+  desktop.RunFor(300);
+  ASSERT_EQ(desktop.Cursor(), (Point{799, 599}));
+  desktop.RunFor(1000);
+  desktop.At(desktop.NowMs() + 10, [&] { desktop.UserMovesMouseBy(5, 5); });
+  desktop.RunFor(300);
+  EXPECT_EQ(desktop.Cursor(), kOverEditorText) << "a push into the corner brings it back";
+  desktop.RunFor(6000);
+  ASSERT_EQ(desktop.Cursor(), (Point{799, 599}));
+  desktop.At(desktop.NowMs() + 10, [&] { desktop.UserPointsAt({545, 338}); });
+  desktop.RunFor(1000);
+  EXPECT_EQ(desktop.Cursor(), (Point{545, 338})) << "a pen's jump stays where it points";
+  EXPECT_EQ(form->parking.SavedPosition(), std::nullopt);
 }
 
 TEST_F(SleepAtRestTest, ParkingFallsDueAtTheIdleDelayWithOneTick) {
