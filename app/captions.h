@@ -2,8 +2,7 @@
 
 namespace tarnwick {
 
-// Buttons whose caption is the state they show; handlers compare against these, access-key
-// "&" included.
+// The captions of the two buttons that show a state, access-key "&" included.
 inline constexpr const char* kEnabledCaption = "&Enabled";
 inline constexpr const char* kDisabledCaption = "&Disabled";
 inline constexpr const char* kWrapOffCaption = "Mouse Wrap is Off";

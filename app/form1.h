@@ -45,7 +45,7 @@ class Form1 {
 
   // --- Frame "Focus Menu" ---
   Frame Frame1{"Frame1", "Focus Menu"};
-  // Enable/disable toggle; its caption is the state.
+  // Enable/disable toggle; its caption shows the state.
   CommandButton Command1{"Command1", kEnabledCaption, [this] { Command1_Click(); }};
   // About message.
   CommandButton Command3{"Command3", "&About", [this] { Command3_Click(); }};
@@ -68,7 +68,7 @@ class Form1 {
   TextBox Text35{"Text35", "100"};
   // Mouse wrap on at start.
   CheckBox Check7{"Check7", "Auo Run on Launch", [this] { Check7_Click(); }};
-  // Wrap toggle; its caption is the state.
+  // Wrap toggle; its caption shows the state.
   CommandButton Command20{"Command20", kWrapOffCaption, [this] { Command20_Click(); }};
   // The edges that wrap.
   CheckBox Check10{"Check10", "Right", [this] { Check10_Click(); }};

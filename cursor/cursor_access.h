@@ -15,19 +15,12 @@ class CMouse {
 
   // `readOk`, when given, tells whether the system reported the position.
   Point Position(bool* readOk = nullptr) const;
-  float X(bool* readOk = nullptr) const;
-  // Moves to the whole x nearest to newX (halves to even), keeping the current y.
-  void X(float newX);
-  float Y(bool* readOk = nullptr) const;
-  void Y(float newY);
 
  private:
-  Point Read(bool* readOk) const;
-
   WindowManager& windows_;
 };
 
-// The cursor procedures the timers use, over the one shared CMouse.
+// The cursor procedures, over the one shared CMouse: one read, and moves in two steps.
 class Module2 {
  public:
   explicit Module2(WindowManager& windows) : windows_(windows), mouse_(windows) {}

@@ -46,7 +46,8 @@ void IdleParking::MeasureScreen() {
   changed.Raise();
   // A new resolution or a docked screen moves the corner: keep the park point on the
   // screen as it is now, or a parked cursor would no longer be recognised.
-  const Point parkPoint = tarnwick::ParkPoint(screen_.Metrics(), taskbarAllowance_);
+  // The primary monitor's corner: the primary monitor always holds the point 0, 0.
+  const Point parkPoint = ParkPointOn(DesktopShape::Of(screen_), {0, 0}, taskbarAllowance_);
   if (parkPoint_ != parkPoint) parkPointMoved_ = true;
   parkPoint_ = parkPoint;
 }

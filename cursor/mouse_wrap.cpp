@@ -42,10 +42,6 @@ void MouseWrap::Wake() {
   timer_.SetEnabled(on_);
 }
 
-Point MouseWrap::Limits() const {
-  return WrapLimits(screen_.Metrics());
-}
-
 void MouseWrap::Tick() {
   // No input since the last tick: the cursor has not been pushed anywhere.
   if (quiet_.Quiet(windows_.LastInputTime())) return;

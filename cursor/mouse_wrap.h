@@ -42,9 +42,6 @@ class MouseWrap {
     changed.Raise();
     edges_[static_cast<int>(edge)] = wraps;
   }
-  // The last column and row of the primary screen, as it is now. The wrap itself asks the
-  // desktop's shape at every decision, so nothing is kept.
-  Point Limits() const;
 
   void Tick();
 

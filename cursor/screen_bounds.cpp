@@ -29,11 +29,6 @@ Point ScreenSizePx(const ScreenMetrics& metrics) {
   return {RoundToInt16(widthPx), RoundToInt16(heightPx)};
 }
 
-Point ParkPoint(const ScreenMetrics& metrics, bool taskbarAllowance) {
-  const Point size = ScreenSizePx(metrics);
-  return {size.x - 1, size.y - (taskbarAllowance ? kTaskbarAllowancePx : 1)};
-}
-
 Point WrapLimits(const ScreenMetrics& metrics) {
   const Point size = ScreenSizePx(metrics);
   return {size.x - 1, size.y - 1};

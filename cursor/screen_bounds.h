@@ -10,10 +10,6 @@ inline constexpr int kTaskbarAllowancePx = 200;
 // The screen's size in whole pixels, from its size in twips and the real twips per pixel.
 Point ScreenSizePx(const ScreenMetrics& metrics);
 
-// Where an idle cursor is parked: the right column and the bottom row, or 200 rows above
-// the bottom with the taskbar allowance.
-Point ParkPoint(const ScreenMetrics& metrics, bool taskbarAllowance);
-
 // The last column and row the cursor can reach.
 Point WrapLimits(const ScreenMetrics& metrics);
 

@@ -24,21 +24,6 @@ TEST_F(CursorAccess, MonitorsLeftOfAndAboveThePrimaryReadAsTheyAre) {
   }
 }
 
-TEST_F(CursorAccess, SettingACoordinateRoundsHalvesToEvenAndKeepsTheOther) {
-  desktop.SetScreenPixels(1920, 1080, 10);
-  desktop.UserMovesCursor({40, 30});
-  mouse.X(512.5f);
-  EXPECT_EQ(desktop.Cursor(), (Point{512, 30}));
-  mouse.X(513.5f);
-  EXPECT_EQ(desktop.Cursor(), (Point{514, 30}));
-  mouse.Y(300.5f);
-  EXPECT_EQ(desktop.Cursor(), (Point{514, 300}));
-  mouse.Y(301.5f);
-  EXPECT_EQ(desktop.Cursor(), (Point{514, 302}));
-  EXPECT_EQ(mouse.X(), 514.0f);
-  EXPECT_EQ(mouse.Y(), 302.0f);
-}
-
 TEST_F(CursorAccess, AReadThatLagsBehindTheFirstMoveDoesNotThrowTheCursorBack) {
   desktop.UserMovesCursor({0, 300});
   desktop.readsLaggingAMove = 1;
@@ -57,11 +42,9 @@ TEST_F(CursorAccess, AnUnreadableCursorReadsAsZero) {
   desktop.UserMovesCursor({500, 300});
   desktop.refuseCursorRead = true;
   bool read = true;
-  EXPECT_EQ(mouse.X(&read), 0.0f);
+  EXPECT_EQ(mouse.Position(&read), (Point{0, 0}));
   EXPECT_FALSE(read);
   EXPECT_EQ(module2.ReadMousePosition(), std::nullopt);
-  mouse.Y(100);  // the x it keeps is the zero it read
-  EXPECT_EQ(desktop.Cursor(), (Point{0, 100}));
 }
 
 TEST_F(CursorAccess, ARefusedMoveIsIgnoredAndTheSecondStepStillRuns) {

@@ -118,7 +118,7 @@ TEST(DesktopShapeTest, MixedScalingKeepsThePrimaryMetrics) {
   SimDesktop desktop;
   desktop.SetMonitors({Other(1920, 0, 3200, 1024, 15), Primary(0, 0, 1920, 1080, 10)});
   EXPECT_EQ(WrapLimits(desktop.Metrics()), (Point{1919, 1079}));
-  EXPECT_EQ(ParkPoint(desktop.Metrics(), false), (Point{1919, 1079}));
+  EXPECT_EQ(ParkPointOn(DesktopShape::Of(desktop), {0, 0}, false), (Point{1919, 1079}));
 }
 
 // On one monitor every answer is the single-screen rule's, whatever the scaling, also when
@@ -147,7 +147,7 @@ TEST(DesktopShapeTest, OneMonitorGivesTheSingleScreenAnswers) {
       EXPECT_EQ(WrapLanding(shape, {0, 300}, {false, true, true, true}), std::nullopt);
       for (const bool allowance : {false, true}) {
         EXPECT_EQ(ParkPointOn(shape, {300, 200}, allowance),
-                  ParkPoint(desktop.Metrics(), allowance))
+                  (Point{max.x, allowance ? max.y + 1 - kTaskbarAllowancePx : max.y}))
             << screen;
       }
     }

@@ -28,8 +28,6 @@ TEST_F(StartUp, EmptyStoreShowsTheWindowAndStoresOnlyTheFourEdges) {
   EXPECT_FALSE(form->Timer8.Enabled());
   EXPECT_TRUE(desktop.trayIcons.empty());
   EXPECT_EQ(form->parking.ParkPoint(), (Point{799, 599}));
-  EXPECT_EQ(form->wrap.Limits().x, 799);
-  EXPECT_EQ(form->wrap.Limits().y, 599);
 
   const std::map<SimDesktop::SettingKey, std::string> expected{
       {{"Tarnwick", "startup", "leftwrap"}, "1"},

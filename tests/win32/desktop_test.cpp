@@ -38,7 +38,8 @@ TEST(SystemScreen, NamesTheOneMonitorAsPrimaryInPixels) {
   ASSERT_EQ(monitors.size(), 1u);
   EXPECT_EQ(monitors[0], (MonitorInfo{0, 0, 800, 600, true, 15}));
   const DesktopShape shape = DesktopShape::Of(screen);
-  EXPECT_EQ(ParkPointOn(shape, {10, 10}, true), ParkPoint(screen.Metrics(), true));
+  const Point size = ScreenSizePx(screen.Metrics());
+  EXPECT_EQ(ParkPointOn(shape, {10, 10}, true), (Point{size.x - 1, size.y - kTaskbarAllowancePx}));
   EXPECT_EQ(WrapLanding(shape, {0, 300}, {true, true, true, true}), (Point{798, 300}));
 }
 

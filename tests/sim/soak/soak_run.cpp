@@ -9,6 +9,7 @@
 
 #include "app/form1.h"
 #include "common/number_text.h"
+#include "cursor/screen_bounds.h"
 #include "seam/keyboard_chord.h"
 #include "sim/sim_desktop.h"
 
@@ -61,9 +62,9 @@ class WatchedDesktop : public SimDesktop {
       ++wraps;
       const Point at = Cursor();
       const bool tickedEdge = (at.x == 0 && form->Check8.IsChecked()) ||
-                              (at.x == form->wrap.Limits().x && form->Check10.IsChecked()) ||
+                              (at.x == WrapLimits(Metrics()).x && form->Check10.IsChecked()) ||
                               (at.y == 0 && form->Check11.IsChecked()) ||
-                              (at.y == form->wrap.Limits().y && form->Check12.IsChecked());
+                              (at.y == WrapLimits(Metrics()).y && form->Check12.IsChecked());
       if (!tickedEdge) Fail("wrap away from a ticked edge");
     }
     return SimDesktop::MoveCursor(position);
