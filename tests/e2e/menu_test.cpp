@@ -57,8 +57,7 @@ TEST_F(MainMenu, ClosedByEscOrAClickElsewhereTheMenuLetsGoAndTheWindowStillClose
     ASSERT_TRUE(OpenFileMenu(true));
     Pause(600ms);
     ClickAt(kBareDesktop);
-    EXPECT_TRUE(LeftMenuMode()) << "a click elsewhere, round " << round << ": flags "
-                                << GuiFlags();
+    EXPECT_TRUE(LeftMenuMode()) << "a click elsewhere, round " << round << ": flags " << GuiFlags();
   }
   // As the installer closes a running copy.
   PostMessageW(Program().MainWindow(), WM_CLOSE, 0, 0);

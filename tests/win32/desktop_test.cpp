@@ -2,11 +2,13 @@
 
 #include <chrono>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cursor/desktop_shape.h"
 #include "cursor/screen_bounds.h"
 #include "test_windows.h"
+#include "win32/cursor_watch.h"
 #include "win32/system_raw_input.h"
 #include "win32/system_screen.h"
 #include "win32/system_window_manager.h"
@@ -85,6 +87,38 @@ TEST(SystemRawInput, DeliversRelativeMovesUntilTheLastListenerGoes) {
   pump(300);
   EXPECT_EQ(inputMessages, 0) << "the system was told to stop";
   DestroyWindow(target);
+}
+
+// A pen, a tablet or a remote session reports where the pointer is: each report becomes the
+// pixels from that device's previous one.
+TEST(SystemRawInput, AbsoluteReportsBecomeThePixelsFromTheDevicesPreviousReport) {
+  const POINT middle = AbsoluteToPixels(32768, 32768, false);
+  EXPECT_EQ(middle.x, 400);
+  EXPECT_EQ(middle.y, 300);
+  AbsolutePointers pointers;
+  auto* pen = reinterpret_cast<HANDLE>(1);
+  auto* remote = reinterpret_cast<HANDLE>(2);
+  const RawMove first = pointers.Step(pen, middle);
+  EXPECT_EQ(std::pair(first.dx, first.dy), std::pair(0, 0));
+  EXPECT_TRUE(first.absolute);
+  const RawMove next = pointers.Step(pen, POINT{410, 290});
+  EXPECT_EQ(std::pair(next.dx, next.dy), std::pair(10, -10));
+  const RawMove other = pointers.Step(remote, POINT{0, 0});
+  EXPECT_EQ(std::pair(other.dx, other.dy), std::pair(0, 0)) << "each device from its own first";
+}
+
+// Windows reports every cursor move as the cursor object's location change; Wine installs
+// the hook and sends nothing, so there the watch says it is blind.
+TEST(SystemWindowManager, TheCursorWatchInstallsAndUnderWineSaysItIsBlind) {
+  CursorWatch watch;
+  EXPECT_FALSE(watch.Watch([] {}));
+  EXPECT_TRUE(watch.Hooked());
+  watch.Watch({});
+  EXPECT_FALSE(watch.Hooked());
+  EXPECT_TRUE(CursorWatch::IsCursorMove(EVENT_OBJECT_LOCATIONCHANGE, nullptr, OBJID_CURSOR, 0));
+  EXPECT_FALSE(CursorWatch::IsCursorMove(EVENT_OBJECT_LOCATIONCHANGE, nullptr, OBJID_CARET, 0));
+  HWND window = GetDesktopWindow();
+  EXPECT_FALSE(CursorWatch::IsCursorMove(EVENT_OBJECT_LOCATIONCHANGE, window, OBJID_WINDOW, 0));
 }
 
 TEST(SystemWindowManager, MovesAndReadsTheCursor) {

@@ -88,6 +88,17 @@ TEST(SystemEventLoop, PumpingDispatchesQueuedInputButNeverTicks) {
   EXPECT_EQ(host.probes, 1 + ticks) << "each tick's pump dispatched its own message";
 }
 
+TEST(SystemEventLoop, ALazyTimerTicksAndStopsLikeAnyOther) {
+  TimerWindow host;
+  int ticks = 0;
+  host.loop->StartLazyTimer(5, 20, [&] { ++ticks; });
+  EXPECT_TRUE(PumpUntil([&] { return ticks >= 3; }));
+  host.loop->StopTimer(5);
+  const int stoppedAt = ticks;
+  PumpFor(100);
+  EXPECT_EQ(ticks, stoppedAt);
+}
+
 TEST(SystemEventLoop, QuitEndsTheLoopAndSilencesTimers) {
   TimerWindow host;
   int ticks = 0;

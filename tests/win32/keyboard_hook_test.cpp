@@ -187,6 +187,51 @@ TEST(KeyboardHook, ADroppedHookIsInstalledAgainOnceTheUserTypesUnheard) {
   DestroyWindow(target);
 }
 
+// Typing costs the program's UI thread nothing: only a chord in force is posted to it.
+TEST(KeyboardHook, PostsOnlyTheChordsInForce) {
+  HWND target = MakeWindow(L"Hook target", 0, 0, 200, 100);
+  KeyboardHook hook;
+  ASSERT_TRUE(hook.Start(target, kPressMessage));
+  hook.ReportOnly({KeyPress{'F', kCtrlShift}});
+  for (int letter = 0; letter < 160; ++letter) {
+    SendKey(static_cast<WORD>('A' + letter % 26), true);
+    SendKey(static_cast<WORD>('A' + letter % 26), false);
+  }
+  SendKey(VK_LCONTROL, true);
+  SendKey(VK_LSHIFT, true);
+  SendKey('T', true);  // a chord, but not one in force
+  SendKey('T', false);
+  SendKey('F', true);
+  SendKey('F', false);
+  SendKey(VK_LSHIFT, false);
+  SendKey(VK_LCONTROL, false);
+  const std::vector<Press> presses = CollectPresses(target, 1);
+  ASSERT_EQ(presses.size(), 1u) << "keys that are no chord in force reached the UI thread";
+  EXPECT_EQ(presses[0].keyCode, static_cast<WPARAM>('F'));
+  hook.Stop();
+  DestroyWindow(target);
+}
+
+// Raw keyboard input hears the keys the dropped hook does not: a few of them, typed after the
+// hook went quiet, install it again without waiting for the once-a-minute look.
+TEST(KeyboardHook, KeysRawInputHeardAndTheHookDidNotInstallItAgain) {
+  HWND target = MakeWindow(L"Hook target", 0, 0, 200, 100);
+  KeyboardHook hook;
+  ASSERT_TRUE(hook.Start(target, kPressMessage));
+  const long hooks = LiveHooks();
+  hook.DropSilently();
+  ASSERT_TRUE(PumpUntil([&] { return LiveHooks() == hooks - 1; }));
+  PumpFor(1100);  // the hook quiet for a second
+  for (WORD key : {'K', 'E', 'Y', 'S', 'X'}) {
+    SendKey(key, true);
+    SendKey(key, false);
+  }
+  EXPECT_TRUE(PumpUntil([&] { return hook.Installs() == 2; })) << "not re-installed";
+  EXPECT_EQ(LiveHooks(), hooks);
+  hook.Stop();
+  DestroyWindow(target);
+}
+
 // AltGr as a German keyboard sends it: a made-up left Ctrl (scan code 0x21D), then the right
 // Alt at the same instant. AltGr+Q types "@" and must reach the program as Alt+Q.
 TEST(KeyboardHook, AltGrReadsAsAltAndARealCtrlAltAsBoth) {
