@@ -130,6 +130,7 @@ bool KeyboardHook::Start(HWND target, UINT message) {
   gTarget = target;
   gMessage = message;
   gChord = KeyboardChord{};
+  gReported.Set(std::nullopt);
   HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   if (ready == nullptr) return false;
   thread_ = std::thread([this, ready] { Run(ready); });

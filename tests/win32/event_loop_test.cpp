@@ -99,6 +99,40 @@ TEST(SystemEventLoop, ALazyTimerTicksAndStopsLikeAnyOther) {
   EXPECT_EQ(ticks, stoppedAt);
 }
 
+// A menu runs its own loop on this thread and waits there for its keys: a tick's pump inside
+// it must leave them to the menu, or the menu never closes and the thread stays in menu mode.
+TEST(SystemEventLoop, APumpInsideAMenuLeavesTheMenuItsKeys) {
+  TimerWindow host;
+  HWND owner = testing::MakeWindow(L"Menu owner", 0, 0, 200, 100);
+  HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_STRING, 1, L"Item");
+  bool pumped = false, forced = false;
+  testing::RepeatFromLoop([&] {
+    if (testing::FindThreadWindow(L"#32768") == nullptr) return false;
+    INPUT escape[2]{};
+    for (INPUT& key : escape) {
+      key.type = INPUT_KEYBOARD;
+      key.ki.wVk = VK_ESCAPE;
+    }
+    escape[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, escape, sizeof(INPUT));
+    Sleep(100);  // the keys are queued for the menu now
+    host.loop->PumpPending();
+    pumped = true;
+    return true;
+  });
+  // Should the pump have taken the keys, the menu is ended from outside after a while.
+  const ULONGLONG deadline = GetTickCount64() + 3000;
+  testing::RepeatFromLoop([&] { return GetTickCount64() > deadline && (forced = EndMenu()); });
+  SetForegroundWindow(owner);
+  TrackPopupMenu(menu, TPM_RETURNCMD, 20, 20, 0, owner, nullptr);
+  testing::StopRepeating();
+  EXPECT_TRUE(pumped);
+  EXPECT_FALSE(forced) << "the pump took the menu's Esc";
+  DestroyMenu(menu);
+  DestroyWindow(owner);
+}
+
 TEST(SystemEventLoop, QuitEndsTheLoopAndSilencesTimers) {
   TimerWindow host;
   int ticks = 0;
