@@ -17,8 +17,8 @@ bool HookHealth::NeedsReinstall(const HookObservation& seen) {
   const bool retryDue =
       !lastReinstallMs_ || Since(*lastReinstallMs_, seen.nowMs) >= kMissedKeyRetryMs;
   const bool keysUnheard = seen.rawKeyDowns >= seen.hookKeyDowns + kMissedKeyDowns;
-  if (!(seen.missedKeyDown || keysUnheard) || seen.elevatedInFront || !inputAfterHook || !retryDue ||
-      Since(seen.lastHookEventMs, seen.nowMs) < kMissedKeyQuietMs) {
+  if (!(seen.missedKeyDown || keysUnheard) || seen.elevatedInFront || !inputAfterHook ||
+      !retryDue || Since(seen.lastHookEventMs, seen.nowMs) < kMissedKeyQuietMs) {
     return false;
   }
   lastReinstallMs_ = seen.nowMs;

@@ -55,10 +55,7 @@ TEST(HookHealth, MouseOnlyInputNeverReinstallsAMissedKeyDoesOnce) {
 // the hook quiet, and no key held, is a lost hook all the same.
 TEST(HookHealth, KeysRawInputCountedAndTheHookNeverHeardMeanItIsGone) {
   const auto counted = [](std::uint32_t lastHookEventMs, std::uint32_t raw, std::uint32_t hook) {
-    HookObservation seen{kStart + 1000, kStart + 1000, lastHookEventMs, false};
-    seen.rawKeyDowns = raw;
-    seen.hookKeyDowns = hook;
-    return seen;
+    return HookObservation{kStart + 1000, kStart + 1000, lastHookEventMs, false, false, raw, hook};
   };
   HookHealth health;
   EXPECT_FALSE(health.NeedsReinstall(counted(kStart, 12, 10))) << "two apart is noise";

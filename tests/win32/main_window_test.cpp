@@ -486,17 +486,17 @@ TEST_F(MainWindowTest, TheDisplayComingBackOnInstallsTheKeyboardHookAgain) {
   KeyboardHook hook;
   ASSERT_TRUE(hook.Start(window.Handle(), kKeyPressMessage));
   window.OnHookMayBeLost([&] { hook.Reinstall(); });
-  const auto displayState = [&](const GUID& setting, DWORD state) {
-    std::vector<BYTE> buffer(sizeof(POWERBROADCAST_SETTING) + sizeof(DWORD));
-    auto* report = reinterpret_cast<POWERBROADCAST_SETTING*>(buffer.data());
-    report->PowerSetting = setting;
-    report->DataLength = sizeof(DWORD);
-    memcpy(report->Data, &state, sizeof(state));
-    Send(WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, reinterpret_cast<LPARAM>(report));
+  const auto displayState = [&](GUID setting, DWORD state) {
+    struct {
+      POWERBROADCAST_SETTING head;
+      BYTE rest[sizeof(DWORD)];
+    } report{{setting, sizeof(DWORD), {}}, {}};
+    memcpy(report.head.Data, &state, sizeof(state));
+    Send(WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, reinterpret_cast<LPARAM>(&report));
   };
-  constexpr GUID kDisplayState{
+  const GUID kDisplayState{
       0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
-  constexpr GUID kOtherSetting{
+  const GUID kOtherSetting{
       0x02731015, 0x4510, 0x4526, {0x99, 0xe6, 0xe5, 0xa1, 0x7e, 0xbd, 0x1a, 0xea}};
   PumpFor(200);  // the state the system reports at registration
   const int before = hook.Installs();
