@@ -16,8 +16,9 @@ bool HookHealth::NeedsReinstall(const HookObservation& seen) {
   const bool inputAfterHook = Since(seen.lastHookEventMs, seen.lastInputMs) > 0;
   const bool retryDue =
       !lastReinstallMs_ || Since(*lastReinstallMs_, seen.nowMs) >= kMissedKeyRetryMs;
-  if (!seen.missedKeyDown || seen.elevatedInFront || !inputAfterHook || !retryDue ||
-      Since(seen.lastHookEventMs, seen.nowMs) < kMissedKeyQuietMs) {
+  const bool keysUnheard = seen.rawKeyDowns >= seen.hookKeyDowns + kMissedKeyDowns;
+  if (!(seen.missedKeyDown || keysUnheard) || seen.elevatedInFront || !inputAfterHook ||
+      !retryDue || Since(seen.lastHookEventMs, seen.nowMs) < kMissedKeyQuietMs) {
     return false;
   }
   lastReinstallMs_ = seen.nowMs;

@@ -1,7 +1,10 @@
 #include "win32/keyboard_hook.h"
 
+#include <algorithm>
+#include <mutex>
+#include <optional>
+
 #include "seam/hook_health.h"
-#include "seam/keyboard_chord.h"
 #include "win32/live_objects.h"
 #include "win32/system_foreground.h"
 
@@ -18,6 +21,29 @@ std::atomic<HWND> gTarget{nullptr};
 std::atomic<UINT> gMessage{0};
 std::atomic<DWORD> gLastEventTick{0};
 KeyboardChord gChord;
+std::uint32_t gHookKeyDowns = 0;  // since the last install; hook thread only
+
+// The chords worth posting, set by the UI thread and read by the hook on its own.
+class ReportedChords {
+ public:
+  void Set(std::optional<std::vector<KeyPress>> chords) {
+    const std::lock_guard lock(mutex_);
+    chords_ = std::move(chords);
+  }
+  bool Wanted(const KeyPress& press) {
+    const std::lock_guard lock(mutex_);
+    return !chords_ || std::find(chords_->begin(), chords_->end(), press) != chords_->end();
+  }
+
+ private:
+  std::mutex mutex_;
+  std::optional<std::vector<KeyPress>> chords_;
+};
+ReportedChords gReported;
+
+constexpr USHORT kGenericDesktopPage = 1;
+constexpr USHORT kKeyboardUsage = 6;
+constexpr wchar_t kRawKeysClass[] = L"TarnwickRawKeys";
 
 bool SystemSaysDown(int virtualKey) {
   return (GetAsyncKeyState(virtualKey) & 0x8000) != 0;
@@ -30,9 +56,13 @@ LRESULT CALLBACK LowLevelKeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
     const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
     // The system's key state shows every key before the one reported now, so it tells
     // which keys were released where the hook could not see it.
-    if (down) gChord.ForgetReleased(SystemSaysDown);
+    if (down) {
+      gChord.ForgetReleased(SystemSaysDown);
+      ++gHookKeyDowns;
+    }
     const KeyEventDetails details{static_cast<int>(key->scanCode), key->time};
-    if (auto press = gChord.OnKey(static_cast<int>(key->vkCode), down, details)) {
+    if (auto press = gChord.OnKey(static_cast<int>(key->vkCode), down, details);
+        press && gReported.Wanted(*press)) {
       PostMessageW(gTarget.load(), gMessage.load(), static_cast<WPARAM>(press->keyCode),
                    static_cast<LPARAM>(press->shift));
     }
@@ -40,7 +70,7 @@ LRESULT CALLBACK LowLevelKeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-HookObservation Observe() {
+HookObservation Observe(std::uint32_t rawKeyDowns) {
   HookObservation seen;
   seen.nowMs = GetTickCount();
   LASTINPUTINFO input{};
@@ -48,7 +78,9 @@ HookObservation Observe() {
   seen.lastInputMs = GetLastInputInfo(&input) ? input.dwTime : seen.nowMs;
   seen.lastHookEventMs = gLastEventTick.load();
   seen.missedKeyDown = gChord.MissedAKeyDown(SystemSaysDown);
-  if (seen.missedKeyDown) {
+  seen.rawKeyDowns = rawKeyDowns;
+  seen.hookKeyDowns = gHookKeyDowns;
+  if (seen.missedKeyDown || rawKeyDowns >= gHookKeyDowns + HookHealth::kMissedKeyDowns) {
     SystemForeground system;
     const WindowHandle front = system.Foreground();
     seen.elevatedInFront = front != kNoWindow && system.IsElevated(front);
@@ -56,13 +88,49 @@ HookObservation Observe() {
   return seen;
 }
 
+// A key-down that raw input reports, else false (a release, another device, a refusal).
+bool IsRawKeyDown(HRAWINPUT input) {
+  RAWINPUT data{};
+  UINT size = sizeof(data);
+  if (GetRawInputData(input, RID_INPUT, &data, &size, sizeof(RAWINPUTHEADER)) ==
+      static_cast<UINT>(-1)) {
+    return false;
+  }
+  return data.header.dwType == RIM_TYPEKEYBOARD && (data.data.keyboard.Flags & RI_KEY_BREAK) == 0;
+}
+
 }  // namespace
+
+void KeyboardHook::ReportOnly(std::vector<KeyPress> chords) {
+  gReported.Set(std::move(chords));
+}
+
+HWND KeyboardHook::ListenToRawKeys() {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = DefWindowProcW;  // it frees each raw input after it is read
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = kRawKeysClass;
+  if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    return nullptr;
+  }
+  HWND sink = CreateWindowExW(0, kRawKeysClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                              windowClass.hInstance, nullptr);
+  if (sink == nullptr) return nullptr;
+  RAWINPUTDEVICE keyboard{kGenericDesktopPage, kKeyboardUsage, RIDEV_INPUTSINK, sink};
+  if (!RegisterRawInputDevices(&keyboard, 1, sizeof(keyboard))) {
+    DestroyWindow(sink);
+    return nullptr;
+  }
+  return sink;
+}
 
 bool KeyboardHook::Start(HWND target, UINT message) {
   if (thread_.joinable()) return installed_;
   gTarget = target;
   gMessage = message;
   gChord = KeyboardChord{};
+  gReported.Set(std::nullopt);
   HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   if (ready == nullptr) return false;
   thread_ = std::thread([this, ready] { Run(ready); });
@@ -86,6 +154,8 @@ HHOOK KeyboardHook::Install(HHOOK old) {
   gChord.ForgetReleased(SystemSaysDown);
   gChord.LearnHeld(SystemSaysDown);
   gLastEventTick = GetTickCount();
+  gHookKeyDowns = 0;
+  rawKeyDowns_ = 0;
   ++installs_;
   return fresh;
 }
@@ -100,11 +170,20 @@ void KeyboardHook::Run(HANDLE ready) {
   SetEvent(ready);
   if (hook == nullptr) return;
   const UINT_PTR healthTimer = SetTimer(nullptr, 0, static_cast<UINT>(healthCheckMs_), nullptr);
+  HWND rawKeys = ListenToRawKeys();
   HookHealth health;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (message.message == WM_INPUT && message.hwnd == rawKeys && rawKeys != nullptr &&
+        IsRawKeyDown(reinterpret_cast<HRAWINPUT>(message.lParam))) {
+      // Only a few keys more than the hook heard are worth a look.
+      if (++rawKeyDowns_ >= gHookKeyDowns + HookHealth::kMissedKeyDowns &&
+          health.NeedsReinstall(Observe(rawKeyDowns_))) {
+        hook = Install(hook);
+      }
+    }
     if (message.hwnd == nullptr) {
       if (message.message == WM_TIMER && message.wParam == healthTimer) {
-        if (health.NeedsReinstall(Observe())) hook = Install(hook);
+        if (health.NeedsReinstall(Observe(rawKeyDowns_))) hook = Install(hook);
         continue;
       }
       if (message.message == kReinstallRequest) {
@@ -122,6 +201,11 @@ void KeyboardHook::Run(HANDLE ready) {
     DispatchMessageW(&message);
   }
   KillTimer(nullptr, healthTimer);
+  if (rawKeys != nullptr) {
+    RAWINPUTDEVICE keyboard{kGenericDesktopPage, kKeyboardUsage, RIDEV_REMOVE, nullptr};
+    RegisterRawInputDevices(&keyboard, 1, sizeof(keyboard));
+    DestroyWindow(rawKeys);
+  }
   if (hook != nullptr) {
     UnhookWindowsHookEx(hook);
     CountDestroyed(ObjectKind::kHook);

@@ -1,7 +1,10 @@
 #pragma once
 #include <atomic>
+#include <cstdint>
 #include <thread>
+#include <vector>
 
+#include "seam/keyboard_chord.h"
 #include "win32/win32_api.h"
 
 namespace tarnwick::win32 {
@@ -9,12 +12,14 @@ namespace tarnwick::win32 {
 // A system-wide low-level keyboard hook on a thread of its own that does nothing but wait
 // for messages, so the hook keeps answering in time even while the UI thread is busy.
 // Each key press (not repeats, not releases) is posted to `target` as `message` with the
-// key code in wParam and the modifier bits in lParam. Keys are never swallowed.
+// key code in wParam and the modifier bits in lParam. Keys are never swallowed. Told the
+// chords that mean something, it posts only those: other keys cost the target nothing.
 //
 // Windows removes a hook silently when one call takes too long, and may lose it across
-// sleep and lock. The thread checks now and then whether keys go unheard while the user
-// types, and installs the hook again then; Reinstall does it on request (on resume, on
-// unlock). Keys held while the hook is (re)installed count as held.
+// sleep and lock. The thread counts key-downs from raw keyboard input against those the hook
+// hears, and checks now and then for a key held that the hook never heard; when keys go
+// unheard it installs the hook again. Reinstall does it on request (on resume, on unlock,
+// when the display comes back). Keys held while the hook is (re)installed count as held.
 // One hook per process.
 class KeyboardHook {
  public:
@@ -28,6 +33,8 @@ class KeyboardHook {
   // False when the system refused the hook; the program then simply gets no hotkeys.
   bool Start(HWND target, UINT message);
   void Stop();
+  // From now on posts only these presses; until first told, every press. Any thread.
+  void ReportOnly(std::vector<KeyPress> chords);
   // Installs the hook afresh; the hook's thread does it, soon after this returns.
   void Reinstall();
   // Removes the hook as Windows does after a timeout, telling no one: for tests of the
@@ -39,12 +46,16 @@ class KeyboardHook {
  private:
   void Run(HANDLE ready);
   HHOOK Install(HHOOK old);
+  // Raw keyboard input for a message-only window of the hook's thread, so that counting
+  // keys never wakes the UI thread; nullptr where the system refused it.
+  static HWND ListenToRawKeys();
 
   const int healthCheckMs_;
   std::thread thread_;
   DWORD threadId_ = 0;
   bool installed_ = false;
   std::atomic<int> installs_{0};
+  std::uint32_t rawKeyDowns_ = 0;  // since the last install; the hook's thread only
 };
 
 }  // namespace tarnwick::win32

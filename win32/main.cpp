@@ -5,7 +5,10 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <array>
 #include <exception>
+#include <optional>
+#include <vector>
 
 #include "app/form1.h"
 #include "common/invariant.h"
@@ -56,9 +59,25 @@ int RunProgram(HINSTANCE instance) {
   hook.Start(window.Handle(), kKeyPressMessage);
   window.OnHookMayBeLost([&hook] { hook.Reinstall(); });
   form.Start();
+  // Only the chords in force reach this thread, and they change only when the Options
+  // window applies new ones, from within a message this loop dispatched.
+  std::optional<std::array<Chord, kHotkeyCommandCount>> reported;
+  const auto reportChordsInForce = [&] {
+    const auto& hotkeys = form.CurrentOptions().hotkeys;
+    if (reported == hotkeys) return;
+    reported = hotkeys;
+    std::vector<KeyPress> chords;
+    for (const Chord& chord : hotkeys) {
+      if (!chord.IsNone()) chords.push_back({chord.keyCode, chord.modifiers});
+    }
+    hook.ReportOnly(std::move(chords));
+  };
+  reportChordsInForce();
+  loop.AfterEachMessage(reportChordsInForce);
   const int exitCode = form.Ended() ? 0 : loop.Run();
   // A new start may be waiting for this one to go: the window first, so that it is not
   // asked to show itself, then the claim. What is left to tidy up is ours alone.
+  loop.AfterEachMessage(nullptr);
   window.OnHookMayBeLost(nullptr);
   window.OnRawInput(nullptr);
   window.Destroy();

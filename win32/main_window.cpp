@@ -4,6 +4,8 @@
 #include <windowsx.h>
 // clang-format on
 
+#include <cstring>
+
 #include "win32/dpi.h"
 #include "win32/form_layout.h"
 #include "win32/guarded.h"
@@ -31,6 +33,23 @@ bool RegisterMainWindowClass(HINSTANCE instance, WNDPROC procedure) {
   return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
+// GUID_CONSOLE_DISPLAY_STATE: whether the display is off (0), on (1) or dimmed (2).
+constexpr GUID kConsoleDisplayState{
+    0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
+
+// On Modern Standby the resume comes late or not at all: the display coming back on is the
+// first sign of the user's return.
+bool DisplayTurnedOn(LPARAM lParam) {
+  const auto* setting = reinterpret_cast<const POWERBROADCAST_SETTING*>(lParam);
+  if (setting == nullptr || !IsEqualGUID(setting->PowerSetting, kConsoleDisplayState) ||
+      setting->DataLength < sizeof(DWORD)) {
+    return false;
+  }
+  DWORD state = 0;
+  memcpy(&state, setting->Data, sizeof(state));
+  return state == 1;
+}
+
 }  // namespace
 
 MainWindow::~MainWindow() {
@@ -43,6 +62,8 @@ void MainWindow::Destroy() {
   options_.Close();  // a window of its own, not owned by this one
   if (window_ == nullptr) return;
   sessions_.Stop();
+  if (displayNotification_ != nullptr) UnregisterPowerSettingNotification(displayNotification_);
+  displayNotification_ = nullptr;
   SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
   SetMenu(window_, nullptr);
   DestroyMenuBar(menuBar_);
@@ -62,6 +83,8 @@ bool MainWindow::Create(HINSTANCE instance) {
   AllowMessagesFromOtherProcesses(window_, MessagesFromOtherProcesses(taskbarCreatedMessage_));
   // Without them the hook is only checked by its own health timer after a lock.
   sessions_.Start(window_);
+  displayNotification_ =
+      RegisterPowerSettingNotification(window_, &kConsoleDisplayState, DEVICE_NOTIFY_WINDOW_HANDLE);
   SetIcon(IconId::kApplication);
   FitClientArea(DpiOf(window_));
   return true;
@@ -194,7 +217,10 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam != FALSE) Guarded([&] { form.Exit_Click(); });
       return 0;
     case WM_POWERBROADCAST:
-      if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) HookMayBeLost();
+      if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND ||
+          (wParam == PBT_POWERSETTINGCHANGE && DisplayTurnedOn(lParam))) {
+        HookMayBeLost();
+      }
       return TRUE;
     case WM_WTSSESSION_CHANGE:
       // Back from the lock screen or from another user's session: the secure desktop may

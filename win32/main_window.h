@@ -33,7 +33,8 @@ class MainWindow : public FormWindow {
   // Builds the controls and menu from the model and starts routing messages to it.
   void Bind(Form1& form, SystemEventLoop& loop);
   const FormView* View() const { return view_.get(); }
-  // Called when the keyboard hook may have been lost: after sleep, after an unlock.
+  // Called when the keyboard hook may have been lost: after sleep, after an unlock, when
+  // the display comes back on.
   void OnHookMayBeLost(std::function<void()> reinstall) { hookMayBeLost_ = std::move(reinstall); }
   // Raw mouse input arrives here as WM_INPUT; `read` turns each message into a movement.
   void OnRawInput(std::function<void(HRAWINPUT)> read) { rawInput_ = std::move(read); }
@@ -64,6 +65,7 @@ class MainWindow : public FormWindow {
   HWND lastFocus_ = nullptr;
   UINT taskbarCreatedMessage_ = 0;
   SessionNotifications sessions_;
+  HPOWERNOTIFY displayNotification_ = nullptr;
   SystemShell* shell_ = nullptr;
   TrayNotifications trayNotifications_;
   std::function<void()> hookMayBeLost_;

@@ -3,6 +3,7 @@
 
 #include "seam/foreground_activation.h"
 #include "seam/window_manager.h"
+#include "win32/cursor_watch.h"
 #include "win32/foreground_watch.h"
 #include "win32/system_foreground.h"
 #include "win32/system_z_order.h"
@@ -23,7 +24,9 @@ class SystemWindowManager : public WindowManager {
   bool WatchForeground(std::function<void()> onChange) override {
     return watch_.Watch(std::move(onChange));
   }
-  bool WatchCursor(std::function<void()>) override { return false; }
+  bool WatchCursor(std::function<void()> onMove) override {
+    return cursorWatch_.Watch(std::move(onMove));
+  }
   ActivationResult BringToForeground(WindowHandle window) override;
   void KeepOnTop(WindowHandle window) override;
   void SendToBottom(WindowHandle window) override;
@@ -42,6 +45,7 @@ class SystemWindowManager : public WindowManager {
   ForegroundActivator activator_{foreground_};
   SystemZOrder zOrder_;
   ForegroundWatch watch_;
+  CursorWatch cursorWatch_;
 };
 
 }  // namespace tarnwick::win32

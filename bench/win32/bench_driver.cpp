@@ -6,6 +6,7 @@
 //   bench_driver shown CLASS...              print when a visible window of each class appears
 //   bench_driver latency COUNT               time cursor-rest-to-foreground COUNT times
 //   bench_driver wander SECONDS              move the cursor as a hand does, for a while
+//   bench_driver type COUNT                  type COUNT letters into a window of its own
 //   bench_driver calls NAME[,NAME] COUNT     make these system calls COUNT times, print the
 //                                            time a round took
 //   bench_driver ticks MS SECONDS NAME[,NAME] a timer every MS that makes these calls ("-" for
@@ -187,6 +188,28 @@ int Wander(int seconds) {
   return 0;
 }
 
+// Letters typed as a hand types them, one every 60 ms, into an edit box of the driver's own
+// in front, with the mouse left alone: what each key costs the programs that hook the keyboard.
+int Type(int count) {
+  HWND window = CreateWindowW(L"EDIT", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 440, 440, 300, 120,
+                              nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  SetForegroundWindow(window);
+  SetFocus(window);
+  PumpFor(500);
+  for (int letter = 0; letter < count; ++letter) {
+    INPUT keys[2]{};
+    for (INPUT& key : keys) {
+      key.type = INPUT_KEYBOARD;
+      key.ki.wVk = static_cast<WORD>('A' + letter % 26);
+    }
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+    PumpFor(60);
+  }
+  DestroyWindow(window);
+  return 0;
+}
+
 // The calls Tarnwick's timers make, by name, each on its own.
 struct CallState {
   POINT cursor{};
@@ -301,12 +324,14 @@ int wmain(int argc, wchar_t** argv) {
   if (argc >= 3 && std::wcscmp(argv[1], L"shown") == 0) return Shown(argc - 2, argv + 2);
   if (argc == 3 && std::wcscmp(argv[1], L"latency") == 0) return Latency(_wtoi(argv[2]));
   if (argc == 3 && std::wcscmp(argv[1], L"wander") == 0) return Wander(_wtoi(argv[2]));
+  if (argc == 3 && std::wcscmp(argv[1], L"type") == 0) return Type(_wtoi(argv[2]));
   if (argc == 4 && std::wcscmp(argv[1], L"calls") == 0) return Calls(argv[2], _wtoi(argv[3]));
   if (argc == 5 && std::wcscmp(argv[1], L"ticks") == 0) {
     return Ticks(_wtoi(argv[2]), _wtoi(argv[3]), argv[4]);
   }
-  std::fprintf(stderr,
-               "usage: bench_driver cursor X Y | where | foreground | window X Y W H S [TITLE]"
-               " | shown CLASS... | latency N | wander S | calls NAMES N | ticks MS S NAMES\n");
+  std::fprintf(
+      stderr,
+      "usage: bench_driver cursor X Y | where | foreground | window X Y W H S [TITLE]"
+      " | shown CLASS... | latency N | wander S | type N | calls NAMES N | ticks MS S NAMES\n");
   return 2;
 }

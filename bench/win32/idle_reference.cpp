@@ -6,6 +6,9 @@
 //   idle_reference.exe 250,5000       the poll and a 5 s hover wait
 //   idle_reference.exe none           no timer at all: the floor, what any windowed program
 //                                     costs while it sleeps in its message loop
+//   idle_reference.exe hook           the floor with a low-level keyboard hook that only
+//                                     passes each key on: what typing costs any program
+//                                     that hooks the keyboard
 #include <windows.h>
 
 #include <cwchar>
@@ -34,6 +37,10 @@ std::vector<UINT> ParseIntervals(const wchar_t* text) {
   return intervals;
 }
 
+LRESULT CALLBACK PassKeyOn(int code, WPARAM wParam, LPARAM lParam) {
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
@@ -49,7 +56,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
   ShowWindow(window, SW_SHOWMINNOACTIVE);
 
   std::vector<UINT> intervals = ParseIntervals(commandLine);
-  if (intervals.empty() && std::wcscmp(commandLine, L"none") != 0) intervals = {250};
+  const bool hook = std::wcscmp(commandLine, L"hook") == 0;
+  if (hook) SetWindowsHookExW(WH_KEYBOARD_LL, PassKeyOn, instance, 0);
+  if (intervals.empty() && std::wcscmp(commandLine, L"none") != 0 && !hook) intervals = {250};
   for (size_t index = 0; index < intervals.size(); ++index) {
     SetTimer(window, index + 1, intervals[index], nullptr);
   }

@@ -51,6 +51,18 @@ TEST(HookHealth, MouseOnlyInputNeverReinstallsAMissedKeyDoesOnce) {
   EXPECT_FALSE(away.NeedsReinstall({kStart + 600000, kStart - 1, kStart, true}));
 }
 
+// Raw keyboard input hears every key: a few more key-downs there than the hook heard, with
+// the hook quiet, and no key held, is a lost hook all the same.
+TEST(HookHealth, KeysRawInputCountedAndTheHookNeverHeardMeanItIsGone) {
+  const auto counted = [](std::uint32_t lastHookEventMs, std::uint32_t raw, std::uint32_t hook) {
+    return HookObservation{kStart + 1000, kStart + 1000, lastHookEventMs, false, false, raw, hook};
+  };
+  HookHealth health;
+  EXPECT_FALSE(health.NeedsReinstall(counted(kStart, 12, 10))) << "two apart is noise";
+  EXPECT_FALSE(health.NeedsReinstall(counted(kStart + 500, 13, 10))) << "the hook just spoke";
+  EXPECT_TRUE(health.NeedsReinstall(counted(kStart, 13, 10)));
+}
+
 TEST(HookHealth, TheTickCountWrappingAroundChangesNothing) {
   HookHealth health;
   const std::uint32_t beforeWrap = 0xFFFFFF00u;

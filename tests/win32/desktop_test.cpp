@@ -2,11 +2,14 @@
 
 #include <chrono>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "cursor/desktop_shape.h"
 #include "cursor/screen_bounds.h"
 #include "test_windows.h"
+#include "win32/cursor_watch.h"
 #include "win32/system_raw_input.h"
 #include "win32/system_screen.h"
 #include "win32/system_window_manager.h"
@@ -86,6 +89,27 @@ TEST(SystemRawInput, DeliversRelativeMovesUntilTheLastListenerGoes) {
   pump(300);
   EXPECT_EQ(inputMessages, 0) << "the system was told to stop";
   DestroyWindow(target);
+}
+
+// A pen or a remote session reports where the pointer is: each device's report becomes the
+// pixels from its previous one. Wine installs the cursor watch's hook and sends nothing.
+TEST(SystemRawInput, AbsoluteReportsAndTheCursorWatchUnderWine) {
+  const POINT middle = AbsoluteToPixels(32768, 32768, false);
+  EXPECT_EQ(std::pair(middle.x, middle.y), std::pair(400L, 300L));
+  AbsolutePointers pointers;
+  auto* pen = reinterpret_cast<HANDLE>(1);
+  const RawMove first = pointers.Step(pen, middle), next = pointers.Step(pen, POINT{410, 290});
+  EXPECT_EQ(std::tuple(first.dx, first.dy, first.absolute), std::tuple(0, 0, true));
+  EXPECT_EQ(std::pair(next.dx, next.dy), std::pair(10, -10));
+  EXPECT_EQ(pointers.Step(reinterpret_cast<HANDLE>(2), POINT{0, 0}).dx, 0) << "its own first";
+
+  CursorWatch watch;
+  EXPECT_FALSE(watch.Watch([] {}));
+  EXPECT_TRUE(watch.Hooked());
+  watch.Watch({});
+  EXPECT_FALSE(watch.Hooked());
+  EXPECT_TRUE(CursorWatch::IsCursorMove(EVENT_OBJECT_LOCATIONCHANGE, nullptr, OBJID_CURSOR, 0));
+  EXPECT_FALSE(CursorWatch::IsCursorMove(EVENT_OBJECT_LOCATIONCHANGE, nullptr, OBJID_CARET, 0));
 }
 
 TEST(SystemWindowManager, MovesAndReadsTheCursor) {

@@ -59,10 +59,13 @@ TEST(SystemEventLoop, TimersTickUntilStoppedAndRestartReplacesTheHandler) {
   const int firstBefore = first;
   EXPECT_TRUE(PumpUntil([&] { return second >= 2; }));
   EXPECT_EQ(first, firstBefore) << "a restarted timer runs only its new handler";
+  host.loop->StartLazyTimer(1, 20, [&] { ++first; });  // coalescable, same id and handling
+  EXPECT_TRUE(PumpUntil([&] { return first >= firstBefore + 2; }));
   host.loop->StopTimer(1);
-  const int secondBefore = second;
+  const int secondBefore = second, firstAtStop = first;
   PumpFor(100);
   EXPECT_EQ(second, secondBefore);
+  EXPECT_EQ(first, firstAtStop);
 }
 
 TEST(SystemEventLoop, PumpingDispatchesQueuedInputButNeverTicks) {
@@ -86,6 +89,36 @@ TEST(SystemEventLoop, PumpingDispatchesQueuedInputButNeverTicks) {
   EXPECT_TRUE(PumpUntil([&] { return ticks >= 3; }));
   EXPECT_EQ(deepest, 1) << "no tick ran inside another";
   EXPECT_EQ(host.probes, 1 + ticks) << "each tick's pump dispatched its own message";
+}
+
+// A menu runs its own loop on this thread and waits there for its keys: a tick's pump inside
+// it must leave them to the menu, or the menu never closes and the thread stays in menu mode.
+TEST(SystemEventLoop, APumpInsideAMenuLeavesTheMenuItsKeys) {
+  TimerWindow host;
+  HWND owner = testing::MakeWindow(L"Menu owner", 0, 0, 200, 100);
+  HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_STRING, 1, L"Item");
+  bool pumped = false, forced = false;
+  testing::RepeatFromLoop([&] {
+    if (testing::FindThreadWindow(L"#32768") == nullptr) return false;
+    INPUT escape[2]{{INPUT_KEYBOARD, {.ki = {VK_ESCAPE, 0, 0, 0, 0}}},
+                    {INPUT_KEYBOARD, {.ki = {VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0, 0}}}};
+    SendInput(2, escape, sizeof(INPUT));
+    Sleep(100);  // the keys are queued for the menu now
+    host.loop->PumpPending();
+    pumped = true;
+    return true;
+  });
+  // Should the pump have taken the keys, the menu is ended from outside after a while.
+  const ULONGLONG deadline = GetTickCount64() + 3000;
+  testing::RepeatFromLoop([&] { return GetTickCount64() > deadline && (forced = EndMenu()); });
+  SetForegroundWindow(owner);
+  TrackPopupMenu(menu, TPM_RETURNCMD, 20, 20, 0, owner, nullptr);
+  testing::StopRepeating();
+  EXPECT_TRUE(pumped);
+  EXPECT_FALSE(forced) << "the pump took the menu's Esc";
+  DestroyMenu(menu);
+  DestroyWindow(owner);
 }
 
 TEST(SystemEventLoop, QuitEndsTheLoopAndSilencesTimers) {

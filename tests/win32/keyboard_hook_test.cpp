@@ -187,6 +187,32 @@ TEST(KeyboardHook, ADroppedHookIsInstalledAgainOnceTheUserTypesUnheard) {
   DestroyWindow(target);
 }
 
+// Typing costs the UI thread nothing: only a chord in force is posted to it. Raw keyboard
+// input hears what a dropped hook does not: a few keys after it went quiet install it again.
+TEST(KeyboardHook, PostsOnlyChordsInForceAndRawInputNoticesItGone) {
+  HWND target = MakeWindow(L"Hook target", 0, 0, 200, 100);
+  KeyboardHook hook;
+  ASSERT_TRUE(hook.Start(target, kPressMessage));
+  hook.ReportOnly({KeyPress{'F', kCtrlShift}});
+  for (int letter = 0; letter < 320; ++letter) SendKey('A' + letter / 2 % 26, letter % 2 == 0);
+  const std::vector<WORD> chords{VK_LCONTROL, VK_LSHIFT, 'T', 'F'};  // T: not in force
+  for (WORD key : chords) SendKey(key, true);
+  for (WORD key : chords) SendKey(key, false);
+  const std::vector<Press> presses = CollectPresses(target, 1);
+  ASSERT_EQ(presses.size(), 1u) << "keys that are no chord in force reached the UI thread";
+  EXPECT_EQ(presses[0].keyCode, static_cast<WPARAM>('F'));
+
+  const long hooks = LiveHooks();
+  hook.DropSilently();
+  ASSERT_TRUE(PumpUntil([&] { return LiveHooks() == hooks - 1; }));
+  PumpFor(1100);  // the hook quiet for a second
+  for (WORD key : {'K', 'E', 'Y', 'S'}) SendKey(key, true);
+  EXPECT_TRUE(PumpUntil([&] { return hook.Installs() == 2; })) << "not re-installed";
+  for (WORD key : {'K', 'E', 'Y', 'S'}) SendKey(key, false);
+  hook.Stop();
+  DestroyWindow(target);
+}
+
 // AltGr as a German keyboard sends it: a made-up left Ctrl (scan code 0x21D), then the right
 // Alt at the same instant. AltGr+Q types "@" and must reach the program as Alt+Q.
 TEST(KeyboardHook, AltGrReadsAsAltAndARealCtrlAltAsBoth) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
@@ -10,6 +11,7 @@
 
 #include "main_window_fixture.h"
 #include "win32/icons.h"
+#include "win32/keyboard_hook.h"
 #include "win32/live_objects.h"
 #include "win32/private_messages.h"
 #include "win32/text_conversion.h"
@@ -476,6 +478,36 @@ TEST_F(MainWindowTest, ResumeAndUnlockAskForTheKeyboardHookAgain) {
     Send(event.message, event.what, 0);
     EXPECT_EQ(asked, event.askedAfter) << event.message << " " << event.what;
   }
+}
+
+// On Modern Standby the resume comes late or not at all; the display coming back on installs
+// the hook afresh. Off, dimmed and other settings leave it be.
+TEST_F(MainWindowTest, TheDisplayComingBackOnInstallsTheKeyboardHookAgain) {
+  KeyboardHook hook;
+  ASSERT_TRUE(hook.Start(window.Handle(), kKeyPressMessage));
+  window.OnHookMayBeLost([&] { hook.Reinstall(); });
+  const auto displayState = [&](GUID setting, DWORD state) {
+    struct {
+      POWERBROADCAST_SETTING head;
+      BYTE rest[sizeof(DWORD)];
+    } report{{setting, sizeof(DWORD), {}}, {}};
+    memcpy(report.head.Data, &state, sizeof(state));
+    Send(WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, reinterpret_cast<LPARAM>(&report));
+  };
+  const GUID kDisplayState{
+      0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
+  const GUID kOtherSetting{
+      0x02731015, 0x4510, 0x4526, {0x99, 0xe6, 0xe5, 0xa1, 0x7e, 0xbd, 0x1a, 0xea}};
+  PumpFor(200);  // the state the system reports at registration
+  const int before = hook.Installs();
+  displayState(kDisplayState, 0);
+  displayState(kDisplayState, 2);
+  displayState(kOtherSetting, 1);
+  PumpFor(200);
+  EXPECT_EQ(hook.Installs(), before);
+  displayState(kDisplayState, 1);
+  EXPECT_TRUE(PumpUntil([&] { return hook.Installs() == before + 1; }));
+  window.OnHookMayBeLost(nullptr);
 }
 
 TEST_F(MainWindowTest, ASecondStartIsToldWhetherTheProgramRunsOrIsEnding) {
