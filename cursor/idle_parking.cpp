@@ -107,13 +107,18 @@ void IdleParking::TickAwake() {
       idleTicks_ = 0;
       return;
     }
-    // A read that still shows the spot it rested at before parking is the system lagging
-    // behind the park, not a move.
-    if (parkedAt_ && pos != *parkedAt_ && pos != savedPosition_) {
+    // Put elsewhere on purpose only once two reads agree: a single read may still show a
+    // spot the park went through (Wine lags now and then), and the spot it rested at before
+    // parking is the system lagging, never a move.
+    const bool offPark = parkedAt_ && pos != *parkedAt_ && pos != savedPosition_;
+    const bool seenTwice = offPark && std::exchange(offParkAt_, pos) == pos;
+    if (!offPark) offParkAt_.reset();
+    if (seenTwice) {
       lastPosition_ = pos;
       StayWherePut();
       return;
     }
+    if (offPark) return;
   }
   const bool stillParked = cursor_.Parked() && pos == parkedAt_;
   const bool parkedHere = stillParked && !parkPointMoved_;
@@ -161,6 +166,7 @@ void IdleParking::PutParkedCursorBack() {
 }
 
 void IdleParking::StayWherePut() {
+  offParkAt_.reset();
   savedPosition_.reset();
   cursor_.SetParked(false);
   idleTicks_ = 0;

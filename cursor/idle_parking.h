@@ -70,7 +70,8 @@ class IdleParking {
   void Sleep();
   void Wake();
   // A tick has looked since the last wake: a parked cursor the hand moved is back.
-  bool AtRest() const { return !on_ || tickedSinceWake_; }
+  // A cursor seen once off its park point needs the second look.
+  bool AtRest() const { return !on_ || (tickedSinceWake_ && !offParkAt_); }
 
  private:
   static constexpr int kTickMs = 100;
@@ -87,6 +88,7 @@ class IdleParking {
   RawInput& rawInput_;
   int rawListener_ = RawInput::kNotListening;
   bool handMoved_ = false;  // relative raw movement while parked
+  std::optional<Point> offParkAt_;  // where the last tick saw a parked cursor off its point
 
   Screen& screen_;
   OwnCursor& cursor_;
