@@ -2,6 +2,7 @@
 #include <string>
 #include <utility>
 
+#include "app/startup_entry.h"
 #include "tests/sim/sim_fixture.h"
 
 namespace tarnwick::sim {
@@ -195,6 +196,46 @@ TEST_F(LaunchAtLogon, AStartLeavesWhatTaskManagerSwitchedOffSwitchedOff) {
   Start();
   EXPECT_FALSE(form->Check4.IsChecked());
   EXPECT_EQ(desktop.startupDisabledMarks, std::set<std::string>{"Tarnwick.lnk"});
+}
+
+TEST_F(LaunchAtLogon, AnUnreadableValueShowsWhatTheStartUpFolderHolds) {
+  InstallGroupShortcut();
+  Store("startup", "windows", "garbage");
+  Start();
+  EXPECT_FALSE(form->Check4.IsChecked()) << "no entry: nothing starts at log-on";
+  EXPECT_EQ(desktop.Setting("startup", "windows"), "garbage");
+  form.reset();
+
+  desktop.files[StartupEntry()] = "an entry";
+  Start();
+  EXPECT_TRUE(form->Check4.IsChecked());
+  EXPECT_EQ(desktop.Setting("startup", "windows"), "1");
+  EXPECT_EQ(desktop.files[StartupEntry()], kInstalledShortcut) << "renewed as any tick";
+  form.reset();
+
+  Store("startup", "windows", "garbage");
+  desktop.startupDisabledMarks = {"Tarnwick.lnk"};
+  Start();
+  EXPECT_FALSE(form->Check4.IsChecked()) << "switched off in Task Manager";
+  EXPECT_EQ(desktop.Setting("startup", "windows"), "0");
+  EXPECT_TRUE(HasStartupEntry());
+}
+
+// What the uninstaller asks of the installed exe.
+TEST_F(LaunchAtLogon, TheUninstallerTakesOutOnlyAnEntryThatStartsThisCopy) {
+  desktop.files[StartupEntry()] = SimDesktop::ShortcutContent(
+      "D:\\Tools\\Tarnwick portable\\Tarnwick.exe", "D:\\Tools\\Tarnwick portable");
+  desktop.startupDisabledMarks = {"Tarnwick.lnk"};
+  EXPECT_FALSE(RemoveOwnStartupEntry(desktop));
+  EXPECT_TRUE(HasStartupEntry());
+  EXPECT_EQ(desktop.startupDisabledMarks, std::set<std::string>{"Tarnwick.lnk"});
+
+  InstallGroupShortcut();
+  desktop.files[StartupEntry()] = kInstalledShortcut;
+  EXPECT_TRUE(RemoveOwnStartupEntry(desktop));
+  EXPECT_FALSE(HasStartupEntry());
+  EXPECT_TRUE(desktop.startupDisabledMarks.empty());
+  EXPECT_FALSE(RemoveOwnStartupEntry(desktop)) << "nothing there";
 }
 
 TEST_F(LaunchAtLogon, TickingSwitchesBackOnWhatTaskManagerSwitchedOff) {
