@@ -211,12 +211,16 @@ uninstall() {
   ! query "$settingsKey" >/dev/null || fail "/REMOVESETTINGS left the settings"
 
   # A portable copy, ticked to start at log-on, renews its own entry as it starts.
-  local portable="$profile/Tools/Tarnwick portable"
+  local portable="$profile/Tools/Tarnwick portable" i
   mkdir -p "$portable"
   cp "$builtExe" "$portable/Tarnwick.exe"
   silentInstall
   importReg "$(printf '%s\r\n' "[$settingsKey\\startup]" '"minimize"="1"' '"windows"="1"')"
   startInstalled "$portable/Tarnwick.exe"
+  for ((i = 0; i < 50; i++)); do
+    [[ -f "$startupCopy" ]] && break
+    sleep 0.1
+  done
   [[ -f "$startupCopy" ]] || fail "the portable copy wrote no log-on entry"
   silentUninstall /REMOVESETTINGS
   expectClosed "by the uninstaller"
