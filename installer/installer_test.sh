@@ -217,10 +217,7 @@ uninstall() {
   silentInstall
   importReg "$(printf '%s\r\n' "[$settingsKey\\startup]" '"minimize"="1"' '"windows"="1"')"
   startInstalled "$portable/Tarnwick.exe"
-  for ((i = 0; i < 50; i++)); do
-    [[ -f "$startupCopy" ]] && break
-    sleep 0.1
-  done
+  for ((i = 0; i < 50; i++)); do [[ -f "$startupCopy" ]] && break; sleep 0.1; done
   [[ -f "$startupCopy" ]] || fail "the portable copy wrote no log-on entry"
   silentUninstall /REMOVESETTINGS
   expectClosed "by the uninstaller"
