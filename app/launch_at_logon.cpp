@@ -4,6 +4,7 @@
 
 #include "app/form1.h"
 #include "app/startup_entry.h"
+#include "common/number_text.h"
 
 namespace tarnwick {
 
@@ -20,7 +21,14 @@ void SetQuietly(CheckBox& box, int value) {
 }  // namespace
 
 void Form1::RestoreLaunchAtLogon() {
-  const int stored = GetCheckSetting(kLaunchAtLogonSetting);
+  int stored = GetCheckSetting(kLaunchAtLogonSetting);
+  // A value edited by hand into something unreadable tells nothing of what happens at
+  // log-on; the StartUp folder does, and the box shows that. An entry there is a tick, stored
+  // again and renewed below as any tick is (one Task Manager switched off unticks the box).
+  if (!ParseCheckValue(GetSetting(kLaunchAtLogonSetting)) && StartupEntryPresent(platform_.files)) {
+    stored = kChecked;
+    SaveSetting(kLaunchAtLogonSetting, "1");
+  }
   if (stored != kChecked) {
     Check4.SetValue(stored);
     return;

@@ -5,6 +5,7 @@
 
 #include "app/form1.h"
 #include "common/invariant.h"
+#include "common/number_text.h"
 #include "common/text_lines.h"
 
 namespace tarnwick {
@@ -52,9 +53,13 @@ void Form1::LoadOptions() {
     loaded.exclusions = SplitLines(exclusions);
   }
   loaded.pauseKey = ParsePauseKey(GetSetting(kPauseKeySetting)).value_or(PauseKey::kNone);
-  loaded.leaveFullscreenAlone = GetCheckSetting(kLeaveFullscreenAloneSetting) == kChecked;
-  loaded.followOnlyWhenMoved = GetCheckSetting(kFollowOnlyWhenMovedSetting) == kChecked;
-  loaded.wrapOnlyOnPush = GetCheckSetting(kWrapOnlyOnPushSetting) == kChecked;
+  // Unlike the main window's boxes, these know no greyed state: only 0 and 1 are read.
+  const auto flag = [this](const Setting& setting) {
+    return StoredFlag(GetSetting(setting), *ParseNumber(setting.defaultValue) == 1.0);
+  };
+  loaded.leaveFullscreenAlone = flag(kLeaveFullscreenAloneSetting);
+  loaded.followOnlyWhenMoved = flag(kFollowOnlyWhenMovedSetting);
+  loaded.wrapOnlyOnPush = flag(kWrapOnlyOnPushSetting);
   TARNWICK_CHECK(!SharedChord(loaded.hotkeys), "no chord serves two commands after loading");
   focus.OptionsChanged();
   options_ = loaded;

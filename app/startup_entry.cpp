@@ -61,4 +61,19 @@ StartupRenewal RenewStartupEntry(FileSystem& files, std::string& failure) {
   return failure.empty() ? StartupRenewal::kRenewed : StartupRenewal::kFailed;
 }
 
+bool StartupEntryPresent(FileSystem& files) {
+  const std::string startup = files.StartupFolder();
+  return !startup.empty() && files.FileExists(startup + "\\" + kStartupEntry);
+}
+
+bool RemoveOwnStartupEntry(FileSystem& files) {
+  const std::string startup = files.StartupFolder();
+  if (startup.empty() ||
+      !files.ShortcutStarts(startup + "\\" + kStartupEntry, files.ProgramPath())) {
+    return false;
+  }
+  SwitchStartupEntryOff(files);
+  return true;
+}
+
 }  // namespace tarnwick

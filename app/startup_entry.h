@@ -25,4 +25,12 @@ enum class StartupRenewal {
 // `failure` says why.
 StartupRenewal RenewStartupEntry(FileSystem& files, std::string& failure);
 
+// Whether the entry is in the StartUp folder, whichever copy it starts and whether or not
+// Task Manager switched it off.
+bool StartupEntryPresent(FileSystem& files);
+
+// The uninstaller's part: takes the entry out, as unticking does, only when it starts this
+// very program; another copy's entry, and its mark, stay. True when it was taken out.
+bool RemoveOwnStartupEntry(FileSystem& files);
+
 }  // namespace tarnwick

@@ -51,6 +51,12 @@ void FocusFollow::PinWindow(WindowHandle window) {
   pinRefusedAtInput_.reset();
 }
 
+void FocusFollow::Unpin() {
+  changed.Raise();
+  if (pin_) unpinnedSinceMove_ = true;
+  pin_.reset();
+}
+
 void FocusFollow::EnforcePin() {
   if (!pin_) return;
   // A locked workstation hides the cursor and every window: asking for the foreground then
@@ -183,9 +189,11 @@ void FocusFollow::PollTick() {
   if (cursor_.IsOurs(cursor)) return;
   lastMovedCursor_ = cursor;
   const WindowHandle underCursor = windows_.WindowFromPoint(cursor);
-  // The same window as before needs no new cycle, unless the keyboard or another program
-  // took the foreground from it and the user now moves the mouse inside it again.
-  if (underCursor == lastPointWindow_ && !(moved && ForegroundMovedAway())) return;
+  // The same window as before needs no new cycle, unless the keyboard, another program or a
+  // pin now gone took the foreground from it and the user now moves the mouse inside it again.
+  const bool unpinned = unpinnedSinceMove_;
+  if (moved) unpinnedSinceMove_ = false;
+  if (underCursor == lastPointWindow_ && !(moved && (unpinned || ForegroundMovedAway()))) return;
   lastPointWindow_ = underCursor;
 
   const WindowHandle topLevel = TopLevel(underCursor);

@@ -50,10 +50,9 @@ class FocusFollow {
   // Pins a window so that it keeps the foreground; kNoWindow pins nothing (pinning it would
   // only silence the poll until the user unpins).
   void PinWindow(WindowHandle window);
-  void Unpin() {
-    changed.Raise();
-    pin_.reset();
-  }
+  // After an unpin the window under the pointer is a new candidate at the next movement,
+  // even inside the window the pin kept in the background.
+  void Unpin();
   // A poll cycle waits for the hover timer.
   bool HoverWaitPending() const { return pendingWindow_.has_value(); }
   // A finished wait found the user busy, and the cycle starts afresh when the user is free.
@@ -100,6 +99,7 @@ class FocusFollow {
 
   bool enabled_ = true;
   std::optional<WindowHandle> pin_;
+  bool unpinnedSinceMove_ = false;
   WindowHandle lastWindow_ = kNoWindow;
   WindowHandle lastPointWindow_ = kNoWindow;
   std::optional<WindowHandle> pendingWindow_;  // the window a running hover wait activates

@@ -39,8 +39,6 @@ SetCompressor /SOLID lzma
 !define MAIN_WINDOW_CLASS "TarnwickMainWindow"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 !define SETTINGS_KEY "Software\${PRODUCT}"
-!define STARTUP_APPROVED_KEY \
-  "Software\Microsoft\Windows\CurrentVersion\Explorer\StartupApproved\StartupFolder"
 ; A copy asked to close gets this long to go (100 ms steps), and its exe as long again to
 ; come free; a closing process may hold the file a moment after its window is gone.
 !define CLOSE_WAIT_STEPS 50
@@ -230,10 +228,11 @@ Section "Uninstall"
   Delete "$SMPROGRAMS\${PRODUCT}\Tarnwick.lnk"
   Delete "$SMPROGRAMS\${PRODUCT}\Uninstall ${PRODUCT}.lnk"
   RMDir "$SMPROGRAMS\${PRODUCT}"
-  ; The copy that launch at log-on made would start a program that is gone, and Task
-  ; Manager's record of it would outlive it.
-  Delete "$SMSTARTUP\Tarnwick.lnk"
-  DeleteRegValue HKCU "${STARTUP_APPROVED_KEY}" "Tarnwick.lnk"
+  ; The entry launch at log-on made would start a program that is gone, and Task Manager's
+  ; record of it would outlive it. It may start a portable copy instead, which must go on
+  ; starting: only the exe reads where a shortcut leads, so it takes the entry out itself,
+  ; and only when it starts this copy. It shows nothing and leaves any running copy alone.
+  ExecWait '"$INSTDIR\Tarnwick.exe" /RemoveLogonEntry'
   Delete "$INSTDIR\Tarnwick.exe"
   Delete "$INSTDIR\Tarnwick.html"
   Delete "$INSTDIR\Uninstall.exe"

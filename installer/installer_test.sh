@@ -6,7 +6,7 @@
 #     over a running Tarnwick with settings stored;
 #   installer_test.sh uninstall SETUP PROBE VERSION
 #     /S closes a running copy and removes everything but the settings;
-#     /S /REMOVESETTINGS removes them too.
+#     /S /REMOVESETTINGS removes them too; a portable copy's log-on entry stays.
 # PROBE is window_probe.exe; VERSION the product version the entry must show.
 set -euo pipefail
 if [[ -z "${TARNWICK_WINE_SESSION:-}" ]]; then
@@ -135,10 +135,11 @@ print(m["ProductCode"], e["DisplayName"], e["Publisher"], e["DisplayVersion"], s
     fail "the manifest's AppsAndFeaturesEntries (${fields[*]:1}) are not the entry: $entry"
 }
 
-# Starts the installed Tarnwick in the session's desktop and waits until it takes messages.
+# Starts the installed Tarnwick (or the exe named) in the session's desktop and waits until
+# it takes messages.
 running=""
 startInstalled() {
-  wine "$programFolder/Tarnwick.exe" </dev/null >/dev/null 2>&1 &
+  wine "${1:-$programFolder/Tarnwick.exe}" </dev/null >/dev/null 2>&1 &
   running=$!
   # shellcheck disable=SC2064 # the pid is known now
   trap "kill $running 2>/dev/null || true" EXIT
@@ -208,6 +209,20 @@ uninstall() {
   silentUninstall /REMOVESETTINGS
   [[ ! -e "$programFolder" ]] || fail "the program folder is left behind after /REMOVESETTINGS"
   ! query "$settingsKey" >/dev/null || fail "/REMOVESETTINGS left the settings"
+
+  # A portable copy, ticked to start at log-on, renews its own entry as it starts.
+  local portable="$profile/Tools/Tarnwick portable" i
+  mkdir -p "$portable"
+  cp "$builtExe" "$portable/Tarnwick.exe"
+  silentInstall
+  importReg "$(printf '%s\r\n' "[$settingsKey\\startup]" '"minimize"="1"' '"windows"="1"')"
+  startInstalled "$portable/Tarnwick.exe"
+  for ((i = 0; i < 50; i++)); do [[ -f "$startupCopy" ]] && break; sleep 0.1; done
+  [[ -f "$startupCopy" ]] || fail "the portable copy wrote no log-on entry"
+  silentUninstall /REMOVESETTINGS
+  expectClosed "by the uninstaller"
+  [[ -f "$startupCopy" ]] || fail "the uninstaller removed the portable copy's log-on entry"
+  rm -rf "$profile/Tools" "$startupCopy"
 }
 
 case "$stage" in

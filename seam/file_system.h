@@ -17,6 +17,8 @@ class FileSystem {
   // Replaces an existing destination in one step; false on any failure.
   virtual bool MoveFile(const std::string& source, const std::string& destination) = 0;
   virtual bool DeleteFile(const std::string& path) = 0;
+  // Whether a file (not a folder) of that path is there.
+  virtual bool FileExists(const std::string& path) = 0;
   // Writes a shortcut file that starts `target` in `workingFolder`; false on any failure,
   // which may leave part of the file behind.
   virtual bool CreateShortcut(const std::string& path, const std::string& target,

@@ -24,6 +24,7 @@
 #include "win32/system_shell.h"
 #include "win32/system_text_rules.h"
 #include "win32/system_window_manager.h"
+#include "win32/uninstall_switch.h"
 
 namespace tarnwick::win32 {
 namespace {
@@ -31,6 +32,7 @@ namespace {
 int RunProgram(HINSTANCE instance) {
   // A debugger, or a tool such as DebugView, shows what broke.
   SetInvariantReporter([](const char* report) { OutputDebugStringA(report); });
+  if (RanUninstallSwitch()) return 0;
   SingleInstance single;
   if (!single.Claim()) return 0;  // the running one was asked to show itself
   // The Options window holds hotkey controls.

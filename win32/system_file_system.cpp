@@ -117,6 +117,11 @@ bool SystemFileSystem::DeleteFile(const std::string& path) {
   return DeleteFileW(Widen(path).c_str()) != FALSE;
 }
 
+bool SystemFileSystem::FileExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
 bool SystemFileSystem::CreateShortcut(const std::string& path, const std::string& target,
                                       const std::string& workingFolder) {
   if (target.empty()) return false;  // the program could not name its own file

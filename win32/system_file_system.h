@@ -10,6 +10,7 @@ class SystemFileSystem : public FileSystem {
   bool CopyFile(const std::string& source, const std::string& destination) override;
   bool MoveFile(const std::string& source, const std::string& destination) override;
   bool DeleteFile(const std::string& path) override;
+  bool FileExists(const std::string& path) override;
   bool CreateShortcut(const std::string& path, const std::string& target,
                       const std::string& workingFolder) override;
   bool ShortcutStarts(const std::string& shortcut, const std::string& program) override;

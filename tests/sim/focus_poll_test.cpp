@@ -237,6 +237,20 @@ TEST_F(FocusPoll, PinnedAndEnabledActivatesThePinAfterTheDelayAndRecordsIt) {
   EXPECT_EQ(desktop.Foreground(), dialog);
 }
 
+TEST_F(FocusPoll, AfterAnUnpinTheNextMovementInsideTheWindowUnderThePointerBringsItForward) {
+  Start();
+  MoveAt(100, kOverEditorText);
+  KeyAt(700, kKeyA);
+  MoveAt(800, kOverDialog);
+  KeyAt(1600, kKeyQ);
+  desktop.RunUntil(2500);
+  EXPECT_EQ(desktop.Foreground(), editor) << "the pin held, and a still pointer moves nothing";
+
+  MoveAt(2600, Point{kOverDialog.x + 10, kOverDialog.y + 10});
+  desktop.RunUntil(3200);
+  EXPECT_EQ(desktop.Foreground(), dialog);
+}
+
 TEST_F(FocusPoll, PinningBeforeAnyWindowWasHandledPinsNothing) {
   Start();
   KeyAt(100, kKeyA);  // nothing handled yet

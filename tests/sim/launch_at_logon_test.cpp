@@ -2,6 +2,7 @@
 #include <string>
 #include <utility>
 
+#include "app/startup_entry.h"
 #include "tests/sim/sim_fixture.h"
 
 namespace tarnwick::sim {
@@ -195,6 +196,29 @@ TEST_F(LaunchAtLogon, AStartLeavesWhatTaskManagerSwitchedOffSwitchedOff) {
   Start();
   EXPECT_FALSE(form->Check4.IsChecked());
   EXPECT_EQ(desktop.startupDisabledMarks, std::set<std::string>{"Tarnwick.lnk"});
+}
+
+TEST_F(LaunchAtLogon, AnUnreadableValueShowsWhetherTheEntryIsThere) {
+  InstallGroupShortcut();
+  Store("startup", "windows", "garbage");
+  desktop.files[StartupEntry()] = "an entry";
+  Start();
+  EXPECT_TRUE(form->Check4.IsChecked());
+  EXPECT_EQ(desktop.Setting("startup", "windows"), "1");
+  EXPECT_EQ(desktop.files[StartupEntry()], kInstalledShortcut) << "renewed as any tick";
+}
+
+TEST_F(LaunchAtLogon, TheUninstallersSwitchTakesOutOnlyAnEntryThatStartsThisCopy) {
+  desktop.files[StartupEntry()] = SimDesktop::ShortcutContent("D:\\Tarnwick.exe", "D:\\");
+  desktop.startupDisabledMarks = {"Tarnwick.lnk"};
+  EXPECT_FALSE(RemoveOwnStartupEntry(desktop));
+  EXPECT_TRUE(HasStartupEntry());
+  EXPECT_FALSE(desktop.startupDisabledMarks.empty());
+
+  desktop.files[StartupEntry()] = kInstalledShortcut;
+  EXPECT_TRUE(RemoveOwnStartupEntry(desktop));
+  EXPECT_FALSE(HasStartupEntry());
+  EXPECT_TRUE(desktop.startupDisabledMarks.empty());
 }
 
 TEST_F(LaunchAtLogon, TickingSwitchesBackOnWhatTaskManagerSwitchedOff) {

@@ -278,7 +278,7 @@ TEST_F(OptionsTest, GarbageInEveryStoredOptionFallsBackToItsDefault) {
   for (const Setting& hotkey : kHotkeySettings) Store(hotkey.section, hotkey.key, "Ctrl+Banana");
   Store("options", "PauseKey", "alt");
   Store("options", "LeaveFullscreenAlone", "yes");
-  Store("options", "FollowOnlyWhenMoved", "-7");
+  Store("options", "FollowOnlyWhenMoved", "2");  // no greyed state here
   Store("options", "WrapOnlyOnPush", "on");
   Store("options", "Exclusions", std::string(20000, 'x'));
   Start();

@@ -117,6 +117,7 @@ TEST_F(StartUp, HandEditedGarbageFallsBackToEachDefault) {
   EXPECT_EQ(form->Timer2.IntervalMs(), 250);
   EXPECT_TRUE(form->Check8.IsChecked());
   EXPECT_FALSE(form->Check7.IsChecked());
+  EXPECT_FALSE(form->Check4.IsChecked()) << "no log-on entry in the StartUp folder";
   EXPECT_FALSE(form->Timer8.Enabled());
   EXPECT_TRUE(form->Timer1.Enabled());
   // Unreadable values the defaults left alone stay as the user wrote them.

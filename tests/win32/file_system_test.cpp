@@ -92,6 +92,7 @@ TEST(SystemFileSystem, CopiesMovesOverAndDeletesFilesWithUnicodeNames) {
   EXPECT_TRUE(files.MoveFile(draft, target)) << "an existing file is replaced";
   EXPECT_FALSE(IsFile(draft));
   EXPECT_TRUE(IsFile(target));
+  EXPECT_TRUE(files.FileExists(target) && !files.FileExists(draft) && !files.FileExists(folder));
   EXPECT_FALSE(files.MoveFile(draft, target)) << "nothing left to move";
   EXPECT_TRUE(files.DeleteFile(target));
   EXPECT_FALSE(files.DeleteFile(target)) << "already deleted";
