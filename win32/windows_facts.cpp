@@ -121,7 +121,8 @@ bool WindowsFacts::PutOnClipboard(const std::string& text) {
   }
   const bool placed = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
   CloseClipboard();
-  // Once placed, the memory is the system's.
+  // The system takes the memory only when it accepts it; refused, it is still ours.
+  // cppcheck-suppress doubleFree
   if (!placed) GlobalFree(memory);
   return placed;
 }
