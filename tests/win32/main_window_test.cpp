@@ -517,7 +517,10 @@ TEST(LiveObjects, AMainWindowGivesBackEverythingItMade) {
     SystemEventLoop loop(window.Handle());
     SystemTextRules textRules;
     SystemRawInput rawInput(window.Handle());
-    Platform platform{settings, windows, screen, shell, loop, window, files, rawInput, textRules};
+    KeyboardHook hook;
+    WindowsFacts facts(window.Handle(), hook);
+    Platform platform{settings, windows, screen,   shell,     loop,
+                      window,   files,   rawInput, textRules, facts};
     Form1 form(platform);
     window.Bind(form, loop);
     form.Start();
