@@ -65,6 +65,7 @@ void Form1::WinHook1_KeyEvent(int KeyCode, int Shift) {
         break;
     }
   }
+  ShowHoldInTray();  // a pin made or dropped
 }
 
 bool Form1::FullscreenProgramLeftAlone() {

@@ -7,6 +7,8 @@
 namespace tarnwick {
 
 Form1::Form1(Platform& platform) : platform_(platform) {
+  focus.OnDecision(
+      [this](WindowHandle target, FocusOutcome outcome) { FocusDecided(target, outcome); });
   ShowChordsInHelp();
   Text2_Change();
 }

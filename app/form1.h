@@ -140,6 +140,8 @@ class Form1 {
   IdleParking parking{platform_.screen, platform_.rawInput, cursor, Timer8,
                       [this] { return FullscreenProgramLeftAlone(); }};
   SleepAtRest rest{platform_.rawInput, platform_.windows, cursor, RestLook, focus, wrap, parking};
+  // The focus decisions lately, for a bug report, and what holds focus-follow back now.
+  FocusLog decisions;
 
   // --- Start-up and settings ---
   void Form_Load();
@@ -163,6 +165,8 @@ class Form1 {
   void About_Click() { Command3_Click(); }
   void Help_Click() { Command5_Click(); }
   void Options_Click();  // opens the Options window
+  // Puts a plain-text report for a bug report on the clipboard.
+  void CopyDiagnostics_Click();
   void AddIconTray();
   void RemoveIconTray();
   // The user pressed the tray icon or asked for its menu.
@@ -214,11 +218,17 @@ class Form1 {
   void ShowMainWindow();
   void ShowChordsInHelp();
   void ShowTrayMenu();
+  // The tray icon's tip: the product, then what holds focus-follow back.
+  std::string TrayTip() const;
+  // Gives the icon the tip for the hold now, when that differs from the one it shows.
+  void ShowHoldInTray();
+  void FocusDecided(WindowHandle target, FocusOutcome outcome);
   bool FullscreenProgramLeftAlone();
   void SetWrapEdge(WrapEdge edge, const CheckBox& box, const Setting& setting);
 
   bool hideRequested_ = false;
   bool trayIconWanted_ = false;  // an icon was added and not removed since
+  std::string shownTip_;         // what the icon's tip says, as the shell last accepted it
   bool ended_ = false;
 };
 

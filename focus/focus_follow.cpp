@@ -124,9 +124,13 @@ bool FocusFollow::CursorMovedFrom(Point cursor) const {
          std::abs(cursor.y - lastMovedCursor_->y) > kCursorDriftPx;
 }
 
-bool FocusFollow::UserBusy() {
-  return windows_.MouseButtonDown() || windows_.MenuOrMoveSizeActive() ||
-         windows_.ShellTransientInFront() || PauseKeyHeld() || FullscreenProgramLeftAlone();
+std::optional<FocusOutcome> FocusFollow::UserBusy() {
+  if (windows_.MouseButtonDown()) return FocusOutcome::kButtonHeld;
+  if (windows_.MenuOrMoveSizeActive()) return FocusOutcome::kMenuOpen;
+  if (windows_.ShellTransientInFront()) return FocusOutcome::kShellInFront;
+  if (PauseKeyHeld()) return FocusOutcome::kPaused;
+  if (FullscreenProgramLeftAlone()) return FocusOutcome::kFullscreen;
+  return std::nullopt;
 }
 
 WindowHandle FocusFollow::TopLevel(WindowHandle window) {
@@ -201,12 +205,14 @@ void FocusFollow::PollTick() {
   // The desktop and the taskbar would take the keyboard from the program the user types in,
   // and a cloaked window is not there to see: neither is handled, so the hotkeys keep acting
   // on the last real window.
-  if (windows_.IsShellWindow(topLevel) || windows_.IsCloaked(topLevel)) return;
+  if (windows_.IsShellWindow(topLevel)) return Decided(topLevel, FocusOutcome::kShellWindow);
+  if (windows_.IsCloaked(topLevel)) return Decided(topLevel, FocusOutcome::kCloaked);
   // The user's own exclusions are never targets either.
-  if (Excluded(topLevel)) return;
+  if (Excluded(topLevel)) return Decided(topLevel, FocusOutcome::kExcluded);
 
   if (!IsTitled(windows_.WindowTitle(topLevel, kTitleMaxCount))) {
     lastWindow_ = topLevel;
+    Decided(topLevel, FocusOutcome::kUntitled);
     return;
   }
 
@@ -250,23 +256,26 @@ void FocusFollow::HoverTick() {
 
   const WindowHandle handled = *pendingWindow_;
   pendingWindow_.reset();
+  if (!enabled_) Decided(handled, FocusOutcome::kSwitchedOff);
   if (enabled_) {
     // A menu the user opened, a drag under way or a shell flyout would be broken by an
     // activation now; the cycle ends unfinished and starts again once the user is free.
-    if (UserBusy()) {
+    if (const std::optional<FocusOutcome> busy = UserBusy()) {
+      Decided(handled, *busy);
       heldForeground_ = windows_.ForegroundWindow();
       return;
     }
     if (pin_ && windows_.BringToForeground(*pin_) != ActivationResult::kWindowGone) {
       lastWindow_ = *pin_;
+      Decided(*pin_, FocusOutcome::kPinKept);
       return;
     }
     pin_.reset();  // a closed window cannot be pinned
     // Sent to another virtual desktop during the wait: bringing it forward would switch
     // desktops under the user.
-    if (windows_.IsCloaked(handled)) return;
+    if (windows_.IsCloaked(handled)) return Decided(handled, FocusOutcome::kCloaked);
     TARNWICK_CHECK(!pin_, "a dropped pin is never activated");
-    windows_.BringToForeground(handled);
+    Decided(handled, OutcomeOf(windows_.BringToForeground(handled)));
   }
   lastWindow_ = handled;
 }

@@ -1,10 +1,13 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <utility>
 
 #include "common/quiet_watch.h"
 #include "common/wake_signal.h"
 #include "cursor/own_cursor.h"
+#include "focus/focus_log.h"
 #include "focus/options.h"
 #include "seam/event_loop.h"
 #include "seam/point.h"
@@ -61,6 +64,10 @@ class FocusFollow {
   void PollTick();
   void HoverTick();
 
+  // Told of each window the poll decided on and what became of it.
+  using DecisionListener = std::function<void(WindowHandle target, FocusOutcome outcome)>;
+  void OnDecision(DecisionListener listener) { onDecision_ = std::move(listener); }
+
   // Nothing is pending and the last input has been looked at, so nothing can happen until
   // the mouse moves; and a pin, if any, can rely on being told of a foreground change.
   bool AtRest(bool foregroundChangesReported, std::uint32_t lastInputTime) const;
@@ -72,7 +79,8 @@ class FocusFollow {
  private:
   void EnforcePin();
   bool CursorMovedFrom(Point cursor) const;
-  bool UserBusy();
+  // What the user is in the middle of, that an activation now would break.
+  std::optional<FocusOutcome> UserBusy();
   bool PauseKeyHeld();
   bool FullscreenProgramLeftAlone();
   bool Excluded(WindowHandle topLevel);
@@ -80,6 +88,9 @@ class FocusFollow {
   // The foreground is no longer the window the poll last handled (the keyboard or another
   // program chose another).
   bool ForegroundMovedAway();
+  void Decided(WindowHandle target, FocusOutcome outcome) {
+    if (onDecision_) onDecision_(target, outcome);
+  }
 
   WindowManager& windows_;
   TextRules& text_;
@@ -112,6 +123,7 @@ class FocusFollow {
   // Whether anything happened since the poll last looked; every second it looks anyway, for
   // programs that move the cursor without making input.
   QuietWatch quiet_{4};
+  DecisionListener onDecision_;
 };
 
 }  // namespace tarnwick

@@ -6,6 +6,7 @@
 #include "seam/screen.h"
 #include "seam/settings_store.h"
 #include "seam/shell.h"
+#include "seam/system_facts.h"
 #include "seam/text_rules.h"
 #include "seam/window_manager.h"
 
@@ -22,6 +23,7 @@ struct Platform {
   FileSystem& files;
   RawInput& rawInput;
   TextRules& text;
+  SystemFacts& facts;
 };
 
 }  // namespace tarnwick

@@ -11,7 +11,7 @@ SimDesktop::SimDesktop() {
 }
 
 Platform SimDesktop::AsPlatform() {
-  return Platform{*this, *this, *this, *this, *this, *this, *this, *this, textRules};
+  return Platform{*this, *this, *this, *this, *this, *this, *this, *this, textRules, *this};
 }
 
 // --- Clock and input ---
@@ -334,9 +334,10 @@ std::optional<std::string> SimDesktop::Setting(const std::string& section,
 
 // --- Shell and window ---
 
-bool SimDesktop::AddTrayIcon(IconId icon, const std::string& /*tip*/) {
+bool SimDesktop::AddTrayIcon(IconId icon, const std::string& tip) {
   if (!trayAvailable || trayIcons.count(icon) != 0) return false;
   trayIcons.insert(icon);
+  trayTip = tip;
   trayOperations.push_back("add");
   return true;
 }
@@ -347,9 +348,10 @@ bool SimDesktop::DeleteTrayIcon(IconId icon) {
   return true;
 }
 
-bool SimDesktop::ChangeTrayIcon(IconId icon, const std::string& /*tip*/) {
+bool SimDesktop::ChangeTrayIcon(IconId icon, const std::string& tip) {
   if (!trayAvailable || trayIcons.empty()) return false;
   trayIcons = {icon};
+  trayTip = tip;
   trayOperations.push_back("change");
   return true;
 }

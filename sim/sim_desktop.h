@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "seam/platform.h"
+#include "sim/sim_system_facts.h"
 #include "sim/sim_text_rules.h"
 #include "sim/virtual_clock.h"
 
@@ -73,13 +74,16 @@ class SimDesktop : public SettingsStore,
                    public EventLoop,
                    public FormWindow,
                    public FileSystem,
-                   public RawInput {
+                   public RawInput,
+                   public SystemFacts {
  public:
   SimDesktop();
 
   Platform AsPlatform();
   // The system's comparison of text, case aside.
   SimTextRules textRules;
+  // What a bug report reads of the system, and the clipboard.
+  SimFacts facts;
 
   // --- Clock and input ---
   std::int64_t NowMs() const { return clock_.NowMs(); }
@@ -152,6 +156,7 @@ class SimDesktop : public SettingsStore,
   bool trayAvailable = true;
   // What the shell accepted for the tray icon, in order: "add", "change", "delete".
   std::vector<std::string> trayOperations;
+  std::string trayTip;  // the icon's tip as the shell last accepted it
   std::vector<ShownMessage> messages;
   std::vector<std::string> traces;  // lines for a debugger, in order
   // The tray menus shown, newest last; a test picks an entry with ChooseTrayMenuEntry.
@@ -253,6 +258,14 @@ class SimDesktop : public SettingsStore,
   std::string ProgramPath() override { return programFolder + "\\Tarnwick.exe"; }
   std::string ProgramFolder() override { return programFolder; }
   std::string programFolder = "C:\\Program Files\\Tarnwick";
+  // SystemFacts
+  std::string WindowsVersion() override;
+  bool RunsElevated() override;
+  NotificationState Notifications() override;
+  HookFacts KeyboardHook() override;
+  WallTime LocalTime() override;
+  bool ElevatedInTheWay(WindowHandle target) override;
+  bool PutOnClipboard(const std::string& text) override;
 
  protected:
   // RawInput

@@ -25,6 +25,7 @@
 #include "win32/system_text_rules.h"
 #include "win32/system_window_manager.h"
 #include "win32/uninstall_switch.h"
+#include "win32/windows_facts.h"
 
 namespace tarnwick::win32 {
 namespace {
@@ -50,14 +51,15 @@ int RunProgram(HINSTANCE instance) {
   SystemTextRules text;
   SystemRawInput rawInput(window.Handle());
   window.OnRawInput([&rawInput](HRAWINPUT input) { rawInput.Read(input); });
-  Platform platform{settings, windows, screen, shell, loop, window, files, rawInput, text};
+  KeyboardHook hook;
+  WindowsFacts facts(window.Handle(), hook);
+  Platform platform{settings, windows, screen, shell, loop, window, files, rawInput, text, facts};
   windows.TellUser(&shell);
   window.UseShell(&shell);
 
   Form1 form(platform);
   window.Bind(form, loop);
   // Without the hook the program still runs; only the hotkeys are missing.
-  KeyboardHook hook;
   hook.Start(window.Handle(), kKeyPressMessage);
   window.OnHookMayBeLost([&hook] { hook.Reinstall(); });
   form.Start();

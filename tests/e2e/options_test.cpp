@@ -23,7 +23,7 @@ constexpr RECT kRightSpot{530, 10, 790, 300};
 constexpr POINT kBareDesktop{740, 450};
 
 // The tray menu's entries, top to bottom; the separator is no stop for the arrow keys.
-enum TrayEntry { kShowTarnwick = 1, kEnabled = 2, kOptions = 3, kExit = 4 };
+enum TrayEntry { kShowTarnwick = 1, kEnabled = 2, kOptions = 3, kCopyDiagnostics = 4, kExit = 5 };
 
 class OptionsAndTray : public TarnwickCase {
  protected:
@@ -70,6 +70,19 @@ class OptionsAndTray : public TarnwickCase {
       if (WaitUntil([&] { return HotkeyShown(control) == expected; }, 3000ms)) return true;
     }
     return false;
+  }
+  // The clipboard's text, as a user pasting it gets it; empty when there is none.
+  static std::string ClipboardText() {
+    std::string text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+      if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
+        text = Narrow(wide);
+        GlobalUnlock(data);
+      }
+    }
+    CloseClipboard();
+    return text;
   }
   static HWND FocusOf(HWND control) {
     GUITHREADINFO info{};
@@ -267,6 +280,26 @@ TEST_F(OptionsAndTray, ExcludedWindowsAreNeverActivatedAndOthersStillAre) {
   ASSERT_TRUE(BecomesForeground(titled.Handle()));
   MoveCursor(alpha.ClientSpot());
   EXPECT_TRUE(BecomesForeground(alpha.Handle())) << "a window no rule names";
+}
+
+TEST_F(OptionsAndTray, CopyDiagnosticsNamesTheActivatedProgramAndClassButNotItsTitle) {
+  MoveCursor(kBareDesktop);
+  ASSERT_TRUE(LaunchHidden());
+  HelperProgram helper;
+  ASSERT_TRUE(helper.Start(L"E2E Private Title", kLeftSpot));
+  ASSERT_TRUE(RestingOnActivates(helper));
+  ASSERT_TRUE(OpenClipboard(nullptr));  // no report from an earlier run
+  EmptyClipboard();
+  CloseClipboard();
+
+  ASSERT_TRUE(OpenTrayMenu());
+  ASSERT_TRUE(ChooseInTrayMenu(kCopyDiagnostics));
+  std::string report;
+  ASSERT_TRUE(WaitUntil([&] { return !(report = ClipboardText()).empty(); }))
+      << "nothing on the clipboard";
+  EXPECT_NE(report.find("tarnwick_e2e_helper.exe  TarnwickE2eHelper  activated"), std::string::npos)
+      << report;
+  EXPECT_EQ(report.find("Private Title"), std::string::npos) << report;
 }
 
 }  // namespace

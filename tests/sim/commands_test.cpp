@@ -98,14 +98,15 @@ TEST_F(Commands, TheTrayMenuOffersShowEnabledOptionsAndExitAndEachWorks) {
   Tray(*form, kRightUp);
   ASSERT_EQ(desktop.trayMenus.size(), 1U);
   const std::vector<MenuEntry>& menu = desktop.trayMenus.back();
-  ASSERT_EQ(menu.size(), 5U);
+  ASSERT_EQ(menu.size(), 6U);
   EXPECT_EQ(menu[0].caption, "Show Tarnwick");
   EXPECT_TRUE(menu[0].isDefault);
   EXPECT_EQ(menu[1].caption, "Enabled");
   EXPECT_TRUE(menu[1].checked) << "checked while enabled";
   EXPECT_EQ(menu[2].caption, "Options...");
-  EXPECT_EQ(menu[3].caption, "") << "a separator";
-  EXPECT_EQ(menu[4].caption, "Exit");
+  EXPECT_EQ(menu[3].caption, "Copy diagnostics");
+  EXPECT_EQ(menu[4].caption, "") << "a separator";
+  EXPECT_EQ(menu[5].caption, "Exit");
 
   desktop.ChooseTrayMenuEntry("Enabled");
   EXPECT_EQ(form->Command1.Caption(), "&Disabled");

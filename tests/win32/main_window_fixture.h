@@ -18,6 +18,7 @@
 #include "win32/system_text_rules.h"
 #include "win32/system_window_manager.h"
 #include "win32/text_conversion.h"
+#include "win32/windows_facts.h"
 
 namespace tarnwick::win32 {
 
@@ -34,8 +35,9 @@ class MainWindowTest : public ::testing::Test {
     shell = std::make_unique<SystemShell>(window.Handle());
     loop = std::make_unique<SystemEventLoop>(window.Handle());
     rawInput = std::make_unique<SystemRawInput>(window.Handle());
-    platform = std::make_unique<Platform>(
-        Platform{settings, windows, *screen, *shell, *loop, window, files, *rawInput, textRules});
+    facts = std::make_unique<WindowsFacts>(window.Handle(), hook);
+    platform = std::make_unique<Platform>(Platform{settings, windows, *screen, *shell, *loop,
+                                                   window, files, *rawInput, textRules, *facts});
     form = std::make_unique<Form1>(*platform);
     window.Bind(*form, *loop);
     window.UseShell(shell.get());
@@ -77,6 +79,8 @@ class MainWindowTest : public ::testing::Test {
   SystemTextRules textRules;
   std::unique_ptr<SystemScreen> screen;
   std::unique_ptr<SystemShell> shell;
+  KeyboardHook hook;  // never started: the tests here press no global keys
+  std::unique_ptr<WindowsFacts> facts;
   std::unique_ptr<SystemEventLoop> loop;
   std::unique_ptr<SystemRawInput> rawInput;
   std::unique_ptr<Platform> platform;

@@ -352,13 +352,14 @@ TEST_F(MainWindowTest, TheTrayMenuShowsItsEntriesAndRunsTheChosenOneOnceClosed) 
   chooseInMenu(0);
   ASSERT_TRUE(openMenu(WM_RBUTTONUP)) << "a right click opens no menu";
   EXPECT_EQ(foreground, window.Handle()) << "the menu's owner comes to the front first";
-  ASSERT_EQ(items.size(), 5U);
-  const std::vector<std::string> captions = {"Show Tarnwick", "Enabled", "Options...", "", "Exit"};
+  ASSERT_EQ(items.size(), 6U);
+  const std::vector<std::string> captions = {"Show Tarnwick",    "Enabled", "Options...",
+                                             "Copy diagnostics", "",        "Exit"};
   for (size_t i = 0; i < items.size(); ++i) EXPECT_EQ(items[i].caption, captions[i]) << i;
   EXPECT_TRUE(items[0].state & MFS_DEFAULT);
   EXPECT_FALSE(items[1].state & MFS_DEFAULT);
   EXPECT_TRUE(items[1].state & MFS_CHECKED) << "checked while enabled";
-  EXPECT_TRUE(items[3].type & MFT_SEPARATOR);
+  EXPECT_TRUE(items[4].type & MFT_SEPARATOR);
   EXPECT_FALSE(IsMenu(shownMenu)) << "the menu is destroyed once closed";
   EXPECT_EQ(form->Command1.Caption(), "&Enabled") << "Esc chose nothing";
   EXPECT_EQ(window.OptionsWindow(), nullptr);
@@ -379,7 +380,7 @@ TEST_F(MainWindowTest, TheTrayMenuShowsItsEntriesAndRunsTheChosenOneOnceClosed) 
   ASSERT_TRUE(openMenu(WM_RBUTTONUP));
   EXPECT_TRUE(IsWindowVisible(window.Handle())) << "Show Tarnwick";
 
-  chooseInMenu(4);  // Down skips the separator
+  chooseInMenu(5);  // Down skips the separator
   ASSERT_TRUE(openMenu(WM_RBUTTONUP));
   EXPECT_TRUE(form->Ended()) << "Exit";
   PumpFor(50);  // drain what the ended program left queued
@@ -549,7 +550,10 @@ TEST(LiveObjects, AMainWindowGivesBackEverythingItMade) {
     SystemEventLoop loop(window.Handle());
     SystemTextRules textRules;
     SystemRawInput rawInput(window.Handle());
-    Platform platform{settings, windows, screen, shell, loop, window, files, rawInput, textRules};
+    KeyboardHook hook;
+    WindowsFacts facts(window.Handle(), hook);
+    Platform platform{settings, windows, screen,   shell,     loop,
+                      window,   files,   rawInput, textRules, facts};
     Form1 form(platform);
     window.Bind(form, loop);
     form.Start();
