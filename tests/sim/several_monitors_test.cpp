@@ -85,5 +85,28 @@ TEST_F(SeveralMonitors, WithThePushOptionATouchStaysAPushWrapsACornerNever) {
   EXPECT_EQ(desktop.Cursor(), (Point{1, 300}));
 }
 
+// Windows 11 carries a cursor pushed against the strip of B's left edge below A onto A: with
+// that on, the strip is a crossing; off (Windows 10), it wraps as before. The outer edges
+// wrap either way.
+TEST_F(SeveralMonitors, WhereWindowsEasesTheCrossingTheStripBesideAShorterMonitorIsNoEdge) {
+  Store("startup", "mousewrap", "1");
+  Store("startup", "bottomwrap", "0");
+  desktop.SetMonitors({{0, 0, 1920, 1080, true, 15}, {1920, 0, 3840, 1440, false, 15}});
+  MoveTo({2500, 1200});
+  Start();
+  desktop.easesCursorBetweenDisplays = true;
+  Arrive({1920, 1200});
+  EXPECT_EQ(desktop.Cursor(), (Point{1920, 1200})) << "left to the system";
+  desktop.UserMovesMouseBy(-4, 0);
+  Ticks(1);
+  EXPECT_EQ(desktop.Cursor(), (Point{1916, 1079})) << "carried onto A";
+  Arrive({0, 500});
+  EXPECT_EQ(desktop.Cursor(), (Point{3838, 500}));
+
+  desktop.easesCursorBetweenDisplays = false;
+  Arrive({1920, 1200});
+  EXPECT_EQ(desktop.Cursor(), (Point{3838, 1200}));
+}
+
 }  // namespace
 }  // namespace tarnwick::sim

@@ -42,6 +42,27 @@ TEST(SystemScreen, NamesTheOneMonitorAsPrimaryInPixels) {
   EXPECT_EQ(WrapLanding(shape, {0, 300}, {true, true, true, true}), (Point{798, 300}));
 }
 
+// The Settings page's switch, read at each question; without it Wine's Windows 10 build
+// never eases.
+TEST(SystemScreen, ReadsWhetherWindowsEasesCrossingsFromTheUsersSetting) {
+  SystemScreen screen(nullptr);
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Cursors", 0, nullptr, 0,
+                            KEY_SET_VALUE, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  const auto store = [key](DWORD value) {
+    RegSetValueExW(key, L"CursorDeadzoneJumpingSetting", 0, REG_DWORD,
+                   reinterpret_cast<const BYTE*>(&value), sizeof(value));
+  };
+  store(1);
+  EXPECT_TRUE(screen.EasesCursorBetweenDisplays());
+  store(0);
+  EXPECT_FALSE(screen.EasesCursorBetweenDisplays());
+  RegDeleteValueW(key, L"CursorDeadzoneJumpingSetting");
+  RegCloseKey(key);
+  EXPECT_FALSE(screen.EasesCursorBetweenDisplays());
+}
+
 // Relative moves made as the hand makes them arrive as raw movement, and stop arriving once
 // the last listener has gone.
 TEST(SystemRawInput, DeliversRelativeMovesUntilTheLastListenerGoes) {
