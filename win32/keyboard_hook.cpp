@@ -2,6 +2,7 @@
 
 #include "seam/hook_health.h"
 #include "seam/keyboard_chord.h"
+#include "win32/keyboard_layout.h"
 #include "win32/live_objects.h"
 #include "win32/system_foreground.h"
 
@@ -62,7 +63,7 @@ bool KeyboardHook::Start(HWND target, UINT message) {
   if (thread_.joinable()) return installed_;
   gTarget = target;
   gMessage = message;
-  gChord = KeyboardChord{};
+  gChord = KeyboardChord{ForegroundLayoutHasAltGr};
   HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   if (ready == nullptr) return false;
   thread_ = std::thread([this, ready] { Run(ready); });
