@@ -45,10 +45,10 @@ void CMouse::Y(float newY) {
   windows_.MoveCursor({current.x, NearestWhole(newY)});
 }
 
-void Module2::SetMousePosition(std::int16_t x, std::int16_t y) {
+bool Module2::SetMousePosition(std::int16_t x, std::int16_t y) {
   const Point start = mouse_.Position();
   windows_.MoveCursor({x, start.y});
-  windows_.MoveCursor({x, y});
+  return windows_.MoveCursor({x, y});
 }
 
 std::optional<Point> Module2::ReadMousePosition() {

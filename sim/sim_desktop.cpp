@@ -210,6 +210,10 @@ bool SimDesktop::MoveCursor(Point position) {
     staleRead_ = cursor_;
     staleReadsLeft_ = readsLaggingAMove;
   }
+  if (moveMiss && position == moveMiss->asked) {
+    position = moveMiss->landsAt;
+    if (--moveMiss->times <= 0) moveMiss.reset();
+  }
   PlaceCursor(position);
   cursorMoves_.push_back(cursor_);
   return true;

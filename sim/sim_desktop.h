@@ -130,6 +130,14 @@ class SimDesktop : public SettingsStore,
   WindowManagerCalls calls;
   bool refuseCursorRead = false;
   bool refuseCursorMove = false;
+  // Moves of the program's to `asked` land at `landsAt` instead, so many times, as Windows
+  // may place a cursor moved between monitors of different sizes.
+  struct MoveMiss {
+    Point asked;
+    Point landsAt;
+    int times = 1;
+  };
+  std::optional<MoveMiss> moveMiss;
   bool refuseActivation = false;
   // So many reads after a move still show where the cursor was, as Wine now and then does.
   int readsLaggingAMove = 0;  // the foreground lock refuses every request

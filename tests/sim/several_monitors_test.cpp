@@ -36,6 +36,16 @@ TEST_F(SeveralMonitors, WrapsOnlyAtTheDesktopsEndsAndParksOnTheCursorsOwnMonitor
   Arrive({1823, 300});
   EXPECT_EQ(desktop.Cursor(), (Point{1, 300}));
 
+  // Where the system puts the cursor elsewhere than asked, one more move puts it there; a
+  // system that keeps it away is asked once more, and no more.
+  for (const int misses : {1, 2}) {
+    desktop.moveMiss = {{1500, 597}, {1500, 400}, misses};
+    const std::size_t movesBefore = MoveCount();
+    Arrive({1500, 0}, 3);
+    EXPECT_EQ(desktop.Cursor(), (misses == 1 ? Point{1500, 597} : Point{1500, 400}));
+    EXPECT_EQ(MoveCount() - movesBefore, 4u) << "twice across, then down";
+  }
+
   // Resting on B: parked in B's corner, left there by the wrap, and put back at a move.
   Arrive({1500, 300}, 15);
   EXPECT_EQ(desktop.Cursor(), (Point{1823, 599}));
