@@ -7,6 +7,7 @@
 #include "cursor/desktop_shape.h"
 #include "cursor/screen_bounds.h"
 #include "test_windows.h"
+#include "win32/foreground_watch.h"
 #include "win32/system_raw_input.h"
 #include "win32/system_screen.h"
 #include "win32/system_window_manager.h"
@@ -289,6 +290,29 @@ TEST(SystemWindowManager, TellsAWindowCoveringTheWholeScreenInFront) {
   EXPECT_FALSE(windows.FullscreenProgramInFront()) << "no longer in front";
   DestroyWindow(fullscreen);
   DestroyWindow(normal);
+}
+
+// A window restored from its taskbar button may raise only the end of its minimised state:
+// a sleeping pin hears that too, and nothing else the system reports. Wine calls no hook on
+// its own; a watch told that the system reports hears what is announced.
+TEST(ForegroundWatch, HearsTheForegroundAndARestoreAndNothingElse) {
+  EXPECT_FALSE(ForegroundWatch().Watch([] {})) << "Wine reports nothing";
+  ForegroundWatch watch(true);
+  HWND window = MakeWindow(L"Restored", 50, 50, 300, 200);
+  int heard = 0;
+  ASSERT_TRUE(watch.Watch([&heard] { ++heard; }));
+  for (const DWORD event : {DWORD{EVENT_SYSTEM_MOVESIZEEND}, DWORD{EVENT_SYSTEM_MINIMIZEEND},
+                            DWORD{EVENT_SYSTEM_FOREGROUND}}) {
+    NotifyWinEvent(event, window, OBJID_WINDOW, CHILDID_SELF);
+  }
+  PumpUntil([&heard] { return heard >= 2; }, 500);
+  PumpFor(50);
+  EXPECT_EQ(heard, 2);
+  watch.Watch({});
+  NotifyWinEvent(EVENT_SYSTEM_MINIMIZEEND, window, OBJID_WINDOW, CHILDID_SELF);
+  PumpFor(50);
+  EXPECT_EQ(heard, 2) << "stopped";
+  DestroyWindow(window);
 }
 
 TEST(SystemWindowManager, ReportsAClosedWindowAsGone) {
