@@ -16,8 +16,6 @@ TEST(FullscreenRule, BusyCountsOnlyWithAProgramCoveringItsMonitor) {
   EXPECT_TRUE(CountsAsFullscreen(kBusy, kCovering));
   EXPECT_TRUE(CountsAsFullscreen(kDirect3DFullScreen, kNothing));
   EXPECT_TRUE(CountsAsFullscreen(kPresentationMode, kWindowed));
-  EXPECT_FALSE(CountsAsFullscreen(kAcceptsNotifications, kWindowed));
-  EXPECT_FALSE(CountsAsFullscreen(kUnknown, kCoveringShell));
 }
 
 }  // namespace
