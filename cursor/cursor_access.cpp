@@ -8,10 +8,10 @@ Point CMouse::Position(bool* readOk) const {
   return position;
 }
 
-void Module2::SetMousePosition(std::int16_t x, std::int16_t y) {
+bool Module2::SetMousePosition(std::int16_t x, std::int16_t y) {
   const Point start = mouse_.Position();
   windows_.MoveCursor({x, start.y});
-  windows_.MoveCursor({x, y});
+  return windows_.MoveCursor({x, y});
 }
 
 std::optional<Point> Module2::ReadMousePosition() {

@@ -28,8 +28,8 @@ class Module2 {
   // Two moves: first across, keeping the old y, then down or up. The cursor is read once,
   // before the first: a second read between the moves can still show where the cursor was
   // before the first one (Wine shows it now and then), and the second move then threw the
-  // cursor back across.
-  void SetMousePosition(std::int16_t x, std::int16_t y);
+  // cursor back across. False when the system refused the last move.
+  bool SetMousePosition(std::int16_t x, std::int16_t y);
   // The position, or nothing when the system could not report it.
   std::optional<Point> ReadMousePosition();
 

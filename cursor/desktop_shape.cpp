@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 #include "cursor/screen_bounds.h"
 
@@ -46,6 +47,45 @@ bool ReachesFurther(const MonitorInfo& m, const MonitorInfo& other, DesktopEdge 
   return false;
 }
 
+Point Beyond(Point p, DesktopEdge edge) {
+  switch (edge) {
+    case DesktopEdge::kLeft:
+      return {p.x - 1, p.y};
+    case DesktopEdge::kRight:
+      return {p.x + 1, p.y};
+    case DesktopEdge::kTop:
+      return {p.x, p.y - 1};
+    case DesktopEdge::kBottom:
+      return {p.x, p.y + 1};
+  }
+  return p;
+}
+
+// Whether another monitor touches `m`'s `edge` along some of its length.
+bool HasNeighbourAcross(const DesktopShape& shape, const MonitorInfo& m, DesktopEdge edge) {
+  return std::any_of(shape.monitors.begin(), shape.monitors.end(), [&](const MonitorInfo& n) {
+    const bool overlapsDown = n.top < m.bottom && n.bottom > m.top;
+    const bool overlapsAcross = n.left < m.right && n.right > m.left;
+    switch (edge) {
+      case DesktopEdge::kLeft:
+        return n.right == m.left && overlapsDown;
+      case DesktopEdge::kRight:
+        return n.left == m.right && overlapsDown;
+      case DesktopEdge::kTop:
+        return n.bottom == m.top && overlapsAcross;
+      case DesktopEdge::kBottom:
+        return n.top == m.bottom && overlapsAcross;
+    }
+    return false;
+  });
+}
+
+// Whether the desktop ends at `cursor` (a point it shows) going towards `edge`.
+bool EndsAt(const DesktopShape& shape, Point cursor, DesktopEdge edge) {
+  if (shape.Shows(Beyond(cursor, edge))) return false;
+  return !shape.easesCrossings || !HasNeighbourAcross(shape, shape.MonitorAt(cursor), edge);
+}
+
 }  // namespace
 
 DesktopShape DesktopShape::Of(Screen& screen) {
@@ -61,6 +101,8 @@ DesktopShape DesktopShape::Of(Screen& screen) {
     shape.monitors.push_back(
         {0, 0, std::max(size.x, 1), std::max(size.y, 1), true, metrics.twipsPerPixelX});
   }
+  // Only between monitors is there anything to ease.
+  shape.easesCrossings = shape.monitors.size() > 1 && screen.EasesCursorBetweenDisplays();
   return shape;
 }
 
@@ -82,11 +124,11 @@ std::optional<DesktopEdge> WrappingEdgeAt(const DesktopShape& shape, Point curso
                                           WrapEdges ticked) {
   // A cursor where no monitor is (a stale read) is on no edge the user can see.
   if (!shape.Shows(cursor)) return std::nullopt;
-  const auto endsAt = [&](int dx, int dy) { return !shape.Shows({cursor.x + dx, cursor.y + dy}); };
-  if (ticked.left && endsAt(-1, 0)) return DesktopEdge::kLeft;
-  if (ticked.right && endsAt(1, 0)) return DesktopEdge::kRight;
-  if (ticked.top && endsAt(0, -1)) return DesktopEdge::kTop;
-  if (ticked.bottom && endsAt(0, 1)) return DesktopEdge::kBottom;
+  for (const auto& [edge, wraps] :
+       {std::pair{DesktopEdge::kLeft, ticked.left}, std::pair{DesktopEdge::kRight, ticked.right},
+        std::pair{DesktopEdge::kTop, ticked.top}, std::pair{DesktopEdge::kBottom, ticked.bottom}}) {
+    if (wraps && EndsAt(shape, cursor, edge)) return edge;
+  }
   return std::nullopt;
 }
 
@@ -149,8 +191,9 @@ std::optional<Point> WrapLanding(const DesktopShape& shape, Point cursor, WrapEd
 
 bool InCorner(const DesktopShape& shape, Point cursor) {
   if (!shape.Shows(cursor)) return false;
-  const auto endsAt = [&](int dx, int dy) { return !shape.Shows({cursor.x + dx, cursor.y + dy}); };
-  return (endsAt(-1, 0) || endsAt(1, 0)) && (endsAt(0, -1) || endsAt(0, 1));
+  const auto endsAt = [&](DesktopEdge edge) { return EndsAt(shape, cursor, edge); };
+  return (endsAt(DesktopEdge::kLeft) || endsAt(DesktopEdge::kRight)) &&
+         (endsAt(DesktopEdge::kTop) || endsAt(DesktopEdge::kBottom));
 }
 
 Point ParkPointOn(const DesktopShape& shape, Point cursor, bool taskbarAllowance) {

@@ -10,6 +10,10 @@ namespace tarnwick {
 // The monitors as the wrap and the parking see them, in physical pixels. Never empty.
 struct DesktopShape {
   std::vector<MonitorInfo> monitors;
+  // Windows carries a cursor pushed against a stretch of a monitor's edge that no neighbour
+  // shares onto the neighbour beyond the rest of that edge ("Ease cursor movement between
+  // displays"): such a stretch is then a crossing, not an end of the desktop.
+  bool easesCrossings = false;
 
   // The desktop as the screen reports it now: its monitors, or, when it names none, the
   // primary screen alone, measured as the single-screen rules measure it.
@@ -30,7 +34,8 @@ struct WrapEdges {
 };
 
 // The ticked edge the cursor stands on, if any: an edge counts only where no monitor lies
-// beyond that very point. Left and right are asked before top and bottom, one edge a tick.
+// beyond that very point, and, while the system eases crossings, no neighbour shares any of
+// that monitor's edge. Left and right are asked before top and bottom, one edge a tick.
 std::optional<DesktopEdge> WrappingEdgeAt(const DesktopShape& shape, Point cursor,
                                           WrapEdges ticked);
 

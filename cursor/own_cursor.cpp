@@ -4,13 +4,19 @@
 
 namespace tarnwick {
 
+bool OwnCursor::Set(Point position) {
+  return module2_.SetMousePosition(static_cast<std::int16_t>(position.x),
+                                   static_cast<std::int16_t>(position.y));
+}
+
 void OwnCursor::Move(Point position) {
-  module2_.SetMousePosition(static_cast<std::int16_t>(position.x),
-                            static_cast<std::int16_t>(position.y));
+  if (!Set(position)) return;
+  const std::optional<Point> landed = Read();
+  if (landed && *landed != position) Set(position);
 }
 
 void OwnCursor::Put(Point position) {
-  Move(position);
+  Set(position);
   putAt_ = position;
 }
 

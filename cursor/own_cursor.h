@@ -17,6 +17,9 @@ class OwnCursor {
   // The position, or nothing when the system cannot report it (a locked workstation).
   std::optional<Point> Read() { return module2_.ReadMousePosition(); }
   // A move of the user's cursor on the user's behalf (a wrap): the user keeps moving it.
+  // Between monitors of different sizes the system may put the cursor elsewhere than asked:
+  // read back, it is moved once more when it is not there, and never more than once, so that
+  // a cursor the system keeps away is not fought over. A refused move is not asked again.
   void Move(Point position);
   // A move for the program's own reasons (parking it, putting it back): until the user moves
   // it, the cursor is ours.
@@ -32,6 +35,8 @@ class OwnCursor {
   void SetParked(bool parked) { parked_ = parked; }
 
  private:
+  bool Set(Point position);
+
   Module2 module2_;
   std::optional<Point> putAt_;  // where the program last put the cursor, until it moves
   bool parked_ = false;

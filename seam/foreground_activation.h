@@ -43,7 +43,8 @@ class ForegroundPrimitives {
 class ActivationNotices {
  public:
   virtual ~ActivationNotices() = default;
-  // False when there was nowhere to say it (no tray icon): it is said at a later try.
+  // False when the system did not take it (no tray icon, or the user's quiet time): it is
+  // said at a later try.
   virtual bool CannotReachElevated() = 0;
 };
 

@@ -72,7 +72,8 @@ std::optional<KeyPress> KeyboardChord::OnKey(int virtualKey, bool down, KeyEvent
     altGrCtrl_ = down;
     return std::nullopt;
   }
-  if (virtualKey == kVkRightMenu && down && ctrlWentDownMs && ctrlWentDownMs == details.timeMs) {
+  if (virtualKey == kVkRightMenu && down && ctrlWentDownMs && ctrlWentDownMs == details.timeMs &&
+      (!layoutHasAltGr_ || layoutHasAltGr_())) {
     // The left Ctrl just before, in the same instant, was AltGr's: no hand is that quick.
     down_.reset(kVkLeftControl);
     altGrCtrl_ = true;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace tarnwick {
 
@@ -29,9 +30,15 @@ struct KeyEventDetails {
 //
 // AltGr on European layouts arrives as a left Ctrl the system makes up, followed at once by
 // the right Alt. Typing "@" with AltGr+Q must not read as Ctrl+Alt+Q, so that Ctrl does not
-// count: it is told by its scan code, or by the right Alt that comes with the same time stamp.
+// count: it is told by its scan code, or, where the layout in front has AltGr, by the right
+// Alt that comes with the same time stamp. Time stamps move in steps of 10 to 16 ms, so on a
+// layout without AltGr a hand's Ctrl and right Alt share one often enough: a real Ctrl+Alt.
 class KeyboardChord {
  public:
+  // `layoutHasAltGr` answers for the layout in front, asked only when a left Ctrl and a right
+  // Alt share a time stamp; without one, every layout counts as having AltGr.
+  explicit KeyboardChord(std::function<bool()> layoutHasAltGr = {})
+      : layoutHasAltGr_(std::move(layoutHasAltGr)) {}
   std::optional<KeyPress> OnKey(int virtualKey, bool down, KeyEventDetails details = {});
   int Modifiers() const;
   // Forgets the keys the system says are up. Releases made on another desktop (the lock
@@ -48,6 +55,7 @@ class KeyboardChord {
 
  private:
   bool IsDown(int virtualKey) const;
+  std::function<bool()> layoutHasAltGr_;
   std::bitset<256> down_;
   bool altGrCtrl_ = false;                           // the left Ctrl that AltGr made up is held
   std::optional<std::uint32_t> leftCtrlWentDownMs_;  // the left Ctrl just went down, then

@@ -33,6 +33,10 @@ class Screen {
   virtual ScreenMetrics Metrics() = 0;
   // Every monitor as the desktop is laid out now; empty when the system cannot say.
   virtual std::vector<MonitorInfo> Monitors() = 0;
+  // Whether the system itself carries a cursor pushed against a stretch of a monitor's edge
+  // that no neighbour shares onto that neighbour (Windows 11's "Ease cursor movement between
+  // displays"). A system without the feature never does.
+  virtual bool EasesCursorBetweenDisplays() { return false; }
 };
 
 }  // namespace tarnwick

@@ -142,7 +142,32 @@ void SimDesktop::UserPointsAt(Point position) {
 
 void SimDesktop::UserMovesMouseBy(int dx, int dy) {
   if (rawInputOn_) Deliver({dx, dy});
-  PlaceCursor({cursor_.x + dx, cursor_.y + dy});
+  const Point wanted{cursor_.x + dx, cursor_.y + dy};
+  PlaceCursor(CarriedAcross(wanted).value_or(wanted));
+}
+
+std::optional<Point> SimDesktop::CarriedAcross(Point position) const {
+  if (!easesCursorBetweenDisplays) return std::nullopt;
+  const auto shows = [this](Point p) {
+    return std::any_of(monitors_.begin(), monitors_.end(),
+                       [p](const MonitorInfo& m) { return m.Contains(p); });
+  };
+  const auto from = std::find_if(monitors_.begin(), monitors_.end(),
+                                 [this](const MonitorInfo& m) { return m.Contains(cursor_); });
+  if (shows(position) || from == monitors_.end()) return std::nullopt;
+  // The nearest point of a monitor touching the side the cursor left by.
+  for (const MonitorInfo& n : monitors_) {
+    const bool down = n.top < from->bottom && n.bottom > from->top;
+    const bool across = n.left < from->right && n.right > from->left;
+    if ((position.x < from->left && n.right == from->left && down) ||
+        (position.x >= from->right && n.left == from->right && down) ||
+        (position.y < from->top && n.bottom == from->top && across) ||
+        (position.y >= from->bottom && n.top == from->bottom && across)) {
+      return Point{std::clamp(position.x, n.left, n.right - 1),
+                   std::clamp(position.y, n.top, n.bottom - 1)};
+    }
+  }
+  return std::nullopt;
 }
 
 bool SimDesktop::StartDevice() {
@@ -184,6 +209,10 @@ bool SimDesktop::MoveCursor(Point position) {
   if (readsLaggingAMove > 0) {
     staleRead_ = cursor_;
     staleReadsLeft_ = readsLaggingAMove;
+  }
+  if (moveMiss && position == moveMiss->asked) {
+    position = moveMiss->landsAt;
+    if (--moveMiss->times <= 0) moveMiss.reset();
   }
   PlaceCursor(position);
   cursorMoves_.push_back(cursor_);

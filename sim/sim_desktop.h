@@ -113,8 +113,11 @@ class SimDesktop : public SettingsStore,
   // The user's own mouse movement (clamped to the screen like the real cursor).
   void UserMovesCursor(Point position);
   // The user moves the mouse by so much: the raw movement reaches the listeners in full,
-  // the cursor goes as far as the monitors let it.
+  // the cursor goes as far as the monitors let it (and, easing crossings, onto a neighbour).
   void UserMovesMouseBy(int dx, int dy);
+  // Windows 11's "Ease cursor movement between displays": the mouse pushed off a monitor
+  // where no neighbour lies lands on the neighbour beyond the rest of that edge, if any.
+  bool easesCursorBetweenDisplays = false;
   // A pen, a tablet or a remote-desktop client reports where the pointer is: raw input says
   // so (absolute, with the pixels since the device's last report), and the cursor goes there.
   void UserPointsAt(Point position);
@@ -133,6 +136,14 @@ class SimDesktop : public SettingsStore,
   WindowManagerCalls calls;
   bool refuseCursorRead = false;
   bool refuseCursorMove = false;
+  // Moves of the program's to `asked` land at `landsAt` instead, so many times, as Windows
+  // may place a cursor moved between monitors of different sizes.
+  struct MoveMiss {
+    Point asked;
+    Point landsAt;
+    int times = 1;
+  };
+  std::optional<MoveMiss> moveMiss;
   bool refuseActivation = false;
   // So many reads after a move still show where the cursor was, as Wine now and then does.
   int readsLaggingAMove = 0;  // the foreground lock refuses every request
@@ -216,6 +227,7 @@ class SimDesktop : public SettingsStore,
   // Screen
   ScreenMetrics Metrics() override { return metrics_; }
   std::vector<MonitorInfo> Monitors() override { return monitors_; }
+  bool EasesCursorBetweenDisplays() override { return easesCursorBetweenDisplays; }
   // Raw input: whether the system would deliver it (the program asked and was not refused).
   bool refuseRawInput = false;
   bool RawInputOn() const { return rawInputOn_; }
@@ -277,6 +289,7 @@ class SimDesktop : public SettingsStore,
   // Where the cursor ends up, kept on the monitors; counted as input.
   void PlaceCursor(Point position);
   Point KeptOnMonitors(Point position) const;
+  std::optional<Point> CarriedAcross(Point position) const;
   void SetForeground(WindowHandle window);
   WindowHandle DeepestChildAt(WindowHandle window, Point position) const;
 

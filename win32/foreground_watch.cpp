@@ -7,9 +7,10 @@
 namespace tarnwick::win32 {
 namespace {
 
-// The event hook has no context argument; one watch at a time, on the UI thread.
+// The event hooks have no context argument; one watch at a time, on the UI thread.
 std::function<void()> gOnChange;
-HWINEVENTHOOK gHook = nullptr;
+HWINEVENTHOOK gForegroundHook = nullptr;
+HWINEVENTHOOK gRestoreHook = nullptr;
 
 void CALLBACK ForegroundChanged(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD) {
   // Copied: the call may stop the watch it came from.
@@ -17,32 +18,45 @@ void CALLBACK ForegroundChanged(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, D
   if (onChange) onChange();
 }
 
-bool RunningOnWine() {
-  HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-  return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+// Two hooks, one event each: one hook over the range between them would also wake us for
+// every menu, drag and mouse capture.
+HWINEVENTHOOK HookEvent(DWORD event) {
+  return SetWinEventHook(event, event, nullptr, ForegroundChanged, 0, 0, WINEVENT_OUTOFCONTEXT);
+}
+
+void Unhook(HWINEVENTHOOK& hook) {
+  if (hook != nullptr) UnhookWinEvent(hook);
+  hook = nullptr;
 }
 
 }  // namespace
 
+bool ForegroundWatch::ReportedHere() {
+  // Wine 8 accepts the hooks and sends nothing.
+  HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+  return ntdll == nullptr || GetProcAddress(ntdll, "wine_get_version") == nullptr;
+}
+
 bool ForegroundWatch::Watch(std::function<void()> onChange) {
   gOnChange = std::move(onChange);
-  if (!gOnChange) {
-    if (gHook != nullptr) UnhookWinEvent(gHook);
-    gHook = nullptr;
-    return true;
+  if (!gOnChange || !systemReports_) {
+    Unhook(gForegroundHook);
+    Unhook(gRestoreHook);
+    const bool stopped = !gOnChange;
+    gOnChange = nullptr;
+    return stopped;
   }
-  // Wine 8 accepts the hook and sends nothing.
-  static const bool wine = RunningOnWine();
-  if (wine) {
+  if (gForegroundHook == nullptr) gForegroundHook = HookEvent(EVENT_SYSTEM_FOREGROUND);
+  if (gRestoreHook == nullptr) gRestoreHook = HookEvent(EVENT_SYSTEM_MINIMIZEEND);
+  // Half a watch would leave a pin asleep through the other way back: none, and the caller
+  // looks for itself.
+  if (gForegroundHook == nullptr || gRestoreHook == nullptr) {
+    Unhook(gForegroundHook);
+    Unhook(gRestoreHook);
     gOnChange = nullptr;
     return false;
   }
-  if (gHook == nullptr) {
-    gHook = SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr,
-                            ForegroundChanged, 0, 0, WINEVENT_OUTOFCONTEXT);
-  }
-  if (gHook == nullptr) gOnChange = nullptr;
-  return gHook != nullptr;
+  return true;
 }
 
 }  // namespace tarnwick::win32

@@ -21,16 +21,23 @@ bool CoversItsMonitor(HWND window) {
          client.bottom >= screen.bottom;
 }
 
-bool FullscreenProgramInFront() {
+NotificationState UserNotificationState() {
   QUERY_USER_NOTIFICATION_STATE state{};
-  if (SUCCEEDED(SHQueryUserNotificationState(&state)) &&
-      (state == QUNS_BUSY || state == QUNS_RUNNING_D3D_FULL_SCREEN ||
-       state == QUNS_PRESENTATION_MODE)) {
-    return true;
+  if (FAILED(SHQueryUserNotificationState(&state)) || state < QUNS_NOT_PRESENT ||
+      state > QUNS_APP) {
+    return NotificationState::kUnknown;
   }
+  return static_cast<NotificationState>(state);
+}
+
+bool FullscreenProgramInFront() {
+  const NotificationState state = UserNotificationState();
   // The desktop covers its monitor too, and so may a taskbar's host; neither is a program.
-  HWND front = GetForegroundWindow();
-  return front != nullptr && !IsShellWindow(front) && CoversItsMonitor(front);
+  HWND window = GetForegroundWindow();
+  FrontWindow front;
+  front.isProgram = window != nullptr && !IsShellWindow(window);
+  front.coversItsMonitor = front.isProgram && CoversItsMonitor(window);
+  return CountsAsFullscreen(state, front);
 }
 
 }  // namespace tarnwick::win32

@@ -1,11 +1,13 @@
 #pragma once
+#include "seam/fullscreen_rule.h"
 #include "win32/win32_api.h"
 
 namespace tarnwick::win32 {
 
-// A program runs fullscreen in front: the shell says so (a game in exclusive mode, a
-// presentation, the "busy" state), or the foreground window, being no part of the shell,
-// covers its whole monitor with its client area (a borderless game, a full-screen video).
+// What the shell says of the user now (SHQueryUserNotificationState).
+NotificationState UserNotificationState();
+
+// A program runs fullscreen in front, by the shell's word and the foreground window.
 bool FullscreenProgramInFront();
 
 // Whether `window`'s client area covers the whole of its monitor. A maximised window with

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "seam/keyboard_chord.h"
+#include "win32/keyboard_layout.h"
 
 namespace tarnwick::win32 {
 namespace {
@@ -19,19 +20,6 @@ constexpr ModifierPair kModifiers[] = {
 
 bool Down(int keyCode) {
   return GetKeyState(keyCode) < 0;
-}
-
-// Whether the keyboard layout types characters with AltGr (Ctrl and Alt together): then the
-// left Ctrl that comes with the right Alt is the layout's. Asked only while both are held.
-bool LayoutHasAltGr() {
-  const HKL layout = GetKeyboardLayout(0);
-  constexpr int kCtrlAlt = 2 | 4;  // VkKeyScanEx's shift-state bits
-  for (wchar_t character = 0x21; character <= 0x17F; ++character) {
-    const SHORT scan = VkKeyScanExW(character, layout);
-    if (scan != -1 && ((scan >> 8) & kCtrlAlt) == kCtrlAlt) return true;
-  }
-  const SHORT euro = VkKeyScanExW(L'\u20AC', layout);
-  return euro != -1 && ((euro >> 8) & kCtrlAlt) == kCtrlAlt;
 }
 
 bool IsExtendedKey(int keyCode) {
@@ -73,7 +61,9 @@ HeldKeys HeldKeysNow() {
   held.leftAlt = Down(VK_LMENU) || (Down(VK_MENU) && !held.rightAlt);
   held.shift = Down(VK_SHIFT);
   held.win = Down(VK_LWIN) || Down(VK_RWIN);
-  held.layoutHasAltGr = held.leftCtrl && held.rightAlt && LayoutHasAltGr();
+  // Asked only while both are held: the left Ctrl that comes with the right Alt may be the
+  // layout's.
+  held.layoutHasAltGr = held.leftCtrl && held.rightAlt && LayoutHasAltGr(GetKeyboardLayout(0));
   return held;
 }
 

@@ -5,6 +5,8 @@
 #include <optional>
 
 #include "seam/hook_health.h"
+#include "seam/keyboard_chord.h"
+#include "win32/keyboard_layout.h"
 #include "win32/live_objects.h"
 #include "win32/system_foreground.h"
 
@@ -129,7 +131,7 @@ bool KeyboardHook::Start(HWND target, UINT message) {
   if (thread_.joinable()) return installed_;
   gTarget = target;
   gMessage = message;
-  gChord = KeyboardChord{};
+  gChord = KeyboardChord{ForegroundLayoutHasAltGr};
   gReported.Set(std::nullopt);
   HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   if (ready == nullptr) return false;

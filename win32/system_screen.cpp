@@ -48,6 +48,25 @@ BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
   return TRUE;
 }
 
+// Windows 11 from 22H2 eases crossings unless the user switched it off; builds before it
+// never do.
+constexpr DWORD kFirstEasingBuild = 22621;
+
+DWORD WindowsBuild() {
+  // RtlGetVersion tells the truth whatever the manifest says.
+  using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOW*);
+  static const DWORD build = [] {
+    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    const auto query = ntdll == nullptr ? RtlGetVersionFn{}
+                                        : reinterpret_cast<RtlGetVersionFn>(reinterpret_cast<void*>(
+                                              GetProcAddress(ntdll, "RtlGetVersion")));
+    OSVERSIONINFOW version{};
+    version.dwOSVersionInfoSize = sizeof(version);
+    return query != nullptr && query(&version) == 0 ? version.dwBuildNumber : DWORD{0};
+  }();
+  return build;
+}
+
 }  // namespace
 
 ScreenMetrics SystemScreen::Metrics() {
@@ -68,6 +87,19 @@ std::vector<MonitorInfo> SystemScreen::Monitors() {
     return {};
   }
   return enumeration.monitors;
+}
+
+bool SystemScreen::EasesCursorBetweenDisplays() {
+  // The Settings page keeps the switch as a DWORD in the user's cursor settings (the
+  // system's own copy sits in the cloud store, in a form of its own). With no value there,
+  // the build decides: on by default where the feature exists.
+  DWORD value = 0;
+  DWORD size = sizeof(value);
+  if (RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Cursors", L"CursorDeadzoneJumpingSetting",
+                   RRF_RT_REG_DWORD, nullptr, &value, &size) == ERROR_SUCCESS) {
+    return value != 0;
+  }
+  return WindowsBuild() >= kFirstEasingBuild;
 }
 
 }  // namespace tarnwick::win32

@@ -13,6 +13,9 @@ class SystemScreen : public Screen {
   explicit SystemScreen(HWND mainWindow) : mainWindow_(mainWindow) {}
   ScreenMetrics Metrics() override;
   std::vector<MonitorInfo> Monitors() override;
+  // The user's "Ease cursor movement between displays" (Settings > System > Display >
+  // Multiple displays), read afresh: the Settings page changes it without a message to us.
+  bool EasesCursorBetweenDisplays() override;
 
  private:
   HWND mainWindow_;

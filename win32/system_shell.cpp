@@ -72,10 +72,13 @@ bool SystemShell::ChangeTrayIcon(IconId icon, const std::string& tip) {
 
 bool SystemShell::CannotReachElevated() {
   // A balloon on the icon, when there is one; else it waits for one. A message box would
-  // stop the user for something only worth a glance.
+  // stop the user for something only worth a glance. In the user's quiet time (the first
+  // hour of a new account) the shell drops the balloon and queues nothing: not given, it is
+  // said at a later try.
+  if (notificationState_() == NotificationState::kQuietTime) return false;
   NOTIFYICONDATAW record = IconRecord(mainWindow_);
   record.uFlags = NIF_INFO;
-  record.dwInfoFlags = NIIF_INFO;
+  record.dwInfoFlags = NIIF_INFO | NIIF_RESPECT_QUIET_TIME;
   CopyText(kApplicationName, record.szInfoTitle, std::size(record.szInfoTitle));
   CopyText(kElevatedNotice, record.szInfo, std::size(record.szInfo));
   return Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;

@@ -3,6 +3,7 @@
 
 #include "seam/foreground_activation.h"
 #include "seam/shell.h"
+#include "win32/fullscreen.h"
 #include "win32/win32_api.h"
 
 namespace tarnwick::win32 {
@@ -20,7 +21,10 @@ inline constexpr const char* kElevatedNotice =
 // the shell's fourth way, so that the keyboard can work it; notices appear as its balloon.
 class SystemShell : public Shell, public ActivationNotices {
  public:
-  explicit SystemShell(HWND mainWindow) : mainWindow_(mainWindow) {}
+  // `notificationState` asks the shell about the user; tests give a state of their own.
+  explicit SystemShell(HWND mainWindow,
+                       NotificationState (*notificationState)() = UserNotificationState)
+      : mainWindow_(mainWindow), notificationState_(notificationState) {}
   bool AddTrayIcon(IconId icon, const std::string& tip) override;
   bool DeleteTrayIcon(IconId icon) override;
   bool ChangeTrayIcon(IconId icon, const std::string& tip) override;
@@ -37,6 +41,7 @@ class SystemShell : public Shell, public ActivationNotices {
 
  private:
   HWND mainWindow_;
+  NotificationState (*notificationState_)();
   std::optional<POINT> menuAnchor_;
   bool menuFromKeyboard_ = false;
 };

@@ -168,6 +168,25 @@ TEST(DesktopShapeTest, AMonitorUnpluggedDuringARunChangesTheNextWrapAndPark) {
       << "a stale point is parked on the nearest monitor";
 }
 
+// Easing the crossings, a stretch of edge beside a shorter neighbour leads onto it: neither
+// an edge nor a corner. The desktop's outer edges stay ends.
+TEST(DesktopShapeTest, EasedCrossingsAreNoEdges) {
+  SimDesktop desktop;
+  desktop.easesCursorBetweenDisplays = true;
+  desktop.SetMonitors({Primary(0, 0, 1920, 1080), Other(1920, 100, 3840, 1180)});
+  const DesktopShape shape = DesktopShape::Of(desktop);
+  for (const Point crossing : {Point{1919, 50}, Point{1920, 1100}, Point{1920, 1150}}) {
+    EXPECT_EQ(WrapLanding(shape, crossing, kAllEdges), std::nullopt)
+        << crossing.x << "," << crossing.y;
+  }
+  EXPECT_EQ(WrapLanding(shape, {1920, 1179}, kAllEdges), (Point{1920, 101})) << "B's bottom";
+  EXPECT_EQ(WrapLanding(shape, {0, 500}, kAllEdges), (Point{3838, 500}));
+  EXPECT_FALSE(InCorner(shape, {1919, 0}));
+  EXPECT_TRUE(InCorner(shape, {3839, 1179}));
+  desktop.SetMonitors({Primary(0, 0, 1920, 1080)});
+  EXPECT_FALSE(DesktopShape::Of(desktop).easesCrossings) << "one monitor: nothing to ease";
+}
+
 TEST(DesktopShapeTest, OnlyTheOuterCornersAreCorners) {
   SimDesktop desktop;
   desktop.SetMonitors(

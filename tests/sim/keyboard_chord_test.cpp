@@ -163,5 +163,22 @@ TEST(KeyboardChord, AltGrIsNotCtrlAltButARealCtrlAltIs) {
   EXPECT_EQ(rightAlt.OnKey('Q', true, {0x10, 9100})->shift, kCtrlAlt);
 }
 
+// On a US keyboard a hand's left Ctrl and right Alt can share a clock step: Ctrl+Alt+K stays
+// Ctrl+Alt+K. The layout is asked only when the time stamps meet.
+TEST(KeyboardChord, OneTimeStampMeansAltGrOnlyWhereTheLayoutHasIt) {
+  int asked = 0;
+  KeyboardChord us([&asked] { return ++asked, false; });
+  us.OnKey(kLeftCtrl, true, {0x1D, 7000});
+  us.OnKey(kRightAlt, true, {0x38, 7000});
+  EXPECT_EQ(us.OnKey('K', true, {0x25, 7090})->shift, kCtrlBit | kAltBit);
+  us.OnKey(kRightAlt, false, {0x38, 7100});
+  us.OnKey(kRightAlt, true, {0x38, 7200});
+  EXPECT_EQ(asked, 1);
+  KeyboardChord german([] { return true; });
+  german.OnKey(kLeftCtrl, true, {0x1D, 7000});
+  german.OnKey(kRightAlt, true, {0x38, 7000});
+  EXPECT_EQ(german.OnKey('Q', true, {0x10, 7090})->shift, kAltBit);
+}
+
 }  // namespace
 }  // namespace tarnwick

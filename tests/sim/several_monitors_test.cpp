@@ -36,6 +36,16 @@ TEST_F(SeveralMonitors, WrapsOnlyAtTheDesktopsEndsAndParksOnTheCursorsOwnMonitor
   Arrive({1823, 300});
   EXPECT_EQ(desktop.Cursor(), (Point{1, 300}));
 
+  // Where the system puts the cursor elsewhere than asked, one more move puts it there; a
+  // system that keeps it away is asked once more, and no more.
+  for (const int misses : {1, 2}) {
+    desktop.moveMiss = {{1500, 597}, {1500, 400}, misses};
+    const std::size_t movesBefore = MoveCount();
+    Arrive({1500, 0}, 3);
+    EXPECT_EQ(desktop.Cursor(), (misses == 1 ? Point{1500, 597} : Point{1500, 400}));
+    EXPECT_EQ(MoveCount() - movesBefore, 4u) << "twice across, then down";
+  }
+
   // Resting on B: parked in B's corner, left there by the wrap, and put back at a move.
   Arrive({1500, 300}, 15);
   EXPECT_EQ(desktop.Cursor(), (Point{1823, 599}));
@@ -83,6 +93,26 @@ TEST_F(SeveralMonitors, WithThePushOptionATouchStaysAPushWrapsACornerNever) {
   EXPECT_EQ(desktop.Setting("options", "WrapOnlyOnPush"), "0");
   Arrive({1823, 300});
   EXPECT_EQ(desktop.Cursor(), (Point{1, 300}));
+}
+
+// Windows 11 carries a cursor pushed against the strip of B's left edge below A onto A: with
+// that on, the strip is a crossing; off (Windows 10), it wraps as before.
+TEST_F(SeveralMonitors, WhereWindowsEasesTheCrossingTheStripBesideAShorterMonitorIsNoEdge) {
+  Store("startup", "mousewrap", "1");
+  Store("startup", "bottomwrap", "0");
+  desktop.SetMonitors({{0, 0, 1920, 1080, true, 15}, {1920, 0, 3840, 1440, false, 15}});
+  MoveTo({2500, 1200});
+  Start();
+  desktop.easesCursorBetweenDisplays = true;
+  Arrive({1920, 1200});
+  EXPECT_EQ(desktop.Cursor(), (Point{1920, 1200})) << "left to the system";
+  desktop.UserMovesMouseBy(-4, 0);
+  Ticks(1);
+  EXPECT_EQ(desktop.Cursor(), (Point{1916, 1079})) << "carried onto A";
+
+  desktop.easesCursorBetweenDisplays = false;
+  Arrive({1920, 1200});
+  EXPECT_EQ(desktop.Cursor(), (Point{3838, 1200}));
 }
 
 }  // namespace

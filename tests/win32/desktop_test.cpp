@@ -10,6 +10,7 @@
 #include "cursor/screen_bounds.h"
 #include "test_windows.h"
 #include "win32/cursor_watch.h"
+#include "win32/foreground_watch.h"
 #include "win32/system_raw_input.h"
 #include "win32/system_screen.h"
 #include "win32/system_window_manager.h"
@@ -44,6 +45,21 @@ TEST(SystemScreen, NamesTheOneMonitorAsPrimaryInPixels) {
   const Point size = ScreenSizePx(screen.Metrics());
   EXPECT_EQ(ParkPointOn(shape, {10, 10}, true), (Point{size.x - 1, size.y - kTaskbarAllowancePx}));
   EXPECT_EQ(WrapLanding(shape, {0, 300}, {true, true, true, true}), (Point{798, 300}));
+}
+
+// The Settings page's switch, read at each question; without it Wine's Windows 10 build
+// never eases.
+TEST(SystemScreen, ReadsWhetherWindowsEasesCrossingsFromTheUsersSetting) {
+  SystemScreen screen(nullptr);
+  const wchar_t* const kKey = L"Control Panel\\Cursors";
+  const wchar_t* const kValue = L"CursorDeadzoneJumpingSetting";
+  for (const DWORD value : {DWORD{1}, DWORD{0}}) {
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kKey, kValue, REG_DWORD, &value, sizeof(value)),
+              ERROR_SUCCESS);
+    EXPECT_EQ(screen.EasesCursorBetweenDisplays(), value == 1);
+  }
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, kKey, kValue);
+  EXPECT_FALSE(screen.EasesCursorBetweenDisplays());
 }
 
 // Relative moves made as the hand makes them arrive as raw movement, and stop arriving once
@@ -293,6 +309,25 @@ TEST(SystemWindowManager, TellsAWindowCoveringTheWholeScreenInFront) {
   EXPECT_FALSE(windows.FullscreenProgramInFront()) << "no longer in front";
   DestroyWindow(fullscreen);
   DestroyWindow(normal);
+}
+
+// A window restored from its taskbar button may raise only the end of its minimised state:
+// a sleeping pin hears that too, and nothing else the system reports. Wine calls no hook on
+// its own; a watch told that the system reports hears what is announced.
+TEST(ForegroundWatch, HearsTheForegroundAndARestoreAndNothingElse) {
+  EXPECT_FALSE(ForegroundWatch().Watch([] {})) << "Wine reports nothing";
+  ForegroundWatch watch(true);
+  HWND window = MakeWindow(L"Restored", 50, 50, 300, 200);
+  int heard = 0;
+  ASSERT_TRUE(watch.Watch([&heard] { ++heard; }));
+  for (const DWORD event : {DWORD{EVENT_SYSTEM_MOVESIZEEND}, DWORD{EVENT_SYSTEM_MINIMIZEEND},
+                            DWORD{EVENT_SYSTEM_FOREGROUND}}) {
+    NotifyWinEvent(event, window, OBJID_WINDOW, CHILDID_SELF);
+  }
+  PumpUntil([&heard] { return heard >= 2; }, 500);
+  PumpFor(50);
+  EXPECT_EQ(heard, 2);
+  DestroyWindow(window);
 }
 
 TEST(SystemWindowManager, ReportsAClosedWindowAsGone) {

@@ -27,6 +27,8 @@ TEST(SystemShell, KeepsOneTrayIconIdentityWhateverThePicture) {
   ASSERT_TRUE(shell.AddTrayIcon(IconId::kApplication, "Tarnwick 2.1"));
   EXPECT_TRUE(shellKnowsIt());
   EXPECT_TRUE(shell.CannotReachElevated());
+  SystemShell quiet(owner, [] { return NotificationState::kQuietTime; });
+  EXPECT_FALSE(quiet.CannotReachElevated()) << "the shell drops it in the user's quiet time";
   EXPECT_FALSE(shell.AddTrayIcon(IconId::kApplication, "Tarnwick 2.1")) << "no duplicates";
   EXPECT_FALSE(shell.AddTrayIcon(IconId::kDisabled, "Tarnwick 2.1")) << "the same icon";
   // A toggle: the old picture goes, the new one comes, under the same identity.

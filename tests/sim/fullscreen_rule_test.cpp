@@ -1,0 +1,22 @@
+#include "seam/fullscreen_rule.h"
+
+#include <gtest/gtest.h>
+
+namespace tarnwick {
+namespace {
+
+// A driver's overlay can hold "busy" for good: by itself it must not hold focus-follow back.
+TEST(FullscreenRule, BusyCountsOnlyWithAProgramCoveringItsMonitor) {
+  using enum NotificationState;
+  constexpr FrontWindow kNothing{}, kCovering{true, true}, kWindowed{true, false};
+  constexpr FrontWindow kCoveringShell{false, true};
+  EXPECT_FALSE(CountsAsFullscreen(kBusy, kNothing));
+  EXPECT_FALSE(CountsAsFullscreen(kBusy, kWindowed));
+  EXPECT_FALSE(CountsAsFullscreen(kBusy, kCoveringShell)) << "the desktop covers its monitor";
+  EXPECT_TRUE(CountsAsFullscreen(kBusy, kCovering));
+  EXPECT_TRUE(CountsAsFullscreen(kDirect3DFullScreen, kNothing));
+  EXPECT_TRUE(CountsAsFullscreen(kPresentationMode, kWindowed));
+}
+
+}  // namespace
+}  // namespace tarnwick
