@@ -20,15 +20,15 @@ const char* NotificationText(NotificationState state) {
       return "not present (locked, or a fast user switch)";
     case NotificationState::kBusy:
       return "busy (a fullscreen program)";
-    case NotificationState::kFullscreenDirect3D:
+    case NotificationState::kDirect3DFullScreen:
       return "Direct3D fullscreen";
-    case NotificationState::kPresentation:
+    case NotificationState::kPresentationMode:
       return "presentation mode";
     case NotificationState::kAcceptsNotifications:
       return "accepts notifications";
     case NotificationState::kQuietTime:
       return "quiet time";
-    case NotificationState::kApp:
+    case NotificationState::kStoreApp:
       return "a Windows Store app fullscreen";
   }
   return "unknown";

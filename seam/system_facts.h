@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "seam/notification_state.h"
 #include "seam/window_handle.h"
 
 namespace tarnwick {
@@ -11,19 +12,6 @@ struct WallTime {
   int minute = 0;
   int second = 0;
   int millisecond = 0;
-};
-
-// What the shell says of the user's state (its user-notification state): whether a
-// fullscreen program or a presentation keeps notifications away.
-enum class NotificationState {
-  kUnknown,  // the shell could not say
-  kNotPresent,
-  kBusy,
-  kFullscreenDirect3D,
-  kPresentation,
-  kAcceptsNotifications,
-  kQuietTime,
-  kApp,
 };
 
 // The keyboard hook as the hotkeys depend on it.

@@ -72,15 +72,15 @@ NotificationState WindowsFacts::Notifications() {
     case QUNS_BUSY:
       return NotificationState::kBusy;
     case QUNS_RUNNING_D3D_FULL_SCREEN:
-      return NotificationState::kFullscreenDirect3D;
+      return NotificationState::kDirect3DFullScreen;
     case QUNS_PRESENTATION_MODE:
-      return NotificationState::kPresentation;
+      return NotificationState::kPresentationMode;
     case QUNS_ACCEPTS_NOTIFICATIONS:
       return NotificationState::kAcceptsNotifications;
     case QUNS_QUIET_TIME:
       return NotificationState::kQuietTime;
     case QUNS_APP:
-      return NotificationState::kApp;
+      return NotificationState::kStoreApp;
   }
   return NotificationState::kUnknown;
 }

@@ -484,7 +484,6 @@ TEST_F(MainWindowTest, ResumeAndUnlockAskForTheKeyboardHookAgain) {
 // On Modern Standby the resume comes late or not at all; the display coming back on installs
 // the hook afresh. Off, dimmed and other settings leave it be.
 TEST_F(MainWindowTest, TheDisplayComingBackOnInstallsTheKeyboardHookAgain) {
-  KeyboardHook hook;
   ASSERT_TRUE(hook.Start(window.Handle(), kKeyPressMessage));
   window.OnHookMayBeLost([&] { hook.Reinstall(); });
   const auto displayState = [&](GUID setting, DWORD state) {
