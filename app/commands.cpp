@@ -13,12 +13,12 @@ void Form1::Command1_Click() {
   if (focus.Enabled()) {
     focus.SetEnabled(false);
     Command1.SetCaption(kDisabledCaption);
-    SaveSetting(kDisabledSetting, "1");
+    store.SaveSetting(kDisabledSetting, "1");
     icon = Image2.Picture();
   } else {
     focus.SetEnabled(true);
     Command1.SetCaption(kEnabledCaption);
-    SaveSetting(kDisabledSetting, "0");
+    store.SaveSetting(kDisabledSetting, "0");
     icon = Image1.Picture();
   }
   platform_.form.SetIcon(icon);
@@ -52,7 +52,7 @@ void Form1::Command5_Click() {
 }
 
 void Form1::Check1_Click() {
-  SaveCheckSetting(kRunMinimizedSetting, Check1);
+  store.SaveCheckSetting(kRunMinimizedSetting, Check1.IsChecked());
 }
 
 void Form1::Form_Unload() {

@@ -5,13 +5,13 @@
 namespace tarnwick {
 
 void Form1::MouseWrapOptions() {
-  Check8.SetValue(GetCheckSetting(kLeftWrapSetting));
-  Check10.SetValue(GetCheckSetting(kRightWrapSetting));
-  Check11.SetValue(GetCheckSetting(kTopWrapSetting));
-  Check12.SetValue(GetCheckSetting(kBottomWrapSetting));
-  Check7.SetValue(GetCheckSetting(kMouseWrapAtStartSetting));
+  Check8.SetValue(store.GetCheckSetting(kLeftWrapSetting));
+  Check10.SetValue(store.GetCheckSetting(kRightWrapSetting));
+  Check11.SetValue(store.GetCheckSetting(kTopWrapSetting));
+  Check12.SetValue(store.GetCheckSetting(kBottomWrapSetting));
+  Check7.SetValue(store.GetCheckSetting(kMouseWrapAtStartSetting));
   if (Check7.IsChecked()) Command20_Click();
-  Text35.SetText(GetSetting(kCalibrationSetting));
+  Text35.SetText(store.GetSetting(kCalibrationSetting));
 }
 
 void Form1::Timer5_Timer() {
@@ -25,12 +25,12 @@ void Form1::Command20_Click() {
 }
 
 void Form1::Check7_Click() {
-  SaveCheckSetting(kMouseWrapAtStartSetting, Check7);
+  store.SaveCheckSetting(kMouseWrapAtStartSetting, Check7.IsChecked());
 }
 
 void Form1::SetWrapEdge(WrapEdge edge, const CheckBox& box, const Setting& setting) {
   wrap.SetEdgeWraps(edge, box.IsChecked());
-  SaveCheckSetting(setting, box);
+  store.SaveCheckSetting(setting, box.IsChecked());
 }
 
 void Form1::Check8_Click() {
@@ -48,7 +48,7 @@ void Form1::Check12_Click() {
 
 void Form1::Check2_Click() {
   parking.SetOn(Check2.IsChecked());
-  SaveCheckSetting(kIdleParkingSetting, Check2);
+  store.SaveCheckSetting(kIdleParkingSetting, Check2.IsChecked());
 }
 
 void Form1::Timer8_Timer() {
@@ -61,7 +61,7 @@ void Form1::Text2_Change() {
 }
 
 void Form1::Check5_Click() {
-  SaveCheckSetting(kTaskbarAllowanceSetting, Check5);
+  store.SaveCheckSetting(kTaskbarAllowanceSetting, Check5.IsChecked());
   parking.SetTaskbarAllowance(Check5.IsChecked());
 }
 

@@ -31,14 +31,14 @@ void Form1::Text1_LostFocus() {
     case HoverDelayVerdict::kAccepted:
       focus.SetHoverDelayMs(delay.intervalMs);
       // Stored as typed, not normalised: start-up rounds it again when it reads it back.
-      SaveSetting(kHoverDelaySetting, Text1.Text());
+      store.SaveSetting(kHoverDelaySetting, Text1.Text());
       return;
   }
   // A refused entry puts the default in the box, and the box shows what is in force: the
   // default is used and stored too. The user goes on where the mistake is.
   Text1.SetText(kDefaultHoverDelayText);
   focus.SetHoverDelayMs(kDefaultHoverDelayMs);
-  SaveSetting(kHoverDelaySetting, kDefaultHoverDelayText);
+  store.SaveSetting(kHoverDelaySetting, kDefaultHoverDelayText);
   Text1.SetFocus();
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/captions.h"
 #include "app/controls.h"
+#include "app/options_store.h"
 #include "app/product.h"
 #include "app/settings_layout.h"
 #include "app/sleep_at_rest.h"
@@ -29,6 +30,10 @@ class Form1 {
   // First, so that the controls below can reach the event loop as they are made.
   Platform& platform_;
   Options options_;  // what the user chose in the Options window, in force now
+
+ public:
+  // Every setting is read and written here.
+  OptionsStore store{platform_.settings};
 
  public:
   explicit Form1(Platform& platform);
@@ -145,12 +150,6 @@ class Form1 {
 
   // --- Start-up and settings ---
   void Form_Load();
-  std::string GetSetting(const Setting& setting);
-  void SaveSetting(const Setting& setting, const std::string& value);
-  // A check box's stored state: 0, 1 or 2, the box's default for anything else.
-  int GetCheckSetting(const Setting& setting);
-  // Stores what a box shows: "1" when ticked, "0" otherwise.
-  void SaveCheckSetting(const Setting& setting, const CheckBox& box);
 
   // --- Commands, menu and tray ---
   void Command1_Click();  // enable/disable toggle

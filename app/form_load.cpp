@@ -10,14 +10,14 @@ void Form1::Form_Load() {
   // The Options window's choices come first: the hotkeys and the poll work by them.
   LoadOptions();
 
-  Check1.SetValue(GetCheckSetting(kRunMinimizedSetting));
+  Check1.SetValue(store.GetCheckSetting(kRunMinimizedSetting));
   if (Check1.Value() == kChecked) Command4_Click();
 
-  if (ParseNumber(GetSetting(kDisabledSetting)) == 1.0) Command1_Click();
+  if (ParseNumber(store.GetSetting(kDisabledSetting)) == 1.0) Command1_Click();
 
   // The stored delay is put in force as well as shown; one that the delay box would refuse
   // gives way to the default, and the stored text is left for the user to correct.
-  const HoverDelay delay = CheckHoverDelay(GetSetting(kHoverDelaySetting));
+  const HoverDelay delay = CheckHoverDelay(store.GetSetting(kHoverDelaySetting));
   const int delayMs =
       delay.verdict == HoverDelayVerdict::kAccepted ? delay.intervalMs : kDefaultHoverDelayMs;
   Text1.SetText(std::to_string(delayMs));
@@ -27,11 +27,11 @@ void Form1::Form_Load() {
 
   focus.Start();
 
-  Check2.SetValue(GetCheckSetting(kIdleParkingSetting));
+  Check2.SetValue(store.GetCheckSetting(kIdleParkingSetting));
   RestoreLaunchAtLogon();
 
   parking.MeasureScreen();
-  Check5.SetValue(GetCheckSetting(kTaskbarAllowanceSetting));
+  Check5.SetValue(store.GetCheckSetting(kTaskbarAllowanceSetting));
 }
 
 }  // namespace tarnwick

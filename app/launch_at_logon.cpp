@@ -21,13 +21,14 @@ void SetQuietly(CheckBox& box, int value) {
 }  // namespace
 
 void Form1::RestoreLaunchAtLogon() {
-  int stored = GetCheckSetting(kLaunchAtLogonSetting);
+  int stored = store.GetCheckSetting(kLaunchAtLogonSetting);
   // A value edited by hand into something unreadable tells nothing of what happens at
   // log-on; the StartUp folder does, and the box shows that. An entry there is a tick, stored
   // again and renewed below as any tick is (one Task Manager switched off unticks the box).
-  if (!ParseCheckValue(GetSetting(kLaunchAtLogonSetting)) && StartupEntryPresent(platform_.files)) {
+  if (!ParseCheckValue(store.GetSetting(kLaunchAtLogonSetting)) &&
+      StartupEntryPresent(platform_.files)) {
     stored = kChecked;
-    SaveSetting(kLaunchAtLogonSetting, "1");
+    store.SaveSetting(kLaunchAtLogonSetting, "1");
   }
   if (stored != kChecked) {
     Check4.SetValue(stored);
@@ -44,7 +45,7 @@ void Form1::RestoreLaunchAtLogon() {
       // Switched off in Task Manager since the tick: the box and the store say so now, and
       // the entry and its mark stay for Task Manager to show.
       SetQuietly(Check4, kUnchecked);
-      SaveCheckSetting(kLaunchAtLogonSetting, Check4);
+      store.SaveCheckSetting(kLaunchAtLogonSetting, Check4.IsChecked());
       return;
     case StartupRenewal::kFailed:
       // At log-on a redirected StartUp folder may not be there yet, and the entry that
@@ -59,12 +60,12 @@ void Form1::RestoreLaunchAtLogon() {
 void Form1::Check4_Click() {
   if (!Check4.IsChecked()) {
     SwitchStartupEntryOff(platform_.files);
-    SaveCheckSetting(kLaunchAtLogonSetting, Check4);
+    store.SaveCheckSetting(kLaunchAtLogonSetting, Check4.IsChecked());
     return;
   }
   const std::string failure = SwitchStartupEntryOn(platform_.files);
   if (failure.empty()) {
-    SaveCheckSetting(kLaunchAtLogonSetting, Check4);
+    store.SaveCheckSetting(kLaunchAtLogonSetting, Check4.IsChecked());
     return;
   }
   // The box must not claim what is not so. Unticking runs this handler again, which clears

@@ -40,22 +40,49 @@ std::optional<std::pair<size_t, size_t>> SharedChord(
 
 }  // namespace
 
+std::string OptionsStore::GetSetting(const Setting& setting) {
+  // A refused read counts as an absent entry: the default stands in. So does an empty value
+  // (no setting means anything by it) and one longer than the setting can be: that is damage,
+  // and a megabyte of it shown in a box kept the window from appearing for a minute.
+  std::optional<std::string> stored =
+      settings_.Read(kApplicationName, setting.section, setting.key);
+  if (!stored || stored->empty() || stored->size() > setting.maxLength) {
+    return setting.defaultValue;
+  }
+  return std::move(*stored);
+}
+
+void OptionsStore::SaveSetting(const Setting& setting, const std::string& value) {
+  // A refused write is not retried: the control still shows the value, and the next change
+  // writes again.
+  settings_.Write(kApplicationName, setting.section, setting.key, value);
+}
+
+int OptionsStore::GetCheckSetting(const Setting& setting) {
+  return StoredCheckValue(GetSetting(setting), *ToInt16(setting.defaultValue));
+}
+
+void OptionsStore::SaveCheckSetting(const Setting& setting, bool checked) {
+  SaveSetting(setting, checked ? "1" : "0");
+}
+
 void Form1::LoadOptions() {
   Options loaded;
   for (size_t i = 0; i < kHotkeySettings.size(); ++i) {
-    loaded.hotkeys[i] = ParseChord(GetSetting(kHotkeySettings[i])).value_or(loaded.hotkeys[i]);
+    loaded.hotkeys[i] =
+        ParseChord(store.GetSetting(kHotkeySettings[i])).value_or(loaded.hotkeys[i]);
   }
   // A spoilt store must not leave two commands on one chord: the defaults stand in then.
   if (SharedChord(loaded.hotkeys)) loaded.hotkeys = Options::DefaultHotkeys();
   // A stored list longer than the Options window takes is damage and reads as none.
-  const std::string exclusions = GetSetting(kExclusionsSetting);
+  const std::string exclusions = store.GetSetting(kExclusionsSetting);
   if (CharacterCount(exclusions) <= kExclusionsMaxCharacters) {
     loaded.exclusions = SplitLines(exclusions);
   }
-  loaded.pauseKey = ParsePauseKey(GetSetting(kPauseKeySetting)).value_or(PauseKey::kNone);
+  loaded.pauseKey = ParsePauseKey(store.GetSetting(kPauseKeySetting)).value_or(PauseKey::kNone);
   // Unlike the main window's boxes, these know no greyed state: only 0 and 1 are read.
   const auto flag = [this](const Setting& setting) {
-    return StoredFlag(GetSetting(setting), *ParseNumber(setting.defaultValue) == 1.0);
+    return StoredFlag(store.GetSetting(setting), *ParseNumber(setting.defaultValue) == 1.0);
   };
   loaded.leaveFullscreenAlone = flag(kLeaveFullscreenAloneSetting);
   loaded.followOnlyWhenMoved = flag(kFollowOnlyWhenMovedSetting);
@@ -93,13 +120,13 @@ bool Form1::ApplyOptions(const Options& proposed) {
   options_ = accepted;
   wrap.SetPushOnly(options_.wrapOnlyOnPush);
   for (size_t i = 0; i < kHotkeySettings.size(); ++i) {
-    SaveSetting(kHotkeySettings[i], ChordText(options_.hotkeys[i]));
+    store.SaveSetting(kHotkeySettings[i], ChordText(options_.hotkeys[i]));
   }
-  SaveSetting(kExclusionsSetting, exclusions);
-  SaveSetting(kPauseKeySetting, PauseKeyName(options_.pauseKey));
-  SaveSetting(kLeaveFullscreenAloneSetting, options_.leaveFullscreenAlone ? "1" : "0");
-  SaveSetting(kFollowOnlyWhenMovedSetting, options_.followOnlyWhenMoved ? "1" : "0");
-  SaveSetting(kWrapOnlyOnPushSetting, options_.wrapOnlyOnPush ? "1" : "0");
+  store.SaveSetting(kExclusionsSetting, exclusions);
+  store.SaveSetting(kPauseKeySetting, PauseKeyName(options_.pauseKey));
+  store.SaveSetting(kLeaveFullscreenAloneSetting, options_.leaveFullscreenAlone ? "1" : "0");
+  store.SaveSetting(kFollowOnlyWhenMovedSetting, options_.followOnlyWhenMoved ? "1" : "0");
+  store.SaveSetting(kWrapOnlyOnPushSetting, options_.wrapOnlyOnPush ? "1" : "0");
   ShowChordsInHelp();
   return true;
 }

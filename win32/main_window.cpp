@@ -184,94 +184,165 @@ bool MainWindow::HandleCommand(UINT id, UINT code) {
 }
 
 LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
-  Form1& form = *form_;
+  std::optional<LRESULT> result;  // nothing: the default handling follows
   switch (message) {
     case WM_TIMER:
-      Guarded([&] { loop_->DispatchTimer(wParam); });
-      return 0;
-    case WM_COMMAND: {
-      bool handled = false;
-      Guarded([&] { handled = HandleCommand(LOWORD(wParam), HIWORD(wParam)); });
-      if (handled) return 0;
+      result = OnTimer(wParam);
       break;
-    }
+    case WM_COMMAND:
+      result = OnCommand(wParam);
+      break;
     case kTrayCallbackMessage:
-      Guarded([&] { TrayCallback(wParam, lParam); });
-      return 0;
+      result = OnTrayCallback(wParam, lParam);
+      break;
     case kKeyPressMessage:
-      // A chord typed into the Options window is being chosen, not given.
-      if (options_.RecordingChord()) return 0;
-      Guarded([&] { form.WinHook1_KeyEvent(static_cast<int>(wParam), static_cast<int>(lParam)); });
-      return 0;
+      result = OnKeyPress(wParam, lParam);
+      break;
     case kShowYourselfMessage:
-      // An ending program says so: the new start then waits for it and takes over.
-      if (loop_->QuitRequested()) return 0;
-      Guarded([&] { form.SecondStartRequested(); });
-      return 1;
+      result = OnShowYourself();
+      break;
     case kLiveObjectsMessage:
-      return LiveObjects(static_cast<int>(wParam));
+      result = LiveObjects(static_cast<int>(wParam));
+      break;
     case WM_QUERYENDSESSION:
-      return TRUE;  // nothing to save: every setting is stored when it changes
+      result = TRUE;  // nothing to save: every setting is stored when it changes
+      break;
     case WM_ENDSESSION:
-      // The system may end the process as soon as this returns: leave as Exit does.
-      if (wParam != FALSE) Guarded([&] { form.Exit_Click(); });
-      return 0;
+      result = OnEndSession(wParam);
+      break;
     case WM_POWERBROADCAST:
-      if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND ||
-          (wParam == PBT_POWERSETTINGCHANGE && DisplayTurnedOn(lParam))) {
-        HookMayBeLost();
-      }
-      return TRUE;
+      result = OnPowerBroadcast(wParam, lParam);
+      break;
     case WM_WTSSESSION_CHANGE:
-      // Back from the lock screen or from another user's session: the secure desktop may
-      // have cost us the hook.
-      if (wParam == WTS_SESSION_UNLOCK || wParam == WTS_CONSOLE_CONNECT ||
-          wParam == WTS_REMOTE_CONNECT) {
-        HookMayBeLost();
-      }
-      return 0;
+      result = OnSessionChange(wParam);
+      break;
     case WM_CLOSE:
-      Guarded([&] { form.Form_Unload(); });
-      return 0;
+      result = OnClose();
+      break;
     case WM_DESTROY:
-      if (!loop_->QuitRequested()) loop_->Quit();
-      return 0;
+      result = OnDestroy();
+      break;
     case WM_ACTIVATE:
-      // Remember the focused control across deactivation, as a dialog box does.
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        lastFocus_ = GetFocus();
-      } else if (view_ != nullptr) {
-        HWND focus = lastFocus_ != nullptr && IsChild(window_, lastFocus_) ? lastFocus_
-                                                                           : view_->FirstFocus();
-        SetFocus(focus);
-        Guarded([&] { view_->Reactivated(focus); });
-      }
-      return 0;
+      result = OnActivate(wParam);
+      break;
     case WM_DISPLAYCHANGE:
-      Guarded([&] { form.Form_DisplayChange(); });
+      OnDisplayChange();
       break;
     case WM_INPUT:
-      if (rawInput_) Guarded([&] { rawInput_(reinterpret_cast<HRAWINPUT>(lParam)); });
+      OnRawInput(lParam);
       break;  // DefWindowProc frees the input
-    case WM_DPICHANGED: {
-      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(window_, nullptr, suggested->left, suggested->top,
-                   suggested->right - suggested->left, suggested->bottom - suggested->top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
-      if (view_ != nullptr) view_->Layout(HIWORD(wParam));
-      ShowProgramIcons(window_, icon_, HIWORD(wParam));
-      // The tray icon stays as it is: the taskbar did not move with this window.
-      Guarded([&] { form.Form_DisplayChange(); });
-      return 0;
-    }
+    case WM_DPICHANGED:
+      result = OnDpiChanged(wParam, lParam);
+      break;
     default:
-      if (message == taskbarCreatedMessage_ && message != 0) {
-        Guarded([&] { form.TaskbarCreated(); });
-        return 0;
-      }
+      if (message == taskbarCreatedMessage_ && message != 0) result = OnTaskbarCreated();
       break;
   }
-  return DefWindowProcW(window_, message, wParam, lParam);
+  return result ? *result : DefWindowProcW(window_, message, wParam, lParam);
+}
+
+LRESULT MainWindow::OnTimer(WPARAM timerId) {
+  Guarded([&] { loop_->DispatchTimer(timerId); });
+  return 0;
+}
+
+std::optional<LRESULT> MainWindow::OnCommand(WPARAM wParam) {
+  bool handled = false;
+  Guarded([&] { handled = HandleCommand(LOWORD(wParam), HIWORD(wParam)); });
+  if (handled) return 0;
+  return std::nullopt;
+}
+
+LRESULT MainWindow::OnTrayCallback(WPARAM wParam, LPARAM lParam) {
+  Guarded([&] { TrayCallback(wParam, lParam); });
+  return 0;
+}
+
+LRESULT MainWindow::OnKeyPress(WPARAM keyCode, LPARAM modifiers) {
+  // A chord typed into the Options window is being chosen, not given.
+  if (options_.RecordingChord()) return 0;
+  Guarded(
+      [&] { form_->WinHook1_KeyEvent(static_cast<int>(keyCode), static_cast<int>(modifiers)); });
+  return 0;
+}
+
+LRESULT MainWindow::OnShowYourself() {
+  // An ending program says so: the new start then waits for it and takes over.
+  if (loop_->QuitRequested()) return 0;
+  Guarded([&] { form_->SecondStartRequested(); });
+  return 1;
+}
+
+LRESULT MainWindow::OnEndSession(WPARAM ending) {
+  // The system may end the process as soon as this returns: leave as Exit does.
+  if (ending != FALSE) Guarded([&] { form_->Exit_Click(); });
+  return 0;
+}
+
+LRESULT MainWindow::OnPowerBroadcast(WPARAM event, LPARAM setting) {
+  if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND ||
+      (event == PBT_POWERSETTINGCHANGE && DisplayTurnedOn(setting))) {
+    HookMayBeLost();
+  }
+  return TRUE;
+}
+
+LRESULT MainWindow::OnSessionChange(WPARAM change) {
+  // Back from the lock screen or from another user's session: the secure desktop may have
+  // cost us the hook.
+  if (change == WTS_SESSION_UNLOCK || change == WTS_CONSOLE_CONNECT ||
+      change == WTS_REMOTE_CONNECT) {
+    HookMayBeLost();
+  }
+  return 0;
+}
+
+LRESULT MainWindow::OnClose() {
+  Guarded([&] { form_->Form_Unload(); });
+  return 0;
+}
+
+LRESULT MainWindow::OnDestroy() {
+  if (!loop_->QuitRequested()) loop_->Quit();
+  return 0;
+}
+
+LRESULT MainWindow::OnActivate(WPARAM state) {
+  // Remember the focused control across deactivation, as a dialog box does.
+  if (LOWORD(state) == WA_INACTIVE) {
+    lastFocus_ = GetFocus();
+  } else if (view_ != nullptr) {
+    HWND focus =
+        lastFocus_ != nullptr && IsChild(window_, lastFocus_) ? lastFocus_ : view_->FirstFocus();
+    SetFocus(focus);
+    Guarded([&] { view_->Reactivated(focus); });
+  }
+  return 0;
+}
+
+void MainWindow::OnDisplayChange() {
+  Guarded([&] { form_->Form_DisplayChange(); });
+}
+
+void MainWindow::OnRawInput(LPARAM input) {
+  if (rawInput_) Guarded([&] { rawInput_(reinterpret_cast<HRAWINPUT>(input)); });
+}
+
+LRESULT MainWindow::OnDpiChanged(WPARAM dpis, LPARAM suggestedRect) {
+  const auto* suggested = reinterpret_cast<const RECT*>(suggestedRect);
+  SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+               suggested->right - suggested->left, suggested->bottom - suggested->top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  if (view_ != nullptr) view_->Layout(HIWORD(dpis));
+  ShowProgramIcons(window_, icon_, HIWORD(dpis));
+  // The tray icon stays as it is: the taskbar did not move with this window.
+  OnDisplayChange();
+  return 0;
+}
+
+LRESULT MainWindow::OnTaskbarCreated() {
+  Guarded([&] { form_->TaskbarCreated(); });
+  return 0;
 }
 
 }  // namespace tarnwick::win32

@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/form1.h"
 #include "seam/form_window.h"
@@ -50,7 +51,23 @@ class MainWindow : public FormWindow {
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // Hands each message to its OnX; nothing for the default handling.
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnTimer(WPARAM timerId);
+  std::optional<LRESULT> OnCommand(WPARAM wParam);
+  LRESULT OnTrayCallback(WPARAM wParam, LPARAM lParam);
+  LRESULT OnKeyPress(WPARAM keyCode, LPARAM modifiers);
+  LRESULT OnShowYourself();
+  LRESULT OnEndSession(WPARAM ending);
+  LRESULT OnPowerBroadcast(WPARAM event, LPARAM setting);
+  LRESULT OnSessionChange(WPARAM change);
+  LRESULT OnClose();
+  LRESULT OnDestroy();
+  LRESULT OnActivate(WPARAM state);
+  void OnDisplayChange();
+  void OnRawInput(LPARAM input);
+  LRESULT OnDpiChanged(WPARAM dpis, LPARAM suggestedRect);
+  LRESULT OnTaskbarCreated();
   bool HandleCommand(UINT id, UINT code);
   void HookMayBeLost();
   void TrayCallback(WPARAM wParam, LPARAM lParam);
