@@ -14,6 +14,10 @@ void Form1::Timer2_Timer() {
   focus.HoverTick();
 }
 
+void Form1::Timer3_Timer() {
+  focus.RaiseTick();
+}
+
 void Form1::Text1_LostFocus() {
   const HoverDelay delay = CheckHoverDelay(Text1.Text());
   switch (delay.verdict) {
@@ -54,6 +58,7 @@ void Form1::WinHook1_KeyEvent(int KeyCode, int Shift) {
         platform_.windows.KeepOnTop(focus.LastWindow());
         break;
       case HotkeyCommand::kSendToBottom:
+        focus.CancelRaise();
         platform_.windows.SendToBottom(focus.LastWindow());
         break;
       case HotkeyCommand::kPin:

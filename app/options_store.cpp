@@ -55,6 +55,10 @@ void Form1::LoadOptions() {
   loaded.leaveFullscreenAlone = GetCheckSetting(kLeaveFullscreenAloneSetting) == kChecked;
   loaded.followOnlyWhenMoved = GetCheckSetting(kFollowOnlyWhenMovedSetting) == kChecked;
   loaded.wrapOnlyOnPush = GetCheckSetting(kWrapOnlyOnPushSetting) == kChecked;
+  loaded.raiseMode = ParseRaiseMode(GetSetting(kRaiseModeSetting)).value_or(RaiseMode::kAtOnce);
+  loaded.raiseDelayMs =
+      ParseRaiseDelayMs(GetSetting(kRaiseDelaySetting)).value_or(kDefaultRaiseDelayMs);
+  loaded.waitUntilStill = GetCheckSetting(kWaitUntilStillSetting) == kChecked;
   TARNWICK_CHECK(!SharedChord(loaded.hotkeys), "no chord serves two commands after loading");
   options_ = loaded;
   wrap.SetPushOnly(options_.wrapOnlyOnPush);
@@ -82,6 +86,15 @@ bool Form1::ApplyOptions(const Options& proposed) {
                                 MessageKind::kWarning);
     return false;
   }
+  if (!ParseRaiseDelayMs(std::to_string(proposed.raiseDelayMs))) {
+    platform_.shell.ShowMessage(kApplicationName,
+                                "The time before a window comes to the front must be a whole "
+                                "number of milliseconds from " +
+                                    std::to_string(kMinRaiseDelayMs) + " to " +
+                                    std::to_string(kMaxRaiseDelayMs) + ".",
+                                MessageKind::kWarning);
+    return false;
+  }
   TARNWICK_CHECK(!SharedChord(accepted.hotkeys), "no chord serves two commands when stored");
   options_ = accepted;
   wrap.SetPushOnly(options_.wrapOnlyOnPush);
@@ -95,6 +108,9 @@ bool Form1::ApplyOptions(const Options& proposed) {
   SaveSetting(kLeaveFullscreenAloneSetting, options_.leaveFullscreenAlone ? "1" : "0");
   SaveSetting(kFollowOnlyWhenMovedSetting, options_.followOnlyWhenMoved ? "1" : "0");
   SaveSetting(kWrapOnlyOnPushSetting, options_.wrapOnlyOnPush ? "1" : "0");
+  SaveSetting(kRaiseModeSetting, RaiseModeName(options_.raiseMode));
+  SaveSetting(kRaiseDelaySetting, std::to_string(options_.raiseDelayMs));
+  SaveSetting(kWaitUntilStillSetting, options_.waitUntilStill ? "1" : "0");
   ShowChordsInHelp();
   return true;
 }

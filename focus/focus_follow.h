@@ -16,11 +16,12 @@ namespace tarnwick {
 
 // Focus-follow: a poll on its timer finds the window under the resting cursor, a hover
 // wait on a second timer (its interval is the hover delay) brings it forward, and a pinned
-// window keeps the foreground meanwhile.
+// window keeps the foreground meanwhile. Where the options say so, the window gets the
+// keyboard where it stands in the Z order, and a third timer raises it later.
 class FocusFollow {
  public:
   FocusFollow(WindowManager& windows, TextRules& text, EventLoop& loop, OwnCursor& cursor,
-              const Options& options, Timer& pollTimer, Timer& hoverTimer);
+              const Options& options, Timer& pollTimer, Timer& hoverTimer, Timer& raiseTimer);
 
   // Starts the poll.
   void Start() { pollTimer_.SetEnabled(true); }
@@ -45,6 +46,11 @@ class FocusFollow {
 
   void PollTick();
   void HoverTick();
+  // A window that got the keyboard comes to the front once it has kept it a while.
+  bool RaisePending() const { return raiseWindow_.has_value(); }
+  void RaiseTick();
+  // The user placed the window in the Z order: a raise due would undo that.
+  void CancelRaise();
 
   // Nothing is pending and the last input has been looked at, so nothing can happen until
   // the mouse moves; and a pin, if any, can rely on being told of a foreground change.
@@ -65,6 +71,12 @@ class FocusFollow {
   // The foreground is no longer the window the poll last handled (the keyboard or another
   // program chose another).
   bool ForegroundMovedAway();
+  // Brings a window to the foreground and treats the Z order as the options say; a pin gets
+  // the keyboard, never a raise of its own.
+  ActivationResult Activate(WindowHandle window, bool pinned);
+  // Waiting until the mouse stops: a movement during a hover wait ends the wait, and the
+  // poll starts a new one where the mouse is now.
+  void EndWaitIfMoved();
 
   WindowManager& windows_;
   TextRules& text_;
@@ -73,6 +85,7 @@ class FocusFollow {
   const Options& options_;
   Timer& pollTimer_;
   Timer& hoverTimer_;
+  Timer& raiseTimer_;
   const int pollIntervalMs_;
   // The looks that follow the first after waking, and how soon each follows the last.
   static constexpr int kWakeLooks = 2;
@@ -84,6 +97,7 @@ class FocusFollow {
   WindowHandle lastWindow_ = kNoWindow;
   WindowHandle lastPointWindow_ = kNoWindow;
   std::optional<WindowHandle> pendingWindow_;  // the window a running hover wait activates
+  std::optional<WindowHandle> raiseWindow_;    // the window a running raise delay raises
   std::optional<Point> lastMovedCursor_;  // the cursor where the poll last saw the user move it
   // While an activation is held: the foreground when the hold began.
   std::optional<WindowHandle> heldForeground_;

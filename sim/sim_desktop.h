@@ -29,8 +29,9 @@ struct SimWindow {
   WindowHandle parent = kNoWindow;  // a child's container
   WindowHandle owner = kNoWindow;   // an owned pop-up's owner
   bool topmost = false;
-  bool shell = false;    // the desktop, a taskbar or a transient shell surface
-  bool cloaked = false;  // on another virtual desktop
+  bool shell = false;         // the desktop, a taskbar or a transient shell surface
+  bool cloaked = false;       // on another virtual desktop
+  bool raisesItself = false;  // comes to the front of its own accord once activated
   std::string className;
   std::string programFileName;  // "notes.exe"
 };
@@ -50,10 +51,12 @@ struct WindowManagerCalls {
   int optionQuestions = 0;  // exclusions, the pause key, a fullscreen program
   int lastInputTime = 0;
   int foregroundWindow = 0;
+  int windowAbove = 0;
+  int placeBelow = 0;
   int Total() const {
     return cursorPosition + moveCursor + windowFromPoint + parent + windowTitle +
            bringToForeground + keepOnTop + sendToBottom + userBusy + shellOrCloaked +
-           optionQuestions + lastInputTime + foregroundWindow;
+           optionQuestions + lastInputTime + foregroundWindow + windowAbove + placeBelow;
   }
 };
 
@@ -197,6 +200,8 @@ class SimDesktop : public SettingsStore,
   ActivationResult BringToForeground(WindowHandle window) override;
   void KeepOnTop(WindowHandle window) override;
   void SendToBottom(WindowHandle window) override;
+  WindowHandle WindowAbove(WindowHandle window) override;
+  void PlaceBelow(WindowHandle window, WindowHandle above) override;
   bool MouseButtonDown() override;
   bool MenuOrMoveSizeActive() override;
   bool ShellTransientInFront() override;
