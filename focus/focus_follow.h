@@ -47,7 +47,7 @@ class FocusFollow {
   void PollTick();
   void HoverTick();
   // A window that got the keyboard comes to the front once it has kept it a while.
-  bool RaisePending() const { return raiseWindow_.has_value(); }
+  bool RaisePending() const { return raiseWindow_.has_value() || settle_.has_value(); }
   void RaiseTick();
   // The user placed the window in the Z order: a raise due would undo that.
   void CancelRaise();
@@ -77,6 +77,10 @@ class FocusFollow {
   // Waiting until the mouse stops: a movement during a hover wait ends the wait, and the
   // poll starts a new one where the mouse is now.
   void EndWaitIfMoved();
+  // Puts the window being settled back where it stood, once the activation raised it.
+  bool PutBackIfRaised();
+  // The raise timer ticks for what is due first: a settling check or the raise.
+  void ArmRaiseTimer();
 
   WindowManager& windows_;
   TextRules& text_;
@@ -98,6 +102,14 @@ class FocusFollow {
   WindowHandle lastPointWindow_ = kNoWindow;
   std::optional<WindowHandle> pendingWindow_;  // the window a running hover wait activates
   std::optional<WindowHandle> raiseWindow_;    // the window a running raise delay raises
+  int raiseDueInMs_ = 0;
+  // A window given the keyboard where it stood: it goes back below `above` once raised.
+  struct Settle {
+    WindowHandle window;
+    WindowHandle above;
+    int checksLeft;
+  };
+  std::optional<Settle> settle_;
   std::optional<Point> lastMovedCursor_;  // the cursor where the poll last saw the user move it
   // While an activation is held: the foreground when the hold began.
   std::optional<WindowHandle> heldForeground_;

@@ -247,7 +247,11 @@ ActivationResult SimDesktop::BringToForeground(WindowHandle window) {
   // Activation raises the window, as Windows does; one that raises itself does so once its
   // program has handled the activation.
   SetForeground(window);
-  RaiseToTop(window);
+  if (activationRaisesLate) {
+    clock_.At(NowMs(), [this, window] { RaiseToTop(window); });
+  } else {
+    RaiseToTop(window);
+  }
   if (windows_.at(window).raisesItself) {
     clock_.At(NowMs(), [this, window] { RaiseToTop(window); });
   }

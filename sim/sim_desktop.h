@@ -131,6 +131,9 @@ class SimDesktop : public SettingsStore,
   bool refuseCursorRead = false;
   bool refuseCursorMove = false;
   bool refuseActivation = false;
+  // An activation raises the window only once its program handles it, after whatever the
+  // caller does next (always so under Wine).
+  bool activationRaisesLate = false;
   // So many reads after a move still show where the cursor was, as Wine now and then does.
   int readsLaggingAMove = 0;  // the foreground lock refuses every request
   // What the user is in the middle of.

@@ -36,9 +36,10 @@ class RaiseMode : public SimFixture {
 };
 
 TEST_F(RaiseMode, NeverGivesTheKeyboardOnlyAndAPinHoldsTheKeyboardNotTheZOrder) {
+  desktop.activationRaisesLate = true;
   StartWith("Never");
   MoveAt(600, kOverBackOnly);  // seen at 750, activated at 1000
-  desktop.RunUntil(1000);
+  desktop.RunUntil(1015);
   EXPECT_EQ(desktop.Foreground(), back);
   EXPECT_EQ(desktop.ZOrder(), (Handles{front, back})) << "put back below the same window";
   desktop.RunFor(3000);
