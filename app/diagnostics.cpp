@@ -93,7 +93,12 @@ std::string DiagnosticsReport(const DiagnosticsSnapshot& snapshot) {
   line(std::string("Options: pause key ") + PauseKeyName(options.pauseKey) +
        "; leave fullscreen programs alone " + YesNo(options.leaveFullscreenAlone) +
        "; follow only when the mouse moves " + YesNo(options.followOnlyWhenMoved) +
-       "; wrap only when pushing " + YesNo(options.wrapOnlyOnPush));
+       "; wrap only when pushing " + YesNo(options.wrapOnlyOnPush) + "; bring to the front " +
+       RaiseModeName(options.raiseMode) +
+       (options.raiseMode == RaiseMode::kAfterDelay
+            ? " " + std::to_string(options.raiseDelayMs) + " ms"
+            : std::string()) +
+       "; wait until the mouse stops " + YesNo(options.waitUntilStill));
   line("Hotkeys: " + HotkeysText(options));
   line("Exclusions: " + ExclusionsText(options.exclusions));
   line(std::string("Keyboard hook: ") +

@@ -16,6 +16,10 @@ void Form1::Timer2_Timer() {
   focus.HoverTick();
 }
 
+void Form1::Timer3_Timer() {
+  focus.RaiseTick();
+}
+
 void Form1::Text1_LostFocus() {
   const HoverDelay delay = CheckHoverDelay(Text1.Text());
   switch (delay.verdict) {
@@ -55,6 +59,7 @@ void Form1::WinHook1_KeyEvent(int KeyCode, int Shift) {
         platform_.windows.KeepOnTop(focus.LastWindow());
         break;
       case HotkeyCommand::kSendToBottom:
+        focus.CancelRaise();
         platform_.windows.SendToBottom(focus.LastWindow());
         break;
       case HotkeyCommand::kPin:

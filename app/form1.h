@@ -21,7 +21,14 @@
 namespace tarnwick {
 
 // Timer ids on the event loop.
-enum TimerId : int { kTimer1Id = 1, kTimer2Id = 2, kTimer5Id = 5, kTimer8Id = 8, kRestLookId = 9 };
+enum TimerId : int {
+  kTimer1Id = 1,
+  kTimer2Id = 2,
+  kTimer3Id = 3,
+  kTimer5Id = 5,
+  kTimer8Id = 8,
+  kRestLookId = 9
+};
 
 // The main window: its controls, captions, stored settings and handlers. The features
 // (focus-follow, mouse wrap, idle parking) own the program's state; each handler hands the
@@ -127,6 +134,9 @@ class Form1 {
   Timer Timer1{"Timer1", kTimer1Id, 250, false, platform_.loop, [this] { Timer1_Timer(); }};
   // Ends a hover wait.
   Timer Timer2{"Timer2", kTimer2Id, 1, true, platform_.loop, [this] { Timer2_Timer(); }};
+  // Ends a raise delay.
+  Timer Timer3{"Timer3", kTimer3Id,      kDefaultRaiseDelayMs,
+               false,    platform_.loop, [this] { Timer3_Timer(); }};
   // Mouse wrap engine.
   Timer Timer5{"Timer5", kTimer5Id, 100, false, platform_.loop, [this] { Timer5_Timer(); }};
   // Idle parking.
@@ -138,7 +148,7 @@ class Form1 {
   // --- The features, which own the program's state ---
   OwnCursor cursor{platform_.windows};
   FocusFollow focus{platform_.windows, platform_.text, platform_.loop, cursor,
-                    options_,          Timer1,         Timer2};
+                    options_,          Timer1,         Timer2,         Timer3};
   MouseWrap wrap{platform_.windows, platform_.screen, platform_.rawInput, cursor, Timer5, [this] {
                    return FullscreenProgramLeftAlone();
                  }};
@@ -191,6 +201,7 @@ class Form1 {
   // --- Focus follower ---
   void Timer1_Timer();
   void Timer2_Timer();
+  void Timer3_Timer();
   void Text1_LostFocus();
   void WinHook1_KeyEvent(int KeyCode, int Shift);
 

@@ -87,6 +87,11 @@ void Form1::LoadOptions() {
   loaded.leaveFullscreenAlone = flag(kLeaveFullscreenAloneSetting);
   loaded.followOnlyWhenMoved = flag(kFollowOnlyWhenMovedSetting);
   loaded.wrapOnlyOnPush = flag(kWrapOnlyOnPushSetting);
+  loaded.raiseMode =
+      ParseRaiseMode(store.GetSetting(kRaiseModeSetting)).value_or(RaiseMode::kAtOnce);
+  loaded.raiseDelayMs =
+      ParseRaiseDelayMs(store.GetSetting(kRaiseDelaySetting)).value_or(kDefaultRaiseDelayMs);
+  loaded.waitUntilStill = flag(kWaitUntilStillSetting);
   TARNWICK_CHECK(!SharedChord(loaded.hotkeys), "no chord serves two commands after loading");
   focus.OptionsChanged();
   options_ = loaded;
@@ -115,6 +120,15 @@ bool Form1::ApplyOptions(const Options& proposed) {
                                 MessageKind::kWarning);
     return false;
   }
+  if (!ParseRaiseDelayMs(std::to_string(proposed.raiseDelayMs))) {
+    platform_.shell.ShowMessage(kApplicationName,
+                                "The time before a window comes to the front must be a whole "
+                                "number of milliseconds from " +
+                                    std::to_string(kMinRaiseDelayMs) + " to " +
+                                    std::to_string(kMaxRaiseDelayMs) + ".",
+                                MessageKind::kWarning);
+    return false;
+  }
   TARNWICK_CHECK(!SharedChord(accepted.hotkeys), "no chord serves two commands when stored");
   focus.OptionsChanged();
   options_ = accepted;
@@ -127,6 +141,9 @@ bool Form1::ApplyOptions(const Options& proposed) {
   store.SaveSetting(kLeaveFullscreenAloneSetting, options_.leaveFullscreenAlone ? "1" : "0");
   store.SaveSetting(kFollowOnlyWhenMovedSetting, options_.followOnlyWhenMoved ? "1" : "0");
   store.SaveSetting(kWrapOnlyOnPushSetting, options_.wrapOnlyOnPush ? "1" : "0");
+  store.SaveSetting(kRaiseModeSetting, RaiseModeName(options_.raiseMode));
+  store.SaveSetting(kRaiseDelaySetting, std::to_string(options_.raiseDelayMs));
+  store.SaveSetting(kWaitUntilStillSetting, options_.waitUntilStill ? "1" : "0");
   ShowChordsInHelp();
   return true;
 }

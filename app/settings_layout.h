@@ -52,6 +52,9 @@ inline constexpr Setting kPauseKeySetting{"options", "PauseKey", "None"};
 inline constexpr Setting kLeaveFullscreenAloneSetting{"options", "LeaveFullscreenAlone", "1"};
 inline constexpr Setting kFollowOnlyWhenMovedSetting{"options", "FollowOnlyWhenMoved", "1"};
 inline constexpr Setting kWrapOnlyOnPushSetting{"options", "WrapOnlyOnPush", "0"};
+inline constexpr Setting kRaiseModeSetting{"options", "RaiseMode", "AtOnce"};
+inline constexpr Setting kRaiseDelaySetting{"options", "RaiseDelayMs", "1000"};
+inline constexpr Setting kWaitUntilStillSetting{"options", "WaitUntilStill", "0"};
 
 // Every setting, for what treats them all alike (the tests, the fuzzer).
 inline constexpr auto kAllSettings = std::to_array<const Setting*>({
@@ -77,6 +80,9 @@ inline constexpr auto kAllSettings = std::to_array<const Setting*>({
     &kLeaveFullscreenAloneSetting,
     &kFollowOnlyWhenMovedSetting,
     &kWrapOnlyOnPushSetting,
+    &kRaiseModeSetting,
+    &kRaiseDelaySetting,
+    &kWaitUntilStillSetting,
 });
 
 }  // namespace tarnwick

@@ -21,7 +21,7 @@ SleepAtRest::SleepAtRest(RawInput& rawInput, WindowManager& windows, OwnCursor& 
 
 void SleepAtRest::SleepIfAtRest() {
   if (asleep_ || rawInputRefused_ || !parking_.AtRest() || focus_.HoverWaitPending() ||
-      focus_.ActivationHeld()) {
+      focus_.ActivationHeld() || focus_.RaisePending()) {
     return;
   }
   // Every feature must have looked at the latest input: it may have come after a wake.

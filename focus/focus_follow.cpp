@@ -31,7 +31,7 @@ bool IsTitled(const std::string& title) {
 
 FocusFollow::FocusFollow(WindowManager& windows, TextRules& text, EventLoop& loop,
                          OwnCursor& cursor, const Options& options, Timer& pollTimer,
-                         Timer& hoverTimer)
+                         Timer& hoverTimer, Timer& raiseTimer)
     : windows_(windows),
       text_(text),
       loop_(loop),
@@ -39,6 +39,7 @@ FocusFollow::FocusFollow(WindowManager& windows, TextRules& text, EventLoop& loo
       options_(options),
       pollTimer_(pollTimer),
       hoverTimer_(hoverTimer),
+      raiseTimer_(raiseTimer),
       pollIntervalMs_(pollTimer.IntervalMs()) {}
 
 void FocusFollow::PinWindow(WindowHandle window) {
@@ -72,7 +73,7 @@ void FocusFollow::EnforcePin() {
     return;
   }
   const WindowHandle pinned = *pin_;
-  switch (windows_.BringToForeground(pinned)) {
+  switch (Activate(pinned, true)) {
     case ActivationResult::kActivated:
       pinRefusedAtInput_.reset();
       break;
@@ -148,6 +149,7 @@ bool FocusFollow::ForegroundMovedAway() {
 
 void FocusFollow::PollTick() {
   if (wakeLooksLeft_ > 0 && --wakeLooksLeft_ == 0) pollTimer_.SetIntervalMs(pollIntervalMs_);
+  EndWaitIfMoved();
   // A cycle is waiting out its hover delay: this tick is held back so cycles never nest,
   // but a pin holds meanwhile too.
   if (HoverWaitPending()) {
@@ -224,6 +226,20 @@ void FocusFollow::PollTick() {
   hoverTimer_.SetEnabled(true);
 }
 
+void FocusFollow::EndWaitIfMoved() {
+  if (!options_.waitUntilStill || !HoverWaitPending()) return;
+  Point cursor;
+  // Parking moved the cursor, not the hand; and an unreadable cursor tells nothing.
+  if (!windows_.CursorPosition(cursor) || !CursorMovedFrom(cursor) || cursor_.IsOurs(cursor)) {
+    return;
+  }
+  pendingWindow_.reset();
+  hoverTimer_.SetEnabled(false);
+  // The next look counts as a movement onto a new window, wherever the mouse is then.
+  lastPointWindow_ = kNoWindow;
+  lastMovedCursor_.reset();
+}
+
 bool FocusFollow::AtRest(bool foregroundChangesReported, std::uint32_t lastInputTime) const {
   // Unticked, the poll follows windows that appear under a still cursor: it never rests.
   return options_.followOnlyWhenMoved && !HoverWaitPending() && !ActivationHeld() &&
@@ -252,6 +268,7 @@ void FocusFollow::HoverTick() {
   TARNWICK_CHECK(hoverTimer_.Enabled() || !HoverWaitPending(), "a hover wait without its timer");
   loop_.PumpPending();
   hoverTimer_.SetEnabled(false);
+  EndWaitIfMoved();
   if (!HoverWaitPending()) return;
 
   const WindowHandle handled = *pendingWindow_;
@@ -265,7 +282,7 @@ void FocusFollow::HoverTick() {
       heldForeground_ = windows_.ForegroundWindow();
       return;
     }
-    if (pin_ && windows_.BringToForeground(*pin_) != ActivationResult::kWindowGone) {
+    if (pin_ && Activate(*pin_, true) != ActivationResult::kWindowGone) {
       lastWindow_ = *pin_;
       Decided(*pin_, FocusOutcome::kPinKept);
       return;
@@ -275,7 +292,7 @@ void FocusFollow::HoverTick() {
     // desktops under the user.
     if (windows_.IsCloaked(handled)) return Decided(handled, FocusOutcome::kCloaked);
     TARNWICK_CHECK(!pin_, "a dropped pin is never activated");
-    Decided(handled, OutcomeOf(windows_.BringToForeground(handled)));
+    Decided(handled, OutcomeOf(Activate(handled, false)));
   }
   lastWindow_ = handled;
 }

@@ -20,11 +20,12 @@ namespace tarnwick {
 
 // Focus-follow: a poll on its timer finds the window under the resting cursor, a hover
 // wait on a second timer (its interval is the hover delay) brings it forward, and a pinned
-// window keeps the foreground meanwhile.
+// window keeps the foreground meanwhile. Where the options say so, the window gets the
+// keyboard where it stands in the Z order, and a third timer raises it later.
 class FocusFollow {
  public:
   FocusFollow(WindowManager& windows, TextRules& text, EventLoop& loop, OwnCursor& cursor,
-              const Options& options, Timer& pollTimer, Timer& hoverTimer);
+              const Options& options, Timer& pollTimer, Timer& hoverTimer, Timer& raiseTimer);
 
   // Raised before any change takes effect.
   WakeSignal changed;
@@ -63,6 +64,11 @@ class FocusFollow {
 
   void PollTick();
   void HoverTick();
+  // A window that got the keyboard comes to the front once it has kept it a while.
+  bool RaisePending() const { return raiseWindow_.has_value() || settle_.has_value(); }
+  void RaiseTick();
+  // The user placed the window in the Z order: a raise due would undo that.
+  void CancelRaise();
 
   // Told of each window the poll decided on and what became of it.
   using DecisionListener = std::function<void(WindowHandle target, FocusOutcome outcome)>;
@@ -91,6 +97,16 @@ class FocusFollow {
   void Decided(WindowHandle target, FocusOutcome outcome) {
     if (onDecision_) onDecision_(target, outcome);
   }
+  // Brings a window to the foreground and treats the Z order as the options say; a pin gets
+  // the keyboard, never a raise of its own.
+  ActivationResult Activate(WindowHandle window, bool pinned);
+  // Waiting until the mouse stops: a movement during a hover wait ends the wait, and the
+  // poll starts a new one where the mouse is now.
+  void EndWaitIfMoved();
+  // Puts the window being settled back where it stood, once the activation raised it.
+  bool PutBackIfRaised();
+  // The raise timer ticks for what is due first: a settling check or the raise.
+  void ArmRaiseTimer();
 
   WindowManager& windows_;
   TextRules& text_;
@@ -99,6 +115,7 @@ class FocusFollow {
   const Options& options_;
   Timer& pollTimer_;
   Timer& hoverTimer_;
+  Timer& raiseTimer_;
   const int pollIntervalMs_;
   // The looks that follow the first after waking, and how soon each follows the last.
   static constexpr int kWakeLooks = 2;
@@ -114,6 +131,15 @@ class FocusFollow {
   WindowHandle lastWindow_ = kNoWindow;
   WindowHandle lastPointWindow_ = kNoWindow;
   std::optional<WindowHandle> pendingWindow_;  // the window a running hover wait activates
+  std::optional<WindowHandle> raiseWindow_;    // the window a running raise delay raises
+  int raiseDueInMs_ = 0;
+  // A window given the keyboard where it stood: it goes back below `above` once raised.
+  struct Settle {
+    WindowHandle window;
+    WindowHandle above;
+    int checksLeft;
+  };
+  std::optional<Settle> settle_;
   std::optional<Point> lastMovedCursor_;  // the cursor where the poll last saw the user move it
   // While an activation is held: the foreground when the hold began.
   std::optional<WindowHandle> heldForeground_;

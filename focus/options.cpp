@@ -30,6 +30,9 @@ constexpr NamedModifier kModifiers[] = {
 
 constexpr int kF1 = 0x70, kF24 = 0x87, kNumpad0 = 0x60, kNumpad9 = 0x69;
 
+// In the order of RaiseMode.
+constexpr const char* kRaiseModeNames[kRaiseModeCount] = {"AtOnce", "AfterDelay", "Never"};
+
 // In the order of PauseKey.
 constexpr const char* kPauseKeyNames[kPauseKeyCount] = {"None", "Ctrl", "Alt", "Shift", "Win"};
 
@@ -145,6 +148,30 @@ std::optional<PauseKey> ParsePauseKey(std::string_view name) {
     if (name == kPauseKeyNames[i]) return static_cast<PauseKey>(i);
   }
   return std::nullopt;
+}
+
+const char* RaiseModeName(RaiseMode mode) {
+  const auto index = static_cast<size_t>(mode);
+  return index < std::size(kRaiseModeNames) ? kRaiseModeNames[index] : kRaiseModeNames[0];
+}
+
+std::optional<RaiseMode> ParseRaiseMode(std::string_view name) {
+  for (size_t i = 0; i < std::size(kRaiseModeNames); ++i) {
+    if (name == kRaiseModeNames[i]) return static_cast<RaiseMode>(i);
+  }
+  return std::nullopt;
+}
+
+std::optional<int> ParseRaiseDelayMs(std::string_view text) {
+  // Five digits hold every delay there is; a longer text would only overflow.
+  if (text.empty() || text.size() > 5) return std::nullopt;
+  int delayMs = 0;
+  for (char digit : text) {
+    if (digit < '0' || digit > '9') return std::nullopt;
+    delayMs = delayMs * 10 + (digit - '0');
+  }
+  if (delayMs < kMinRaiseDelayMs || delayMs > kMaxRaiseDelayMs) return std::nullopt;
+  return delayMs;
 }
 
 std::optional<Chord> ChordTypedInHotkeyField(int keyCode, const HeldKeys& held) {

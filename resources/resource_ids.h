@@ -15,3 +15,7 @@
 #define IDC_FOLLOW_ONLY_MOVED 1043
 #define IDC_APPLY 1044
 #define IDC_WRAP_ONLY_ON_PUSH 1045
+// "Bring the window to the front": one button a RaiseMode, in its order, then the delay.
+#define IDC_RAISE_FIRST 1050
+#define IDC_RAISE_DELAY 1053
+#define IDC_WAIT_UNTIL_STILL 1054

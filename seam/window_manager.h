@@ -49,6 +49,12 @@ class WindowManager {
   // Clears the topmost state and sends a window to the bottom of the Z order. Never waits
   // for the window's program.
   virtual void SendToBottom(WindowHandle window) = 0;
+  // The window right above a top-level window among windows of its kind (topmost or not);
+  // kNoWindow when it is the first of its kind, or gone.
+  virtual WindowHandle WindowAbove(WindowHandle window) = 0;
+  // Places a window right below `above`, or first among its kind when `above` is kNoWindow,
+  // activating neither. Never waits for either window's program.
+  virtual void PlaceBelow(WindowHandle window, WindowHandle above) = 0;
 
   // --- What an activation now would break; asked only when one is due ---
   // Any mouse button is held: a drag, a selection or a click is under way.

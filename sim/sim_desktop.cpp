@@ -271,9 +271,42 @@ ActivationResult SimDesktop::BringToForeground(WindowHandle window) {
   if (windows_.at(window).parent != kNoWindow || refuseActivation) {
     return ActivationResult::kRefused;
   }
+  // The foreground window is not asked again, so it stays where it stands.
+  if (foreground_ == window) return ActivationResult::kActivated;
+  // Activation raises the window, as Windows does; one that raises itself does so once its
+  // program has handled the activation.
   SetForeground(window);
-  RaiseToTop(window);
+  if (activationRaisesLate) {
+    clock_.At(NowMs(), [this, window] { RaiseToTop(window); });
+  } else {
+    RaiseToTop(window);
+  }
+  if (windows_.at(window).raisesItself) {
+    clock_.At(NowMs(), [this, window] { RaiseToTop(window); });
+  }
   return ActivationResult::kActivated;
+}
+
+WindowHandle SimDesktop::WindowAbove(WindowHandle window) {
+  ++calls.windowAbove;
+  const std::vector<WindowHandle> order = ZOrder();
+  const auto at = std::find(order.begin(), order.end(), window);
+  if (at == order.end() || at == order.begin()) return kNoWindow;
+  const WindowHandle above = *(at - 1);
+  return windows_.at(above).topmost == windows_.at(window).topmost ? above : kNoWindow;
+}
+
+void SimDesktop::PlaceBelow(WindowHandle window, WindowHandle above) {
+  ++calls.placeBelow;
+  if (std::find(zOrder_.begin(), zOrder_.end(), window) == zOrder_.end()) return;
+  if (above == kNoWindow) {
+    RaiseToTop(window);
+    return;
+  }
+  // A vanished window to go below: the system refuses the move.
+  if (std::find(zOrder_.begin(), zOrder_.end(), above) == zOrder_.end()) return;
+  std::erase(zOrder_, window);
+  zOrder_.insert(std::find(zOrder_.begin(), zOrder_.end(), above) + 1, window);
 }
 
 void SimDesktop::KeepOnTop(WindowHandle window) {

@@ -30,8 +30,9 @@ struct SimWindow {
   WindowHandle parent = kNoWindow;  // a child's container
   WindowHandle owner = kNoWindow;   // an owned pop-up's owner
   bool topmost = false;
-  bool shell = false;    // the desktop, a taskbar or a transient shell surface
-  bool cloaked = false;  // on another virtual desktop
+  bool shell = false;         // the desktop, a taskbar or a transient shell surface
+  bool cloaked = false;       // on another virtual desktop
+  bool raisesItself = false;  // comes to the front of its own accord once activated
   std::string className;
   std::string programFileName;  // "notes.exe"
 };
@@ -51,10 +52,12 @@ struct WindowManagerCalls {
   int optionQuestions = 0;  // exclusions, the pause key, a fullscreen program
   int lastInputTime = 0;
   int foregroundWindow = 0;
+  int windowAbove = 0;
+  int placeBelow = 0;
   int Total() const {
     return cursorPosition + moveCursor + windowFromPoint + parent + windowTitle +
            bringToForeground + keepOnTop + sendToBottom + userBusy + shellOrCloaked +
-           optionQuestions + lastInputTime + foregroundWindow;
+           optionQuestions + lastInputTime + foregroundWindow + windowAbove + placeBelow;
   }
 };
 
@@ -145,6 +148,9 @@ class SimDesktop : public SettingsStore,
   };
   std::optional<MoveMiss> moveMiss;
   bool refuseActivation = false;
+  // An activation raises the window only once its program handles it, after whatever the
+  // caller does next (always so under Wine).
+  bool activationRaisesLate = false;
   // So many reads after a move still show where the cursor was, as Wine now and then does.
   int readsLaggingAMove = 0;  // the foreground lock refuses every request
   // What the user is in the middle of.
@@ -215,6 +221,8 @@ class SimDesktop : public SettingsStore,
   ActivationResult BringToForeground(WindowHandle window) override;
   void KeepOnTop(WindowHandle window) override;
   void SendToBottom(WindowHandle window) override;
+  WindowHandle WindowAbove(WindowHandle window) override;
+  void PlaceBelow(WindowHandle window, WindowHandle above) override;
   bool MouseButtonDown() override;
   bool MenuOrMoveSizeActive() override;
   bool ShellTransientInFront() override;

@@ -138,6 +138,7 @@ void OptionsDialog::OnCommand(int id, int code) {
                         0);
     UpdateApplyButton();
   } else if (code == EN_CHANGE || code == CBN_SELCHANGE || code == BN_CLICKED) {
+    if (id >= IDC_RAISE_FIRST && id < IDC_RAISE_FIRST + kRaiseModeCount) ShowRaiseDelayUse();
     UpdateApplyButton();
   }
 }
@@ -158,6 +159,12 @@ void OptionsDialog::Show(const Options& options) {
                  options.followOnlyWhenMoved ? BST_CHECKED : BST_UNCHECKED);
   CheckDlgButton(dialog_, IDC_WRAP_ONLY_ON_PUSH,
                  options.wrapOnlyOnPush ? BST_CHECKED : BST_UNCHECKED);
+  CheckRadioButton(dialog_, IDC_RAISE_FIRST, IDC_RAISE_FIRST + kRaiseModeCount - 1,
+                   IDC_RAISE_FIRST + static_cast<int>(options.raiseMode));
+  SetDlgItemInt(dialog_, IDC_RAISE_DELAY, static_cast<UINT>(options.raiseDelayMs), FALSE);
+  ShowRaiseDelayUse();
+  CheckDlgButton(dialog_, IDC_WAIT_UNTIL_STILL,
+                 options.waitUntilStill ? BST_CHECKED : BST_UNCHECKED);
   UpdateApplyButton();
 }
 
@@ -180,6 +187,17 @@ Options OptionsDialog::Proposed() const {
   proposed.leaveFullscreenAlone = IsDlgButtonChecked(dialog_, IDC_LEAVE_FULLSCREEN) == BST_CHECKED;
   proposed.followOnlyWhenMoved = IsDlgButtonChecked(dialog_, IDC_FOLLOW_ONLY_MOVED) == BST_CHECKED;
   proposed.wrapOnlyOnPush = IsDlgButtonChecked(dialog_, IDC_WRAP_ONLY_ON_PUSH) == BST_CHECKED;
+  for (int mode = 0; mode < kRaiseModeCount; ++mode) {
+    if (IsDlgButtonChecked(dialog_, IDC_RAISE_FIRST + mode) == BST_CHECKED) {
+      proposed.raiseMode = static_cast<RaiseMode>(mode);
+    }
+  }
+  // A delay that is no delay reads as 0, which Form1 refuses with a word why; unless the box
+  // is not in use, when the delay in force stays.
+  proposed.raiseDelayMs =
+      ParseRaiseDelayMs(WindowText(Item(IDC_RAISE_DELAY)))
+          .value_or(proposed.raiseMode == RaiseMode::kAfterDelay ? 0 : proposed.raiseDelayMs);
+  proposed.waitUntilStill = IsDlgButtonChecked(dialog_, IDC_WAIT_UNTIL_STILL) == BST_CHECKED;
   return proposed;
 }
 
@@ -193,6 +211,13 @@ bool OptionsDialog::Apply() {
   if (accepted) Show(form_->CurrentOptions());
   UpdateApplyButton();
   return accepted;
+}
+
+void OptionsDialog::ShowRaiseDelayUse() {
+  const bool used =
+      IsDlgButtonChecked(dialog_, IDC_RAISE_FIRST + static_cast<int>(RaiseMode::kAfterDelay)) ==
+      BST_CHECKED;
+  EnableWindow(Item(IDC_RAISE_DELAY), used ? TRUE : FALSE);
 }
 
 void OptionsDialog::UpdateApplyButton() {

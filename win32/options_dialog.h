@@ -45,6 +45,8 @@ class OptionsDialog {
   Options Proposed() const;
   bool Apply();
   void UpdateApplyButton();
+  // The delay box takes input only while the delayed raise is chosen.
+  void ShowRaiseDelayUse();
   HWND Item(int id) const { return GetDlgItem(dialog_, id); }
 
   HWND dialog_ = nullptr;

@@ -30,6 +30,10 @@ class SystemWindowManager : public WindowManager {
   ActivationResult BringToForeground(WindowHandle window) override;
   void KeepOnTop(WindowHandle window) override;
   void SendToBottom(WindowHandle window) override;
+  WindowHandle WindowAbove(WindowHandle window) override { return zOrder_.WindowAbove(window); }
+  void PlaceBelow(WindowHandle window, WindowHandle above) override {
+    zOrder_.PlaceBelow(window, above);
+  }
   bool MouseButtonDown() override;
   bool MenuOrMoveSizeActive() override;
   bool ShellTransientInFront() override;

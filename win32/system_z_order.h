@@ -9,6 +9,9 @@ class SystemZOrder : public ZOrderPrimitives {
   void Place(WindowHandle window, ZPlace place, bool activate, bool waitForOwner) override;
   ThreadId WindowThread(WindowHandle window) override;
   ThreadId CurrentThread() override;
+  // The window-manager questions of the same name (see seam/window_manager.h).
+  WindowHandle WindowAbove(WindowHandle window);
+  void PlaceBelow(WindowHandle window, WindowHandle above);
 };
 
 }  // namespace tarnwick::win32

@@ -115,6 +115,36 @@ TEST_F(FocusFollow, CtrlShiftAPinsTheLastWindowAndCtrlShiftQUnpinsIt) {
   EXPECT_TRUE(RestingOnActivates(windows.beta)) << "not following after the unpin";
 }
 
+// A window half under another: the keyboard goes to it where it stands in the Z order.
+TEST_F(FocusFollow, RaiseNeverGivesTheKeyboardToAWindowThatStaysUnder) {
+  WriteSetting(L"options", L"RaiseMode", L"Never");
+  ASSERT_TRUE(LaunchHidden());
+  TargetWindow under{L"E2E Under", kLeftSpot};
+  TargetWindow over{L"E2E Over", {150, 10, 400, 190}};
+  ASSERT_TRUE(BecomesForeground(over.Handle()));
+  MoveCursor(POINT{40, 120});
+  ASSERT_TRUE(BecomesForeground(under.Handle()));
+  Pause(1500ms);
+  EXPECT_EQ(GetForegroundWindow(), under.Handle());
+  EXPECT_TRUE(IsAbove(over.Handle(), under.Handle())) << DescribeDesktop();
+}
+
+TEST_F(FocusFollow, RaiseAfterDelayBringsTheWindowForwardOnlyOnceTheDelayIsOver) {
+  WriteSetting(L"options", L"RaiseMode", L"AfterDelay");
+  WriteSetting(L"options", L"RaiseDelayMs", L"1500");
+  ASSERT_TRUE(LaunchHidden());
+  TargetWindow under{L"E2E Under", kLeftSpot};
+  TargetWindow over{L"E2E Over", {150, 10, 400, 190}};
+  ASSERT_TRUE(BecomesForeground(over.Handle()));
+  MoveCursor(POINT{40, 120});
+  ASSERT_TRUE(BecomesForeground(under.Handle()));
+  Pause(1000ms);
+  EXPECT_TRUE(IsAbove(over.Handle(), under.Handle())) << "raised before the delay";
+  EXPECT_TRUE(WaitUntil([&] { return IsAbove(under.Handle(), over.Handle()); }))
+      << DescribeDesktop();
+  EXPECT_EQ(GetForegroundWindow(), under.Handle());
+}
+
 TEST_F(FocusFollow, MinimizeHidesToTheTrayIconAndExitRemovesIt) {
   const int iconsBefore = TrayIconCount();
   ASSERT_TRUE(Launch());

@@ -280,6 +280,9 @@ TEST_F(OptionsTest, GarbageInEveryStoredOptionFallsBackToItsDefault) {
   Store("options", "LeaveFullscreenAlone", "yes");
   Store("options", "FollowOnlyWhenMoved", "2");  // no greyed state here
   Store("options", "WrapOnlyOnPush", "on");
+  Store("options", "RaiseMode", "never");
+  Store("options", "RaiseDelayMs", "1e3");
+  Store("options", "WaitUntilStill", "yes");
   Store("options", "Exclusions", std::string(20000, 'x'));
   Start();
   EXPECT_EQ(form->CurrentOptions(), Options{});
