@@ -88,9 +88,13 @@ void IdleParking::Tick() {
     skippedTicks_ = 0;
     timer_.SetIntervalMs(kTickMs);
   }
+  // The system may echo the park's own moves as raw movement (Wine does): the listening
+  // starts after the first look, which judges by the position alone, as without raw input.
+  const bool firstLookAfterPark = std::exchange(justParked_, false);
   TickAwake();
+  if (firstLookAfterPark && cursor_.Parked()) ListenWhileParked(true);
   tickedSinceWake_ = true;
-  if (asleep_ && cursor_.Parked()) timer_.SetEnabled(false);
+  if (asleep_ && cursor_.Parked() && !justParked_) timer_.SetEnabled(false);
 }
 
 void IdleParking::TickAwake() {
@@ -146,7 +150,7 @@ void IdleParking::TickAwake() {
       cursor_.Put(*parkedAt_);
       cursor_.SetParked(true);
       if (!savedPosition_) savedPosition_ = pos;
-      ListenWhileParked(true);
+      justParked_ = true;
     }
   } else {
     if (thresholdTicks < idleTicks_) PutParkedCursorBack();

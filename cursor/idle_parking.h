@@ -71,7 +71,7 @@ class IdleParking {
   void Wake();
   // A tick has looked since the last wake: a parked cursor the hand moved is back.
   // A cursor seen once off its park point needs the second look.
-  bool AtRest() const { return !on_ || (tickedSinceWake_ && !offParkAt_); }
+  bool AtRest() const { return !on_ || (tickedSinceWake_ && !offParkAt_ && !justParked_); }
 
  private:
   static constexpr int kTickMs = 100;
@@ -88,6 +88,7 @@ class IdleParking {
   RawInput& rawInput_;
   int rawListener_ = RawInput::kNotListening;
   bool handMoved_ = false;  // relative raw movement while parked
+  bool justParked_ = false;  // no tick has looked since the park
   std::optional<Point> offParkAt_;  // where the last tick saw a parked cursor off its point
 
   Screen& screen_;
