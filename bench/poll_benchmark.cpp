@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/form1.h"
-#include "sim/sim_desktop.h"
+#include "sim/sim_system.h"
 
 namespace {
 
@@ -9,8 +9,9 @@ using tarnwick::Point;
 
 // The cost of one unchanged poll tick: what every quarter second costs an idle desktop.
 void BM_UnchangedPollTick(benchmark::State& state) {
-  tarnwick::sim::SimDesktop desktop;
-  tarnwick::Platform platform = desktop.AsPlatform();
+  tarnwick::sim::SimSystem sim;
+  tarnwick::sim::SimDesktop& desktop = sim.desktop;
+  tarnwick::Platform platform = sim.AsPlatform();
   desktop.AddWindow("Editor", {0, 0, 800, 600});
   tarnwick::Form1 form(platform);
   form.Start();
@@ -22,8 +23,9 @@ BENCHMARK(BM_UnchangedPollTick);
 // A whole cycle: the tick that finds a new titled window three levels deep, then the
 // hover timer's tick that activates its top-level window.
 void BM_ChangedPollCycle(benchmark::State& state) {
-  tarnwick::sim::SimDesktop desktop;
-  tarnwick::Platform platform = desktop.AsPlatform();
+  tarnwick::sim::SimSystem sim;
+  tarnwick::sim::SimDesktop& desktop = sim.desktop;
+  tarnwick::Platform platform = sim.AsPlatform();
   const tarnwick::WindowHandle left = desktop.AddWindow("Editor", {0, 0, 400, 600});
   const tarnwick::WindowHandle pane = desktop.AddWindow("", {0, 0, 400, 600}, left);
   desktop.AddWindow("", {0, 0, 400, 600}, pane);

@@ -1,17 +1,12 @@
 #include "sim/sim_desktop.h"
 
 #include <algorithm>
-#include <cctype>
 #include <utility>
 
 namespace tarnwick::sim {
 
 SimDesktop::SimDesktop() {
   SetScreenPixels(800, 600);
-}
-
-Platform SimDesktop::AsPlatform() {
-  return Platform{*this, *this, *this, *this, *this, *this, *this, *this, textRules, *this};
 }
 
 // --- Clock and input ---
@@ -367,143 +362,6 @@ bool SimDesktop::ModifierKeyDown(ModifierKey key) {
 bool SimDesktop::FullscreenProgramInFront() {
   ++calls.optionQuestions;
   return fullscreenInFront;
-}
-
-// --- Settings ---
-
-std::optional<std::string> SimDesktop::Read(const std::string& application,
-                                            const std::string& section, const std::string& key) {
-  if (refuseSettingReads) return std::nullopt;
-  auto found = settings.find({application, section, key});
-  if (found == settings.end()) return std::nullopt;
-  return found->second;
-}
-
-bool SimDesktop::Write(const std::string& application, const std::string& section,
-                       const std::string& key, const std::string& value) {
-  ++settingWrites;
-  if (refuseSettingWrites) return false;
-  settings[{application, section, key}] = value;
-  return true;
-}
-
-std::optional<std::string> SimDesktop::Setting(const std::string& section,
-                                               const std::string& key) const {
-  auto found = settings.find({"Tarnwick", section, key});
-  if (found == settings.end()) return std::nullopt;
-  return found->second;
-}
-
-// --- Shell and window ---
-
-bool SimDesktop::AddTrayIcon(IconId icon, const std::string& tip) {
-  if (!trayAvailable || trayIcons.count(icon) != 0) return false;
-  trayIcons.insert(icon);
-  trayTip = tip;
-  trayOperations.push_back("add");
-  return true;
-}
-
-bool SimDesktop::DeleteTrayIcon(IconId icon) {
-  if (trayIcons.erase(icon) == 0) return false;
-  trayOperations.push_back("delete");
-  return true;
-}
-
-bool SimDesktop::ChangeTrayIcon(IconId icon, const std::string& tip) {
-  if (!trayAvailable || trayIcons.empty()) return false;
-  trayIcons = {icon};
-  trayTip = tip;
-  trayOperations.push_back("change");
-  return true;
-}
-
-bool SimDesktop::OpenDocument(const std::string& address) {
-  openedDocuments.push_back(address);
-  return !refuseDocuments;
-}
-
-void SimDesktop::ShowMessage(const std::string& title, const std::string& text, MessageKind kind) {
-  messages.push_back({title, text, kind});
-}
-
-void SimDesktop::ChooseTrayMenuEntry(const std::string& caption) {
-  if (trayMenus.empty()) return;
-  for (const MenuEntry& entry : trayMenus.back()) {
-    if (entry.caption == caption && entry.action) {
-      // Copied: the action may show another menu.
-      const std::function<void()> action = entry.action;
-      action();
-      return;
-    }
-  }
-}
-
-void SimDesktop::Show() {
-  ++formShows;
-  formVisible = true;
-  formMinimized = false;
-}
-
-void SimDesktop::Hide() {
-  ++formHides;
-  formVisible = false;
-}
-
-// --- Files ---
-
-namespace {
-constexpr const char* kShortcutPrefix = "shortcut to ";
-}  // namespace
-
-std::string SimDesktop::ShortcutContent(const std::string& target, const std::string& folder) {
-  return kShortcutPrefix + target + "\nstarting in " + folder;
-}
-
-bool SimDesktop::ShortcutStarts(const std::string& shortcut, const std::string& program) {
-  const auto found = files.find(shortcut);
-  if (found == files.end() || !found->second.starts_with(kShortcutPrefix)) return false;
-  const std::string& content = found->second;
-  const size_t start = std::string(kShortcutPrefix).size();
-  const std::string target = content.substr(start, content.find('\n') - start);
-  // File names compare as Windows compares them: letter case makes no difference.
-  return !target.empty() && std::ranges::equal(target, program, [](char a, char b) {
-    return std::tolower(static_cast<unsigned char>(a)) ==
-           std::tolower(static_cast<unsigned char>(b));
-  });
-}
-
-bool SimDesktop::CopyFile(const std::string& source, const std::string& destination) {
-  auto found = files.find(source);
-  if (refuseFileWrites || found == files.end()) return false;
-  files[destination] = found->second;
-  return true;
-}
-
-bool SimDesktop::MoveFile(const std::string& source, const std::string& destination) {
-  auto found = files.find(source);
-  if (refuseFileWrites || refuseFileMoves || found == files.end()) return false;
-  std::string content = std::move(found->second);
-  files.erase(found);
-  files[destination] = std::move(content);
-  return true;
-}
-
-bool SimDesktop::DeleteFile(const std::string& path) {
-  return files.erase(path) != 0;
-}
-
-bool SimDesktop::CreateShortcut(const std::string& path, const std::string& target,
-                                const std::string& workingFolder) {
-  if (refuseFileWrites) return false;
-  files[path] = ShortcutContent(target, workingFolder);
-  return true;
-}
-
-bool SimDesktop::ClearStartupDisabledMark(const std::string& fileName) {
-  if (refuseMarkChanges) return startupDisabledMarks.count(fileName) == 0;
-  startupDisabledMarks.erase(fileName);
-  return true;
 }
 
 }  // namespace tarnwick::sim

@@ -5,12 +5,12 @@
 #include <optional>
 #include <set>
 #include <string>
-#include <tuple>
 #include <vector>
 
-#include "seam/platform.h"
-#include "sim/sim_system_facts.h"
-#include "sim/sim_text_rules.h"
+#include "seam/event_loop.h"
+#include "seam/raw_input.h"
+#include "seam/screen.h"
+#include "seam/window_manager.h"
 #include "sim/virtual_clock.h"
 
 namespace tarnwick::sim {
@@ -61,32 +61,12 @@ struct WindowManagerCalls {
   }
 };
 
-struct ShownMessage {
-  std::string title;
-  std::string text;
-  MessageKind kind = MessageKind::kInformation;
-};
-
 // An in-memory desktop with a virtual clock. Tests script input on it, run the clock and
 // read back what a user would see. Timers due at the same moment fire in id order, after
 // any input posted for that moment.
-class SimDesktop : public SettingsStore,
-                   public WindowManager,
-                   public Screen,
-                   public Shell,
-                   public EventLoop,
-                   public FormWindow,
-                   public FileSystem,
-                   public RawInput,
-                   public SystemFacts {
+class SimDesktop : public WindowManager, public Screen, public EventLoop, public RawInput {
  public:
   SimDesktop();
-
-  Platform AsPlatform();
-  // The system's comparison of text, case aside.
-  SimTextRules textRules;
-  // What a bug report reads of the system, and the clipboard.
-  SimFacts facts;
 
   // --- Clock and input ---
   std::int64_t NowMs() const { return clock_.NowMs(); }
@@ -160,50 +140,6 @@ class SimDesktop : public SettingsStore,
   std::set<ModifierKey> modifiersDown;
   bool fullscreenInFront = false;
 
-  // --- Settings ---
-  using SettingKey = std::tuple<std::string, std::string, std::string>;
-  std::map<SettingKey, std::string> settings;
-  bool refuseSettingReads = false;
-  bool refuseSettingWrites = false;
-  int settingWrites = 0;
-  std::optional<std::string> Setting(const std::string& section, const std::string& key) const;
-
-  // --- Shell, window, files ---
-  std::set<IconId> trayIcons;
-  bool trayAvailable = true;
-  // What the shell accepted for the tray icon, in order: "add", "change", "delete".
-  std::vector<std::string> trayOperations;
-  std::string trayTip;  // the icon's tip as the shell last accepted it
-  std::vector<ShownMessage> messages;
-  std::vector<std::string> traces;  // lines for a debugger, in order
-  // The tray menus shown, newest last; a test picks an entry with ChooseTrayMenuEntry.
-  std::vector<std::vector<MenuEntry>> trayMenus;
-  void ChooseTrayMenuEntry(const std::string& caption);
-  int optionsShown = 0;
-  std::vector<std::string> openedDocuments;
-  bool refuseDocuments = false;  // no such file, or no program for it
-  bool formVisible = false;
-  bool formMinimized = false;  // minimised with the title bar's button
-  int formShows = 0;
-  int formHides = 0;
-  IconId formIcon = IconId::kApplication;
-  std::map<std::string, std::string> files;  // path to content
-  // The user's Start Menu folders; "" when the system cannot name them.
-  std::string programsFolder = "C:\\Users\\sim\\AppData\\Start Menu\\Programs";
-  std::string startupFolder = programsFolder + "\\Startup";
-  std::set<std::string> startupDisabledMarks;  // StartUp entries switched off in Task Manager
-  bool refuseFileWrites = false;               // copies, moves and new shortcuts fail
-  bool refuseFileMoves = false;
-  bool refuseMarkChanges = false;
-  // What CreateShortcut writes into its file; ShortcutStarts reads the target back from the
-  // first line, so a test may add lines of its own to tell one shortcut from another.
-  static std::string ShortcutContent(const std::string& target, const std::string& folder);
-
-  // SettingsStore
-  std::optional<std::string> Read(const std::string& application, const std::string& section,
-                                  const std::string& key) override;
-  bool Write(const std::string& application, const std::string& section, const std::string& key,
-             const std::string& value) override;
   // WindowManager
   bool CursorPosition(Point& position) override;
   std::uint32_t LastInputTime() override;
@@ -239,16 +175,6 @@ class SimDesktop : public SettingsStore,
   // Raw input: whether the system would deliver it (the program asked and was not refused).
   bool refuseRawInput = false;
   bool RawInputOn() const { return rawInputOn_; }
-  // Shell
-  bool AddTrayIcon(IconId icon, const std::string& tip) override;
-  bool DeleteTrayIcon(IconId icon) override;
-  bool ChangeTrayIcon(IconId icon, const std::string& tip) override;
-  bool OpenDocument(const std::string& address) override;
-  void ShowMessage(const std::string& title, const std::string& text, MessageKind kind) override;
-  void Trace(const std::string& text) override { traces.push_back(text); }
-  void ShowTrayMenu(const std::vector<MenuEntry>& entries) override {
-    trayMenus.push_back(entries);
-  }
   // EventLoop
   void StartTimer(int timerId, int intervalMs, std::function<void()> onTick) override {
     clock_.StartTimer(timerId, intervalMs, std::move(onTick));
@@ -256,36 +182,6 @@ class SimDesktop : public SettingsStore,
   void StopTimer(int timerId) override { clock_.StopTimer(timerId); }
   void PumpPending() override;
   void Quit() override { quit_ = true; }
-  // FormWindow
-  void Show() override;
-  void Hide() override;
-  void SetIcon(IconId icon) override { formIcon = icon; }
-  void ShowOptions() override { ++optionsShown; }
-  // FileSystem
-  std::string ProgramsFolder() override { return programsFolder; }
-  std::string StartupFolder() override { return startupFolder; }
-  bool CopyFile(const std::string& source, const std::string& destination) override;
-  bool MoveFile(const std::string& source, const std::string& destination) override;
-  bool DeleteFile(const std::string& path) override;
-  bool FileExists(const std::string& path) override { return files.count(path) != 0; }
-  bool CreateShortcut(const std::string& path, const std::string& target,
-                      const std::string& workingFolder) override;
-  bool ShortcutStarts(const std::string& shortcut, const std::string& program) override;
-  bool ClearStartupDisabledMark(const std::string& fileName) override;
-  bool StartupEntryDisabled(const std::string& fileName) override {
-    return startupDisabledMarks.count(fileName) != 0;
-  }
-  std::string ProgramPath() override { return programFolder + "\\Tarnwick.exe"; }
-  std::string ProgramFolder() override { return programFolder; }
-  std::string programFolder = "C:\\Program Files\\Tarnwick";
-  // SystemFacts
-  std::string WindowsVersion() override;
-  bool RunsElevated() override;
-  NotificationState Notifications() override;
-  HookFacts KeyboardHook() override;
-  WallTime LocalTime() override;
-  bool ElevatedInTheWay(WindowHandle target) override;
-  bool PutOnClipboard(const std::string& text) override;
 
  protected:
   // RawInput

@@ -13,7 +13,7 @@
 #include "focus/hover_delay.h"
 #include "fuzz/checks/checks.h"
 #include "fuzz/checks/fuzz_input.h"
-#include "sim/sim_desktop.h"
+#include "sim/sim_system.h"
 
 // The input, split at NUL bytes, is read as:
 //   one field per entry of kAllSettings, in its order (a field of the single byte 0xFF, or
@@ -28,6 +28,8 @@ namespace tarnwick::fuzz {
 namespace {
 
 using sim::SimDesktop;
+using sim::SimSettings;
+using sim::SimSystem;
 
 constexpr std::string_view kAbsent = "\xff";
 
@@ -66,12 +68,12 @@ WindowHandle FurnishDesktop(SimDesktop& desktop) {
   return taskbar;
 }
 
-SimDesktop::SettingKey KeyOf(const char* section, const char* key) {
+SimSettings::Key KeyOf(const char* section, const char* key) {
   return {kApplicationName, section, key};
 }
 
 // The values start-up may write: the check boxes' states and the disabled flag.
-bool StartUpMayWrite(const SimDesktop::SettingKey& key) {
+bool StartUpMayWrite(const SimSettings::Key& key) {
   for (const Setting* setting :
        {&kRunMinimizedSetting, &kDisabledSetting, &kIdleParkingSetting, &kLaunchAtLogonSetting,
         &kTaskbarAllowanceSetting, &kLeftWrapSetting, &kRightWrapSetting, &kTopWrapSetting,
@@ -81,7 +83,7 @@ bool StartUpMayWrite(const SimDesktop::SettingKey& key) {
   return false;
 }
 
-bool IsKnownKey(const SimDesktop::SettingKey& key) {
+bool IsKnownKey(const SimSettings::Key& key) {
   for (const Setting* setting : kAllSettings) {
     if (key == KeyOf(setting->section, setting->key)) return true;
   }
@@ -89,17 +91,17 @@ bool IsKnownKey(const SimDesktop::SettingKey& key) {
                      [&](const auto& junk) { return key == KeyOf(junk.first, junk.second); });
 }
 
-std::string ShownKey(const SimDesktop::SettingKey& key) {
+std::string ShownKey(const SimSettings::Key& key) {
   return std::get<1>(key) + "\\" + std::get<2>(key);
 }
 
 // Fills the store from the input; returns the field of cursor moves.
-std::string_view FillStore(SimDesktop& desktop, std::string_view input) {
+std::string_view FillStore(SimSettings& settings, std::string_view input) {
   const std::vector<std::string_view> fields = SplitAtNul(input);
   std::size_t next = 0;
   const auto store = [&](const char* section, const char* key) {
     if (next < fields.size() && fields[next] != kAbsent) {
-      desktop.settings[KeyOf(section, key)] = std::string(fields[next]);
+      settings.stored[KeyOf(section, key)] = std::string(fields[next]);
     }
     ++next;
   };
@@ -128,16 +130,16 @@ bool StoredChecked(const std::optional<std::string>& stored) {
   return value && *value > 0.5 && *value < 1.5;
 }
 
-std::string CheckWindowAndTray(const Form1& form, const SimDesktop& desktop, bool minimized) {
-  if (form.Ended() || desktop.QuitCalled()) return "the program ended by itself";
-  if (desktop.formVisible == minimized) {
+std::string CheckWindowAndTray(const Form1& form, const SimSystem& sim, bool minimized) {
+  if (form.Ended() || sim.desktop.QuitCalled()) return "the program ended by itself";
+  if (sim.form.visible == minimized) {
     return minimized ? "the window shows although it starts minimised"
                      : "the window is hidden although it does not start minimised";
   }
-  if (desktop.trayIcons.size() > 1) {
-    return std::to_string(desktop.trayIcons.size()) + " tray icons";
+  if (sim.shell.trayIcons.size() > 1) {
+    return std::to_string(sim.shell.trayIcons.size()) + " tray icons";
   }
-  if (!desktop.formVisible && desktop.trayIcons.empty()) {
+  if (!sim.form.visible && sim.shell.trayIcons.empty()) {
     return "the window is hidden with no tray icon to bring it back";
   }
   return {};
@@ -168,17 +170,17 @@ std::string CheckControls(const Form1& form, const std::optional<std::string>& s
 
 // Nothing stored is lost: start-up rewrites only a check box's state (as "0" or "1") and
 // adds only entries of the layout.
-std::string CheckStore(const std::map<SimDesktop::SettingKey, std::string>& before,
-                       const SimDesktop& desktop) {
+std::string CheckStore(const std::map<SimSettings::Key, std::string>& before,
+                       const SimSettings& settings) {
   for (const auto& [key, value] : before) {
-    const auto after = desktop.settings.find(key);
-    if (after == desktop.settings.end()) return ShownKey(key) + " was removed";
+    const auto after = settings.stored.find(key);
+    if (after == settings.stored.end()) return ShownKey(key) + " was removed";
     if (after->second == value) continue;
     if (!StartUpMayWrite(key) || (after->second != "0" && after->second != "1")) {
       return ShownKey(key) + " went from " + Quoted(value) + " to " + Quoted(after->second);
     }
   }
-  for (const auto& [key, value] : desktop.settings) {
+  for (const auto& [key, value] : settings.stored) {
     if (!IsKnownKey(key)) return ShownKey(key) + " was written, which nothing reads";
   }
   return {};
@@ -187,25 +189,26 @@ std::string CheckStore(const std::map<SimDesktop::SettingKey, std::string>& befo
 }  // namespace
 
 std::string CheckStartUp(std::string_view input) {
-  SimDesktop desktop;
+  SimSystem sim;
+  SimDesktop& desktop = sim.desktop;
   desktop.SetScreenPixels(kScreenWidthPx, kScreenHeightPx);
   const WindowHandle taskbar = FurnishDesktop(desktop);
-  const std::string_view moves = FillStore(desktop, input);
-  const std::map<SimDesktop::SettingKey, std::string> storedBefore = desktop.settings;
+  const std::string_view moves = FillStore(sim.settings, input);
+  const std::map<SimSettings::Key, std::string> storedBefore = sim.settings.stored;
   const bool minimized =
-      StoredChecked(desktop.Setting(kRunMinimizedSetting.section, kRunMinimizedSetting.key));
+      StoredChecked(sim.settings.Setting(kRunMinimizedSetting.section, kRunMinimizedSetting.key));
   const std::optional<std::string> storedDelay =
-      desktop.Setting(kHoverDelaySetting.section, kHoverDelaySetting.key);
+      sim.settings.Setting(kHoverDelaySetting.section, kHoverDelaySetting.key);
 
-  Platform platform = desktop.AsPlatform();
+  Platform platform = sim.AsPlatform();
   Form1 form(platform);
   form.Start();
   ScriptMoves(desktop, moves);
   desktop.RunFor(kRunMs);
 
-  std::string broken = CheckWindowAndTray(form, desktop, minimized);
+  std::string broken = CheckWindowAndTray(form, sim, minimized);
   if (broken.empty()) broken = CheckControls(form, storedDelay);
-  if (broken.empty()) broken = CheckStore(storedBefore, desktop);
+  if (broken.empty()) broken = CheckStore(storedBefore, sim.settings);
   if (broken.empty()) {
     const std::vector<WindowHandle>& activated = desktop.Activations();
     if (std::find(activated.begin(), activated.end(), taskbar) != activated.end()) {

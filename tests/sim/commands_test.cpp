@@ -28,13 +28,13 @@ constexpr int kContextMenuKey = 123;
 
 TEST_F(Commands, AToggleWithNoTrayIconLeavesOneDisabledIcon) {
   Start();
-  ASSERT_TRUE(desktop.trayIcons.empty());
+  ASSERT_TRUE(sim.shell.trayIcons.empty());
   form->Command1.Click();
   EXPECT_EQ(form->Command1.Caption(), "&Disabled");
-  EXPECT_EQ(desktop.Setting("disabled", "disabled"), "1");
-  EXPECT_EQ(desktop.formIcon, IconId::kDisabled);
-  EXPECT_EQ(desktop.trayIcons, Icons{IconId::kDisabled});
-  EXPECT_TRUE(desktop.formVisible) << "toggling does not hide the window";
+  EXPECT_EQ(sim.settings.Setting("disabled", "disabled"), "1");
+  EXPECT_EQ(sim.form.icon, IconId::kDisabled);
+  EXPECT_EQ(sim.shell.trayIcons, Icons{IconId::kDisabled});
+  EXPECT_TRUE(sim.form.visible) << "toggling does not hide the window";
 }
 
 TEST_F(Commands, TwoTogglesRestoreEverythingWithExactlyOneTrayIcon) {
@@ -42,31 +42,31 @@ TEST_F(Commands, TwoTogglesRestoreEverythingWithExactlyOneTrayIcon) {
   form->EnableDisable.Click();
   form->Command1.Click();
   EXPECT_EQ(form->Command1.Caption(), "&Enabled");
-  EXPECT_EQ(desktop.Setting("disabled", "disabled"), "0");
-  EXPECT_EQ(desktop.formIcon, IconId::kApplication);
+  EXPECT_EQ(sim.settings.Setting("disabled", "disabled"), "0");
+  EXPECT_EQ(sim.form.icon, IconId::kApplication);
   EXPECT_EQ(form->icon, IconId::kApplication);
-  EXPECT_EQ(desktop.trayIcons, Icons{IconId::kApplication});
+  EXPECT_EQ(sim.shell.trayIcons, Icons{IconId::kApplication});
 }
 
 TEST_F(Commands, TheToggleStoresItsStateEvenWhenTheTrayRefuses) {
   Start();
-  desktop.trayAvailable = false;
+  sim.shell.trayAvailable = false;
   form->Command1.Click();
-  EXPECT_EQ(desktop.Setting("disabled", "disabled"), "1");
-  EXPECT_EQ(desktop.formIcon, IconId::kDisabled);
-  EXPECT_TRUE(desktop.trayIcons.empty());
+  EXPECT_EQ(sim.settings.Setting("disabled", "disabled"), "1");
+  EXPECT_EQ(sim.form.icon, IconId::kDisabled);
+  EXPECT_TRUE(sim.shell.trayIcons.empty());
 }
 
 TEST_F(Commands, MinimisingTwiceWithARestoreBetweenLeavesOneIcon) {
   Start();
   form->Minimize.Click();
-  EXPECT_FALSE(desktop.formVisible);
+  EXPECT_FALSE(sim.form.visible);
   Tray(*form, kLeftDown);
-  EXPECT_TRUE(desktop.formVisible);
-  EXPECT_EQ(desktop.trayIcons, Icons{IconId::kApplication}) << "showing keeps the icon";
+  EXPECT_TRUE(sim.form.visible);
+  EXPECT_EQ(sim.shell.trayIcons, Icons{IconId::kApplication}) << "showing keeps the icon";
   form->Command4.Click();
-  EXPECT_FALSE(desktop.formVisible);
-  EXPECT_EQ(desktop.trayIcons, Icons{IconId::kApplication});
+  EXPECT_FALSE(sim.form.visible);
+  EXPECT_EQ(sim.shell.trayIcons, Icons{IconId::kApplication});
 }
 
 TEST_F(Commands, TheLeftButtonShowsTheWindowTheRightOneOpensTheMenuAndNothingElseActs) {
@@ -74,30 +74,30 @@ TEST_F(Commands, TheLeftButtonShowsTheWindowTheRightOneOpensTheMenuAndNothingEls
   form->Command4_Click();
   for (int code : {kMouseMove, kLeftUp, kLeftDoubleClick, kRightDown, 0, 518, 7695}) {
     Tray(*form, code);
-    EXPECT_FALSE(desktop.formVisible) << code;
-    EXPECT_TRUE(desktop.trayMenus.empty()) << code;
+    EXPECT_FALSE(sim.form.visible) << code;
+    EXPECT_TRUE(sim.shell.trayMenus.empty()) << code;
   }
   Tray(*form, kRightUp);
-  EXPECT_FALSE(desktop.formVisible) << "the menu, not the window";
-  ASSERT_EQ(desktop.trayMenus.size(), 1U);
+  EXPECT_FALSE(sim.form.visible) << "the menu, not the window";
+  ASSERT_EQ(sim.shell.trayMenus.size(), 1U);
   Tray(*form, kContextMenuKey);  // the menu key on a focused icon
-  EXPECT_EQ(desktop.trayMenus.size(), 2U);
+  EXPECT_EQ(sim.shell.trayMenus.size(), 2U);
 
   Tray(*form, kLeftDown);
-  EXPECT_TRUE(desktop.formVisible);
+  EXPECT_TRUE(sim.form.visible);
   // On a shown window the left button does not hide it first.
-  const int hides = desktop.formHides;
+  const int hides = sim.form.hides;
   Tray(*form, kLeftDown);
-  EXPECT_TRUE(desktop.formVisible);
-  EXPECT_EQ(desktop.formHides, hides);
+  EXPECT_TRUE(sim.form.visible);
+  EXPECT_EQ(sim.form.hides, hides);
 }
 
 TEST_F(Commands, TheTrayMenuOffersShowEnabledOptionsAndExitAndEachWorks) {
   Start();
   form->Command4_Click();
   Tray(*form, kRightUp);
-  ASSERT_EQ(desktop.trayMenus.size(), 1U);
-  const std::vector<MenuEntry>& menu = desktop.trayMenus.back();
+  ASSERT_EQ(sim.shell.trayMenus.size(), 1U);
+  const std::vector<MenuEntry>& menu = sim.shell.trayMenus.back();
   ASSERT_EQ(menu.size(), 6U);
   EXPECT_EQ(menu[0].caption, "Show Tarnwick");
   EXPECT_TRUE(menu[0].isDefault);
@@ -108,71 +108,71 @@ TEST_F(Commands, TheTrayMenuOffersShowEnabledOptionsAndExitAndEachWorks) {
   EXPECT_EQ(menu[4].caption, "") << "a separator";
   EXPECT_EQ(menu[5].caption, "Exit");
 
-  desktop.ChooseTrayMenuEntry("Enabled");
+  sim.shell.ChooseTrayMenuEntry("Enabled");
   EXPECT_EQ(form->Command1.Caption(), "&Disabled");
   Tray(*form, kRightUp);
-  EXPECT_FALSE(desktop.trayMenus.back()[1].checked);
+  EXPECT_FALSE(sim.shell.trayMenus.back()[1].checked);
 
-  desktop.ChooseTrayMenuEntry("Options...");
-  EXPECT_EQ(desktop.optionsShown, 1);
-  desktop.ChooseTrayMenuEntry("Show Tarnwick");
-  EXPECT_TRUE(desktop.formVisible);
-  desktop.ChooseTrayMenuEntry("Exit");
+  sim.shell.ChooseTrayMenuEntry("Options...");
+  EXPECT_EQ(sim.form.optionsShown, 1);
+  sim.shell.ChooseTrayMenuEntry("Show Tarnwick");
+  EXPECT_TRUE(sim.form.visible);
+  sim.shell.ChooseTrayMenuEntry("Exit");
   EXPECT_TRUE(form->Ended());
-  EXPECT_TRUE(desktop.trayIcons.empty());
+  EXPECT_TRUE(sim.shell.trayIcons.empty());
 }
 
 TEST_F(Commands, TheTrayAndASecondStartShowTheWindowTheSameWay) {
   Start();
-  desktop.formMinimized = true;  // minimised with the title bar's button
+  sim.form.minimized = true;  // minimised with the title bar's button
   Tray(*form, kLeftDown);
-  EXPECT_FALSE(desktop.formMinimized);
-  desktop.formMinimized = true;
+  EXPECT_FALSE(sim.form.minimized);
+  sim.form.minimized = true;
   form->SecondStartRequested();
-  EXPECT_FALSE(desktop.formMinimized);
-  EXPECT_TRUE(desktop.formVisible);
-  EXPECT_EQ(desktop.formShows, 3) << "the first show, then one a request";
+  EXPECT_FALSE(sim.form.minimized);
+  EXPECT_TRUE(sim.form.visible);
+  EXPECT_EQ(sim.form.shows, 3) << "the first show, then one a request";
 }
 
 TEST_F(Commands, ExitFromTheMenuOrTheButtonLeavesNoTrayIcon) {
   Start();
   form->Command1_Click();
   form->Exit.Click();
-  EXPECT_TRUE(desktop.trayIcons.empty());
+  EXPECT_TRUE(sim.shell.trayIcons.empty());
   EXPECT_TRUE(desktop.QuitCalled());
   EXPECT_TRUE(form->Ended());
 
-  SimDesktop other;
+  SimSystem other;
   Platform otherPlatform = other.AsPlatform();
   Form1 second(otherPlatform);
   second.Start();
   second.Command4_Click();
   second.Command2.Click();
-  EXPECT_TRUE(other.trayIcons.empty());
-  EXPECT_TRUE(other.QuitCalled());
+  EXPECT_TRUE(other.shell.trayIcons.empty());
+  EXPECT_TRUE(other.desktop.QuitCalled());
 }
 
 TEST_F(Commands, ARestartedTaskbarGetsTheIconBackOnlyIfOneWasShowing) {
   Start();
   form->TaskbarCreated();
-  EXPECT_TRUE(desktop.trayIcons.empty());
+  EXPECT_TRUE(sim.shell.trayIcons.empty());
 
   form->Command1_Click();
-  desktop.trayIcons.clear();  // Explorer restarted and forgot every icon
+  sim.shell.trayIcons.clear();  // Explorer restarted and forgot every icon
   form->TaskbarCreated();
-  EXPECT_EQ(desktop.trayIcons, Icons{IconId::kDisabled});
+  EXPECT_EQ(sim.shell.trayIcons, Icons{IconId::kDisabled});
 }
 
 TEST_F(Commands, ATaskbarThatComesUpAfterMinimisingStillGetsTheIcon) {
-  desktop.trayAvailable = false;
+  sim.shell.trayAvailable = false;
   Store("startup", "minimize", "1");
   Start();
-  EXPECT_TRUE(desktop.trayIcons.empty());
-  desktop.trayAvailable = true;
+  EXPECT_TRUE(sim.shell.trayIcons.empty());
+  sim.shell.trayAvailable = true;
   form->TaskbarCreated();
-  EXPECT_EQ(desktop.trayIcons, Icons{IconId::kApplication});
+  EXPECT_EQ(sim.shell.trayIcons, Icons{IconId::kApplication});
   Tray(*form, kLeftDown);
-  EXPECT_TRUE(desktop.formVisible);
+  EXPECT_TRUE(sim.form.visible);
 }
 
 // An icon that is there changes its picture in place: deleted and added again, it moves
@@ -180,10 +180,10 @@ TEST_F(Commands, ATaskbarThatComesUpAfterMinimisingStillGetsTheIcon) {
 TEST_F(Commands, AnIconThatIsThereTakesTheNewPictureInPlace) {
   Start();
   form->Command4_Click();
-  ASSERT_EQ(desktop.trayOperations, std::vector<std::string>{"add"});
+  ASSERT_EQ(sim.shell.trayOperations, std::vector<std::string>{"add"});
   form->Command1.Click();  // switched off: the icon shows it
-  EXPECT_EQ(desktop.trayOperations, (std::vector<std::string>{"add", "change"}));
-  EXPECT_EQ(desktop.trayIcons, Icons{IconId::kDisabled});
+  EXPECT_EQ(sim.shell.trayOperations, (std::vector<std::string>{"add", "change"}));
+  EXPECT_EQ(sim.shell.trayIcons, Icons{IconId::kDisabled});
 }
 
 // The shell's fourth way of reporting: the keyboard works the icon, and a click reports its
@@ -213,9 +213,9 @@ TEST(TrayNotifications, EachClickOrKeyCountsOnceAndTheKeyboardsMenuIsKnownAsSuch
 TEST_F(Commands, AboutShowsTheVersionAnEmptyLineAndThreeCreditLines) {
   Start();
   form->About.Click();
-  ASSERT_EQ(desktop.messages.size(), 1U);
-  EXPECT_EQ(desktop.messages[0].title, "Tarnwick");
-  const std::string& text = desktop.messages[0].text;
+  ASSERT_EQ(sim.shell.messages.size(), 1U);
+  EXPECT_EQ(sim.shell.messages[0].title, "Tarnwick");
+  const std::string& text = sim.shell.messages[0].text;
   const std::string head = "Tarnwick 2.1\r\n\r\n";
   ASSERT_EQ(text.substr(0, head.size()), head);
   const std::string credits = text.substr(head.size());
@@ -232,29 +232,30 @@ TEST_F(Commands, AboutShowsTheVersionAnEmptyLineAndThreeCreditLines) {
 }
 
 TEST_F(Commands, HelpOpensTheGuideBesideTheProgram) {
-  desktop.programFolder = "D:\\Tools\\Tarnwick";
+  sim.files.programFolder = "D:\\Tools\\Tarnwick";
   Start();
   form->Help.Click();
   form->Command5.Click();
-  EXPECT_EQ(desktop.openedDocuments,
+  EXPECT_EQ(sim.shell.openedDocuments,
             (std::vector<std::string>(2, "D:\\Tools\\Tarnwick\\Tarnwick.html")));
-  EXPECT_TRUE(desktop.messages.empty());
+  EXPECT_TRUE(sim.shell.messages.empty());
 
-  desktop.refuseDocuments = true;  // unpacked without the page
+  sim.shell.refuseDocuments = true;  // unpacked without the page
   form->Command5.Click();
-  ASSERT_EQ(desktop.messages.size(), 1U);
-  EXPECT_NE(desktop.messages[0].text.find("D:\\Tools\\Tarnwick\\Tarnwick.html"), std::string::npos)
+  ASSERT_EQ(sim.shell.messages.size(), 1U);
+  EXPECT_NE(sim.shell.messages[0].text.find("D:\\Tools\\Tarnwick\\Tarnwick.html"),
+            std::string::npos)
       << "says where the page was expected";
-  EXPECT_EQ(desktop.messages[0].kind, MessageKind::kError);
+  EXPECT_EQ(sim.shell.messages[0].kind, MessageKind::kError);
 }
 
 TEST_F(Commands, RunMinimisedStoresTheOptionWithoutHiding) {
   Start();
   form->Check1.UserClicked();
-  EXPECT_EQ(desktop.Setting("startup", "minimize"), "1");
-  EXPECT_TRUE(desktop.formVisible);
+  EXPECT_EQ(sim.settings.Setting("startup", "minimize"), "1");
+  EXPECT_TRUE(sim.form.visible);
   form->Check1.UserClicked();
-  EXPECT_EQ(desktop.Setting("startup", "minimize"), "0");
+  EXPECT_EQ(sim.settings.Setting("startup", "minimize"), "0");
 }
 
 }  // namespace

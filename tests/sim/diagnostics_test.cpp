@@ -41,44 +41,44 @@ TEST_F(Diagnostics, TheTrayTipSaysWhatHoldsFocusFollowBackAndChangesOnlyWithIt) 
   options.pauseKey = PauseKey::kCtrl;
   ASSERT_TRUE(form->ApplyOptions(options));
   form->Command4_Click();  // to the tray
-  EXPECT_EQ(desktop.trayTip, product + "Following the mouse");
-  const size_t operations = desktop.trayOperations.size();
+  EXPECT_EQ(sim.shell.trayTip, product + "Following the mouse");
+  const size_t operations = sim.shell.trayOperations.size();
   MoveAt(100, kOverEditorText);
   desktop.RunUntil(600);
-  EXPECT_EQ(desktop.trayOperations.size(), operations) << "the same reason: the tip stays";
+  EXPECT_EQ(sim.shell.trayOperations.size(), operations) << "the same reason: the tip stays";
 
   desktop.modifiersDown = {ModifierKey::kCtrl};
   MoveAt(700, kOverDialog);
   desktop.RunUntil(1200);
-  EXPECT_EQ(desktop.trayTip, product + "Paused while Ctrl is held");
+  EXPECT_EQ(sim.shell.trayTip, product + "Paused while Ctrl is held");
   desktop.modifiersDown.clear();
   desktop.RunUntil(2000);
-  EXPECT_EQ(desktop.trayTip, product + "Following the mouse");
-  EXPECT_EQ(desktop.trayOperations.size(), operations + 2);
+  EXPECT_EQ(sim.shell.trayTip, product + "Following the mouse");
+  EXPECT_EQ(sim.shell.trayOperations.size(), operations + 2);
 
   desktop.fullscreenInFront = true;
   MoveAt(2100, kOverEditorText);
   desktop.RunUntil(2600);
-  EXPECT_EQ(desktop.trayTip, product + "A fullscreen program is in front");
+  EXPECT_EQ(sim.shell.trayTip, product + "A fullscreen program is in front");
   desktop.fullscreenInFront = false;
   desktop.RunUntil(3500);
 
   // The system refuses the activation while a program run as administrator is in front.
-  desktop.facts.elevatedWindows = {desktop.Foreground()};
+  sim.facts.elevatedWindows = {desktop.Foreground()};
   desktop.refuseActivation = true;
   MoveAt(3600, kOverDialog);
   desktop.RunUntil(4100);
-  EXPECT_EQ(desktop.trayTip, product + "Cannot reach a program run as administrator");
-  desktop.facts.elevatedWindows.clear();
+  EXPECT_EQ(sim.shell.trayTip, product + "Cannot reach a program run as administrator");
+  sim.facts.elevatedWindows.clear();
   MoveAt(4200, kOverEditorText);
   desktop.RunUntil(4700);
-  EXPECT_EQ(desktop.trayTip, product + "Windows refused the last switch");
+  EXPECT_EQ(sim.shell.trayTip, product + "Windows refused the last switch");
 
   KeyAt(4800, kKeyA);  // pins the last window
   desktop.RunUntil(4900);
-  EXPECT_EQ(desktop.trayTip, product + "Keeping the pinned window in front");
+  EXPECT_EQ(sim.shell.trayTip, product + "Keeping the pinned window in front");
   form->Command1_Click();
-  EXPECT_EQ(desktop.trayTip, product + "Switched off");
+  EXPECT_EQ(sim.shell.trayTip, product + "Switched off");
 }
 
 TEST_F(Diagnostics, CopyDiagnosticsNamesProgramsAndClassesNeverTitles) {
@@ -86,7 +86,7 @@ TEST_F(Diagnostics, CopyDiagnosticsNamesProgramsAndClassesNeverTitles) {
   desktop.Window(editor).className = "NotesFrame";
   desktop.Window(dialog).programFileName = "setup.exe";
   desktop.Window(dialog).className = "#32770";
-  desktop.facts.hook = HookFacts{true, 2};
+  sim.facts.hook = HookFacts{true, 2};
   Start();
   Options options;
   options.exclusions = {"setup.exe", "title:Secret plans"};
@@ -100,9 +100,9 @@ TEST_F(Diagnostics, CopyDiagnosticsNamesProgramsAndClassesNeverTitles) {
   desktop.DestroyWindow(gone);
 
   form->TrayNotification(TrayEvent::kMenuRequested);
-  desktop.ChooseTrayMenuEntry("Copy diagnostics");
-  ASSERT_TRUE(desktop.facts.clipboard.has_value());
-  const std::string& report = *desktop.facts.clipboard;
+  sim.shell.ChooseTrayMenuEntry("Copy diagnostics");
+  ASSERT_TRUE(sim.facts.clipboard.has_value());
+  const std::string& report = *sim.facts.clipboard;
   for (const char* expected :
        {"Windows: 10.0.22631.3007\r\n", "Monitor 1: 0,0 to 800,600, 96 DPI, primary\r\n",
         "Runs elevated: no\r\n", "hover delay 250 ms", "Exclusions: setup.exe; 1 title rule",
@@ -117,11 +117,11 @@ TEST_F(Diagnostics, CopyDiagnosticsNamesProgramsAndClassesNeverTitles) {
     EXPECT_EQ(report.find(title), std::string::npos) << title << " in\n" << report;
   }
 
-  desktop.facts.refuseClipboard = true;
+  sim.facts.refuseClipboard = true;
   form->TrayNotification(TrayEvent::kMenuRequested);
-  desktop.ChooseTrayMenuEntry("Copy diagnostics");
-  ASSERT_EQ(desktop.messages.size(), 1U);
-  EXPECT_EQ(desktop.messages[0].kind, MessageKind::kError);
+  sim.shell.ChooseTrayMenuEntry("Copy diagnostics");
+  ASSERT_EQ(sim.shell.messages.size(), 1U);
+  EXPECT_EQ(sim.shell.messages[0].kind, MessageKind::kError);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "cursor/edge_wrap.h"
-#include "sim/sim_desktop.h"
+#include "sim/sim_system.h"
 
 namespace tarnwick::sim {
 namespace {
@@ -58,9 +58,10 @@ TEST(EdgePushTest, AKeptPushWrapsATouchOrACornerNever) {
 // sends the program nothing. An absolute pointer's sweep into the edge is its push.
 TEST(EdgePushTest, WithTheOptionTheWrapWaitsForAPushAndListensOnlyNearAWrappingEdge) {
   constexpr WrapEdges kAll{true, true, true, true};
-  SimDesktop desktop;
+  SimSystem sim;
+  SimDesktop& desktop = sim.desktop;
   desktop.SetMonitors({{0, 0, 1024, 768, true, 15}, {1024, 0, 1824, 600, false, 15}});
-  Platform platform = desktop.AsPlatform();
+  Platform platform = sim.AsPlatform();
   EdgeWrap wrap(platform.screen, platform.rawInput);
   wrap.SetPushing(true, false);
   EXPECT_EQ(wrap.Tick({0, 300}, kAll), (Point{1822, 300})) << "without the option: at once";
@@ -109,8 +110,9 @@ TEST(EdgePushTest, WithTheOptionTheWrapWaitsForAPushAndListensOnlyNearAWrappingE
 // Two features listen at once (the wrap's push and another's wake-up): the system is asked
 // for raw input while either listens, and every report reaches each.
 TEST(EdgePushTest, RawInputServesSeveralListeners) {
-  SimDesktop desktop;
-  Platform platform = desktop.AsPlatform();
+  SimSystem sim;
+  SimDesktop& desktop = sim.desktop;
+  Platform platform = sim.AsPlatform();
   RawInput& raw = platform.rawInput;
   std::vector<int> first;
   std::vector<int> second;

@@ -34,8 +34,8 @@ TEST_F(Hotkeys, EachLetterDoesItsOwnCommandOnLastWindow) {
   EXPECT_EQ(form->Command1.Caption(), "&Disabled");
   form->WinHook1_KeyEvent(kKeyF, kCtrlShift);
   EXPECT_EQ(form->Command1.Caption(), "&Enabled");
-  EXPECT_EQ(desktop.Setting("disabled", "disabled"), "0");
-  EXPECT_EQ(desktop.trayIcons, std::set<IconId>{IconId::kApplication});
+  EXPECT_EQ(sim.settings.Setting("disabled", "disabled"), "0");
+  EXPECT_EQ(sim.shell.trayIcons, std::set<IconId>{IconId::kApplication});
 
   const WindowManagerCalls before = desktop.calls;
   for (int otherKey : {66, 71, 83, 90, 0, 255}) form->WinHook1_KeyEvent(otherKey, kCtrlShift);

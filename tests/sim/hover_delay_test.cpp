@@ -30,26 +30,26 @@ TEST_F(HoverDelayBox, ValidatesAppliesAndStoresEachEntry) {
   int inForceMs = 777;
   std::string stored = "777";
   for (const Entry& entry : entries) {
-    desktop.messages.clear();
+    sim.shell.messages.clear();
     form->Text1.UserTyped(entry.typed);
     form->Text1.LostFocus();
     if (entry.message == nullptr) {
       inForceMs = entry.intervalMs;
       stored = entry.typed;
-      EXPECT_TRUE(desktop.messages.empty()) << entry.typed;
+      EXPECT_TRUE(sim.shell.messages.empty()) << entry.typed;
       EXPECT_EQ(form->Text1.Text(), entry.typed) << "the box keeps the text as typed";
     } else {
       // The box offers the default, and what it shows is what is used and stored.
       inForceMs = 250;
       stored = "250";
-      ASSERT_EQ(desktop.messages.size(), 1U) << entry.typed;
-      EXPECT_EQ(desktop.messages[0].title, "Tarnwick");
-      EXPECT_EQ(desktop.messages[0].text, entry.message) << entry.typed;
-      EXPECT_EQ(desktop.messages[0].kind, MessageKind::kWarning) << "refused input warns";
+      ASSERT_EQ(sim.shell.messages.size(), 1U) << entry.typed;
+      EXPECT_EQ(sim.shell.messages[0].title, "Tarnwick");
+      EXPECT_EQ(sim.shell.messages[0].text, entry.message) << entry.typed;
+      EXPECT_EQ(sim.shell.messages[0].kind, MessageKind::kWarning) << "refused input warns";
       EXPECT_EQ(form->Text1.Text(), "250") << entry.typed;
     }
     EXPECT_EQ(form->Timer2.IntervalMs(), inForceMs) << entry.typed;
-    EXPECT_EQ(desktop.Setting("Delay", "Interval"), stored) << entry.typed;
+    EXPECT_EQ(sim.settings.Setting("Delay", "Interval"), stored) << entry.typed;
   }
 }
 
@@ -60,7 +60,7 @@ TEST_F(HoverDelayBox, ARefusedEntryPutsTheDefaultInForceAndTheFocusBackInTheBox)
   form->Text1.LostFocus();
   EXPECT_EQ(form->Text1.Text(), "250");
   EXPECT_EQ(form->Timer2.IntervalMs(), 250) << "the box must not show a delay that is not used";
-  EXPECT_EQ(desktop.Setting("Delay", "Interval"), "250");
+  EXPECT_EQ(sim.settings.Setting("Delay", "Interval"), "250");
   EXPECT_EQ(form->Text1.FocusRequests(), focusRequests + 1) << "the user corrects it there";
 }
 

@@ -38,7 +38,7 @@ TEST_P(IdleParking, ParksOnTheFirstIdleTickPastTheDelay) {
   for (const auto& [delay, parkingTick] : delays) {
     SCOPED_TRACE(delay);
     form.reset();
-    desktop = WithoutRawInput();
+    Renew();
     StartParking(GetParam(), delay);
     Ticks(parkingTick - 1);
     EXPECT_EQ(form->parking.IdleTicks(), parkingTick - 1);
@@ -145,7 +145,7 @@ TEST_P(IdleParkingFaults, ADelayThatIsNoNumberPausesTheTicks) {
   for (const char* notANumber : {"", "abc", "5s"}) {
     SCOPED_TRACE(notANumber);
     form.reset();
-    desktop = WithoutRawInput();
+    Renew();
     StartParking(GetParam(), notANumber);
     Ticks(100);
     EXPECT_EQ(MoveCount(), 0u);

@@ -104,14 +104,14 @@ TEST_F(OptionsTest, DefaultsReadExactlyAsTheProgramAlwaysDid) {
   EXPECT_EQ(form->Label1[4].Caption(),
             "*To Force a Window to Stay Active hit Ctrl-Shift-A while your mouse is over the "
             "Application. Hit Ctrl-Shift-Q");
-  EXPECT_FALSE(desktop.Setting("options", "Toggle").has_value()) << "nothing stored unasked";
+  EXPECT_FALSE(sim.settings.Setting("options", "Toggle").has_value()) << "nothing stored unasked";
 }
 
 TEST_F(OptionsTest, AReboundToggleAnswersItsNewChordOnlyAndIsStoredAndRestored) {
   Start();
   ASSERT_TRUE(form->ApplyOptions(WithToggle(Chord{kKeyG, kCtrlAlt})));
-  EXPECT_EQ(desktop.Setting("options", "Toggle"), "Ctrl+Alt+G");
-  EXPECT_EQ(desktop.Setting("options", "KeepOnTop"), "Ctrl+Shift+T") << "every value stored";
+  EXPECT_EQ(sim.settings.Setting("options", "Toggle"), "Ctrl+Alt+G");
+  EXPECT_EQ(sim.settings.Setting("options", "KeepOnTop"), "Ctrl+Shift+T") << "every value stored";
   form->WinHook1_KeyEvent('F', kCtrlShift);
   EXPECT_EQ(form->Command1.Caption(), "&Enabled") << "the old chord is free for the editor";
   form->WinHook1_KeyEvent(kKeyG, kCtrlAlt);
@@ -137,7 +137,7 @@ TEST_F(OptionsTest, NoneSwitchesACommandOff) {
   form->WinHook1_KeyEvent('A', kCtrlShift);
   form->WinHook1_KeyEvent(0, 0);  // a key code of 0 must not match the empty chord either
   EXPECT_EQ(form->focus.Pin(), std::nullopt);
-  EXPECT_EQ(desktop.Setting("options", "Pin"), "None");
+  EXPECT_EQ(sim.settings.Setting("options", "Pin"), "None");
   EXPECT_EQ(form->Label1[1].Caption(),
             "*Enable/disable has no key: give it one under File, Options... ");
   EXPECT_EQ(form->Label1[4].Caption(),
@@ -149,13 +149,13 @@ TEST_F(OptionsTest, TwoCommandsOnOneChordAreRefusedWithAMessageThatNamesBoth) {
   Options options;
   options.hotkeys[static_cast<int>(HotkeyCommand::kUnpin)] = Chord{'T', kCtrlShift};
   EXPECT_FALSE(form->ApplyOptions(options));
-  ASSERT_EQ(desktop.messages.size(), 1U);
-  EXPECT_EQ(desktop.messages[0].title, "Tarnwick");
-  EXPECT_NE(desktop.messages[0].text.find("Ctrl+Shift+T"), std::string::npos);
-  EXPECT_NE(desktop.messages[0].text.find("Keep on top"), std::string::npos);
-  EXPECT_NE(desktop.messages[0].text.find("Unpin"), std::string::npos);
+  ASSERT_EQ(sim.shell.messages.size(), 1U);
+  EXPECT_EQ(sim.shell.messages[0].title, "Tarnwick");
+  EXPECT_NE(sim.shell.messages[0].text.find("Ctrl+Shift+T"), std::string::npos);
+  EXPECT_NE(sim.shell.messages[0].text.find("Keep on top"), std::string::npos);
+  EXPECT_NE(sim.shell.messages[0].text.find("Unpin"), std::string::npos);
   EXPECT_EQ(form->CurrentOptions(), Options{}) << "nothing applied";
-  EXPECT_FALSE(desktop.Setting("options", "Unpin").has_value()) << "nothing stored";
+  EXPECT_FALSE(sim.settings.Setting("options", "Unpin").has_value()) << "nothing stored";
 
   options.hotkeys[static_cast<int>(HotkeyCommand::kUnpin)] = Chord{};
   options.hotkeys[static_cast<int>(HotkeyCommand::kPin)] = Chord{};
@@ -169,7 +169,7 @@ TEST_F(OptionsTest, EachKindOfExclusionKeepsItsWindowFromBeingActivatedOrRecorde
   Options options;
   options.exclusions = {"  notes.exe ", "class:#32770", "", "title:тест", "class:"};
   ASSERT_TRUE(form->ApplyOptions(options));
-  EXPECT_EQ(desktop.Setting("options", "Exclusions"),
+  EXPECT_EQ(sim.settings.Setting("options", "Exclusions"),
             "  notes.exe \nclass:#32770\ntitle:тест\nclass:")
       << "blank lines dropped, the rest kept as written";
   const WindowHandle titled = desktop.AddWindow("ТЕСТ окно", {600, 300, 800, 560});
@@ -214,7 +214,7 @@ TEST_F(OptionsTest, HoldingThePauseKeyHoldsTheActivationThroughTheWait) {
   EXPECT_EQ(desktop.calls.windowTitle, 2) << "the wait still ran";
   desktop.RunUntil(2500);  // free at 2000, a full delay from there
   EXPECT_EQ(desktop.Activations(), (Handles{editor, dialog}));
-  EXPECT_EQ(desktop.Setting("options", "PauseKey"), "Alt");
+  EXPECT_EQ(sim.settings.Setting("options", "PauseKey"), "Alt");
 }
 
 TEST_F(OptionsTest, AFullscreenProgramInFrontIsNeverActivatedAwayFromNorItsCursorMoved) {
@@ -239,7 +239,7 @@ TEST_F(OptionsTest, AFullscreenProgramInFrontIsNeverActivatedAwayFromNorItsCurso
   desktop.RunFor(1000);
   EXPECT_FALSE(desktop.Activations().empty());
   EXPECT_FALSE(desktop.CursorMoves().empty());
-  EXPECT_EQ(desktop.Setting("options", "LeaveFullscreenAlone"), "0");
+  EXPECT_EQ(sim.settings.Setting("options", "LeaveFullscreenAlone"), "0");
 }
 
 TEST_F(OptionsTest, FollowingEveryChangeIsTheLiteralPollBack) {
@@ -253,7 +253,7 @@ TEST_F(OptionsTest, FollowingEveryChangeIsTheLiteralPollBack) {
   desktop.RunUntil(1200);
   EXPECT_EQ(desktop.Activations(), (Handles{editor, toast}))
       << "a window appearing under the still cursor is followed again";
-  EXPECT_EQ(desktop.Setting("options", "FollowOnlyWhenMoved"), "0");
+  EXPECT_EQ(sim.settings.Setting("options", "FollowOnlyWhenMoved"), "0");
 }
 
 // The limit the message names is in characters, however many bytes each takes.
@@ -270,8 +270,8 @@ TEST_F(OptionsTest, TheExclusionLimitCountsCharacters) {
 
   options.exclusions = {"\xC3\xA9", longest};  // "é" and a line more
   EXPECT_FALSE(form->ApplyOptions(options));
-  ASSERT_EQ(desktop.messages.size(), 1U);
-  EXPECT_NE(desktop.messages[0].text.find("under 16384 characters"), std::string::npos);
+  ASSERT_EQ(sim.shell.messages.size(), 1U);
+  EXPECT_NE(sim.shell.messages[0].text.find("under 16384 characters"), std::string::npos);
 }
 
 TEST_F(OptionsTest, GarbageInEveryStoredOptionFallsBackToItsDefault) {
@@ -286,7 +286,7 @@ TEST_F(OptionsTest, GarbageInEveryStoredOptionFallsBackToItsDefault) {
   Store("options", "Exclusions", std::string(20000, 'x'));
   Start();
   EXPECT_EQ(form->CurrentOptions(), Options{});
-  EXPECT_TRUE(desktop.formVisible);
+  EXPECT_TRUE(sim.form.visible);
 
   // Two commands stored on one chord: the defaults stand in for the chords.
   form.reset();

@@ -23,10 +23,10 @@ TEST_F(ScreenBoundsTest, ParkPointAndWrapLimitsFollowTheRealPixelSize) {
                            {{800, 768, 12}, {799, 767}, {799, 568}}};
   for (const BoundsCase& c : cases) {
     for (const bool allowance : {false, true}) {
-      SimDesktop fresh;
+      SimSystem fresh;
       Platform freshPlatform = fresh.AsPlatform();
-      fresh.SetScreenPixels(c.screen.widthPx, c.screen.heightPx, c.screen.twipsPerPixel);
-      if (allowance) fresh.settings[{"Tarnwick", "startup", "idelautohide"}] = "1";
+      fresh.desktop.SetScreenPixels(c.screen.widthPx, c.screen.heightPx, c.screen.twipsPerPixel);
+      if (allowance) fresh.settings.stored[{"Tarnwick", "startup", "idelautohide"}] = "1";
       Form1 window(freshPlatform);
       window.Start();
       EXPECT_EQ(window.parking.ParkPoint(), allowance ? c.boundsOn : c.boundsOff) << c.screen;
@@ -38,10 +38,10 @@ TEST_F(ScreenBoundsTest, TheAllowanceBoxStoresItselfAndMovesOnlyTheParkPoint) {
   Start();
   form->Check5.UserClicked();
   EXPECT_EQ(form->parking.ParkPoint(), (Point{799, 400}));
-  EXPECT_EQ(desktop.Setting("startup", "idelautohide"), "1");
+  EXPECT_EQ(sim.settings.Setting("startup", "idelautohide"), "1");
   form->Check5.UserClicked();
   EXPECT_EQ(form->parking.ParkPoint(), (Point{799, 599}));
-  EXPECT_EQ(desktop.Setting("startup", "idelautohide"), "0");
+  EXPECT_EQ(sim.settings.Setting("startup", "idelautohide"), "0");
 }
 
 TEST_F(ScreenBoundsTest, ADisplayChangeRebuildsBoundsAndLimitsKeepingTheAllowance) {

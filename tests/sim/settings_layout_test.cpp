@@ -29,9 +29,9 @@ TEST_F(SettingsRoundTrip, WhatTheHandlersWriteIsWhatStartUpReads) {
         &kRightWrapSetting, &kTopWrapSetting, &kBottomWrapSetting, &kMouseWrapAtStartSetting}) {
     Store(setting->section, setting->key, std::string(setting->defaultValue) == "1" ? "0" : "1");
   }
-  const auto before = desktop.settings;
+  const auto before = sim.settings.stored;
   Start();
-  EXPECT_EQ(desktop.settings, before);
+  EXPECT_EQ(sim.settings.stored, before);
 }
 
 }  // namespace

@@ -90,7 +90,7 @@ TEST_F(SeveralMonitors, WithThePushOptionATouchStaysAPushWrapsACornerNever) {
   Options options = form->CurrentOptions();
   options.wrapOnlyOnPush = false;
   ASSERT_TRUE(form->ApplyOptions(options));
-  EXPECT_EQ(desktop.Setting("options", "WrapOnlyOnPush"), "0");
+  EXPECT_EQ(sim.settings.Setting("options", "WrapOnlyOnPush"), "0");
   Arrive({1823, 300});
   EXPECT_EQ(desktop.Cursor(), (Point{1, 300}));
 }

@@ -10,7 +10,7 @@ using StartUp = SimFixture;
 
 TEST_F(StartUp, EmptyStoreShowsTheWindowAndStoresOnlyTheFourEdges) {
   Start();
-  EXPECT_TRUE(desktop.formVisible);
+  EXPECT_TRUE(sim.form.visible);
   EXPECT_EQ(form->Command1.Caption(), "&Enabled");
   EXPECT_EQ(form->Command20.Caption(), "Mouse Wrap is Off");
   EXPECT_EQ(form->Text1.Text(), "250");
@@ -26,35 +26,35 @@ TEST_F(StartUp, EmptyStoreShowsTheWindowAndStoresOnlyTheFourEdges) {
   EXPECT_TRUE(form->Timer1.Enabled());
   EXPECT_FALSE(form->Timer5.Enabled());
   EXPECT_FALSE(form->Timer8.Enabled());
-  EXPECT_TRUE(desktop.trayIcons.empty());
+  EXPECT_TRUE(sim.shell.trayIcons.empty());
   EXPECT_EQ(form->parking.ParkPoint(), (Point{799, 599}));
 
-  const std::map<SimDesktop::SettingKey, std::string> expected{
+  const std::map<SimSettings::Key, std::string> expected{
       {{"Tarnwick", "startup", "leftwrap"}, "1"},
       {{"Tarnwick", "startup", "rightwrap"}, "1"},
       {{"Tarnwick", "startup", "topwrap"}, "1"},
       {{"Tarnwick", "startup", "bottomwrap"}, "1"}};
-  EXPECT_EQ(desktop.settings, expected);
+  EXPECT_EQ(sim.settings.stored, expected);
 }
 
 TEST_F(StartUp, MinimisedAndDisabledStartHiddenWithOneDisabledTrayIcon) {
   Store("startup", "minimize", "1");
   Store("disabled", "disabled", "1");
   Start();
-  EXPECT_FALSE(desktop.formVisible);
-  EXPECT_EQ(desktop.formShows, 0);
+  EXPECT_FALSE(sim.form.visible);
+  EXPECT_EQ(sim.form.shows, 0);
   EXPECT_EQ(form->Command1.Caption(), "&Disabled");
-  EXPECT_EQ(desktop.trayIcons, std::set<IconId>{IconId::kDisabled});
-  EXPECT_EQ(desktop.formIcon, IconId::kDisabled);
-  EXPECT_EQ(desktop.Setting("startup", "minimize"), "1");
-  EXPECT_EQ(desktop.Setting("disabled", "disabled"), "1");
+  EXPECT_EQ(sim.shell.trayIcons, std::set<IconId>{IconId::kDisabled});
+  EXPECT_EQ(sim.form.icon, IconId::kDisabled);
+  EXPECT_EQ(sim.settings.Setting("startup", "minimize"), "1");
+  EXPECT_EQ(sim.settings.Setting("disabled", "disabled"), "1");
 }
 
 TEST_F(StartUp, MinimisedAloneShowsTheApplicationIconInTheTray) {
   Store("startup", "minimize", "1");
   Start();
-  EXPECT_FALSE(desktop.formVisible);
-  EXPECT_EQ(desktop.trayIcons, std::set<IconId>{IconId::kApplication});
+  EXPECT_FALSE(sim.form.visible);
+  EXPECT_EQ(sim.shell.trayIcons, std::set<IconId>{IconId::kApplication});
   EXPECT_EQ(form->Command1.Caption(), "&Enabled");
 }
 
@@ -62,14 +62,15 @@ TEST_F(StartUp, StoredDelayIsShownRoundedAndPutInForce) {
   const std::vector<std::pair<std::string, std::string>> cases{
       {"750.0", "750"}, {"250.5", "250"}, {"251.5", "252"}, {"1", "1"}, {"59998", "59998"}};
   for (const auto& [stored, shown] : cases) {
-    SimDesktop fresh;
+    SimSystem fresh;
     Platform freshPlatform = fresh.AsPlatform();
-    fresh.settings[{"Tarnwick", "Delay", "Interval"}] = stored;
+    fresh.settings.stored[{"Tarnwick", "Delay", "Interval"}] = stored;
     Form1 window(freshPlatform);
     window.Start();
     EXPECT_EQ(window.Text1.Text(), shown) << stored;
     EXPECT_EQ(std::to_string(window.Timer2.IntervalMs()), shown) << stored;
-    EXPECT_EQ(fresh.Setting("Delay", "Interval"), stored) << "start-up does not rewrite it";
+    EXPECT_EQ(fresh.settings.Setting("Delay", "Interval"), stored)
+        << "start-up does not rewrite it";
   }
 }
 
@@ -79,10 +80,10 @@ TEST_F(StartUp, AnUntickedEdgeStaysUntickedAndAGreyedOneCountsAsUnticked) {
   Start();
   EXPECT_EQ(form->Check8.Value(), kUnchecked);
   EXPECT_TRUE(form->Check10.IsChecked());
-  EXPECT_EQ(desktop.Setting("startup", "leftwrap"), "0") << "not rewritten";
+  EXPECT_EQ(sim.settings.Setting("startup", "leftwrap"), "0") << "not rewritten";
   EXPECT_EQ(form->Check11.Value(), kGreyed);
   EXPECT_FALSE(form->Check11.IsChecked());
-  EXPECT_EQ(desktop.Setting("startup", "topwrap"), "0");
+  EXPECT_EQ(sim.settings.Setting("startup", "topwrap"), "0");
 }
 
 TEST_F(StartUp, StoredOptionsRunTheirHandlers) {
@@ -98,7 +99,7 @@ TEST_F(StartUp, StoredOptionsRunTheirHandlers) {
   EXPECT_EQ(form->parking.ParkPoint(), (Point{799, 400}));
   EXPECT_EQ(form->Text35.Text(), "87.5");
   EXPECT_TRUE(form->Check4.IsChecked());
-  EXPECT_EQ(desktop.Setting("startup", "windows"), "1");
+  EXPECT_EQ(sim.settings.Setting("startup", "windows"), "1");
 }
 
 TEST_F(StartUp, HandEditedGarbageFallsBackToEachDefault) {
@@ -111,7 +112,7 @@ TEST_F(StartUp, HandEditedGarbageFallsBackToEachDefault) {
   Store("disabled", "disabled", "yes");
   Store("Delay", "Interval", "1e999");
   Start();
-  EXPECT_TRUE(desktop.formVisible);
+  EXPECT_TRUE(sim.form.visible);
   EXPECT_EQ(form->Command1.Caption(), "&Enabled");
   EXPECT_EQ(form->Text1.Text(), "250");
   EXPECT_EQ(form->Timer2.IntervalMs(), 250);
@@ -121,8 +122,8 @@ TEST_F(StartUp, HandEditedGarbageFallsBackToEachDefault) {
   EXPECT_FALSE(form->Timer8.Enabled());
   EXPECT_TRUE(form->Timer1.Enabled());
   // Unreadable values the defaults left alone stay as the user wrote them.
-  EXPECT_EQ(desktop.Setting("startup", "minimize"), "letters");
-  EXPECT_EQ(desktop.Setting("Delay", "Interval"), "1e999");
+  EXPECT_EQ(sim.settings.Setting("startup", "minimize"), "letters");
+  EXPECT_EQ(sim.settings.Setting("Delay", "Interval"), "1e999");
 }
 
 // A value longer than its setting can be is damage, and an empty one means nothing: the
@@ -137,20 +138,20 @@ TEST_F(StartUp, OverlongAndEmptyValuesGiveTheDefaultAndStayStored) {
   Store("startup", "rightwrap", "0" + std::string(kMaxSettingLength, ' '));
   Store("options", "Exclusions", "notes.exe\n" + std::string(kExclusionsMaxCharacters - 10, 'x'));
   Start();
-  EXPECT_TRUE(desktop.formVisible);
+  EXPECT_TRUE(sim.form.visible);
   EXPECT_EQ(form->Text35.Text(), "100");
   EXPECT_EQ(form->Text1.Text(), "750") << "1024 characters are still a value";
   EXPECT_EQ(form->Check8.Value(), kUnchecked) << "1024 characters are still a value";
   EXPECT_EQ(form->Check10.Value(), kChecked) << "1025 are not";
   ASSERT_EQ(form->CurrentOptions().exclusions.size(), 2u) << "the list may be 16384 long";
   EXPECT_EQ(form->CurrentOptions().exclusions[0], "notes.exe");
-  EXPECT_EQ(desktop.Setting("startup", "calibration"), overlong) << "left for the user";
+  EXPECT_EQ(sim.settings.Setting("startup", "calibration"), overlong) << "left for the user";
 
   form.reset();
   Store("startup", "calibration", "");
   Start();
   EXPECT_EQ(form->Text35.Text(), "100") << "an empty value is no value";
-  EXPECT_EQ(desktop.Setting("startup", "calibration"), "");
+  EXPECT_EQ(sim.settings.Setting("startup", "calibration"), "");
 
   form.reset();
   Store("options", "Exclusions", "notes.exe\n" + std::string(kExclusionsMaxCharacters - 9, 'x'));
@@ -162,9 +163,9 @@ TEST_F(StartUp, OverlongAndEmptyValuesGiveTheDefaultAndStayStored) {
 
 TEST_F(StartUp, StoredDelayOutsideTheAcceptedRangeGivesTheDefault) {
   for (const char* stored : {"0", "-20", "59999", "abc", ""}) {
-    SimDesktop fresh;
+    SimSystem fresh;
     Platform freshPlatform = fresh.AsPlatform();
-    fresh.settings[{"Tarnwick", "Delay", "Interval"}] = stored;
+    fresh.settings.stored[{"Tarnwick", "Delay", "Interval"}] = stored;
     Form1 window(freshPlatform);
     window.Start();
     EXPECT_EQ(window.Text1.Text(), "250") << stored;
@@ -173,14 +174,14 @@ TEST_F(StartUp, StoredDelayOutsideTheAcceptedRangeGivesTheDefault) {
 }
 
 TEST_F(StartUp, RefusedStoreStillStartsWithDefaults) {
-  desktop.refuseSettingReads = true;
-  desktop.refuseSettingWrites = true;
+  sim.settings.refuseReads = true;
+  sim.settings.refuseWrites = true;
   Start();
-  EXPECT_TRUE(desktop.formVisible);
+  EXPECT_TRUE(sim.form.visible);
   EXPECT_TRUE(form->Check8.IsChecked());
   EXPECT_TRUE(form->Timer1.Enabled());
-  EXPECT_GT(desktop.settingWrites, 0);
-  EXPECT_TRUE(desktop.settings.empty());
+  EXPECT_GT(sim.settings.writes, 0);
+  EXPECT_TRUE(sim.settings.stored.empty());
 }
 
 TEST_F(StartUp, TheStartingWindowIsCreatedWithItsInitialValues) {
@@ -199,9 +200,9 @@ TEST_F(StartUp, TheStartingWindowIsCreatedWithItsInitialValues) {
 TEST_F(StartUp, ClosingTheWindowEndsTheProgramWithoutATrayIcon) {
   Store("startup", "minimize", "1");
   Start();
-  ASSERT_FALSE(desktop.trayIcons.empty());
+  ASSERT_FALSE(sim.shell.trayIcons.empty());
   form->Form_Unload();
-  EXPECT_TRUE(desktop.trayIcons.empty());
+  EXPECT_TRUE(sim.shell.trayIcons.empty());
   EXPECT_TRUE(desktop.QuitCalled());
 }
 

@@ -11,7 +11,7 @@
 #include "common/number_text.h"
 #include "cursor/screen_bounds.h"
 #include "seam/keyboard_chord.h"
-#include "sim/sim_desktop.h"
+#include "sim/sim_system.h"
 
 namespace tarnwick::sim {
 namespace {
@@ -129,9 +129,9 @@ class SoakWorld {
     for (int i = 0; i < 4; ++i) AddRandomWindow();
     taskbar_ = desktop_.AddWindow("", {0, 570, 800, 600});
     desktop_.Window(taskbar_).shell = true;
-    if (Chance(50)) desktop_.settings[{"Tarnwick", "startup", "idel"}] = "1";
-    if (Chance(50)) desktop_.settings[{"Tarnwick", "startup", "mousewrap"}] = "1";
-    if (Chance(20)) desktop_.settings[{"Tarnwick", "startup", "minimize"}] = "1";
+    if (Chance(50)) sim_.settings.stored[{"Tarnwick", "startup", "idel"}] = "1";
+    if (Chance(50)) sim_.settings.stored[{"Tarnwick", "startup", "mousewrap"}] = "1";
+    if (Chance(20)) sim_.settings.stored[{"Tarnwick", "startup", "minimize"}] = "1";
     form_ = std::make_unique<Form1>(platform_);
     desktop_.form = form_.get();
     form_->Start();
@@ -196,8 +196,8 @@ class SoakWorld {
   // Everything that must hold whenever the user looks.
   void Check() {
     if (!desktop_.failure.empty()) return;
-    if (desktop_.trayIcons.size() > 1) desktop_.Fail("more than one tray icon");
-    if (!desktop_.formVisible && desktop_.trayIcons.size() != 1 && !form_->Ended()) {
+    if (sim_.shell.trayIcons.size() > 1) desktop_.Fail("more than one tray icon");
+    if (!sim_.form.visible && sim_.shell.trayIcons.size() != 1 && !form_->Ended()) {
       desktop_.Fail("hidden with no tray icon to bring it back");
     }
     CheckStoredSettings();
@@ -317,7 +317,7 @@ class SoakWorld {
       case 11:
         form_->TrayNotification(TrayEvent::kMenuRequested);
         if (Chance(50))
-          desktop_.ChooseTrayMenuEntry(Pick<std::string>({"Show Tarnwick", "Enabled"}));
+          sim_.shell.ChooseTrayMenuEntry(Pick<std::string>({"Show Tarnwick", "Enabled"}));
         break;
       default:
         form_->SecondStartRequested();
@@ -394,7 +394,7 @@ class SoakWorld {
   }
 
   void RestartTheTaskbar() {
-    desktop_.trayIcons.clear();
+    sim_.shell.trayIcons.clear();
     form_->TaskbarCreated();
   }
 
@@ -406,12 +406,12 @@ class SoakWorld {
     if (Chance(30)) options.exclusions = {"title:Window 1", "class:none"};
     options.followOnlyWhenMoved = Chance(80);
     form_->ApplyOptions(options);
-    desktop_.messages.clear();
+    sim_.shell.messages.clear();
   }
 
   void CheckStoredSettings() {
     const auto stored = [&](const Setting& setting) {
-      return desktop_.Setting(setting.section, setting.key);
+      return sim_.settings.Setting(setting.section, setting.key);
     };
     const std::pair<const Setting*, const CheckBox*> boxes[] = {
         {&kRunMinimizedSetting, &form_->Check1},     {&kIdleParkingSetting, &form_->Check2},
@@ -436,8 +436,9 @@ class SoakWorld {
   }
 
   std::mt19937_64 random_;
-  WatchedDesktop desktop_;
-  Platform platform_ = desktop_.AsPlatform();
+  BasicSimSystem<WatchedDesktop> sim_;
+  WatchedDesktop& desktop_ = sim_.desktop;
+  Platform platform_ = sim_.AsPlatform();
   std::unique_ptr<Form1> form_;
   std::vector<WindowHandle> windows_;
   WindowHandle taskbar_ = kNoWindow;
