@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "focus/exclusions.h"
-#include "seam/keyboard_chord.h"
+#include "hotkeys/hotkey_field.h"
 #include "sim/sim_text_rules.h"
 #include "tests/sim/focus_fixture.h"
 
@@ -289,7 +289,7 @@ TEST_F(OptionsTest, GarbageInEveryStoredOptionFallsBackToItsDefault) {
   form.reset();
   Store("options", "Toggle", "Ctrl+Shift+T");
   Start();
-  EXPECT_EQ(form->CurrentOptions().hotkeys, Options::DefaultHotkeys());
+  EXPECT_EQ(form->CurrentOptions().hotkeys, DefaultHotkeys());
 }
 
 }  // namespace
