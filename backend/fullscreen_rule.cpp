@@ -3,8 +3,8 @@
 namespace tarnwick {
 
 bool CountsAsFullscreen(NotificationState state, FrontWindow front) {
-  if (state == NotificationState::kDirect3DFullScreen ||
-      state == NotificationState::kPresentationMode) {
+  if (state == NotificationState::kFullscreenDirect3D ||
+      state == NotificationState::kPresentation) {
     return true;
   }
   // "Busy" alone proves nothing: a graphics driver's overlay can hold it for good, and some

@@ -1,18 +1,7 @@
 #pragma once
+#include "seam/system_facts.h"
 
 namespace tarnwick {
-
-// What the shell says of the user's state, in the shell's own numbering (0: it could not say).
-enum class NotificationState {
-  kUnknown = 0,
-  kNotPresent = 1,  // a screen saver, a locked machine, a full-screen application
-  kBusy = 2,
-  kDirect3DFullScreen = 3,
-  kPresentationMode = 4,
-  kAcceptsNotifications = 5,
-  kQuietTime = 6,  // a new user's first hour: notices are dropped, never queued
-  kStoreApp = 7,
-};
 
 // The foreground window as the fullscreen rule weighs it.
 struct FrontWindow {

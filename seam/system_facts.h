@@ -14,16 +14,16 @@ struct WallTime {
 };
 
 // What the shell says of the user's state (its user-notification state): whether a
-// fullscreen program or a presentation keeps notifications away.
+// fullscreen program or a presentation keeps notifications away. In the shell's own numbering.
 enum class NotificationState {
-  kUnknown,  // the shell could not say
-  kNotPresent,
-  kBusy,
-  kFullscreenDirect3D,
-  kPresentation,
-  kAcceptsNotifications,
-  kQuietTime,
-  kApp,
+  kUnknown = 0,     // the shell could not say
+  kNotPresent = 1,  // a screen saver, a locked machine, a full-screen application
+  kBusy = 2,
+  kFullscreenDirect3D = 3,
+  kPresentation = 4,
+  kAcceptsNotifications = 5,
+  kQuietTime = 6,  // a new user's first hour: notices are dropped, never queued
+  kApp = 7,
 };
 
 // The keyboard hook as the hotkeys depend on it.

@@ -14,8 +14,8 @@ TEST(FullscreenRule, BusyCountsOnlyWithAProgramCoveringItsMonitor) {
   EXPECT_FALSE(CountsAsFullscreen(kBusy, kWindowed));
   EXPECT_FALSE(CountsAsFullscreen(kBusy, kCoveringShell)) << "the desktop covers its monitor";
   EXPECT_TRUE(CountsAsFullscreen(kBusy, kCovering));
-  EXPECT_TRUE(CountsAsFullscreen(kDirect3DFullScreen, kNothing));
-  EXPECT_TRUE(CountsAsFullscreen(kPresentationMode, kWindowed));
+  EXPECT_TRUE(CountsAsFullscreen(kFullscreenDirect3D, kNothing));
+  EXPECT_TRUE(CountsAsFullscreen(kPresentation, kWindowed));
 }
 
 }  // namespace
