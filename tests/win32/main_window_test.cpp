@@ -484,9 +484,9 @@ TEST_F(MainWindowTest, ResumeAndUnlockAskForTheKeyboardHookAgain) {
 // On Modern Standby the resume comes late or not at all; the display coming back on installs
 // the hook afresh. Off, dimmed and other settings leave it be.
 TEST_F(MainWindowTest, TheDisplayComingBackOnInstallsTheKeyboardHookAgain) {
-  KeyboardHook hook;
-  ASSERT_TRUE(hook.Start(window.Handle(), kKeyPressMessage));
-  window.OnHookMayBeLost([&] { hook.Reinstall(); });
+  KeyboardHook ownHook;
+  ASSERT_TRUE(ownHook.Start(window.Handle(), kKeyPressMessage));
+  window.OnHookMayBeLost([&] { ownHook.Reinstall(); });
   const auto displayState = [&](GUID setting, DWORD state) {
     struct {
       POWERBROADCAST_SETTING head;
@@ -500,14 +500,14 @@ TEST_F(MainWindowTest, TheDisplayComingBackOnInstallsTheKeyboardHookAgain) {
   const GUID kOtherSetting{
       0x02731015, 0x4510, 0x4526, {0x99, 0xe6, 0xe5, 0xa1, 0x7e, 0xbd, 0x1a, 0xea}};
   PumpFor(200);  // the state the system reports at registration
-  const int before = hook.Installs();
+  const int before = ownHook.Installs();
   displayState(kDisplayState, 0);
   displayState(kDisplayState, 2);
   displayState(kOtherSetting, 1);
   PumpFor(200);
-  EXPECT_EQ(hook.Installs(), before);
+  EXPECT_EQ(ownHook.Installs(), before);
   displayState(kDisplayState, 1);
-  EXPECT_TRUE(PumpUntil([&] { return hook.Installs() == before + 1; }));
+  EXPECT_TRUE(PumpUntil([&] { return ownHook.Installs() == before + 1; }));
   window.OnHookMayBeLost(nullptr);
 }
 
