@@ -2,7 +2,7 @@
 
 #include "app/form1.h"
 #include "common/invariant.h"
-#include "focus/hotkeys.h"
+#include "hotkeys/commands.h"
 
 namespace tarnwick {
 
@@ -50,7 +50,7 @@ void Form1::WinHook1_KeyEvent(int KeyCode, int Shift) {
   // A key that is no chord in force changes nothing and wakes nothing; a command that
   // changes a feature wakes it through that feature. Each command acts on the last window and the
   // pin as they stand now, which during a hover wait is still the previous cycle's window.
-  for (HotkeyCommand command : CommandsFor(options_, Chord{KeyCode, Shift})) {
+  for (HotkeyCommand command : CommandsFor(options_.hotkeys, Chord{KeyCode, Shift})) {
     switch (command) {
       case HotkeyCommand::kToggle:
         Command1_Click();

@@ -16,7 +16,7 @@
 #include "focus/hover_delay.h"
 #include "focus/options.h"
 #include "seam/platform.h"
-#include "seam/tray_events.h"
+#include "app/tray_events.h"
 
 namespace tarnwick {
 

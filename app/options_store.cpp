@@ -27,17 +27,6 @@ std::string HelpChordText(Chord chord) {
   return text;
 }
 
-// The first two commands given one chord, if any; any number may have none.
-std::optional<std::pair<size_t, size_t>> SharedChord(
-    const std::array<Chord, kHotkeyCommandCount>& hotkeys) {
-  for (size_t i = 0; i < hotkeys.size(); ++i) {
-    for (size_t j = i + 1; j < hotkeys.size(); ++j) {
-      if (!hotkeys[i].IsNone() && hotkeys[i] == hotkeys[j]) return std::pair{i, j};
-    }
-  }
-  return std::nullopt;
-}
-
 }  // namespace
 
 std::string OptionsStore::GetSetting(const Setting& setting) {
@@ -73,7 +62,7 @@ void Form1::LoadOptions() {
         ParseChord(store.GetSetting(kHotkeySettings[i])).value_or(loaded.hotkeys[i]);
   }
   // A spoilt store must not leave two commands on one chord: the defaults stand in then.
-  if (SharedChord(loaded.hotkeys)) loaded.hotkeys = Options::DefaultHotkeys();
+  if (SharedChord(loaded.hotkeys)) loaded.hotkeys = DefaultHotkeys();
   // A stored list longer than the Options window takes is damage and reads as none.
   const std::string exclusions = store.GetSetting(kExclusionsSetting);
   if (CharacterCount(exclusions) <= kExclusionsMaxCharacters) {

@@ -5,24 +5,9 @@
 #include <string_view>
 #include <vector>
 
+#include "hotkeys/commands.h"
+
 namespace tarnwick {
-
-// A key with the modifiers held with it, in the hook's terms: the key's virtual-key code
-// (letters 'A'..'Z') and the modifier bits of keyboard_chord.h. Key 0 means no key at all.
-struct Chord {
-  int keyCode = 0;
-  int modifiers = 0;
-  bool IsNone() const { return keyCode == 0; }
-  friend bool operator==(const Chord&, const Chord&) = default;
-};
-
-// The five commands a chord can be bound to, in the order the main window lists them.
-enum class HotkeyCommand { kToggle, kKeepOnTop, kSendToBottom, kPin, kUnpin };
-inline constexpr int kHotkeyCommandCount = 5;
-
-// Each command's chord until the user chooses another, as the store writes it.
-inline constexpr std::array<const char*, kHotkeyCommandCount> kDefaultHotkeyTexts{
-    "Ctrl+Shift+F", "Ctrl+Shift+T", "Ctrl+Shift+R", "Ctrl+Shift+A", "Ctrl+Shift+Q"};
 
 // A key to hold that pauses focus-follow.
 enum class PauseKey { kNone, kCtrl, kAlt, kShift, kWin };
@@ -65,38 +50,8 @@ struct Options {
   // windows activates none of them on the way.
   bool waitUntilStill = false;
 
-  static std::array<Chord, kHotkeyCommandCount> DefaultHotkeys();
   Chord HotkeyFor(HotkeyCommand command) const { return hotkeys[static_cast<int>(command)]; }
   friend bool operator==(const Options&, const Options&) = default;
 };
-
-// "Ctrl+Shift+F" for people and for the store; "None" for no key.
-std::string ChordText(Chord chord);
-// The chord a text names; nothing for text that names none (the default then stands in).
-std::optional<Chord> ParseChord(std::string_view text);
-
-// The command's name as the Options window and the messages say it.
-const char* CommandName(HotkeyCommand command);
-
-// The modifier keys held as a key is typed into a hotkey field, left and right told apart,
-// and whether the keyboard layout has AltGr: AltGr arrives as left Ctrl with right Alt.
-struct HeldKeys {
-  bool leftCtrl = false;
-  bool rightCtrl = false;
-  bool leftAlt = false;
-  bool rightAlt = false;
-  bool shift = false;
-  bool win = false;
-  bool layoutHasAltGr = false;
-};
-
-// What a hotkey field makes of a key typed into it: the chord to show (None for Backspace or
-// Delete), or nothing when the key is not the field's: a modifier alone, Alt with a key
-// (an access key of the window), AltGr with a key (a character the user types). A global
-// chord of Alt and one key would take every program's access key, so a chord needs Ctrl;
-// a key typed without Ctrl or Alt gets Ctrl+Shift, as the default chords have (Ctrl+Alt
-// would be AltGr on many European layouts). The field cannot record Win: with Win held the
-// key is not the field's either.
-std::optional<Chord> ChordTypedInHotkeyField(int keyCode, const HeldKeys& held);
 
 }  // namespace tarnwick

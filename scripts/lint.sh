@@ -20,10 +20,11 @@ echo "lint: cppcheck"
 cppcheck --quiet --error-exitcode=1 --std=c++20 --language=c++ -I . \
   --enable=warning,performance,portability --inline-suppr --library=googletest --library=windows \
   --suppress=missingIncludeSystem --suppress='*:/usr/*' \
-  common seam sim win32 app focus cursor bench tests installer fuzz || failed+=(cppcheck)
+  common seam hotkeys backend sim win32 app focus cursor bench tests installer fuzz || failed+=(cppcheck)
 
 echo "lint: clang-tidy"
-mapfile -t native < <(git ls-files 'common/*.cpp' 'app/*.cpp' 'focus/*.cpp' 'cursor/*.cpp' 'seam/*.cpp' \
+mapfile -t native < <(git ls-files 'common/*.cpp' 'app/*.cpp' 'focus/*.cpp' 'hotkeys/*.cpp' 'cursor/*.cpp' 'seam/*.cpp' \
+  'backend/*.cpp' \
   'sim/*.cpp' 'tests/sim/*.cpp' 'bench/*.cpp' 'fuzz/checks/*.cpp')
 if ! run-clang-tidy -quiet -p build/native -j "$(nproc)" "${native[@]}" >build/clang-tidy.log 2>&1; then
   grep -E "warning:|error:" build/clang-tidy.log | sort -u >&2

@@ -1,5 +1,5 @@
 #pragma once
-#include "seam/fullscreen_rule.h"
+#include "backend/fullscreen_rule.h"
 #include "win32/win32_api.h"
 
 namespace tarnwick::win32 {

@@ -4,7 +4,7 @@
 // clang-format on
 #include <commctrl.h>
 
-#include "seam/keyboard_chord.h"
+#include "hotkeys/chord.h"
 #include "win32/keyboard_layout.h"
 
 namespace tarnwick::win32 {

@@ -1,5 +1,5 @@
 #pragma once
-#include "focus/options.h"
+#include "hotkeys/hotkey_field.h"
 #include "win32/win32_api.h"
 
 namespace tarnwick::win32 {

@@ -4,8 +4,8 @@
 #include <mutex>
 #include <optional>
 
-#include "seam/hook_health.h"
-#include "seam/keyboard_chord.h"
+#include "hotkeys/hook_health.h"
+#include "hotkeys/key_stream.h"
 #include "win32/keyboard_layout.h"
 #include "win32/live_objects.h"
 #include "win32/system_foreground.h"
@@ -22,24 +22,24 @@ constexpr UINT kDropRequest = WM_APP + 2;
 std::atomic<HWND> gTarget{nullptr};
 std::atomic<UINT> gMessage{0};
 std::atomic<DWORD> gLastEventTick{0};
-KeyboardChord gChord;
+KeyStream gChord;
 std::uint32_t gHookKeyDowns = 0;  // since the last install; hook thread only
 
 // The chords worth posting, set by the UI thread and read by the hook on its own.
 class ReportedChords {
  public:
-  void Set(std::optional<std::vector<KeyPress>> chords) {
+  void Set(std::optional<std::vector<Chord>> chords) {
     const std::lock_guard lock(mutex_);
     chords_ = std::move(chords);
   }
-  bool Wanted(const KeyPress& press) {
+  bool Wanted(const Chord& press) {
     const std::lock_guard lock(mutex_);
     return !chords_ || std::find(chords_->begin(), chords_->end(), press) != chords_->end();
   }
 
  private:
   std::mutex mutex_;
-  std::optional<std::vector<KeyPress>> chords_;
+  std::optional<std::vector<Chord>> chords_;
 };
 ReportedChords gReported;
 
@@ -66,7 +66,7 @@ LRESULT CALLBACK LowLevelKeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
     if (auto press = gChord.OnKey(static_cast<int>(key->vkCode), down, details);
         press && gReported.Wanted(*press)) {
       PostMessageW(gTarget.load(), gMessage.load(), static_cast<WPARAM>(press->keyCode),
-                   static_cast<LPARAM>(press->shift));
+                   static_cast<LPARAM>(press->modifiers));
     }
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -103,7 +103,7 @@ bool IsRawKeyDown(HRAWINPUT input) {
 
 }  // namespace
 
-void KeyboardHook::ReportOnly(std::vector<KeyPress> chords) {
+void KeyboardHook::ReportOnly(std::vector<Chord> chords) {
   gReported.Set(std::move(chords));
 }
 
@@ -131,7 +131,7 @@ bool KeyboardHook::Start(HWND target, UINT message) {
   if (thread_.joinable()) return installed_;
   gTarget = target;
   gMessage = message;
-  gChord = KeyboardChord{ForegroundLayoutHasAltGr};
+  gChord = KeyStream{ForegroundLayoutHasAltGr};
   gReported.Set(std::nullopt);
   HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   if (ready == nullptr) return false;

@@ -4,7 +4,7 @@
 #include <thread>
 #include <vector>
 
-#include "seam/keyboard_chord.h"
+#include "hotkeys/key_stream.h"
 #include "win32/win32_api.h"
 
 namespace tarnwick::win32 {
@@ -34,7 +34,7 @@ class KeyboardHook {
   bool Start(HWND target, UINT message);
   void Stop();
   // From now on posts only these presses; until first told, every press. Any thread.
-  void ReportOnly(std::vector<KeyPress> chords);
+  void ReportOnly(std::vector<Chord> chords);
   // Installs the hook afresh; the hook's thread does it, soon after this returns.
   void Reinstall();
   // Removes the hook as Windows does after a timeout, telling no one: for tests of the

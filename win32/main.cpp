@@ -70,7 +70,7 @@ int RunProgram(HINSTANCE instance) {
     const auto& hotkeys = form.CurrentOptions().hotkeys;
     if (reported == hotkeys) return;
     reported = hotkeys;
-    std::vector<KeyPress> chords;
+    std::vector<Chord> chords;
     for (const Chord& chord : hotkeys) {
       if (!chord.IsNone()) chords.push_back({chord.keyCode, chord.modifiers});
     }

@@ -5,7 +5,7 @@
 
 #include "app/form1.h"
 #include "seam/form_window.h"
-#include "seam/tray_events.h"
+#include "app/tray_events.h"
 #include "win32/form_view.h"
 #include "win32/menu_bar.h"
 #include "win32/options_dialog.h"

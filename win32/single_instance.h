@@ -1,5 +1,5 @@
 #pragma once
-#include "seam/instance_claim.h"
+#include "backend/instance_claim.h"
 #include "win32/private_messages.h"
 #include "win32/win32_api.h"
 

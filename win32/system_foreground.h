@@ -1,5 +1,5 @@
 #pragma once
-#include "seam/foreground_activation.h"
+#include "backend/foreground_activation.h"
 #include "win32/win32_api.h"
 
 namespace tarnwick::win32 {

@@ -1,7 +1,7 @@
 #pragma once
 #include <optional>
 
-#include "seam/foreground_activation.h"
+#include "backend/foreground_activation.h"
 #include "seam/shell.h"
 #include "win32/fullscreen.h"
 #include "win32/win32_api.h"

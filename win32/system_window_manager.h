@@ -1,7 +1,7 @@
 #pragma once
 #include <utility>
 
-#include "seam/foreground_activation.h"
+#include "backend/foreground_activation.h"
 #include "seam/window_manager.h"
 #include "win32/cursor_watch.h"
 #include "win32/foreground_watch.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "seam/z_order.h"
+#include "backend/z_order.h"
 
 namespace tarnwick::win32 {
 

@@ -1,7 +1,7 @@
 #include <optional>
 #include <string>
 
-#include "focus/options.h"
+#include "hotkeys/chord.h"
 #include "fuzz/checks/checks.h"
 #include "fuzz/checks/fuzz_input.h"
 

@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # Fails when the plain layers reach for the system, or when an include runs upward.
-# The layers, lowest first: common/ and seam/ (interfaces and plain pieces), then the
-# features focus/ and cursor/, then app/ (the form that composes them); sim/ and win32/
-# are backends, and only win32/ may see the system.
+# The layers, lowest first: common/ (plain pieces) and seam/ (the system's interfaces), then
+# hotkeys/, then the features focus/ and cursor/, then app/ (the form that composes them);
+# sim/ and win32/ are backends, only win32/ may see the system, and backend/ holds win32/'s
+# plain rules, for win32/ and the tests alone.
 set -u
 root=${1:?source root}
 cd "$root" || exit 2
 failed=0
 
 pattern='#include *[<"](windows|winuser|windef|shellapi|shlobj|commctrl|winreg|winbase)\.h[>"]|\bHWND\b|\bLPARAM\b|\bWPARAM\b'
-found=$(grep -rnE "$pattern" common seam sim focus cursor app 2>/dev/null)
+found=$(grep -rnE "$pattern" common seam sim hotkeys focus cursor app backend 2>/dev/null)
 if [ -n "$found" ]; then
   echo "system code outside win32/:"
   echo "$found"
@@ -20,9 +21,11 @@ fi
 declare -A allowed=(
   [common]="common"
   [seam]="common seam"
-  [focus]="common seam focus cursor"
+  [hotkeys]="common hotkeys"
+  [backend]="common seam backend"
+  [focus]="common seam hotkeys focus cursor"
   [cursor]="common seam cursor"
-  [app]="common seam focus cursor app"
+  [app]="common seam hotkeys focus cursor app"
   [sim]="common seam sim"
 )
 for folder in "${!allowed[@]}"; do

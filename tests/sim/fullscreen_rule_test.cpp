@@ -1,4 +1,4 @@
-#include "seam/fullscreen_rule.h"
+#include "backend/fullscreen_rule.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "seam/hook_health.h"
+#include "hotkeys/hook_health.h"
 
 #include <gtest/gtest.h>
 

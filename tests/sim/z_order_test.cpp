@@ -1,4 +1,4 @@
-#include "seam/z_order.h"
+#include "backend/z_order.h"
 
 #include <gtest/gtest.h>
 

@@ -193,7 +193,7 @@ TEST(KeyboardHook, PostsOnlyChordsInForceAndRawInputNoticesItGone) {
   HWND target = MakeWindow(L"Hook target", 0, 0, 200, 100);
   KeyboardHook hook;
   ASSERT_TRUE(hook.Start(target, kPressMessage));
-  hook.ReportOnly({KeyPress{'F', kCtrlShift}});
+  hook.ReportOnly({Chord{'F', kCtrlShift}});
   for (int letter = 0; letter < 320; ++letter) SendKey('A' + letter / 2 % 26, letter % 2 == 0);
   const std::vector<WORD> chords{VK_LCONTROL, VK_LSHIFT, 'T', 'F'};  // T: not in force
   for (WORD key : chords) SendKey(key, true);

@@ -4,7 +4,7 @@
 
 #include "main_window_fixture.h"
 #include "resources/resource_ids.h"
-#include "seam/keyboard_chord.h"
+#include "hotkeys/chord.h"
 #include "win32/hotkey_value.h"
 #include "win32/icons.h"
 #include "win32/private_messages.h"

@@ -10,7 +10,7 @@
 #include "app/form1.h"
 #include "common/number_text.h"
 #include "cursor/screen_bounds.h"
-#include "seam/keyboard_chord.h"
+#include "hotkeys/chord.h"
 #include "sim/sim_system.h"
 
 namespace tarnwick::sim {

@@ -1,4 +1,4 @@
-#include "seam/tray_events.h"
+#include "app/tray_events.h"
 
 #include <utility>
 

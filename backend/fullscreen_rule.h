@@ -1,5 +1,4 @@
 #pragma once
-
 #include "seam/notification_state.h"
 
 namespace tarnwick {

@@ -5,18 +5,9 @@
 #include <optional>
 #include <utility>
 
+#include "hotkeys/chord.h"
+
 namespace tarnwick {
-
-// Modifier bits of a reported key press; Ctrl+Shift alone reads 3.
-enum ModifierBit : int { kShiftBit = 1, kCtrlBit = 2, kAltBit = 4, kWinBit = 8 };
-// Ctrl and Shift held, nothing else: the modifiers of the default chords.
-inline constexpr int kCtrlShift = kCtrlBit | kShiftBit;
-
-struct KeyPress {
-  int keyCode = 0;
-  int shift = 0;
-  friend bool operator==(const KeyPress&, const KeyPress&) = default;
-};
 
 // What a low-level hook reports of one key event beyond its code and direction.
 struct KeyEventDetails {
@@ -24,7 +15,7 @@ struct KeyEventDetails {
   std::optional<std::uint32_t> timeMs;  // the event's time stamp on the system's tick count
 };
 
-// Turns the raw key-down/key-up stream of a low-level keyboard hook into presses: one per
+// Turns the raw key-down/key-up stream of a low-level keyboard hook into chords: one per
 // up-to-down transition, so a held key's auto-repeat reports nothing, with the modifiers
 // that were down before the key. Virtual-key codes are the system's (letters 'A'..'Z').
 //
@@ -33,13 +24,13 @@ struct KeyEventDetails {
 // count: it is told by its scan code, or, where the layout in front has AltGr, by the right
 // Alt that comes with the same time stamp. Time stamps move in steps of 10 to 16 ms, so on a
 // layout without AltGr a hand's Ctrl and right Alt share one often enough: a real Ctrl+Alt.
-class KeyboardChord {
+class KeyStream {
  public:
   // `layoutHasAltGr` answers for the layout in front, asked only when a left Ctrl and a right
   // Alt share a time stamp; without one, every layout counts as having AltGr.
-  explicit KeyboardChord(std::function<bool()> layoutHasAltGr = {})
+  explicit KeyStream(std::function<bool()> layoutHasAltGr = {})
       : layoutHasAltGr_(std::move(layoutHasAltGr)) {}
-  std::optional<KeyPress> OnKey(int virtualKey, bool down, KeyEventDetails details = {});
+  std::optional<Chord> OnKey(int virtualKey, bool down, KeyEventDetails details = {});
   int Modifiers() const;
   // Forgets the keys the system says are up. Releases made on another desktop (the lock
   // screen after Win+L, the Ctrl+Alt+Del screen) never reach the hook, and a key left

@@ -1,4 +1,4 @@
-#include "seam/keyboard_chord.h"
+#include "hotkeys/key_stream.h"
 
 #include <initializer_list>
 #include <utility>
@@ -24,11 +24,11 @@ bool IsMouseButton(int virtualKey) {
 
 }  // namespace
 
-bool KeyboardChord::IsDown(int virtualKey) const {
+bool KeyStream::IsDown(int virtualKey) const {
   return down_.test(virtualKey);
 }
 
-int KeyboardChord::Modifiers() const {
+int KeyStream::Modifiers() const {
   auto any = [this](std::initializer_list<int> keys) {
     for (int key : keys)
       if (IsDown(key)) return true;
@@ -42,21 +42,20 @@ int KeyboardChord::Modifiers() const {
   return state;
 }
 
-void KeyboardChord::ForgetReleased(const std::function<bool(int virtualKey)>& systemSaysDown) {
+void KeyStream::ForgetReleased(const std::function<bool(int virtualKey)>& systemSaysDown) {
   for (std::size_t key = 0; key < down_.size(); ++key) {
     if (down_.test(key) && !systemSaysDown(static_cast<int>(key))) down_.reset(key);
   }
   if (altGrCtrl_ && !systemSaysDown(kVkLeftControl)) altGrCtrl_ = false;
 }
 
-void KeyboardChord::LearnHeld(const std::function<bool(int virtualKey)>& systemSaysDown) {
+void KeyStream::LearnHeld(const std::function<bool(int virtualKey)>& systemSaysDown) {
   for (int key = 1; key < static_cast<int>(down_.size()); ++key) {
     if (!IsMouseButton(key) && systemSaysDown(key)) down_.set(static_cast<std::size_t>(key));
   }
 }
 
-bool KeyboardChord::MissedAKeyDown(
-    const std::function<bool(int virtualKey)>& systemSaysDown) const {
+bool KeyStream::MissedAKeyDown(const std::function<bool(int virtualKey)>& systemSaysDown) const {
   for (int key = 1; key < static_cast<int>(down_.size()); ++key) {
     if (IsMouseButton(key) || key == kVkShift || key == kVkControl || key == kVkMenu) continue;
     if (altGrCtrl_ && key == kVkLeftControl) continue;  // held for AltGr, never counted
@@ -65,7 +64,7 @@ bool KeyboardChord::MissedAKeyDown(
   return false;
 }
 
-std::optional<KeyPress> KeyboardChord::OnKey(int virtualKey, bool down, KeyEventDetails details) {
+std::optional<Chord> KeyStream::OnKey(int virtualKey, bool down, KeyEventDetails details) {
   if (virtualKey <= 0 || virtualKey >= static_cast<int>(down_.size())) return std::nullopt;
   const std::optional<std::uint32_t> ctrlWentDownMs = std::exchange(leftCtrlWentDownMs_, {});
   if (virtualKey == kVkLeftControl && details.scanCode == kAltGrCtrlScanCode) {
@@ -89,7 +88,7 @@ std::optional<KeyPress> KeyboardChord::OnKey(int virtualKey, bool down, KeyEvent
   }
   if (IsDown(virtualKey)) return std::nullopt;  // auto-repeat of a held key
   if (virtualKey == kVkLeftControl) leftCtrlWentDownMs_ = details.timeMs;
-  const KeyPress press{virtualKey, Modifiers()};
+  const Chord press{virtualKey, Modifiers()};
   down_.set(virtualKey);
   return press;
 }

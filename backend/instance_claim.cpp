@@ -1,4 +1,4 @@
-#include "seam/instance_claim.h"
+#include "backend/instance_claim.h"
 
 namespace tarnwick {
 namespace {

@@ -1,4 +1,4 @@
-#include "seam/foreground_activation.h"
+#include "backend/foreground_activation.h"
 
 #include <cstdint>
 
