@@ -150,29 +150,43 @@ bool FocusFollow::ForegroundMovedAway() {
 void FocusFollow::PollTick() {
   if (wakeLooksLeft_ > 0 && --wakeLooksLeft_ == 0) pollTimer_.SetIntervalMs(pollIntervalMs_);
   EndWaitIfMoved();
-  // A cycle is waiting out its hover delay: this tick is held back so cycles never nest,
-  // but a pin holds meanwhile too.
-  if (HoverWaitPending()) {
+  if (NothingToLookAt()) {
     EnforcePin();
     return;
   }
-
-  // Following only the user's own movement, a tick after which nothing happened has nothing
-  // to find: it asks when the last input was, and leaves the cursor unread.
-  if (options_.followOnlyWhenMoved && !ActivationHeld() && quiet_.Quiet(windows_.LastInputTime())) {
-    EnforcePin();
-    return;
-  }
-
   if (!wakingLook_) loop_.PumpPending();
   EnforcePin();
+  const std::optional<Look> look = LookAtCursor();
+  if (!look) return;
+  const std::optional<WindowHandle> arrived = NewWindowUnder(*look);
+  if (!arrived) return;
+  StartCycle(TopLevel(*arrived));
+}
 
+bool FocusFollow::NothingToLookAt() {
+  // A cycle is waiting out its hover delay: this tick is held back so cycles never nest,
+  // but a pin holds meanwhile too.
+  if (HoverWaitPending()) return true;
+  // Following only the user's own movement, a tick after which nothing happened has nothing
+  // to find: it asks when the last input was, and leaves the cursor unread.
+  return options_.followOnlyWhenMoved && !ActivationHeld() &&
+         quiet_.Quiet(windows_.LastInputTime());
+}
+
+std::optional<FocusFollow::Look> FocusFollow::LookAtCursor() {
   // The cursor cannot be read while the workstation is locked; guessing a position would
   // start a cycle on whatever window sits there, so the tick counts as unchanged.
   Point cursor;
   if (!windows_.CursorPosition(cursor)) {
     quiet_.Forget();  // look again next tick, input or not
-    return;
+    return std::nullopt;
+  }
+  // Another window came to the foreground since the last look, and not by us: the keyboard,
+  // a click or a menu command chose it. The window under the resting cursor must not take it
+  // back; only the next movement counts (a menu's item may have left the cursor anywhere).
+  if (ForegroundChosenElsewhere()) {
+    lastMovedCursor_ = cursor;
+    lastPointWindow_ = windows_.WindowFromPoint(cursor);
   }
   const bool moved = CursorMovedFrom(cursor);
   if (ActivationHeld()) {
@@ -180,30 +194,47 @@ void FocusFollow::PollTick() {
     // gets a cycle of its own, as if the cursor had just arrived; unless the foreground
     // changed meanwhile: a menu command opened or chose a window, and bringing the window
     // under the cursor over it would undo what the user just did.
-    if (UserBusy()) return;
+    if (UserBusy()) return std::nullopt;
     const bool foregroundKept = windows_.ForegroundWindow() == *heldForeground_;
     heldForeground_.reset();
-    if (!foregroundKept) return;
+    if (!foregroundKept) return std::nullopt;
     lastPointWindow_ = kNoWindow;
   } else if (options_.followOnlyWhenMoved && !moved) {
     // Only the user's hand moves the focus: a window that appears, vanishes or moves under a
     // still cursor leaves the keyboard where the user put it, and costs no window lookup.
-    return;
+    return std::nullopt;
   }
   // Idle parking put the cursor there, not the user: following it would pull the focus
   // away from the window the user is typing in, and again on the way back.
-  if (cursor_.IsOurs(cursor)) return;
+  if (cursor_.IsOurs(cursor)) return std::nullopt;
   lastMovedCursor_ = cursor;
-  const WindowHandle underCursor = windows_.WindowFromPoint(cursor);
+  return Look{cursor, moved};
+}
+
+bool FocusFollow::ForegroundChosenElsewhere() {
+  // Nothing in front (the window in front closed) was chosen by no one.
+  const WindowHandle foreground = windows_.ForegroundWindow();
+  const bool chosen = foregroundSeen_ && foreground != *foregroundSeen_ &&
+                      foreground != kNoWindow && foreground != lastWindow_ &&
+                      (!pin_ || foreground != *pin_);
+  foregroundSeen_ = foreground;
+  return chosen;
+}
+
+std::optional<WindowHandle> FocusFollow::NewWindowUnder(const Look& look) {
+  const WindowHandle underCursor = windows_.WindowFromPoint(look.cursor);
   // The same window as before needs no new cycle, unless the keyboard, another program or a
   // pin now gone took the foreground from it and the user now moves the mouse inside it again.
   const bool unpinned = unpinnedSinceMove_;
-  if (moved) unpinnedSinceMove_ = false;
-  if (underCursor == lastPointWindow_ && !(moved && (unpinned || ForegroundMovedAway()))) return;
+  if (look.moved) unpinnedSinceMove_ = false;
+  if (underCursor == lastPointWindow_ && !(look.moved && (unpinned || ForegroundMovedAway()))) {
+    return std::nullopt;
+  }
   lastPointWindow_ = underCursor;
+  return underCursor;
+}
 
-  const WindowHandle topLevel = TopLevel(underCursor);
-
+void FocusFollow::StartCycle(WindowHandle topLevel) {
   // The desktop and the taskbar would take the keyboard from the program the user types in,
   // and a cloaked window is not there to see: neither is handled, so the hotkeys keep acting
   // on the last real window.

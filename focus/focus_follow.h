@@ -94,6 +94,21 @@ class FocusFollow {
   // The foreground is no longer the window the poll last handled (the keyboard or another
   // program chose another).
   bool ForegroundMovedAway();
+
+  // The steps of a poll tick.
+  struct Look {
+    Point cursor;
+    bool moved = false;  // by the user, since the poll last saw it move
+  };
+  bool NothingToLookAt();
+  // The cursor the user moved, or nothing to follow this tick.
+  std::optional<Look> LookAtCursor();
+  // Another window took the foreground since the last look, not by this program's doing.
+  bool ForegroundChosenElsewhere();
+  // The window the cursor arrived at, or nothing when it is the one seen before.
+  std::optional<WindowHandle> NewWindowUnder(const Look& look);
+  // Starts the hover wait for a window that may be a target.
+  void StartCycle(WindowHandle topLevel);
   void Decided(WindowHandle target, FocusOutcome outcome) {
     if (onDecision_) onDecision_(target, outcome);
   }
@@ -140,7 +155,9 @@ class FocusFollow {
     int checksLeft;
   };
   std::optional<Settle> settle_;
-  std::optional<Point> lastMovedCursor_;  // the cursor where the poll last saw the user move it
+  std::optional<Point> lastMovedCursor_;
+  std::optional<WindowHandle> foregroundSeen_;  // the foreground at the last look  // the cursor
+                                                // where the poll last saw the user move it
   // While an activation is held: the foreground when the hold began.
   std::optional<WindowHandle> heldForeground_;
   // A pin the system refused: asked again only after new input or a new foreground.
