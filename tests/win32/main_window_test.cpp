@@ -499,14 +499,14 @@ TEST_F(MainWindowTest, TheDisplayComingBackOnInstallsTheKeyboardHookAgain) {
   const GUID kOtherSetting{
       0x02731015, 0x4510, 0x4526, {0x99, 0xe6, 0xe5, 0xa1, 0x7e, 0xbd, 0x1a, 0xea}};
   PumpFor(200);  // the state the system reports at registration
-  const int before = ownHook.Installs();
+  const int before = hook.Installs();
   displayState(kDisplayState, 0);
   displayState(kDisplayState, 2);
   displayState(kOtherSetting, 1);
   PumpFor(200);
-  EXPECT_EQ(ownHook.Installs(), before);
+  EXPECT_EQ(hook.Installs(), before);
   displayState(kDisplayState, 1);
-  EXPECT_TRUE(PumpUntil([&] { return ownHook.Installs() == before + 1; }));
+  EXPECT_TRUE(PumpUntil([&] { return hook.Installs() == before + 1; }));
   window.OnHookMayBeLost(nullptr);
 }
 
