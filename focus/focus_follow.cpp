@@ -181,13 +181,6 @@ std::optional<FocusFollow::Look> FocusFollow::LookAtCursor() {
     quiet_.Forget();  // look again next tick, input or not
     return std::nullopt;
   }
-  // Another window came to the foreground since the last look, and not by us: the keyboard,
-  // a click or a menu command chose it. The window under the resting cursor must not take it
-  // back; only the next movement counts (a menu's item may have left the cursor anywhere).
-  if (ForegroundChosenElsewhere()) {
-    lastMovedCursor_ = cursor;
-    lastPointWindow_ = windows_.WindowFromPoint(cursor);
-  }
   const bool moved = CursorMovedFrom(cursor);
   if (ActivationHeld()) {
     // The last cycle found the user busy. Once free, the window under the resting cursor
@@ -209,16 +202,6 @@ std::optional<FocusFollow::Look> FocusFollow::LookAtCursor() {
   if (cursor_.IsOurs(cursor)) return std::nullopt;
   lastMovedCursor_ = cursor;
   return Look{cursor, moved};
-}
-
-bool FocusFollow::ForegroundChosenElsewhere() {
-  // Nothing in front (the window in front closed) was chosen by no one.
-  const WindowHandle foreground = windows_.ForegroundWindow();
-  const bool chosen = foregroundSeen_ && foreground != *foregroundSeen_ &&
-                      foreground != kNoWindow && foreground != lastWindow_ &&
-                      (!pin_ || foreground != *pin_);
-  foregroundSeen_ = foreground;
-  return chosen;
 }
 
 std::optional<WindowHandle> FocusFollow::NewWindowUnder(const Look& look) {

@@ -103,8 +103,6 @@ class FocusFollow {
   bool NothingToLookAt();
   // The cursor the user moved, or nothing to follow this tick.
   std::optional<Look> LookAtCursor();
-  // Another window took the foreground since the last look, not by this program's doing.
-  bool ForegroundChosenElsewhere();
   // The window the cursor arrived at, or nothing when it is the one seen before.
   std::optional<WindowHandle> NewWindowUnder(const Look& look);
   // Starts the hover wait for a window that may be a target.
@@ -155,9 +153,8 @@ class FocusFollow {
     int checksLeft;
   };
   std::optional<Settle> settle_;
-  std::optional<Point> lastMovedCursor_;
-  std::optional<WindowHandle> foregroundSeen_;  // the foreground at the last look  // the cursor
-                                                // where the poll last saw the user move it
+  std::optional<Point> lastMovedCursor_;  // the cursor
+                                          // where the poll last saw the user move it
   // While an activation is held: the foreground when the hold began.
   std::optional<WindowHandle> heldForeground_;
   // A pin the system refused: asked again only after new input or a new foreground.
