@@ -318,6 +318,15 @@ void MoveCursor(POINT to) {
   }
 }
 
+void MoveBy(int dx, int dy) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = dx;
+  input.mi.dy = dy;
+  input.mi.dwFlags = MOUSEEVENTF_MOVE;
+  SendInput(1, &input, sizeof(INPUT));
+}
+
 POINT CursorPosition() {
   POINT position{};
   GetCursorPos(&position);

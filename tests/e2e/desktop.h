@@ -72,6 +72,7 @@ POINT CenterOf(HWND window);
 POINT ClientSpotOf(HWND window);  // near the bottom-right corner of its client area
 void MoveCursor(POINT to);        // and wait until it stays there
 void JumpCursor(POINT to);        // SetCursorPos alone: the program may move it on at once
+void MoveBy(int dx, int dy);      // the mouse moved by so much, as a hand moves it
 POINT CursorPosition();
 bool WaitForCursor(POINT expected, std::chrono::milliseconds timeout = kPatience);
 void ClickAt(POINT at);

@@ -12,16 +12,6 @@ constexpr int kRightOfA = 1023;  // A's last column; B starts at 1024
 constexpr int kRightOfB = 1823;
 constexpr int kBottomOfB = 599;
 
-// The mouse moved by so much, as a hand moves it.
-void MoveBy(int dx, int dy) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = dx;
-  input.mi.dy = dy;
-  input.mi.dwFlags = MOUSEEVENTF_MOVE;
-  SendInput(1, &input, sizeof(INPUT));
-}
-
 int MonitorCount() {
   return GetSystemMetrics(SM_CMONITORS);
 }
