@@ -9,6 +9,7 @@
 #include "app/product.h"
 #include "app/settings_layout.h"
 #include "app/sleep_at_rest.h"
+#include "app/tray_events.h"
 #include "cursor/idle_parking.h"
 #include "cursor/mouse_wrap.h"
 #include "cursor/own_cursor.h"
@@ -16,7 +17,6 @@
 #include "focus/hover_delay.h"
 #include "focus/options.h"
 #include "seam/platform.h"
-#include "app/tray_events.h"
 
 namespace tarnwick {
 

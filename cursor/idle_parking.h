@@ -87,8 +87,8 @@ class IdleParking {
 
   RawInput& rawInput_;
   int rawListener_ = RawInput::kNotListening;
-  bool handMoved_ = false;  // relative raw movement while parked
-  bool justParked_ = false;  // no tick has looked since the park
+  bool handMoved_ = false;          // relative raw movement while parked
+  bool justParked_ = false;         // no tick has looked since the park
   std::optional<Point> offParkAt_;  // where the last tick saw a parked cursor off its point
 
   Screen& screen_;

@@ -2,14 +2,11 @@
 
 #include <utility>
 
-#include "cursor/screen_bounds.h"
-
 namespace tarnwick {
 
 MouseWrap::MouseWrap(WindowManager& windows, Screen& screen, RawInput& rawInput, OwnCursor& cursor,
                      Timer& timer, std::function<bool()> cursorOwnedInFront)
     : windows_(windows),
-      screen_(screen),
       cursor_(cursor),
       timer_(timer),
       cursorOwnedInFront_(std::move(cursorOwnedInFront)),

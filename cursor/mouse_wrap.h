@@ -53,7 +53,6 @@ class MouseWrap {
 
  private:
   WindowManager& windows_;
-  Screen& screen_;
   OwnCursor& cursor_;
   Timer& timer_;
   std::function<bool()> cursorOwnedInFront_;

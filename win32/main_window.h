@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "app/form1.h"
-#include "seam/form_window.h"
 #include "app/tray_events.h"
+#include "seam/form_window.h"
 #include "win32/form_view.h"
 #include "win32/menu_bar.h"
 #include "win32/options_dialog.h"

@@ -1,9 +1,9 @@
 #include <optional>
 #include <string>
 
-#include "hotkeys/chord.h"
 #include "fuzz/checks/checks.h"
 #include "fuzz/checks/fuzz_input.h"
+#include "hotkeys/chord.h"
 
 namespace tarnwick::fuzz {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "hotkeys/chord.h"
 #include "main_window_fixture.h"
 #include "resources/resource_ids.h"
-#include "hotkeys/chord.h"
 #include "win32/hotkey_value.h"
 #include "win32/icons.h"
 #include "win32/private_messages.h"
