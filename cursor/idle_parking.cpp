@@ -103,27 +103,7 @@ void IdleParking::TickAwake() {
   const std::optional<Point> pos = cursor_.Read();
   if (!pos) return;
   // Parked, the raw movement says who moved the cursor (when the system gives it).
-  if (cursor_.Parked() && Listening()) {
-    const bool handMoved = std::exchange(handMoved_, false);
-    if (handMoved) {
-      lastPosition_ = pos;
-      PutParkedCursorBack();
-      idleTicks_ = 0;
-      return;
-    }
-    // Put elsewhere on purpose only once two reads agree: a single read may still show a
-    // spot the park went through (Wine lags now and then), and the spot it rested at before
-    // parking is the system lagging, never a move.
-    const bool offPark = parkedAt_ && pos != *parkedAt_ && pos != savedPosition_;
-    const bool seenTwice = offPark && std::exchange(offParkAt_, pos) == pos;
-    if (!offPark) offParkAt_.reset();
-    if (seenTwice) {
-      lastPosition_ = pos;
-      StayWherePut();
-      return;
-    }
-    if (offPark) return;
-  }
+  if (cursor_.Parked() && Listening() && JudgedByRawInput(*pos)) return;
   const bool stillParked = cursor_.Parked() && pos == parkedAt_;
   const bool parkedHere = stillParked && !parkPointMoved_;
   const bool idle = pos == lastPosition_ || pos == parkPoint_ || stillParked;
@@ -158,6 +138,27 @@ void IdleParking::TickAwake() {
     cursor_.SetParked(false);
     ListenWhileParked(false);
   }
+}
+
+bool IdleParking::JudgedByRawInput(Point pos) {
+  if (std::exchange(handMoved_, false)) {
+    lastPosition_ = pos;
+    PutParkedCursorBack();
+    idleTicks_ = 0;
+    return true;
+  }
+  // Put elsewhere on purpose only once two reads agree: a single read may still show a spot
+  // the park went through (Wine lags now and then), and the spot it rested at before parking
+  // is the system lagging, never a move.
+  const bool offPark = parkedAt_ && pos != *parkedAt_ && pos != savedPosition_;
+  if (!offPark) {
+    offParkAt_.reset();
+    return false;
+  }
+  if (std::exchange(offParkAt_, pos) != pos) return true;  // the second read decides
+  lastPosition_ = pos;
+  StayWherePut();
+  return true;
 }
 
 void IdleParking::PutParkedCursorBack() {

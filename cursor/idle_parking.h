@@ -80,6 +80,8 @@ class IdleParking {
   void TickAwake();
 
   void PutParkedCursorBack();
+  // Parked and listening: true when the raw movement (or its absence) decided this tick.
+  bool JudgedByRawInput(Point pos);
   // Moved off the park point by something other than a hand's relative movement: the
   // cursor stays where it was put, and the spot saved before parking is forgotten.
   void StayWherePut();
