@@ -40,6 +40,8 @@ void MouseWrap::Wake() {
 }
 
 void MouseWrap::Tick() {
+  // Parking gave a cursor back without input (it was put somewhere on purpose): look at it.
+  if (ParkedCursorGivenBack()) quiet_.Forget();
   // No input since the last tick: the cursor has not been pushed anywhere.
   if (quiet_.Quiet(windows_.LastInputTime())) return;
   // A position the system cannot report would read as 0, 0 and look like the left edge.
@@ -50,10 +52,17 @@ void MouseWrap::Tick() {
   }
   // A resting cursor is never wrapped, and costs no more than this read and comparison; only
   // while a push against an edge is measured does a cursor the edge holds still count. A
-  // cursor the program put at the edge itself (parked) did not arrive there by the user's push.
+  // cursor the program put at the edge itself (parked) did not arrive there by the user's push;
+  // it is not recorded either, so that once it is the user's again (a pen or a program put a
+  // parked cursor there on purpose) it counts as having arrived.
+  if (cursor_.IsOurs(*position)) {
+    sawParked_ = cursor_.Parked();
+    return;
+  }
+  sawParked_ = false;
   const bool moved = position != lastPosition_;
   lastPosition_ = position;
-  if ((!moved && !edgeWrap_.Measuring()) || cursor_.IsOurs(*position)) return;
+  if (!moved && !edgeWrap_.Measuring()) return;
 
   // One edge a tick; a corner takes two ticks, the horizontal edge first. The targets stay
   // clear of the opposite edge so the cursor is not sent straight back.

@@ -46,7 +46,9 @@ class MouseWrap {
   void Tick();
 
   // Nothing can be pushed anywhere until the mouse moves: the last input has been looked at.
-  bool AtRest(std::uint32_t lastInputTime) const { return !on_ || quiet_.Settled(lastInputTime); }
+  bool AtRest(std::uint32_t lastInputTime) const {
+    return !on_ || (quiet_.Settled(lastInputTime) && !ParkedCursorGivenBack());
+  }
   // While asleep the timer stands still; the first movement wakes it.
   void Sleep();
   void Wake();
@@ -61,7 +63,11 @@ class MouseWrap {
   bool pushOnly_ = false;
   bool asleep_ = false;
   bool edges_[4] = {false, false, false, false};
+  // The last look found the cursor parked; it is no longer, so it must be looked at again.
+  bool ParkedCursorGivenBack() const { return sawParked_ && !cursor_.Parked(); }
+
   std::optional<Point> lastPosition_;
+  bool sawParked_ = false;
   // Whether anything happened since the last look; every second it looks anyway, for
   // programs that move the cursor without making input.
   QuietWatch quiet_{10};

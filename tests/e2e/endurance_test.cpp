@@ -96,9 +96,8 @@ class Endurance : public TarnwickCase {
     };
     constexpr POINT kParked{799, 599};
     for (int attempt = 0; attempt < 5 && at(kParked); ++attempt) {
-      const POINT nudge{400 + attempt, 300};
-      JumpCursor(nudge);
-      WaitUntil([&] { return !at(kParked) && !at(nudge); }, 1000ms);
+      MoveBy(-2, -2);  // a hand's nudge: a program's jump would leave it where it put it
+      WaitUntil([&] { return !at(kParked); }, 1000ms);
     }
     return !at(kParked);
   }
@@ -132,7 +131,7 @@ class Endurance : public TarnwickCase {
       JumpCursor({300, y});
       if (!WaitForCursor({799, 599}, 5000ms)) continue;
       for (int nudge = 0; nudge < 5; ++nudge) {
-        JumpCursor({301 + nudge, y});
+        MoveBy(-2, -2);
         if (WaitForCursor({300, y}, 1000ms)) return true;
       }
     }

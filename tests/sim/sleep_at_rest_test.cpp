@@ -38,9 +38,9 @@ class SleepAtRestTest : public FocusFixture {
     EXPECT_EQ(desktop.Cursor(), (Point{799, 599})) << "parked at the idle delay";
     desktop.RunUntil(9000);
     ASSERT_TRUE(form->rest.Asleep());
-    desktop.At(9100, [&] { desktop.ProgramSetsCursor({200, 150}); });
-    desktop.RunUntil(9100 + seenWithinMs + 300);
-    EXPECT_EQ(desktop.Cursor(), (Point{200, 150})) << "put there on purpose: it stays";
+    desktop.At(9100, [&] { desktop.ProgramSetsCursor({0, 150}); });
+    desktop.RunUntil(9100 + seenWithinMs + 1500);
+    EXPECT_EQ(desktop.Cursor(), (Point{798, 150})) << "put on the edge on purpose: it wraps";
   }
   bool AnyTimerRuns() const {
     for (int id : {kTimer1Id, kTimer2Id, kTimer5Id, kTimer8Id}) {
