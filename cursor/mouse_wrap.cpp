@@ -42,10 +42,13 @@ void MouseWrap::Wake() {
 void MouseWrap::Tick() {
   // Parking gave a cursor back without input (it was put somewhere on purpose): look at it.
   if (ParkedCursorGivenBack()) quiet_.Forget();
-  // No input since the last tick: the cursor has not been pushed anywhere.
-  if (quiet_.Quiet(windows_.LastInputTime())) return;
+  // No input since the last tick, and no other feature saw the cursor elsewhere: it has not
+  // been pushed anywhere.
+  const bool seenElsewhere = cursor_.LastRead() && cursor_.LastRead() != lastLook_;
+  if (!seenElsewhere && quiet_.Quiet(windows_.LastInputTime())) return;
   // A position the system cannot report would read as 0, 0 and look like the left edge.
   const std::optional<Point> position = cursor_.Read();
+  lastLook_ = position;
   if (!position) {
     quiet_.Forget();  // look again next tick, input or not
     return;

@@ -67,6 +67,7 @@ class MouseWrap {
   bool ParkedCursorGivenBack() const { return sawParked_ && !cursor_.Parked(); }
 
   std::optional<Point> lastPosition_;
+  std::optional<Point> lastLook_;  // what its own last look read, ours or not
   bool sawParked_ = false;
   // Whether anything happened since the last look; every second it looks anyway, for
   // programs that move the cursor without making input.

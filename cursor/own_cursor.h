@@ -15,7 +15,13 @@ class OwnCursor {
   explicit OwnCursor(WindowManager& windows) : module2_(windows) {}
 
   // The position, or nothing when the system cannot report it (a locked workstation).
-  std::optional<Point> Read() { return module2_.ReadMousePosition(); }
+  std::optional<Point> Read() {
+    lastRead_ = module2_.ReadMousePosition();
+    return lastRead_;
+  }
+  // What the last read by any feature saw: a move without input (a program's) that one
+  // feature saw need not wait for another's own look.
+  std::optional<Point> LastRead() const { return lastRead_; }
   // A move of the user's cursor on the user's behalf (a wrap): the user keeps moving it.
   // Between monitors of different sizes the system may put the cursor elsewhere than asked:
   // read back, it is moved once more when it is not there, and never more than once, so that
@@ -40,6 +46,7 @@ class OwnCursor {
   Module2 module2_;
   std::optional<Point> putAt_;  // where the program last put the cursor, until it moves
   bool parked_ = false;
+  std::optional<Point> lastRead_;
 };
 
 }  // namespace tarnwick
