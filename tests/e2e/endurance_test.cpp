@@ -90,16 +90,13 @@ class Endurance : public TarnwickCase {
   // The cursor rested during the steps before and was parked: the first movement brings it
   // back where it was, and only then is a push a push.
   static bool Unpark() {
-    const auto at = [](POINT spot) {
-      const POINT now = CursorPosition();
-      return now.x == spot.x && now.y == spot.y;
-    };
-    constexpr POINT kParked{799, 599};
-    for (int attempt = 0; attempt < 5 && at(kParked); ++attempt) {
+    // Back means clear of the corner: the nudge alone moves it only a pixel or two.
+    const auto back = [] { return CursorPosition().x < 780 || CursorPosition().y < 580; };
+    for (int attempt = 0; attempt < 5 && !back(); ++attempt) {
       MoveBy(-2, -2);  // a hand's nudge: a program's jump would leave it where it put it
-      WaitUntil([&] { return !at(kParked); }, 1000ms);
+      WaitUntil(back, 1000ms);
     }
-    return !at(kParked);
+    return back();
   }
 
   // Pushed against the left edge, the cursor comes out at the right one. Resting between
