@@ -190,7 +190,12 @@ std::optional<FocusFollow::Look> FocusFollow::LookAtCursor() {
     if (UserBusy()) return std::nullopt;
     const bool foregroundKept = windows_.ForegroundWindow() == *heldForeground_;
     heldForeground_.reset();
-    if (!foregroundKept) return std::nullopt;
+    if (!foregroundKept) {
+      // Until the mouse moves on, where the cursor rests now is no arrival.
+      lastMovedCursor_ = cursor;
+      lastPointWindow_ = windows_.WindowFromPoint(cursor);
+      return std::nullopt;
+    }
     lastPointWindow_ = kNoWindow;
   } else if (options_.followOnlyWhenMoved && !moved) {
     // Only the user's hand moves the focus: a window that appears, vanishes or moves under a
@@ -221,7 +226,13 @@ void FocusFollow::StartCycle(WindowHandle topLevel) {
   // The desktop and the taskbar would take the keyboard from the program the user types in,
   // and a cloaked window is not there to see: neither is handled, so the hotkeys keep acting
   // on the last real window.
-  if (windows_.IsShellWindow(topLevel)) return Decided(topLevel, FocusOutcome::kShellWindow);
+  if (windows_.IsShellWindow(topLevel)) {
+    // The cursor came to rest on an open menu's items: once the menu closes, the window under
+    // the cursor is no target while the foreground is not what it was (the item chosen opened
+    // or chose a window), as after a wait the menu held.
+    if (windows_.MenuOrMoveSizeActive()) heldForeground_ = windows_.ForegroundWindow();
+    return Decided(topLevel, FocusOutcome::kShellWindow);
+  }
   if (windows_.IsCloaked(topLevel)) return Decided(topLevel, FocusOutcome::kCloaked);
   // The user's own exclusions are never targets either.
   if (Excluded(topLevel)) return Decided(topLevel, FocusOutcome::kExcluded);

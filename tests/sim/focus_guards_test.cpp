@@ -148,6 +148,23 @@ TEST_F(FocusGuards, AWindowChosenFromAMenuIsNotCoveredByTheHeldActivation) {
   desktop.At(3600, [&] { desktop.menuOpen = false; });
   desktop.RunUntil(4500);
   EXPECT_EQ(desktop.Foreground(), editor);
+
+  // The poll saw only the menu's items under the cursor; the item chosen opens a window, and
+  // the cursor left over the dialog must not cover it.
+  const WindowHandle menu = desktop.AddWindow("", {600, 50, 780, 150});
+  desktop.Window(menu).shell = true;  // a menu's own window counts with the shell's
+  desktop.At(5000, [&] { desktop.menuOpen = true; });
+  MoveAt(5000, Point{700, 100});
+  WindowHandle about = kNoWindow;
+  desktop.At(5400, [&] {
+    desktop.menuOpen = false;
+    desktop.DestroyWindow(menu);
+    desktop.UserMovesCursor({710, 110});  // where the hand left it, as the menu lets go
+    about = desktop.AddWindow("About", {600, 400, 800, 600});
+    desktop.BringToForeground(about);
+  });
+  desktop.RunUntil(7000);
+  EXPECT_EQ(desktop.Foreground(), about);
 }
 
 TEST_F(FocusGuards, AMoveOfThreePixelsIsDriftAndOneOfFourIsMovement) {
