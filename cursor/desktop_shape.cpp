@@ -97,9 +97,9 @@ DesktopShape DesktopShape::Of(Screen& screen) {
     // Nothing named (the system refused, or a backend that knows one screen): the primary
     // screen, so that a single screen gives exactly the single-screen answers.
     const ScreenMetrics metrics = screen.Metrics();
-    const Point size = ScreenSizePx(metrics);
+    const Point size{metrics.widthPx, metrics.heightPx};
     shape.monitors.push_back(
-        {0, 0, std::max(size.x, 1), std::max(size.y, 1), true, metrics.twipsPerPixelX});
+        {0, 0, std::max(size.x, 1), std::max(size.y, 1), true, metrics.twipsPerPixel});
   }
   // Only between monitors is there anything to ease.
   shape.easesCrossings = shape.monitors.size() > 1 && screen.EasesCursorBetweenDisplays();

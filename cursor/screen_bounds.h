@@ -7,9 +7,6 @@ namespace tarnwick {
 // Rows the park point keeps clear of an auto-hidden taskbar at the bottom.
 inline constexpr int kTaskbarAllowancePx = 200;
 
-// The screen's size in whole pixels, from its size in twips and the real twips per pixel.
-Point ScreenSizePx(const ScreenMetrics& metrics);
-
 // The last column and row the cursor can reach.
 Point WrapLimits(const ScreenMetrics& metrics);
 

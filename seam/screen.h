@@ -5,12 +5,12 @@
 
 namespace tarnwick {
 
-// The primary screen as the program measures it: size in twips and twips per pixel.
+// The primary screen: its size in physical pixels, and its scaling as twips per pixel (15 at
+// 100 %), which only the diagnostics report, as DPI.
 struct ScreenMetrics {
-  double widthTwips = 0;
-  double heightTwips = 0;
-  double twipsPerPixelX = 15;
-  double twipsPerPixelY = 15;
+  int widthPx = 0;
+  int heightPx = 0;
+  double twipsPerPixel = 15;
 };
 
 // One monitor of the desktop: its rectangle in physical pixels (left and top inclusive,

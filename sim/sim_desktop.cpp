@@ -23,8 +23,7 @@ void SimDesktop::PumpPending() {
 // --- Desktop ---
 
 void SimDesktop::SetScreenPixels(int widthPx, int heightPx, double twipsPerPixel) {
-  metrics_ = ScreenMetrics{widthPx * twipsPerPixel, heightPx * twipsPerPixel, twipsPerPixel,
-                           twipsPerPixel};
+  metrics_ = ScreenMetrics{widthPx, heightPx, twipsPerPixel};
   monitors_ = {MonitorInfo{0, 0, widthPx, heightPx, true, twipsPerPixel}};
   PlaceCursor(cursor_);  // a smaller screen pulls the cursor in, as the real one does
 }
@@ -33,9 +32,7 @@ void SimDesktop::SetMonitors(std::vector<MonitorInfo> monitors) {
   monitors_ = std::move(monitors);
   for (const MonitorInfo& m : monitors_) {
     if (!m.primary) continue;
-    metrics_ =
-        ScreenMetrics{(m.right - m.left) * m.twipsPerPixel, (m.bottom - m.top) * m.twipsPerPixel,
-                      m.twipsPerPixel, m.twipsPerPixel};
+    metrics_ = ScreenMetrics{m.right - m.left, m.bottom - m.top, m.twipsPerPixel};
   }
   PlaceCursor(cursor_);
 }

@@ -72,10 +72,9 @@ DWORD WindowsBuild() {
 ScreenMetrics SystemScreen::Metrics() {
   const double twipsPerPixel = static_cast<double>(kTwipsPerInch) / DpiOf(mainWindow_);
   ScreenMetrics metrics;
-  metrics.widthTwips = GetSystemMetrics(SM_CXSCREEN) * twipsPerPixel;
-  metrics.heightTwips = GetSystemMetrics(SM_CYSCREEN) * twipsPerPixel;
-  metrics.twipsPerPixelX = twipsPerPixel;
-  metrics.twipsPerPixelY = twipsPerPixel;
+  metrics.widthPx = GetSystemMetrics(SM_CXSCREEN);
+  metrics.heightPx = GetSystemMetrics(SM_CYSCREEN);
+  metrics.twipsPerPixel = twipsPerPixel;
   return metrics;
 }
 

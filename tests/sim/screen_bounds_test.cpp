@@ -1,6 +1,5 @@
 #include "cursor/screen_bounds.h"
 
-#include <limits>
 #include <string>
 
 #include "tests/sim/cursor_fixture.h"
@@ -51,14 +50,6 @@ TEST_F(ScreenBoundsTest, ADisplayChangeRebuildsBoundsAndLimitsKeepingTheAllowanc
   EXPECT_EQ(form->parking.ParkPoint(), (Point{799, 400})) << "nothing changes before the message";
   form->Form_DisplayChange();
   EXPECT_EQ(form->parking.ParkPoint(), (Point{1919, 880}));
-}
-
-TEST(ScreenSize, AScreenWithoutAUsablePixelSizeIsMeasuredAtFifteenTwips) {
-  const double infinity = std::numeric_limits<double>::infinity();
-  EXPECT_EQ(ScreenSizePx({12000, 9000, 0, 0}), (Point{800, 600}));
-  EXPECT_EQ(ScreenSizePx({12000, 9000, -10, infinity}), (Point{800, 600}));
-  EXPECT_EQ(ScreenSizePx({infinity, 9000, 15, 15}), (Point{0, 600}));
-  EXPECT_EQ(ScreenSizePx({12000, 9000, 12, 12}), (Point{1000, 750}));
 }
 
 }  // namespace

@@ -25,13 +25,12 @@ using testing::PumpFor;
 using testing::PumpUntil;
 
 // The session's virtual desktop is 800 x 600 pixels at 96 DPI.
-TEST(SystemScreen, ReportsTheVirtualDesktopInTwips) {
+TEST(SystemScreen, ReportsThePrimaryScreenInPixels) {
   SystemScreen screen(nullptr);
   const ScreenMetrics metrics = screen.Metrics();
-  EXPECT_DOUBLE_EQ(metrics.twipsPerPixelX, 15.0);
-  EXPECT_DOUBLE_EQ(metrics.twipsPerPixelY, 15.0);
-  EXPECT_DOUBLE_EQ(metrics.widthTwips, 800 * 15.0);
-  EXPECT_DOUBLE_EQ(metrics.heightTwips, 600 * 15.0);
+  EXPECT_DOUBLE_EQ(metrics.twipsPerPixel, 15.0);
+  EXPECT_EQ(metrics.widthPx, 800);
+  EXPECT_EQ(metrics.heightPx, 600);
 }
 
 // The virtual desktop is one monitor: the shape built from it gives the single-screen park
@@ -42,7 +41,7 @@ TEST(SystemScreen, NamesTheOneMonitorAsPrimaryInPixels) {
   ASSERT_EQ(monitors.size(), 1u);
   EXPECT_EQ(monitors[0], (MonitorInfo{0, 0, 800, 600, true, 15}));
   const DesktopShape shape = DesktopShape::Of(screen);
-  const Point size = ScreenSizePx(screen.Metrics());
+  const Point size{screen.Metrics().widthPx, screen.Metrics().heightPx};
   EXPECT_EQ(ParkPointOn(shape, {10, 10}, true), (Point{size.x - 1, size.y - kTaskbarAllowancePx}));
   EXPECT_EQ(WrapLanding(shape, {0, 300}, {true, true, true, true}), (Point{798, 300}));
 }
