@@ -18,6 +18,19 @@ class FocusFollow : public TarnwickCase {
     }
     return false;
   }
+
+  // A window half under another.
+  struct HalfCovered {
+    TargetWindow under{L"E2E Under", kLeftSpot};
+    TargetWindow over{L"E2E Over", {150, 10, 400, 190}};
+  };
+  // The mouse comes to rest on the free half of the window under, which gets the keyboard
+  // wherever the raise leaves it.
+  static bool RestOnUnder(HalfCovered& windows) {
+    if (!BecomesForeground(windows.over.Handle())) return false;
+    MoveCursor(POINT{40, 120});
+    return BecomesForeground(windows.under.Handle());
+  }
 };
 
 TEST_F(FocusFollow, RestingCursorActivatesOtherProgramsWindowsAfterTheStoredDelay) {
@@ -119,11 +132,10 @@ TEST_F(FocusFollow, CtrlShiftAPinsTheLastWindowAndCtrlShiftQUnpinsIt) {
 TEST_F(FocusFollow, RaiseNeverGivesTheKeyboardToAWindowThatStaysUnder) {
   WriteSetting(L"options", L"RaiseMode", L"Never");
   ASSERT_TRUE(LaunchHidden());
-  TargetWindow under{L"E2E Under", kLeftSpot};
-  TargetWindow over{L"E2E Over", {150, 10, 400, 190}};
-  ASSERT_TRUE(BecomesForeground(over.Handle()));
-  MoveCursor(POINT{40, 120});
-  ASSERT_TRUE(BecomesForeground(under.Handle()));
+  HalfCovered windows;
+  ASSERT_TRUE(RestOnUnder(windows));
+  TargetWindow& under = windows.under;
+  TargetWindow& over = windows.over;
   Pause(1500ms);
   EXPECT_EQ(GetForegroundWindow(), under.Handle());
   EXPECT_TRUE(IsAbove(over.Handle(), under.Handle())) << DescribeDesktop();
@@ -133,11 +145,10 @@ TEST_F(FocusFollow, RaiseAfterDelayBringsTheWindowForwardOnlyOnceTheDelayIsOver)
   WriteSetting(L"options", L"RaiseMode", L"AfterDelay");
   WriteSetting(L"options", L"RaiseDelayMs", L"1500");
   ASSERT_TRUE(LaunchHidden());
-  TargetWindow under{L"E2E Under", kLeftSpot};
-  TargetWindow over{L"E2E Over", {150, 10, 400, 190}};
-  ASSERT_TRUE(BecomesForeground(over.Handle()));
-  MoveCursor(POINT{40, 120});
-  ASSERT_TRUE(BecomesForeground(under.Handle()));
+  HalfCovered windows;
+  ASSERT_TRUE(RestOnUnder(windows));
+  TargetWindow& under = windows.under;
+  TargetWindow& over = windows.over;
   Pause(1000ms);
   EXPECT_TRUE(IsAbove(over.Handle(), under.Handle())) << "raised before the delay";
   EXPECT_TRUE(WaitUntil([&] { return IsAbove(under.Handle(), over.Handle()); }))
