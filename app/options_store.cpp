@@ -1,9 +1,12 @@
+#include "app/options_store.h"
+
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 
-#include "app/form1.h"
+#include "app/product.h"
 #include "common/invariant.h"
 #include "common/number_text.h"
 #include "common/text_lines.h"
@@ -16,15 +19,6 @@ size_t CharacterCount(std::string_view text) {
   return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) {
     return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
   }));
-}
-
-// "Ctrl+Shift+F" as the help lines write it: "Ctrl-Shift-F".
-std::string HelpChordText(Chord chord) {
-  std::string text = ChordText(chord);
-  for (char& c : text) {
-    if (c == '+') c = '-';
-  }
-  return text;
 }
 
 }  // namespace
@@ -55,128 +49,67 @@ void OptionsStore::SaveCheckSetting(const Setting& setting, bool checked) {
   SaveSetting(setting, checked ? "1" : "0");
 }
 
-void Form1::LoadOptions() {
+Options OptionsStore::LoadOptions() {
   Options loaded;
   for (size_t i = 0; i < kHotkeySettings.size(); ++i) {
-    loaded.hotkeys[i] =
-        ParseChord(store.GetSetting(kHotkeySettings[i])).value_or(loaded.hotkeys[i]);
+    loaded.hotkeys[i] = ParseChord(GetSetting(kHotkeySettings[i])).value_or(loaded.hotkeys[i]);
   }
   // A spoilt store must not leave two commands on one chord: the defaults stand in then.
   if (SharedChord(loaded.hotkeys)) loaded.hotkeys = DefaultHotkeys();
   // A stored list longer than the Options window takes is damage and reads as none.
-  const std::string exclusions = store.GetSetting(kExclusionsSetting);
+  const std::string exclusions = GetSetting(kExclusionsSetting);
   if (CharacterCount(exclusions) <= kExclusionsMaxCharacters) {
     loaded.exclusions = SplitLines(exclusions);
   }
-  loaded.pauseKey = ParsePauseKey(store.GetSetting(kPauseKeySetting)).value_or(PauseKey::kNone);
+  loaded.pauseKey = ParsePauseKey(GetSetting(kPauseKeySetting)).value_or(PauseKey::kNone);
   // Unlike the main window's boxes, these know no greyed state: only 0 and 1 are read.
   const auto flag = [this](const Setting& setting) {
-    return StoredFlag(store.GetSetting(setting), *ParseNumber(setting.defaultValue) == 1.0);
+    return StoredFlag(GetSetting(setting), *ParseNumber(setting.defaultValue) == 1.0);
   };
   loaded.leaveFullscreenAlone = flag(kLeaveFullscreenAloneSetting);
   loaded.followOnlyWhenMoved = flag(kFollowOnlyWhenMovedSetting);
   loaded.wrapOnlyOnPush = flag(kWrapOnlyOnPushSetting);
-  loaded.raiseMode =
-      ParseRaiseMode(store.GetSetting(kRaiseModeSetting)).value_or(RaiseMode::kAtOnce);
+  loaded.raiseMode = ParseRaiseMode(GetSetting(kRaiseModeSetting)).value_or(RaiseMode::kAtOnce);
   loaded.raiseDelayMs =
-      ParseRaiseDelayMs(store.GetSetting(kRaiseDelaySetting)).value_or(kDefaultRaiseDelayMs);
+      ParseRaiseDelayMs(GetSetting(kRaiseDelaySetting)).value_or(kDefaultRaiseDelayMs);
   loaded.waitUntilStill = flag(kWaitUntilStillSetting);
   TARNWICK_CHECK(!SharedChord(loaded.hotkeys), "no chord serves two commands after loading");
-  focus.OptionsChanged();
-  options_ = loaded;
-  wrap.SetPushOnly(options_.wrapOnlyOnPush);
-  ShowChordsInHelp();
+  return loaded;
 }
 
-bool Form1::ApplyOptions(const Options& proposed) {
+std::optional<std::string> OptionsStore::Refusal(const Options& proposed) {
   if (const auto shared = SharedChord(proposed.hotkeys)) {
     const auto [first, second] = *shared;
-    platform_.shell.ShowMessage(kApplicationName,
-                                ChordText(proposed.hotkeys[first]) + " is given to both \"" +
-                                    CommandName(static_cast<HotkeyCommand>(first)) + "\" and \"" +
-                                    CommandName(static_cast<HotkeyCommand>(second)) +
-                                    "\". Give each command a key of its own, or None.",
-                                MessageKind::kWarning);
-    return false;
+    return ChordText(proposed.hotkeys[first]) + " is given to both \"" +
+           CommandName(static_cast<HotkeyCommand>(first)) + "\" and \"" +
+           CommandName(static_cast<HotkeyCommand>(second)) +
+           "\". Give each command a key of its own, or None.";
   }
-  Options accepted = proposed;
-  accepted.exclusions = SplitLines(JoinLines(proposed.exclusions));
-  const std::string exclusions = JoinLines(accepted.exclusions);
-  if (CharacterCount(exclusions) > kExclusionsMaxCharacters) {
-    platform_.shell.ShowMessage(kApplicationName,
-                                "The exclusion list is too long: keep it under " +
-                                    std::to_string(kExclusionsMaxCharacters) + " characters.",
-                                MessageKind::kWarning);
-    return false;
+  if (CharacterCount(JoinLines(proposed.exclusions)) > kExclusionsMaxCharacters) {
+    return "The exclusion list is too long: keep it under " +
+           std::to_string(kExclusionsMaxCharacters) + " characters.";
   }
   if (!ParseRaiseDelayMs(std::to_string(proposed.raiseDelayMs))) {
-    platform_.shell.ShowMessage(kApplicationName,
-                                "The time before a window comes to the front must be a whole "
-                                "number of milliseconds from " +
-                                    std::to_string(kMinRaiseDelayMs) + " to " +
-                                    std::to_string(kMaxRaiseDelayMs) + ".",
-                                MessageKind::kWarning);
-    return false;
+    return "The time before a window comes to the front must be a whole number of "
+           "milliseconds from " +
+           std::to_string(kMinRaiseDelayMs) + " to " + std::to_string(kMaxRaiseDelayMs) + ".";
   }
-  TARNWICK_CHECK(!SharedChord(accepted.hotkeys), "no chord serves two commands when stored");
-  focus.OptionsChanged();
-  options_ = accepted;
-  wrap.SetPushOnly(options_.wrapOnlyOnPush);
+  return std::nullopt;
+}
+
+void OptionsStore::SaveOptions(const Options& options) {
+  TARNWICK_CHECK(!Refusal(options), "only options the store takes are stored");
   for (size_t i = 0; i < kHotkeySettings.size(); ++i) {
-    store.SaveSetting(kHotkeySettings[i], ChordText(options_.hotkeys[i]));
+    SaveSetting(kHotkeySettings[i], ChordText(options.hotkeys[i]));
   }
-  store.SaveSetting(kExclusionsSetting, exclusions);
-  store.SaveSetting(kPauseKeySetting, PauseKeyName(options_.pauseKey));
-  store.SaveSetting(kLeaveFullscreenAloneSetting, options_.leaveFullscreenAlone ? "1" : "0");
-  store.SaveSetting(kFollowOnlyWhenMovedSetting, options_.followOnlyWhenMoved ? "1" : "0");
-  store.SaveSetting(kWrapOnlyOnPushSetting, options_.wrapOnlyOnPush ? "1" : "0");
-  store.SaveSetting(kRaiseModeSetting, RaiseModeName(options_.raiseMode));
-  store.SaveSetting(kRaiseDelaySetting, std::to_string(options_.raiseDelayMs));
-  store.SaveSetting(kWaitUntilStillSetting, options_.waitUntilStill ? "1" : "0");
-  ShowChordsInHelp();
-  return true;
-}
-
-void Form1::Options_Click() {
-  platform_.form.ShowOptions();
-}
-
-void Form1::ShowChordsInHelp() {
-  // With the default chords the lines read exactly as they always have. A command set to
-  // None says so, and where a key can be given to it.
-  const auto has = [this](HotkeyCommand command) { return !options_.HotkeyFor(command).IsNone(); };
-  const auto chord = [this](HotkeyCommand command) {
-    return HelpChordText(options_.HotkeyFor(command));
-  };
-  const auto noKey = [](HotkeyCommand command) {
-    return std::string("*") + CommandName(command) +
-           " has no key: give it one under File, Options... ";
-  };
-  const std::string toggle = chord(HotkeyCommand::kToggle);
-  Label1[1].SetCaption(has(HotkeyCommand::kToggle)
-                           ? "*To disable Tarnwick, just hit " + toggle + " and hit " + toggle +
-                                 " again to enable it. "
-                           : noKey(HotkeyCommand::kToggle));
-  Label1[2].SetCaption(has(HotkeyCommand::kKeepOnTop)
-                           ? "*To make application to Stay on Top then just hit " +
-                                 chord(HotkeyCommand::kKeepOnTop) +
-                                 " while your mouse is over the application. "
-                           : noKey(HotkeyCommand::kKeepOnTop));
-  Label1[3].SetCaption(has(HotkeyCommand::kSendToBottom)
-                           ? "*To stop it from Staying on Top just " +
-                                 chord(HotkeyCommand::kSendToBottom) +
-                                 " again while your mouse is over the application."
-                           : noKey(HotkeyCommand::kSendToBottom));
-  const std::string pin = has(HotkeyCommand::kPin)
-                              ? "*To Force a Window to Stay Active hit " +
-                                    chord(HotkeyCommand::kPin) +
-                                    " while your mouse is over the Application. "
-                              : noKey(HotkeyCommand::kPin);
-  const std::string unpin =
-      has(HotkeyCommand::kUnpin)
-          ? (has(HotkeyCommand::kPin) ? "Hit " : "Unpin: hit ") + chord(HotkeyCommand::kUnpin)
-          : std::string(CommandName(HotkeyCommand::kUnpin)) + " has no key.";
-  Label1[4].SetCaption(pin + unpin);
+  SaveSetting(kExclusionsSetting, JoinLines(options.exclusions));
+  SaveSetting(kPauseKeySetting, PauseKeyName(options.pauseKey));
+  SaveCheckSetting(kLeaveFullscreenAloneSetting, options.leaveFullscreenAlone);
+  SaveCheckSetting(kFollowOnlyWhenMovedSetting, options.followOnlyWhenMoved);
+  SaveCheckSetting(kWrapOnlyOnPushSetting, options.wrapOnlyOnPush);
+  SaveSetting(kRaiseModeSetting, RaiseModeName(options.raiseMode));
+  SaveSetting(kRaiseDelaySetting, std::to_string(options.raiseDelayMs));
+  SaveCheckSetting(kWaitUntilStillSetting, options.waitUntilStill);
 }
 
 }  // namespace tarnwick

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "common/invariant.h"
 #include "cursor/screen_bounds.h"
 
 namespace tarnwick {
@@ -132,9 +133,11 @@ std::optional<DesktopEdge> WrappingEdgeAt(const DesktopShape& shape, Point curso
   return std::nullopt;
 }
 
-Point LandingFor(const DesktopShape& shape, Point cursor, DesktopEdge edge) {
-  // The monitor reaching furthest the other way among those that show the cursor's row (or
-  // column); only if none shows it, the one reaching furthest of all.
+namespace {
+
+// The monitor reaching furthest the other way among those that show the cursor's row (or
+// column); only if none shows it, the one reaching furthest of all.
+const MonitorInfo& LandingMonitor(const DesktopShape& shape, Point cursor, DesktopEdge edge) {
   const MonitorInfo* target = nullptr;
   bool targetCovers = false;
   for (const MonitorInfo& m : shape.monitors) {
@@ -145,12 +148,17 @@ Point LandingFor(const DesktopShape& shape, Point cursor, DesktopEdge edge) {
       targetCovers = covers;
     }
   }
-  const MonitorInfo& m = *target;
+  TARNWICK_CHECK(target != nullptr, "a desktop has a monitor");
+  return *target;
+}
+
+// The cursor's row or column on the monitor, at the edge across from the one it left. The
+// insets keep it off that edge, so it is not sent straight back: a column in from the right,
+// two rows up from the bottom, one in from left or top.
+Point OppositeEdgePoint(const MonitorInfo& m, Point cursor, DesktopEdge edge) {
   // Kept on the monitor, never in space no monitor shows.
   Point landing{std::clamp(cursor.x, m.left, m.right - 1),
                 std::clamp(cursor.y, m.top, m.bottom - 1)};
-  // The insets keep the landing point off the opposite edge, so it is not sent straight
-  // back: a column in from the right, two rows up from the bottom, one in from left or top.
   switch (edge) {
     case DesktopEdge::kLeft:
       landing.x = std::max(m.left, m.right - 2);
@@ -165,6 +173,14 @@ Point LandingFor(const DesktopShape& shape, Point cursor, DesktopEdge edge) {
       landing.y = std::min(m.bottom - 1, m.top + 1);
       break;
   }
+  return landing;
+}
+
+}  // namespace
+
+Point LandingFor(const DesktopShape& shape, Point cursor, DesktopEdge edge) {
+  const MonitorInfo& m = LandingMonitor(shape, cursor, edge);
+  Point landing = OppositeEdgePoint(m, cursor, edge);
   // Where the landing point lies on an edge across the way the cursor went (the step of an
   // offset monitor), it would be wrapped again at once: one pixel in. A corner the cursor
   // stood in still takes its second edge on the next tick.

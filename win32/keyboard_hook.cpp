@@ -4,7 +4,6 @@
 #include <mutex>
 #include <optional>
 
-#include "hotkeys/hook_health.h"
 #include "hotkeys/key_stream.h"
 #include "win32/keyboard_layout.h"
 #include "win32/live_objects.h"
@@ -141,16 +140,14 @@ bool KeyboardHook::Start(HWND target, UINT message) {
   return installed_;
 }
 
-HHOOK KeyboardHook::Install(HHOOK old) {
+void KeyboardHook::Install() {
   // The new one first, so no key falls between the two.
   HHOOK fresh =
       SetWindowsHookExW(WH_KEYBOARD_LL, LowLevelKeyboardProc, GetModuleHandleW(nullptr), 0);
-  if (fresh == nullptr) return old;
+  if (fresh == nullptr) return;
   CountCreated(ObjectKind::kHook);
-  if (old != nullptr) {
-    UnhookWindowsHookEx(old);  // fails for one the system removed; gone either way
-    CountDestroyed(ObjectKind::kHook);
-  }
+  Remove();  // fails for one the system removed; gone either way
+  hook_ = fresh;
   // No hook call runs on this thread before it next waits for messages, so the keys held
   // now are learnt before any event of the new hook.
   gChord.ForgetReleased(SystemSaysDown);
@@ -159,58 +156,65 @@ HHOOK KeyboardHook::Install(HHOOK old) {
   gHookKeyDowns = 0;
   rawKeyDowns_ = 0;
   ++installs_;
-  return fresh;
+}
+
+void KeyboardHook::Remove() {
+  if (hook_ == nullptr) return;
+  UnhookWindowsHookEx(hook_);
+  CountDestroyed(ObjectKind::kHook);
+  hook_ = nullptr;
 }
 
 void KeyboardHook::Run(HANDLE ready) {
   threadId_ = GetCurrentThreadId();
-  HHOOK hook = Install(nullptr);
-  installed_ = hook != nullptr;
+  Install();
+  installed_ = hook_ != nullptr;
   // Make sure this thread has a message queue before anyone posts to it.
   MSG message{};
   PeekMessageW(&message, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
   SetEvent(ready);
-  if (hook == nullptr) return;
-  const UINT_PTR healthTimer = SetTimer(nullptr, 0, static_cast<UINT>(healthCheckMs_), nullptr);
-  HWND rawKeys = ListenToRawKeys();
-  HookHealth health;
+  if (hook_ == nullptr) return;
+  healthTimer_ = SetTimer(nullptr, 0, static_cast<UINT>(healthCheckMs_), nullptr);
+  rawKeys_ = ListenToRawKeys();
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (message.message == WM_INPUT && message.hwnd == rawKeys && rawKeys != nullptr &&
+    if (message.hwnd == nullptr && OnThreadMessage(message)) continue;
+    if (message.message == WM_INPUT && message.hwnd == rawKeys_ && rawKeys_ != nullptr &&
         IsRawKeyDown(reinterpret_cast<HRAWINPUT>(message.lParam))) {
-      // Only a few keys more than the hook heard are worth a look.
-      if (++rawKeyDowns_ >= gHookKeyDowns + HookHealth::kMissedKeyDowns &&
-          health.NeedsReinstall(Observe(rawKeyDowns_))) {
-        hook = Install(hook);
-      }
-    }
-    if (message.hwnd == nullptr) {
-      if (message.message == WM_TIMER && message.wParam == healthTimer) {
-        if (health.NeedsReinstall(Observe(rawKeyDowns_))) hook = Install(hook);
-        continue;
-      }
-      if (message.message == kReinstallRequest) {
-        hook = Install(hook);
-        continue;
-      }
-      if (message.message == kDropRequest && hook != nullptr) {
-        UnhookWindowsHookEx(hook);
-        CountDestroyed(ObjectKind::kHook);
-        hook = nullptr;
-        continue;
-      }
+      OnRawKeyDown();
     }
     TranslateMessage(&message);
-    DispatchMessageW(&message);
+    DispatchMessageW(&message);  // frees the raw input
   }
-  KillTimer(nullptr, healthTimer);
-  if (rawKeys != nullptr) {
+  KillTimer(nullptr, healthTimer_);
+  if (rawKeys_ != nullptr) {
     RAWINPUTDEVICE keyboard{kGenericDesktopPage, kKeyboardUsage, RIDEV_REMOVE, nullptr};
     RegisterRawInputDevices(&keyboard, 1, sizeof(keyboard));
-    DestroyWindow(rawKeys);
+    DestroyWindow(rawKeys_);
   }
-  if (hook != nullptr) {
-    UnhookWindowsHookEx(hook);
-    CountDestroyed(ObjectKind::kHook);
+  Remove();
+}
+
+bool KeyboardHook::OnThreadMessage(const MSG& message) {
+  if (message.message == WM_TIMER && message.wParam == healthTimer_) {
+    if (health_.NeedsReinstall(Observe(rawKeyDowns_))) Install();
+    return true;
+  }
+  if (message.message == kReinstallRequest) {
+    Install();
+    return true;
+  }
+  if (message.message == kDropRequest) {
+    Remove();
+    return true;
+  }
+  return false;
+}
+
+void KeyboardHook::OnRawKeyDown() {
+  // Only a few keys more than the hook heard are worth a look.
+  if (++rawKeyDowns_ >= gHookKeyDowns + HookHealth::kMissedKeyDowns &&
+      health_.NeedsReinstall(Observe(rawKeyDowns_))) {
+    Install();
   }
 }
 

@@ -4,6 +4,7 @@
 #include <thread>
 #include <vector>
 
+#include "hotkeys/hook_health.h"
 #include "hotkeys/key_stream.h"
 #include "win32/win32_api.h"
 
@@ -44,8 +45,14 @@ class KeyboardHook {
   int Installs() const { return installs_.load(); }
 
  private:
+  // The hook's thread: installs the hook, then waits for messages until told to stop.
   void Run(HANDLE ready);
-  HHOOK Install(HHOOK old);
+  // Installs a fresh hook and removes the old one; keeps the old one if the system refuses.
+  void Install();
+  void Remove();
+  // A request, or the health check's timer; false for any other message.
+  bool OnThreadMessage(const MSG& message);
+  void OnRawKeyDown();
   // Raw keyboard input for a message-only window of the hook's thread, so that counting
   // keys never wakes the UI thread; nullptr where the system refused it.
   static HWND ListenToRawKeys();
@@ -55,7 +62,12 @@ class KeyboardHook {
   DWORD threadId_ = 0;
   bool installed_ = false;
   std::atomic<int> installs_{0};
-  std::uint32_t rawKeyDowns_ = 0;  // since the last install; the hook's thread only
+  // The hook's thread only.
+  HHOOK hook_ = nullptr;
+  HWND rawKeys_ = nullptr;
+  UINT_PTR healthTimer_ = 0;
+  HookHealth health_;
+  std::uint32_t rawKeyDowns_ = 0;  // since the last install
 };
 
 }  // namespace tarnwick::win32

@@ -5,8 +5,9 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-#include <array>
+#include <algorithm>
 #include <exception>
+#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -30,6 +31,60 @@
 namespace tarnwick::win32 {
 namespace {
 
+// The Windows side of every interface the program's logic talks to, for one main window.
+struct SystemPlatform {
+  SystemPlatform(MainWindow& window, KeyboardHook& hook)
+      : screen(window.Handle()),
+        shell(window.Handle()),
+        loop(window.Handle()),
+        rawInput(window.Handle()),
+        facts(window.Handle(), hook),
+        window_(window) {
+    window.OnRawInput([this](HRAWINPUT input) { rawInput.Read(input); });
+    windows.TellUser(&shell);
+    window.UseShell(&shell);
+  }
+  SystemPlatform(const SystemPlatform&) = delete;
+  SystemPlatform& operator=(const SystemPlatform&) = delete;
+  ~SystemPlatform() { window_.OnRawInput(nullptr); }
+
+  RegistrySettings settings;
+  SystemWindowManager windows;
+  SystemScreen screen;
+  SystemShell shell;
+  SystemEventLoop loop;
+  SystemFileSystem files;
+  SystemTextRules text;
+  SystemRawInput rawInput;
+  WindowsFacts facts;
+  Platform platform{settings, windows, screen, shell, loop, window_, files, rawInput, text, facts};
+
+ private:
+  MainWindow& window_;
+};
+
+// Only the chords in force reach the main thread. They change only when the Options window
+// applies new ones, from within a message the loop dispatched, so the loop asks after each.
+class ChordsForHook {
+ public:
+  ChordsForHook(const Form1& form, KeyboardHook& hook) : form_(form), hook_(hook) {}
+
+  void TellIfChanged() {
+    const HotkeyChords& hotkeys = form_.CurrentOptions().hotkeys;
+    if (told_ == hotkeys) return;
+    told_ = hotkeys;
+    std::vector<Chord> chords;
+    std::copy_if(hotkeys.begin(), hotkeys.end(), std::back_inserter(chords),
+                 [](const Chord& chord) { return !chord.IsNone(); });
+    hook_.ReportOnly(std::move(chords));
+  }
+
+ private:
+  const Form1& form_;
+  KeyboardHook& hook_;
+  std::optional<HotkeyChords> told_;
+};
+
 int RunProgram(HINSTANCE instance) {
   // A debugger, or a tool such as DebugView, shows what broke.
   SetInvariantReporter([](const char* report) { OutputDebugStringA(report); });
@@ -42,48 +97,22 @@ int RunProgram(HINSTANCE instance) {
 
   MainWindow window;
   if (!window.Create(instance)) return 1;
-  RegistrySettings settings;
-  SystemWindowManager windows;
-  SystemScreen screen(window.Handle());
-  SystemShell shell(window.Handle());
-  SystemEventLoop loop(window.Handle());
-  SystemFileSystem files;
-  SystemTextRules text;
-  SystemRawInput rawInput(window.Handle());
-  window.OnRawInput([&rawInput](HRAWINPUT input) { rawInput.Read(input); });
   KeyboardHook hook;
-  WindowsFacts facts(window.Handle(), hook);
-  Platform platform{settings, windows, screen, shell, loop, window, files, rawInput, text, facts};
-  windows.TellUser(&shell);
-  window.UseShell(&shell);
-
-  Form1 form(platform);
-  window.Bind(form, loop);
+  SystemPlatform system(window, hook);
+  Form1 form(system.platform);
+  window.Bind(form, system.loop);
   // Without the hook the program still runs; only the hotkeys are missing.
   hook.Start(window.Handle(), kKeyPressMessage);
   window.OnHookMayBeLost([&hook] { hook.Reinstall(); });
   form.Start();
-  // Only the chords in force reach this thread, and they change only when the Options
-  // window applies new ones, from within a message this loop dispatched.
-  std::optional<std::array<Chord, kHotkeyCommandCount>> reported;
-  const auto reportChordsInForce = [&] {
-    const auto& hotkeys = form.CurrentOptions().hotkeys;
-    if (reported == hotkeys) return;
-    reported = hotkeys;
-    std::vector<Chord> chords;
-    for (const Chord& chord : hotkeys) {
-      if (!chord.IsNone()) chords.push_back({chord.keyCode, chord.modifiers});
-    }
-    hook.ReportOnly(std::move(chords));
-  };
-  reportChordsInForce();
-  loop.AfterEachMessage(reportChordsInForce);
-  const int exitCode = form.Ended() ? 0 : loop.Run();
+  ChordsForHook chords(form, hook);
+  chords.TellIfChanged();
+  system.loop.AfterEachMessage([&chords] { chords.TellIfChanged(); });
+  const int exitCode = form.Ended() ? 0 : system.loop.Run();
+  system.loop.AfterEachMessage(nullptr);
+  window.OnHookMayBeLost(nullptr);
   // A new start may be waiting for this one to go: the window first, so that it is not
   // asked to show itself, then the claim. What is left to tidy up is ours alone.
-  loop.AfterEachMessage(nullptr);
-  window.OnHookMayBeLost(nullptr);
-  window.OnRawInput(nullptr);
   window.Destroy();
   single.Release();
   return exitCode;
