@@ -33,21 +33,22 @@ namespace {
 
 // The Windows side of every interface the program's logic talks to, for one main window.
 struct SystemPlatform {
-  SystemPlatform(MainWindow& window, KeyboardHook& hook)
-      : screen(window.Handle()),
-        shell(window.Handle()),
-        loop(window.Handle()),
-        rawInput(window.Handle()),
-        facts(window.Handle(), hook),
-        window_(window) {
+  SystemPlatform(MainWindow& mainWindow, KeyboardHook& hook)
+      : window(mainWindow),
+        screen(mainWindow.Handle()),
+        shell(mainWindow.Handle()),
+        loop(mainWindow.Handle()),
+        rawInput(mainWindow.Handle()),
+        facts(mainWindow.Handle(), hook) {
     window.OnRawInput([this](HRAWINPUT input) { rawInput.Read(input); });
     windows.TellUser(&shell);
     window.UseShell(&shell);
   }
   SystemPlatform(const SystemPlatform&) = delete;
   SystemPlatform& operator=(const SystemPlatform&) = delete;
-  ~SystemPlatform() { window_.OnRawInput(nullptr); }
+  ~SystemPlatform() { window.OnRawInput(nullptr); }
 
+  MainWindow& window;  // first: the platform below is built on it
   RegistrySettings settings;
   SystemWindowManager windows;
   SystemScreen screen;
@@ -57,10 +58,7 @@ struct SystemPlatform {
   SystemTextRules text;
   SystemRawInput rawInput;
   WindowsFacts facts;
-  Platform platform{settings, windows, screen, shell, loop, window_, files, rawInput, text, facts};
-
- private:
-  MainWindow& window_;
+  Platform platform{settings, windows, screen, shell, loop, window, files, rawInput, text, facts};
 };
 
 // Only the chords in force reach the main thread. They change only when the Options window
