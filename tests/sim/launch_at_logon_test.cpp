@@ -13,6 +13,10 @@ constexpr const char* kInstalledProgram = "C:\\Program Files\\Tarnwick\\Tarnwick
 const std::string kInstalledShortcut =
     SimFiles::ShortcutContent(kInstalledProgram, "C:\\Program Files\\Tarnwick") +
     "\nfrom the installer";
+// A copy run from a folder of the user's own, beside the installed one or without it.
+const std::string kPortableFolder = "D:\\Tools\\Tarnwick portable";
+const std::string kPortableShortcut =
+    SimFiles::ShortcutContent(kPortableFolder + "\\Tarnwick.exe", kPortableFolder);
 
 class LaunchAtLogon : public SimFixture {
  protected:
@@ -68,30 +72,24 @@ TEST_F(LaunchAtLogon, TickCopiesTheGroupShortcutAndUntickDeletesTheCopy) {
 TEST_F(LaunchAtLogon, AGroupShortcutToAnotherCopyIsNotCopied) {
   // A portable copy run beside the installed one.
   InstallGroupShortcut();
-  sim.files.programFolder = "D:\\Tools\\Tarnwick portable";
+  sim.files.programFolder = kPortableFolder;
   Start();
   form->Check4.UserClicked();
-  EXPECT_EQ(sim.files.contents[StartupEntry()],
-            SimFiles::ShortcutContent("D:\\Tools\\Tarnwick portable\\Tarnwick.exe",
-                                      "D:\\Tools\\Tarnwick portable"));
+  EXPECT_EQ(sim.files.contents[StartupEntry()], kPortableShortcut);
   form.reset();
 
   // Every start renews the entry by the same rule.
   sim.files.contents[StartupEntry()] = kInstalledShortcut;
   Start();
-  EXPECT_EQ(sim.files.contents[StartupEntry()],
-            SimFiles::ShortcutContent("D:\\Tools\\Tarnwick portable\\Tarnwick.exe",
-                                      "D:\\Tools\\Tarnwick portable"));
+  EXPECT_EQ(sim.files.contents[StartupEntry()], kPortableShortcut);
   EXPECT_EQ(sim.files.contents[GroupShortcut()], kInstalledShortcut);
 }
 
 TEST_F(LaunchAtLogon, WithoutTheProgramGroupTheEntryStartsThisVeryProgram) {
-  sim.files.programFolder = "D:\\Tools\\Tarnwick portable";
+  sim.files.programFolder = kPortableFolder;
   Start();
   form->Check4.UserClicked();
-  EXPECT_EQ(sim.files.contents[StartupEntry()],
-            SimFiles::ShortcutContent("D:\\Tools\\Tarnwick portable\\Tarnwick.exe",
-                                      "D:\\Tools\\Tarnwick portable"));
+  EXPECT_EQ(sim.files.contents[StartupEntry()], kPortableShortcut);
   EXPECT_EQ(sim.settings.Setting("startup", "windows"), "1");
 
   // A Start Menu the system cannot name is no program group either.
