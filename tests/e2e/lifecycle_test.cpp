@@ -17,8 +17,11 @@ using Lifecycle = TarnwickCase;
 // another program takes the focus, which a real hand on the keys would not suffer.
 TEST_F(Lifecycle, CtrlShiftHeldWhileItStartsThenFTogglesIt) {
   WriteSetting(L"startup", L"minimize", L"1");
+  const int iconsBefore = TrayIconCount();
   HeldKeys ctrlShift({VK_LCONTROL, VK_LSHIFT});
   ASSERT_TRUE(Launch());
+  // Its tray icon comes after the hook: no hand presses F before the program is there.
+  ASSERT_TRUE(WaitUntil([&] { return TrayIconCount() == iconsBefore + 1; }));
   ASSERT_FALSE(IsWindowVisible(Program().MainWindow()));
   ASSERT_EQ(EnableCaption(), L"&Enabled");
   ASSERT_TRUE(GetAsyncKeyState(VK_LCONTROL) & 0x8000) << "Wine let go of the held keys";
