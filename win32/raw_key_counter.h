@@ -13,8 +13,8 @@ namespace tarnwick::win32 {
 //
 // Not on the keyboard hook's thread: there a key's raw input would wake that thread just
 // before the system calls the hook for the same key, and Wine skips the hook of a thread
-// that is awake but has not asked for messages for five seconds, so the first key after a
-// quiet spell went unheard.
+// that is not waiting on its queue and has not read it for five seconds, so the first key
+// after a quiet spell went unheard.
 class RawKeyCounter {
  public:
   RawKeyCounter() = default;
