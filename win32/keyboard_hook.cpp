@@ -15,7 +15,6 @@ namespace {
 // Requests to the hook's thread, which has no window: thread messages.
 constexpr UINT kReinstallRequest = WM_APP + 1;
 constexpr UINT kDropRequest = WM_APP + 2;
-constexpr UINT kHealthCheckRequest = WM_APP + 3;
 
 // The hook procedure has no context argument; these are only touched on the hook thread
 // (the chord) or written before the hook is installed (target and message).
@@ -23,7 +22,7 @@ std::atomic<HWND> gTarget{nullptr};
 std::atomic<UINT> gMessage{0};
 std::atomic<DWORD> gLastEventTick{0};
 KeyStream gChord;
-std::atomic<std::uint32_t> gHookKeyDowns{0};  // since the last install
+std::uint32_t gHookKeyDowns = 0;  // since the last install; hook thread only
 
 // The chords worth posting, set by the UI thread and read by the hook on its own.
 class ReportedChords {
@@ -42,6 +41,10 @@ class ReportedChords {
   std::optional<std::vector<Chord>> chords_;
 };
 ReportedChords gReported;
+
+constexpr USHORT kGenericDesktopPage = 1;
+constexpr USHORT kKeyboardUsage = 6;
+constexpr wchar_t kRawKeysClass[] = L"TarnwickRawKeys";
 
 bool SystemSaysDown(int virtualKey) {
   return (GetAsyncKeyState(virtualKey) & 0x8000) != 0;
@@ -86,10 +89,41 @@ HookObservation Observe(std::uint32_t rawKeyDowns) {
   return seen;
 }
 
+// A key-down that raw input reports, else false (a release, another device, a refusal).
+bool IsRawKeyDown(HRAWINPUT input) {
+  RAWINPUT data{};
+  UINT size = sizeof(data);
+  if (GetRawInputData(input, RID_INPUT, &data, &size, sizeof(RAWINPUTHEADER)) ==
+      static_cast<UINT>(-1)) {
+    return false;
+  }
+  return data.header.dwType == RIM_TYPEKEYBOARD && (data.data.keyboard.Flags & RI_KEY_BREAK) == 0;
+}
+
 }  // namespace
 
 void KeyboardHook::ReportOnly(std::vector<Chord> chords) {
   gReported.Set(std::move(chords));
+}
+
+HWND KeyboardHook::ListenToRawKeys() {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = DefWindowProcW;  // it frees each raw input after it is read
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = kRawKeysClass;
+  if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    return nullptr;
+  }
+  HWND sink = CreateWindowExW(0, kRawKeysClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                              windowClass.hInstance, nullptr);
+  if (sink == nullptr) return nullptr;
+  RAWINPUTDEVICE keyboard{kGenericDesktopPage, kKeyboardUsage, RIDEV_INPUTSINK, sink};
+  if (!RegisterRawInputDevices(&keyboard, 1, sizeof(keyboard))) {
+    DestroyWindow(sink);
+    return nullptr;
+  }
+  return sink;
 }
 
 bool KeyboardHook::Start(HWND target, UINT message) {
@@ -103,7 +137,6 @@ bool KeyboardHook::Start(HWND target, UINT message) {
   thread_ = std::thread([this, ready] { Run(ready); });
   WaitForSingleObject(ready, INFINITE);
   CloseHandle(ready);
-  if (installed_) rawKeys_.Start([this](std::uint32_t count) { OnRawKeyDown(count); });
   return installed_;
 }
 
@@ -121,7 +154,7 @@ void KeyboardHook::Install() {
   gChord.LearnHeld(SystemSaysDown);
   gLastEventTick = GetTickCount();
   gHookKeyDowns = 0;
-  rawKeys_.Reset();
+  rawKeyDowns_ = 0;
   ++installs_;
 }
 
@@ -142,20 +175,28 @@ void KeyboardHook::Run(HANDLE ready) {
   SetEvent(ready);
   if (hook_ == nullptr) return;
   healthTimer_ = SetTimer(nullptr, 0, static_cast<UINT>(healthCheckMs_), nullptr);
+  rawKeys_ = ListenToRawKeys();
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (message.hwnd == nullptr && OnThreadMessage(message)) continue;
+    if (message.message == WM_INPUT && message.hwnd == rawKeys_ && rawKeys_ != nullptr &&
+        IsRawKeyDown(reinterpret_cast<HRAWINPUT>(message.lParam))) {
+      OnRawKeyDown();
+    }
     TranslateMessage(&message);
-    DispatchMessageW(&message);
+    DispatchMessageW(&message);  // frees the raw input
   }
   KillTimer(nullptr, healthTimer_);
+  if (rawKeys_ != nullptr) {
+    RAWINPUTDEVICE keyboard{kGenericDesktopPage, kKeyboardUsage, RIDEV_REMOVE, nullptr};
+    RegisterRawInputDevices(&keyboard, 1, sizeof(keyboard));
+    DestroyWindow(rawKeys_);
+  }
   Remove();
 }
 
 bool KeyboardHook::OnThreadMessage(const MSG& message) {
-  if ((message.message == WM_TIMER && message.wParam == healthTimer_) ||
-      message.message == kHealthCheckRequest) {
-    if (message.message == kHealthCheckRequest) checkPending_ = false;
-    if (health_.NeedsReinstall(Observe(rawKeys_.Count()))) Install();
+  if (message.message == WM_TIMER && message.wParam == healthTimer_) {
+    if (health_.NeedsReinstall(Observe(rawKeyDowns_))) Install();
     return true;
   }
   if (message.message == kReinstallRequest) {
@@ -169,11 +210,11 @@ bool KeyboardHook::OnThreadMessage(const MSG& message) {
   return false;
 }
 
-void KeyboardHook::OnRawKeyDown(std::uint32_t count) {
-  // Only a few keys more than the hook heard are worth a look, and the hook's thread takes it.
-  if (count >= gHookKeyDowns.load() + HookHealth::kMissedKeyDowns &&
-      !checkPending_.exchange(true)) {
-    PostThreadMessageW(threadId_, kHealthCheckRequest, 0, 0);
+void KeyboardHook::OnRawKeyDown() {
+  // Only a few keys more than the hook heard are worth a look.
+  if (++rawKeyDowns_ >= gHookKeyDowns + HookHealth::kMissedKeyDowns &&
+      health_.NeedsReinstall(Observe(rawKeyDowns_))) {
+    Install();
   }
 }
 
@@ -186,7 +227,6 @@ void KeyboardHook::DropSilently() {
 }
 
 void KeyboardHook::Stop() {
-  rawKeys_.Stop();
   if (!thread_.joinable()) return;
   if (installed_) PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
   thread_.join();

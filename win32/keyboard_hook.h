@@ -6,7 +6,6 @@
 
 #include "hotkeys/hook_health.h"
 #include "hotkeys/key_stream.h"
-#include "win32/raw_key_counter.h"
 #include "win32/win32_api.h"
 
 namespace tarnwick::win32 {
@@ -18,11 +17,11 @@ namespace tarnwick::win32 {
 // chords that mean something, it posts only those: other keys cost the target nothing.
 //
 // Windows removes a hook silently when one call takes too long, and may lose it across
-// sleep and lock. Key-downs from raw keyboard input (counted on a thread of their own) are
-// compared with those the hook hears, and now and then the thread checks for a key held that
-// the hook never heard; when keys go unheard it installs the hook again. Reinstall does it on
-// request (on resume, on unlock, when the display comes back). Keys held while the hook is
-// (re)installed count as held. One hook per process.
+// sleep and lock. The thread counts key-downs from raw keyboard input against those the hook
+// hears, and checks now and then for a key held that the hook never heard; when keys go
+// unheard it installs the hook again. Reinstall does it on request (on resume, on unlock,
+// when the display comes back). Keys held while the hook is (re)installed count as held.
+// One hook per process.
 class KeyboardHook {
  public:
   // Once a minute: the check wakes the hook's thread, and a program that sleeps at rest
@@ -53,20 +52,22 @@ class KeyboardHook {
   void Remove();
   // A request, or the health check's timer; false for any other message.
   bool OnThreadMessage(const MSG& message);
-  // On the counter's thread.
-  void OnRawKeyDown(std::uint32_t count);
+  void OnRawKeyDown();
+  // Raw keyboard input for a message-only window of the hook's thread, so that counting
+  // keys never wakes the UI thread; nullptr where the system refused it.
+  static HWND ListenToRawKeys();
 
   const int healthCheckMs_;
   std::thread thread_;
   DWORD threadId_ = 0;
   bool installed_ = false;
   std::atomic<int> installs_{0};
-  RawKeyCounter rawKeys_;  // since the last install
-  std::atomic<bool> checkPending_{false};
   // The hook's thread only.
   HHOOK hook_ = nullptr;
+  HWND rawKeys_ = nullptr;
   UINT_PTR healthTimer_ = 0;
   HookHealth health_;
+  std::uint32_t rawKeyDowns_ = 0;  // since the last install
 };
 
 }  // namespace tarnwick::win32

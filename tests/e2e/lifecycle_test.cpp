@@ -25,6 +25,10 @@ TEST_F(Lifecycle, CtrlShiftHeldWhileItStartsThenFTogglesIt) {
   ASSERT_FALSE(IsWindowVisible(Program().MainWindow()));
   ASSERT_EQ(EnableCaption(), L"&Enabled");
   ASSERT_TRUE(GetAsyncKeyState(VK_LCONTROL) & 0x8000) << "Wine let go of the held keys";
+  // Wine skips the hook for the first key after the hook's thread has been quiet for five
+  // seconds (see docs/windows-testing.md): a key that means nothing comes first.
+  PressKey(VK_F24);
+  Pause(200ms);
   PressKey('F');
   EXPECT_TRUE(WaitUntil([this] { return EnableCaption() == L"&Disabled"; }, 5000ms))
       << "F with Ctrl+Shift held since before the start did nothing";
