@@ -76,11 +76,6 @@ void MouseWrap::Tick() {
   // A game or a presentation in front owns the cursor: never throw it to another edge.
   if (cursorOwnedInFront_()) return;
   cursor_.Move(*target);
-  // A landing that stands is looked at afresh: a corner takes its second edge, and a cursor
-  // put back on the edge later (by a program, or by Wine's pointer event still on its way)
-  // is wrapped again. One the system kept away, or a refused move, rests where it was read.
-  const std::optional<Point> landed = cursor_.LastRead();
-  lastPosition_ = landed == target ? std::nullopt : landed;
 }
 
 }  // namespace tarnwick

@@ -137,20 +137,6 @@ TEST_F(WrapEngineFaults, ARefusedMoveIsNotRetriedWhileTheCursorRests) {
   EXPECT_EQ(desktop.Cursor(), (Point{0, 300}));
 }
 
-// Under Wine a pointer event still on its way puts a wrapped cursor back where the hand left
-// it; a program may do the same. Either way it stands on the edge again and is wrapped again,
-// while a cursor the system keeps away from the landing is not fought over.
-TEST_F(WrapEngineFaults, ACursorPutBackOnTheEdgeAfterAWrapIsWrappedAgain) {
-  Store("startup", "mousewrap", "1");
-  StartOn(kClassicScreen);
-  MoveTo({0, 300});
-  Ticks(1);
-  ASSERT_EQ(desktop.Cursor(), (Point{798, 300}));
-  desktop.ProgramSetsCursor({0, 300});
-  Ticks(12);  // with no input the wrap looks only now and then
-  EXPECT_EQ(desktop.Cursor(), (Point{798, 300}));
-}
-
 // An unreadable cursor reads as 0, 0, which is the left and top edges; wrapping it would
 // throw the real cursor across the screen.
 TEST_F(WrapEngineFaults, AnUnreadableCursorIsNotWrapped) {
