@@ -5,6 +5,7 @@
 #include <sstream>
 #include <utility>
 
+#include "tests/common/mouse_move.h"
 #include "tests/common/plain_window_class.h"
 
 namespace tarnwick::e2e {
@@ -319,12 +320,7 @@ void MoveCursor(POINT to) {
 }
 
 void MoveBy(int dx, int dy) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = dx;
-  input.mi.dy = dy;
-  input.mi.dwFlags = MOUSEEVENTF_MOVE;
-  SendInput(1, &input, sizeof(INPUT));
+  test_support::SendMouseMove(dx, dy);
 }
 
 POINT CursorPosition() {

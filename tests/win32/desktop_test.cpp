@@ -9,6 +9,7 @@
 #include "cursor/desktop_shape.h"
 #include "cursor/screen_bounds.h"
 #include "test_windows.h"
+#include "tests/common/mouse_move.h"
 #include "win32/cursor_watch.h"
 #include "win32/foreground_watch.h"
 #include "win32/system_raw_input.h"
@@ -70,14 +71,6 @@ TEST(SystemRawInput, DeliversRelativeMovesUntilTheLastListenerGoes) {
   int inputMessages = 0;
   const int id = raw.Listen([&](RawMove move) { moves.push_back(move); });
   ASSERT_NE(id, RawInput::kNotListening);
-  const auto moveBy = [](int dx, int dy) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = dx;
-    input.mi.dy = dy;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE;
-    SendInput(1, &input, sizeof(input));
-  };
   const auto pump = [&](int milliseconds) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
     while (std::chrono::steady_clock::now() < end) {
@@ -92,7 +85,7 @@ TEST(SystemRawInput, DeliversRelativeMovesUntilTheLastListenerGoes) {
       Sleep(10);
     }
   };
-  moveBy(-4, 3);  // small: Wine accelerates larger moves, raw ones too
+  test_support::SendMouseMove(-4, 3);  // small: Wine accelerates larger moves, raw ones too
   pump(500);
   ASSERT_FALSE(moves.empty());
   EXPECT_EQ(moves.front().dx, -4);
@@ -100,7 +93,7 @@ TEST(SystemRawInput, DeliversRelativeMovesUntilTheLastListenerGoes) {
 
   raw.StopListening(id);
   inputMessages = 0;
-  moveBy(5, 0);
+  test_support::SendMouseMove(5, 0);
   pump(300);
   EXPECT_EQ(inputMessages, 0) << "the system was told to stop";
   DestroyWindow(target);
