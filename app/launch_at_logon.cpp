@@ -37,9 +37,15 @@ void Form1::RestoreLaunchAtLogon() {
   // The stored tick is shown without the user's path: start-up renews the entry, and what
   // the user switched off in Task Manager stays off.
   SetQuietly(Check4, kChecked);
-  std::string failure;
-  switch (RenewStartupEntry(platform_.files, failure)) {
+  std::string why;
+  switch (RenewStartupEntry(platform_.files, why)) {
     case StartupRenewal::kRenewed:
+      return;
+    case StartupRenewal::kAnotherCopys:
+      // The box tells whether this copy starts at log-on, and it does not; the stored tick
+      // is the other copy's too and stays. A tick here takes the entry over, as asked.
+      SetQuietly(Check4, kUnchecked);
+      platform_.shell.Trace("Tarnwick's log-on entry starts another copy, which keeps it: " + why);
       return;
     case StartupRenewal::kSwitchedOffByUser:
       // Switched off in Task Manager since the tick: the box and the store say so now, and
@@ -52,15 +58,18 @@ void Form1::RestoreLaunchAtLogon() {
       // started this run most likely still is. The choice stands and the next start tries
       // again; a message box now would come before the window, for nothing to do.
       platform_.shell.Trace(
-          "Tarnwick did not renew its log-on entry and tries again at the next start: " + failure);
+          "Tarnwick did not renew its log-on entry and tries again at the next start: " + why);
       return;
   }
 }
 
 void Form1::Check4_Click() {
   if (!Check4.IsChecked()) {
-    SwitchStartupEntryOff(platform_.files);
-    store.SaveCheckSetting(kLaunchAtLogonSetting, Check4.IsChecked());
+    // Both copies read the one stored tick: while the other copy's entry stays, its tick
+    // stays too, or that copy's box would deny what happens at log-on.
+    if (SwitchStartupEntryOff(platform_.files)) {
+      store.SaveCheckSetting(kLaunchAtLogonSetting, Check4.IsChecked());
+    }
     return;
   }
   const std::string failure = SwitchStartupEntryOn(platform_.files);

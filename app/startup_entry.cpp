@@ -33,6 +33,16 @@ std::string WriteStartupEntry(FileSystem& files) {
   return {};
 }
 
+// Another copy of the program (a portable one beside the installed one, say) may own the
+// entry: both copies share the stored tick, so each start of either would otherwise take the
+// entry over, and the other copy would no longer start at log-on while its box said it did.
+// An entry whose program is gone starts nothing and is nobody's.
+bool StartsAnotherCopy(FileSystem& files, const std::string& entry) {
+  const std::string target = files.ShortcutTarget(entry);
+  return !target.empty() && files.FileExists(target) &&
+         !files.ShortcutStarts(entry, files.ProgramPath());
+}
+
 }  // namespace
 
 std::string SwitchStartupEntryOn(FileSystem& files) {
@@ -44,21 +54,31 @@ std::string SwitchStartupEntryOn(FileSystem& files) {
   return failure;
 }
 
-void SwitchStartupEntryOff(FileSystem& files) {
+bool SwitchStartupEntryOff(FileSystem& files) {
   const std::string startup = files.StartupFolder();
-  if (!startup.empty()) {
-    files.DeleteFile(startup + "\\" + kStartupEntry);
-    files.DeleteFile(startup + "\\" + kStartupDraft);
+  if (startup.empty()) {
+    files.ClearStartupDisabledMark(kStartupEntry);
+    return true;
   }
+  files.DeleteFile(startup + "\\" + kStartupDraft);
+  const std::string entry = startup + "\\" + kStartupEntry;
+  if (StartsAnotherCopy(files, entry)) return false;
+  files.DeleteFile(entry);
   files.ClearStartupDisabledMark(kStartupEntry);
+  return true;
 }
 
-StartupRenewal RenewStartupEntry(FileSystem& files, std::string& failure) {
+StartupRenewal RenewStartupEntry(FileSystem& files, std::string& why) {
+  const std::string startup = files.StartupFolder();
+  if (!startup.empty() && StartsAnotherCopy(files, startup + "\\" + kStartupEntry)) {
+    why = files.ShortcutTarget(startup + "\\" + kStartupEntry);
+    return StartupRenewal::kAnotherCopys;
+  }
   // The user's word in Task Manager is the newer one; the mark is only ever cleared by a
   // tick of the user's own.
   if (files.StartupEntryDisabled(kStartupEntry)) return StartupRenewal::kSwitchedOffByUser;
-  failure = WriteStartupEntry(files);
-  return failure.empty() ? StartupRenewal::kRenewed : StartupRenewal::kFailed;
+  why = WriteStartupEntry(files);
+  return why.empty() ? StartupRenewal::kRenewed : StartupRenewal::kFailed;
 }
 
 bool StartupEntryPresent(FileSystem& files) {

@@ -11,19 +11,22 @@ namespace tarnwick {
 // in words for the user.
 std::string SwitchStartupEntryOn(FileSystem& files);
 
-// Takes the entry out, and with it any mark Task Manager keeps for it.
-void SwitchStartupEntryOff(FileSystem& files);
+// Takes the entry out, and with it any mark Task Manager keeps for it. An entry that starts
+// another copy of the program, one that is there, is that copy's: it and its mark stay, and
+// the answer is false.
+bool SwitchStartupEntryOff(FileSystem& files);
 
 enum class StartupRenewal {
   kRenewed,
+  kAnotherCopys,       // it starts another copy that is there: nothing was touched
   kSwitchedOffByUser,  // in Task Manager: nothing was touched
   kFailed,             // nothing was switched off either: the next start tries again
 };
 
 // Start-up writes the entry again, so that one deleted behind the program's back comes
-// back; an entry the user switched off in Task Manager stays as it is. On failure,
-// `failure` says why.
-StartupRenewal RenewStartupEntry(FileSystem& files, std::string& failure);
+// back; an entry the user switched off in Task Manager, and one that starts another copy
+// of the program, stay as they are. `why` tells the failure, or which copy the entry starts.
+StartupRenewal RenewStartupEntry(FileSystem& files, std::string& why);
 
 // Whether the entry is in the StartUp folder, whichever copy it starts and whether or not
 // Task Manager switched it off.

@@ -42,6 +42,8 @@ SetCompressor /SOLID lzma
 ; A copy asked to close gets this long to go (100 ms steps), and its exe as long again to
 ; come free; a closing process may hold the file a moment after its window is gone.
 !define CLOSE_WAIT_STEPS 50
+; May read the file of a process of the same user without more rights.
+!define PROCESS_QUERY_LIMITED_INFORMATION 0x1000
 !define UNLOCK_WAIT_STEPS 30
 
 Name "${PRODUCT}"
@@ -84,22 +86,67 @@ UninstPage custom un.ConfirmPage un.ConfirmPageLeave
 Var RemoveSettings
 Var RemoveSettingsBox
 
-; Asks a running Tarnwick to exit as File > Exit does (tray icon removed; every setting is
-; already stored), waits for it, then waits for its exe to come free. Leaves "1" on the
-; stack when the folder can be written, "0" when a copy still holds it.
+; The main window of a Tarnwick started from $INSTDIR, or 0. Another copy (a portable one)
+; holds none of the files here and goes on running. A copy whose file cannot be read (one
+; run as administrator) is not asked either: it would not take our message, and the wait
+; for the exe below tells whether it holds the folder.
+!macro DEFINE_FIND_OWN prefix
+Function ${prefix}FindOwnTarnwick
+  Push $0
+  Push $1
+  Push $2
+  Push $3
+  Push $4
+  StrCpy $4 0
+  ; Short names on both sides: any way of writing either path gives the same text.
+  GetFullPathName /SHORT $3 "$INSTDIR\Tarnwick.exe"
+  StrCpy $0 0
+  ${DoWhile} $3 != ""
+    FindWindow $0 "${MAIN_WINDOW_CLASS}" "" 0 $0
+    ${IfThen} $0 = 0 ${|} ${Break} ${|}
+    System::Call 'user32::GetWindowThreadProcessId(p r0, *i 0 r1)'
+    System::Call 'kernel32::OpenProcess(i ${PROCESS_QUERY_LIMITED_INFORMATION}, i 0, i r1) p .r1'
+    ${If} $1 P<> 0
+      System::Call 'kernel32::QueryFullProcessImageNameW(p r1, i 0, w .r2, *i ${NSIS_MAX_STRLEN}) i'
+      System::Call 'kernel32::CloseHandle(p r1)'
+      ${If} $2 != ""
+        GetFullPathName /SHORT $2 $2
+        ${If} $2 == $3
+          StrCpy $4 $0
+          ${Break}
+        ${EndIf}
+      ${EndIf}
+    ${EndIf}
+  ${Loop}
+  StrCpy $0 $4
+  Pop $4
+  Pop $3
+  Pop $2
+  Pop $1
+  Exch $0
+FunctionEnd
+!macroend
+!insertmacro DEFINE_FIND_OWN ""
+!insertmacro DEFINE_FIND_OWN "un."
+
+; Asks a running Tarnwick from this folder to exit as File > Exit does (tray icon removed;
+; every setting is already stored), waits for it, then waits for its exe to come free.
+; Leaves "1" on the stack when the folder can be written, "0" when a copy still holds it.
 !macro DEFINE_CLOSE_RUNNING prefix
 Function ${prefix}CloseRunningTarnwick
   Push $0
   Push $1
-  FindWindow $0 "${MAIN_WINDOW_CLASS}"
+  Call ${prefix}FindOwnTarnwick
+  Pop $0
   ${If} $0 <> 0
     DetailPrint "Closing the running ${PRODUCT}..."
     ; With a time-out: a copy that no longer answers must not stall the installer.
     SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=2000
     ${For} $1 1 ${CLOSE_WAIT_STEPS}
       Sleep 100
-      FindWindow $0 "${MAIN_WINDOW_CLASS}"
-      ${IfThen} $0 = 0 ${|} ${ExitFor} ${|}
+      ${IfNot} ${Cmd} `IsWindow $0`
+        ${ExitFor}
+      ${EndIf}
     ${Next}
   ${EndIf}
   StrCpy $1 0

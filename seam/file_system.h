@@ -26,6 +26,9 @@ class FileSystem {
   // Whether the shortcut file starts `program`: the same file, however either path is
   // written. False when the shortcut is missing, is no shortcut or names no file.
   virtual bool ShortcutStarts(const std::string& shortcut, const std::string& program) = 0;
+  // The file the shortcut starts, as written in it; empty when there is no shortcut or it
+  // names no file. Whether that file exists is FileExists's question.
+  virtual std::string ShortcutTarget(const std::string& shortcut) = 0;
   // Task Manager can switch a StartUp folder entry off while the file stays there; the
   // system then keeps a mark under the file's name. Removing it switches the entry back on.
   // True when no mark is left, also when there was none.

@@ -14,12 +14,16 @@ std::string SimFiles::ShortcutContent(const std::string& target, const std::stri
   return kShortcutPrefix + target + "\nstarting in " + folder;
 }
 
-bool SimFiles::ShortcutStarts(const std::string& shortcut, const std::string& program) {
+std::string SimFiles::ShortcutTarget(const std::string& shortcut) {
   const auto found = contents.find(shortcut);
-  if (found == contents.end() || !found->second.starts_with(kShortcutPrefix)) return false;
+  if (found == contents.end() || !found->second.starts_with(kShortcutPrefix)) return {};
   const std::string& content = found->second;
   const size_t start = std::string(kShortcutPrefix).size();
-  const std::string target = content.substr(start, content.find('\n') - start);
+  return content.substr(start, content.find('\n') - start);
+}
+
+bool SimFiles::ShortcutStarts(const std::string& shortcut, const std::string& program) {
+  const std::string target = ShortcutTarget(shortcut);
   // File names compare as Windows compares them: letter case makes no difference.
   return !target.empty() && std::ranges::equal(target, program, [](char a, char b) {
     return std::tolower(static_cast<unsigned char>(a)) ==

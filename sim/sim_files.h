@@ -32,6 +32,7 @@ class SimFiles : public FileSystem {
   bool CreateShortcut(const std::string& path, const std::string& target,
                       const std::string& workingFolder) override;
   bool ShortcutStarts(const std::string& shortcut, const std::string& program) override;
+  std::string ShortcutTarget(const std::string& shortcut) override;
   bool ClearStartupDisabledMark(const std::string& fileName) override;
   bool StartupEntryDisabled(const std::string& fileName) override {
     return startupDisabledMarks.count(fileName) != 0;

@@ -74,7 +74,7 @@ std::optional<FileIdentity> IdentityOf(const std::wstring& path) {
 // The file a shortcut starts, as Explorer reads it at log-on, with environment variables
 // expanded; empty when there is none. The shortcut is not resolved: that may search the
 // disks for a moved target.
-std::wstring ShortcutTarget(const std::wstring& shortcut) {
+std::wstring TargetOf(const std::wstring& shortcut) {
   ComForThisCall com;
   IShellLinkW* link = nullptr;
   if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
@@ -151,10 +151,14 @@ bool SystemFileSystem::ClearStartupDisabledMark(const std::string& fileName) {
 }
 
 bool SystemFileSystem::ShortcutStarts(const std::string& shortcut, const std::string& program) {
-  const std::wstring target = ShortcutTarget(Widen(shortcut));
+  const std::wstring target = TargetOf(Widen(shortcut));
   if (target.empty()) return false;
   const std::optional<FileIdentity> started = IdentityOf(target);
   return started.has_value() && started == IdentityOf(Widen(program));
+}
+
+std::string SystemFileSystem::ShortcutTarget(const std::string& shortcut) {
+  return Narrow(TargetOf(Widen(shortcut)));
 }
 
 bool SystemFileSystem::StartupEntryDisabled(const std::string& fileName) {

@@ -14,6 +14,7 @@ class SystemFileSystem : public FileSystem {
   bool CreateShortcut(const std::string& path, const std::string& target,
                       const std::string& workingFolder) override;
   bool ShortcutStarts(const std::string& shortcut, const std::string& program) override;
+  std::string ShortcutTarget(const std::string& shortcut) override;
   bool ClearStartupDisabledMark(const std::string& fileName) override;
   bool StartupEntryDisabled(const std::string& fileName) override;
   std::string ProgramPath() override;

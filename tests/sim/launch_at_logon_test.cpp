@@ -78,11 +78,48 @@ TEST_F(LaunchAtLogon, AGroupShortcutToAnotherCopyIsNotCopied) {
   EXPECT_EQ(sim.files.contents[StartupEntry()], kPortableShortcut);
   form.reset();
 
-  // Every start renews the entry by the same rule.
+  // Every start renews the entry by the same rule, also over one whose program is gone.
   sim.files.contents[StartupEntry()] = kInstalledShortcut;
   Start();
   EXPECT_EQ(sim.files.contents[StartupEntry()], kPortableShortcut);
   EXPECT_EQ(sim.files.contents[GroupShortcut()], kInstalledShortcut);
+}
+
+TEST_F(LaunchAtLogon, AnEntryThatStartsAnotherCopyThatIsThereStaysThatCopys) {
+  // A portable copy ticked for log-on; the installed copy starts with the same stored tick.
+  InstallGroupShortcut();
+  const std::string portable = kPortableFolder + "\\Tarnwick.exe";
+  sim.files.contents[portable] = "the portable copy";
+  sim.files.contents[StartupEntry()] = kPortableShortcut;
+  Store("startup", "windows", "1");
+  Start();
+  EXPECT_EQ(sim.files.contents[StartupEntry()], kPortableShortcut);
+  EXPECT_FALSE(form->Check4.IsChecked()) << "this copy does not start at log-on";
+  EXPECT_EQ(sim.settings.Setting("startup", "windows"), "1") << "the portable copy's tick";
+
+  // A tick that cannot be made true, and the untick that follows it, leave it too.
+  sim.files.refuseFileMoves = true;
+  form->Check4.UserClicked();
+  EXPECT_EQ(sim.files.contents[StartupEntry()], kPortableShortcut);
+  EXPECT_EQ(sim.settings.Setting("startup", "windows"), "1");
+  EXPECT_EQ(sim.shell.messages.size(), 1U);
+
+  // The user's own tick takes it over; the other copy's start then leaves it to this one.
+  sim.files.refuseFileMoves = false;
+  form->Check4.UserClicked();
+  EXPECT_EQ(sim.files.contents[StartupEntry()], kInstalledShortcut);
+  form.reset();
+  sim.files.programFolder = kPortableFolder;
+  sim.files.contents[kInstalledProgram] = "the installed copy";
+  Start();
+  EXPECT_FALSE(form->Check4.IsChecked());
+  EXPECT_EQ(sim.files.contents[StartupEntry()], kInstalledShortcut);
+  form.reset();
+
+  sim.files.contents.erase(kInstalledProgram);  // uninstalled behind the entry's back
+  Start();
+  EXPECT_TRUE(form->Check4.IsChecked());
+  EXPECT_EQ(sim.files.contents[StartupEntry()], kPortableShortcut);
 }
 
 TEST_F(LaunchAtLogon, WithoutTheProgramGroupTheEntryStartsThisVeryProgram) {

@@ -138,10 +138,13 @@ TEST(SystemFileSystem, TellsWhetherAShortcutStartsThisVeryProgram) {
   ASSERT_TRUE(files.CreateShortcut(shortcut, copy, folder));
   EXPECT_FALSE(files.ShortcutStarts(shortcut, program));
   EXPECT_TRUE(files.ShortcutStarts(shortcut, copy));
+  EXPECT_EQ(files.ShortcutTarget(shortcut), copy);
   ASSERT_TRUE(files.DeleteFile(copy));
   EXPECT_FALSE(files.ShortcutStarts(shortcut, copy)) << "a target that is gone starts nothing";
+  EXPECT_EQ(files.ShortcutTarget(shortcut), copy) << "yet the shortcut still names it";
 
   EXPECT_FALSE(files.ShortcutStarts(program, program)) << "no shortcut";
+  EXPECT_EQ(files.ShortcutTarget(program), "");
   EXPECT_FALSE(files.ShortcutStarts(folder + "\\no such shortcut.lnk", program));
   EXPECT_TRUE(files.DeleteFile(shortcut));
 }
