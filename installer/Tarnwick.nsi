@@ -87,9 +87,8 @@ Var RemoveSettings
 Var RemoveSettingsBox
 
 ; The main window of a Tarnwick started from $INSTDIR, or 0. Another copy (a portable one)
-; holds none of the files here and goes on running. A copy whose file cannot be read (one
-; run as administrator) is not asked either: it would not take our message, and the wait
-; for the exe below tells whether it holds the folder.
+; holds none of the files here and goes on running. A copy whose file cannot be told is not
+; asked either: the wait for the exe below still tells whether it holds the folder.
 !macro DEFINE_FIND_OWN prefix
 Function ${prefix}FindOwnTarnwick
   Push $0
