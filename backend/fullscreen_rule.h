@@ -9,9 +9,9 @@ struct FrontWindow {
   bool coversItsMonitor = false;  // its client area covers the whole of its monitor
 };
 
-// Whether a program runs fullscreen in front: a game in exclusive mode or a presentation by
-// the shell's word, or a program whose window covers its monitor (a borderless game, a
-// full-screen video).
+// Whether a program runs fullscreen in front: a game in exclusive mode by the shell's word,
+// or a program whose window covers its monitor (a borderless game, a full-screen video, a
+// slide show).
 bool CountsAsFullscreen(NotificationState state, FrontWindow front);
 
 }  // namespace tarnwick

@@ -10,7 +10,7 @@ enum class NotificationState {
   kNotPresent = 1,  // a screen saver, a locked machine, a full-screen application
   kBusy = 2,
   kDirect3DFullScreen = 3,
-  kPresentationMode = 4,
+  kPresentationMode = 4,  // the user's presentation settings: says nothing of the screen
   kAcceptsNotifications = 5,
   kQuietTime = 6,  // a new user's first hour: notices are dropped, never queued
   kStoreApp = 7,

@@ -30,8 +30,8 @@ NotificationState UserNotificationState() {
   return static_cast<NotificationState>(state);
 }
 
-bool FullscreenProgramInFront() {
-  const NotificationState state = UserNotificationState();
+bool FullscreenProgramInFront(NotificationState (*notificationState)()) {
+  const NotificationState state = notificationState();
   // The desktop covers its monitor too, and so may a taskbar's host; neither is a program.
   HWND window = GetForegroundWindow();
   FrontWindow front;

@@ -12,6 +12,7 @@
 #include "tests/common/mouse_move.h"
 #include "win32/cursor_watch.h"
 #include "win32/foreground_watch.h"
+#include "win32/fullscreen.h"
 #include "win32/system_raw_input.h"
 #include "win32/system_screen.h"
 #include "win32/system_window_manager.h"
@@ -277,6 +278,11 @@ TEST(SystemWindowManager, TellsAWindowCoveringTheWholeScreenInFront) {
   SetForegroundWindow(normal);
   ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == normal; }));
   EXPECT_FALSE(windows.FullscreenProgramInFront());
+  // As Windows answers: presentation settings switched on over ordinary windows, and a game
+  // in exclusive mode, which has no window to measure.
+  const auto presenting = [] { return NotificationState::kPresentationMode; };
+  EXPECT_FALSE(FullscreenProgramInFront(presenting)) << "presentation settings alone";
+  EXPECT_TRUE(FullscreenProgramInFront([] { return NotificationState::kDirect3DFullScreen; }));
 
   // Maximised with a caption: the title bar is no client area, so not fullscreen.
   ShowWindow(normal, SW_MAXIMIZE);
@@ -288,6 +294,7 @@ TEST(SystemWindowManager, TellsAWindowCoveringTheWholeScreenInFront) {
   SetForegroundWindow(fullscreen);
   ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == fullscreen; }));
   EXPECT_TRUE(windows.FullscreenProgramInFront());
+  EXPECT_TRUE(FullscreenProgramInFront(presenting));
   // One pixel short of the screen is a window like any other.
   SetWindowPos(fullscreen, nullptr, 0, 0, 800, 599, SWP_NOZORDER | SWP_NOACTIVATE);
   PumpFor(50);
