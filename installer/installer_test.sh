@@ -6,8 +6,7 @@
 #     over a running Tarnwick with settings stored;
 #   installer_test.sh uninstall SETUP PROBE VERSION
 #     /S closes a running copy and removes everything but the settings;
-#     /S /REMOVESETTINGS removes them too; a running portable copy and its log-on entry
-#     stay through an install and an uninstall.
+#     /S /REMOVESETTINGS removes them too; a running portable copy and its entry stay.
 # PROBE is window_probe.exe; VERSION the product version the entry must show.
 set -euo pipefail
 if [[ -z "${TARNWICK_WINE_SESSION:-}" ]]; then
@@ -211,9 +210,8 @@ uninstall() {
   [[ ! -e "$programFolder" ]] || fail "the program folder is left behind after /REMOVESETTINGS"
   ! query "$settingsKey" >/dev/null || fail "/REMOVESETTINGS left the settings"
 
-  # A portable copy, ticked to start at log-on, renews its own entry as it starts. It holds
-  # no file of the installed copy's: installing and uninstalling leave it running, and its
-  # entry stays.
+  # A portable copy, ticked to start at log-on, renews its own entry as it starts. Installing
+  # and uninstalling leave it running (it holds no installed file) and its entry stays.
   local portable="$profile/Tools/Tarnwick portable" i
   mkdir -p "$portable"
   cp "$builtExe" "$portable/Tarnwick.exe"
@@ -223,7 +221,6 @@ uninstall() {
   for ((i = 0; i < 50; i++)); do [[ -f "$startupCopy" ]] && break; sleep 0.1; done
   [[ -f "$startupCopy" ]] || fail "the portable copy wrote no log-on entry"
   silentInstall
-  checkInstalled
   # Either would have waited for the window to go.
   wine "$probe" TarnwickMainWindow 1000 || fail "the installer closed the portable copy"
   silentUninstall /REMOVESETTINGS

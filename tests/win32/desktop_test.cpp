@@ -278,8 +278,7 @@ TEST(SystemWindowManager, TellsAWindowCoveringTheWholeScreenInFront) {
   SetForegroundWindow(normal);
   ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == normal; }));
   EXPECT_FALSE(windows.FullscreenProgramInFront());
-  // As Windows answers: presentation settings switched on over ordinary windows, and a game
-  // in exclusive mode, which has no window to measure.
+  // As Windows answers: presentation settings on over a window; a game in exclusive mode.
   const auto presenting = [] { return NotificationState::kPresentationMode; };
   EXPECT_FALSE(FullscreenProgramInFront(presenting)) << "presentation settings alone";
   EXPECT_TRUE(FullscreenProgramInFront([] { return NotificationState::kDirect3DFullScreen; }));
