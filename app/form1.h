@@ -146,7 +146,7 @@ class Form1 {
   Timer RestLook{"RestLook", kRestLookId,    SleepAtRest::kRestLookMs,
                  false,      platform_.loop, [this] { rest.RestLookTick(); }};
   // Where the system reports no foreground changes: looks at it for a second after keys.
-  Timer PointerLook{"PointerLook", kPointerLookId,  PointerFollow::kLookMs,
+  Timer PointerLook{"PointerLook", kPointerLookId, PointerFollow::kLookMs,
                     false,         platform_.loop, [this] { pointer.LookTick(); }};
 
   // --- The features, which own the program's state ---
@@ -159,10 +159,17 @@ class Form1 {
   IdleParking parking{platform_.screen, platform_.rawInput, cursor, Timer8,
                       [this] { return FullscreenProgramLeftAlone(); }};
   ForegroundEvents foregroundEvents{platform_.windows};
-  SleepAtRest rest{platform_.rawInput, platform_.windows, foregroundEvents, cursor, RestLook,
-                   focus,              wrap,               parking};
-  PointerFollow pointer{platform_.windows, platform_.keys, platform_.facts, foregroundEvents,
-                        cursor,            focus,          PointerLook};
+  SleepAtRest rest{platform_.rawInput,
+                   platform_.windows,
+                   foregroundEvents,
+                   cursor,
+                   RestLook,
+                   focus,
+                   wrap,
+                   parking};
+  PointerFollow pointer{platform_.windows, platform_.keys, platform_.facts,
+                        foregroundEvents,  cursor,         focus,
+                        PointerLook};
   // The focus decisions lately, for a bug report, and what holds focus-follow back now.
   FocusLog decisions;
 

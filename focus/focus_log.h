@@ -38,8 +38,7 @@ FocusOutcome OutcomeOf(ActivationResult result);
 const char* OutcomeText(FocusOutcome outcome);
 // What holds focus-follow back, as the tray icon's tip says it to the user.
 // Held to follow, the key is what the tip names while nothing else holds focus-follow back.
-std::string HoldText(FocusOutcome hold, PauseKey pauseKey,
-                     HoldKeyMode mode = HoldKeyMode::kPause);
+std::string HoldText(FocusOutcome hold, PauseKey pauseKey, HoldKeyMode mode = HoldKeyMode::kPause);
 
 struct FocusDecision {
   WallTime time;

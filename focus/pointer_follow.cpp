@@ -48,15 +48,16 @@ void PointerFollow::SetOn(bool on) {
   if (foregroundListener_ != ForegroundEvents::kNotListening) {
     keys_.NoteKeys(true, {});
   } else {
-    keys_.NoteKeys(true, [this] { KeysBegan(); });
+    keys_.NoteKeys(true, [this](WindowHandle before) { KeysBegan(before); });
   }
 }
 
-void PointerFollow::KeysBegan() {
+void PointerFollow::KeysBegan(WindowHandle foregroundAtFirstKey) {
   if (!on_ || lookTimer_.Enabled()) return;
-  // A change before the burst began was no key's doing.
-  lastForeground_ = windows_.ForegroundWindow();
+  // A change before the burst began was no key's doing; one since may have come already.
+  lastForeground_ = foregroundAtFirstKey;
   lookTimer_.SetEnabled(true);
+  ForegroundChanged();
 }
 
 void PointerFollow::LookTick() {
@@ -90,8 +91,7 @@ void PointerFollow::LookAt(WindowHandle foreground) {
   // A drag, a click or a menu would be broken under the user's hand.
   if (windows_.MouseButtonDown() || windows_.MenuOrMoveSizeActive()) return;
   // Only into a window focus-follow would bring forward: the next nudge must find it a target.
-  if (!focus_.WouldActivate(focus_.TopLevelOf(foreground)) ||
-      facts_.ElevatedInTheWay(foreground)) {
+  if (!focus_.WouldActivate(focus_.TopLevelOf(foreground)) || facts_.ElevatedInTheWay(foreground)) {
     return;
   }
   if (const std::optional<Point> spot = Destination(foreground)) cursor_.Put(*spot);

@@ -44,7 +44,7 @@ class PointerFollow {
 
  private:
   // The first key of a burst, where the system reports no foreground changes.
-  void KeysBegan();
+  void KeysBegan(WindowHandle foregroundAtFirstKey);
   void ForegroundChanged();
   void LookAt(WindowHandle foreground);
   bool KeyboardChose();

@@ -87,9 +87,9 @@ void SimDesktop::UserPressesKey() {
   lastKeyMs_ = NowMs();
   // Posted by the hook's thread, so it runs once the UI thread gets to it.
   if (burst && onKeyBurst_) {
-    clock_.At(NowMs(), [this] {
+    clock_.At(NowMs(), [this, before = foreground_] {
       ++keyBursts;
-      if (onKeyBurst_) onKeyBurst_();
+      if (onKeyBurst_) onKeyBurst_(before);
     });
   }
 }
@@ -104,7 +104,7 @@ void SimDesktop::ProgramComesForward(WindowHandle window) {
   RaiseToTop(window);
 }
 
-void SimDesktop::NoteKeys(bool note, std::function<void()> onBurst) {
+void SimDesktop::NoteKeys(bool note, BurstListener onBurst) {
   notingKeys_ = note;
   onKeyBurst_ = note ? std::move(onBurst) : nullptr;
   lastKeyMs_.reset();

@@ -201,7 +201,7 @@ class SimDesktop : public WindowManager,
   void PumpPending() override;
   void Quit() override { quit_ = true; }
   // KeyActivity
-  void NoteKeys(bool note, std::function<void()> onBurst) override;
+  void NoteKeys(bool note, BurstListener onBurst) override;
   std::optional<int> MsSinceLastKey() override;
   bool OtherInputSinceLastKey() override { return mouseSinceKey_; }
   // How often the keyboard's notes told the program of a burst.
@@ -242,7 +242,7 @@ class SimDesktop : public WindowManager,
   std::vector<Point> cursorMoves_;
   std::vector<WindowHandle> activations_;
   bool notingKeys_ = false;
-  std::function<void()> onKeyBurst_;
+  BurstListener onKeyBurst_;
   std::optional<std::int64_t> lastKeyMs_;
   bool mouseSinceKey_ = false;
 };
