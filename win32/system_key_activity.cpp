@@ -28,6 +28,11 @@ SystemKeyActivity::SystemKeyActivity(HWND mainWindow, UINT message) {
   gMessage = message;
 }
 
+SystemKeyActivity::~SystemKeyActivity() {
+  gNoting = false;
+  gPostBursts = false;
+}
+
 void SystemKeyActivity::NoteKeys(bool note, BurstListener onBurst) {
   onBurst_ = note ? std::move(onBurst) : nullptr;
   gKeyNoted = false;

@@ -15,7 +15,7 @@ class SystemKeyActivity : public KeyActivity {
   SystemKeyActivity(HWND mainWindow, UINT message);
   SystemKeyActivity(const SystemKeyActivity&) = delete;
   SystemKeyActivity& operator=(const SystemKeyActivity&) = delete;
-  ~SystemKeyActivity() override { NoteKeys(false, {}); }
+  ~SystemKeyActivity() override;
 
   void NoteKeys(bool note, BurstListener onBurst) override;
   std::optional<int> MsSinceLastKey() override;
