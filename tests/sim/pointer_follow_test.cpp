@@ -134,9 +134,11 @@ TEST_P(PointerStays, UnderAHeldButtonOrAMenuAndOutOfWindowsFocusFollowLeavesAlon
   const Point onOk{450, 220};
   desktop.At(atMs + 500, [&] { desktop.UserMovesCursor(onOk); });
   desktop.At(atMs + 1000, [&] { desktop.ProgramComesForward(editor); });
+  desktop.RunUntil(atMs + 2000);
+  const size_t moves = desktop.CursorMoves().size();
   SwitchAt(atMs + 2000, dialog);
   desktop.RunUntil(atMs + 2200);
-  EXPECT_EQ(desktop.Cursor(), onOk);
+  EXPECT_EQ(desktop.CursorMoves().size(), moves) << "not even put back where it is";
 }
 
 INSTANTIATE_TEST_SUITE_P(ForegroundReported, PointerStays, ::testing::Values(true));
