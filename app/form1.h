@@ -14,8 +14,10 @@
 #include "cursor/mouse_wrap.h"
 #include "cursor/own_cursor.h"
 #include "focus/focus_follow.h"
+#include "focus/foreground_events.h"
 #include "focus/hover_delay.h"
 #include "focus/options.h"
+#include "focus/pointer_follow.h"
 #include "seam/platform.h"
 
 namespace tarnwick {
@@ -27,7 +29,8 @@ enum TimerId : int {
   kTimer3Id = 3,
   kTimer5Id = 5,
   kTimer8Id = 8,
-  kRestLookId = 9
+  kRestLookId = 9,
+  kPointerLookId = 10
 };
 
 // The main window: its controls, captions, stored settings and handlers. The features
@@ -106,9 +109,7 @@ class Form1 {
   // --- Help texts, stacked at the top ---
   // The four lines after the first name the chords in force (ShowChordsInHelp).
   std::array<Label, 5> Label1{
-      Label{"Label1(0)",
-            "Tarnwick automatically sets the focus of an application as your mouse passes over "
-            "it. "},
+      Label{"Label1(0)", kFocusHelpLine},
       Label{"Label1(1)", ""},
       Label{"Label1(2)", ""},
       Label{"Label1(3)", ""},
@@ -144,6 +145,9 @@ class Form1 {
   // Asleep, where the system reports no cursor moves: a lazy look for a program's move.
   Timer RestLook{"RestLook", kRestLookId,    SleepAtRest::kRestLookMs,
                  false,      platform_.loop, [this] { rest.RestLookTick(); }};
+  // Where the system reports no foreground changes: looks at it for a second after keys.
+  Timer PointerLook{"PointerLook", kPointerLookId, PointerFollow::kLookMs,
+                    false,         platform_.loop, [this] { pointer.LookTick(); }};
 
   // --- The features, which own the program's state ---
   OwnCursor cursor{platform_.windows};
@@ -154,7 +158,18 @@ class Form1 {
                  }};
   IdleParking parking{platform_.screen, platform_.rawInput, cursor, Timer8,
                       [this] { return FullscreenProgramLeftAlone(); }};
-  SleepAtRest rest{platform_.rawInput, platform_.windows, cursor, RestLook, focus, wrap, parking};
+  ForegroundEvents foregroundEvents{platform_.windows};
+  SleepAtRest rest{platform_.rawInput,
+                   platform_.windows,
+                   foregroundEvents,
+                   cursor,
+                   RestLook,
+                   focus,
+                   wrap,
+                   parking};
+  PointerFollow pointer{platform_.windows, platform_.keys, platform_.facts,
+                        foregroundEvents,  cursor,         focus,
+                        PointerLook};
   // The focus decisions lately, for a bug report, and what holds focus-follow back now.
   FocusLog decisions;
 
@@ -194,6 +209,8 @@ class Form1 {
   bool ApplyOptions(const Options& proposed);
   // Reads the stored options; a missing or hand-spoilt value gives its default.
   void LoadOptions();
+  // Focus follows the mouse only while the pause key is held, or is paused while it is.
+  void SetHoldKeyMode(HoldKeyMode mode);
   void Check4_Click();  // launch at log-on, as the user ticks it
   // Shows the stored choice at start-up and renews the log-on entry it stands for.
   void RestoreLaunchAtLogon();

@@ -36,7 +36,21 @@ void Form1::Options_Click() {
   platform_.form.ShowOptions();
 }
 
+void Form1::SetHoldKeyMode(HoldKeyMode mode) {
+  focus.SetHoldKeyMode(mode);
+  ShowChordsInHelp();
+  ShowHoldInTray();
+}
+
 void Form1::ShowChordsInHelp() {
+  // The first line says how focus-follow works; held to follow, it names the key.
+  if (focus.HoldKeyModeInForce() == HoldKeyMode::kFollow && options_.pauseKey != PauseKey::kNone) {
+    Label1[0].SetCaption(std::string("Tarnwick sets the focus of an application as your mouse "
+                                     "passes over it while you hold ") +
+                         PauseKeyName(options_.pauseKey) + ".");
+  } else {
+    Label1[0].SetCaption(kFocusHelpLine);
+  }
   const std::array<std::string, 4> lines = ChordHelpLines(options_.hotkeys);
   for (size_t i = 0; i < lines.size(); ++i) Label1[i + 1].SetCaption(lines[i]);
 }

@@ -4,10 +4,12 @@
 
 namespace tarnwick {
 
-SleepAtRest::SleepAtRest(RawInput& rawInput, WindowManager& windows, OwnCursor& cursor,
-                         Timer& restLook, FocusFollow& focus, MouseWrap& wrap, IdleParking& parking)
+SleepAtRest::SleepAtRest(RawInput& rawInput, WindowManager& windows, ForegroundEvents& foreground,
+                         OwnCursor& cursor, Timer& restLook, FocusFollow& focus, MouseWrap& wrap,
+                         IdleParking& parking)
     : rawInput_(rawInput),
       windows_(windows),
+      foreground_(foreground),
       cursor_(cursor),
       restLook_(restLook),
       focus_(focus),
@@ -30,11 +32,13 @@ void SleepAtRest::SleepIfAtRest() {
   // A pin must win the foreground back whenever another window takes it: asleep, only a
   // report of the change can say so.
   const bool pinned = focus_.Pin().has_value();
-  if (pinned && !foregroundUnreported_ && !watchingForeground_) {
-    watchingForeground_ = windows_.WatchForeground([this] { Wake(); });
-    foregroundUnreported_ = !watchingForeground_;
+  bool watchingForeground = foregroundListener_ != ForegroundEvents::kNotListening;
+  if (pinned && !foregroundUnreported_ && !watchingForeground) {
+    foregroundListener_ = foreground_.Listen([this] { Wake(); });
+    watchingForeground = foregroundListener_ != ForegroundEvents::kNotListening;
+    foregroundUnreported_ = !watchingForeground;
   }
-  if (!focus_.AtRest(watchingForeground_, lastInput)) return;
+  if (!focus_.AtRest(watchingForeground, lastInput)) return;
   if (!WatchCursor()) return;
   // Input that came while the watches were being set up would be lost: stay awake for it.
   if (windows_.LastInputTime() != lastInput || CursorMovedSinceSleep()) {
@@ -84,10 +88,8 @@ void SleepAtRest::RestLookTick() {
 }
 
 void SleepAtRest::StopWatching() {
-  if (watchingForeground_) {
-    windows_.WatchForeground({});
-    watchingForeground_ = false;
-  }
+  foreground_.StopListening(foregroundListener_);
+  foregroundListener_ = ForegroundEvents::kNotListening;
   if (watchingCursor_) {
     windows_.WatchCursor({});
     watchingCursor_ = false;

@@ -6,6 +6,7 @@
 #include "cursor/mouse_wrap.h"
 #include "cursor/own_cursor.h"
 #include "focus/focus_follow.h"
+#include "focus/foreground_events.h"
 #include "seam/point.h"
 #include "seam/raw_input.h"
 #include "seam/timer.h"
@@ -28,8 +29,9 @@ class SleepAtRest {
  public:
   static constexpr int kRestLookMs = 500;
 
-  SleepAtRest(RawInput& rawInput, WindowManager& windows, OwnCursor& cursor, Timer& restLook,
-              FocusFollow& focus, MouseWrap& wrap, IdleParking& parking);
+  SleepAtRest(RawInput& rawInput, WindowManager& windows, ForegroundEvents& foreground,
+              OwnCursor& cursor, Timer& restLook, FocusFollow& focus, MouseWrap& wrap,
+              IdleParking& parking);
   SleepAtRest(const SleepAtRest&) = delete;
   SleepAtRest& operator=(const SleepAtRest&) = delete;
   ~SleepAtRest() { StopWatching(); }
@@ -53,6 +55,7 @@ class SleepAtRest {
 
   RawInput& rawInput_;
   WindowManager& windows_;
+  ForegroundEvents& foreground_;
   OwnCursor& cursor_;
   Timer& restLook_;
   FocusFollow& focus_;
@@ -61,7 +64,7 @@ class SleepAtRest {
   bool asleep_ = false;
   int listener_ = RawInput::kNotListening;
   bool watchingCursor_ = false;
-  bool watchingForeground_ = false;
+  int foregroundListener_ = ForegroundEvents::kNotListening;
   std::optional<Point> cursorAtSleep_;
   // The system never reports foreground changes (Wine): a pin keeps the poll awake.
   bool foregroundUnreported_ = false;

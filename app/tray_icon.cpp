@@ -27,7 +27,8 @@ std::string Form1::TrayTip() const {
   if (focus.Pin()) hold = FocusOutcome::kPinKept;
   if (!focus.Enabled()) hold = FocusOutcome::kSwitchedOff;
   // Two lines: the shell's tip breaks at the line feed.
-  return std::string(kProductTitle) + "\n" + HoldText(hold, options_.pauseKey);
+  return std::string(kProductTitle) + "\n" +
+         HoldText(hold, options_.pauseKey, focus.HoldKeyModeInForce());
 }
 
 void Form1::ShowHoldInTray() {

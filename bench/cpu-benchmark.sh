@@ -30,7 +30,8 @@
 # LATENCY_SAMPLES (default 20), TYPED_LETTERS (default 160), PHASES (default
 # "idle rest hover latency typing": the phases to run, the table shows theirs),
 # TARNWICK_EXE (default BUILD_DIR/win32/Tarnwick.exe: another build to compare),
-# LATENCY_LOG (a file that receives the driver's per-sample lines).
+# LATENCY_LOG (a file that receives the driver's per-sample lines), EXTRA_SETTINGS (settings
+# every phase adds to its own, as 'options\PointerFollowsKeyboard=1': a run with an option on).
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -113,7 +114,8 @@ nowMs() { echo $(($(date +%s%N) / 1000000)); }
 settings() {
   wine reg delete 'HKCU\Software\Tarnwick' /f >/dev/null 2>&1 || true
   local entry
-  for entry in "$@"; do
+  # shellcheck disable=SC2086 # one setting a word
+  for entry in "$@" ${EXTRA_SETTINGS:-}; do
     IFS='=' read -r path value <<<"$entry"
     wine reg add "HKCU\\Software\\Tarnwick\\${path%\\*}" /v "${path##*\\}" /t REG_SZ /d "$value" /f \
       >/dev/null 2>&1

@@ -94,7 +94,17 @@ bool FocusFollow::FullscreenProgramLeftAlone() {
 }
 
 bool FocusFollow::PauseKeyHeld() {
-  switch (options_.pauseKey) {
+  return holdKeyMode_ == HoldKeyMode::kPause && ModifierHeld(options_.pauseKey);
+}
+
+bool FocusFollow::FollowKeyLetGo() {
+  // With no key chosen there is nothing to hold, and the mode changes nothing.
+  return holdKeyMode_ == HoldKeyMode::kFollow && options_.pauseKey != PauseKey::kNone &&
+         !ModifierHeld(options_.pauseKey);
+}
+
+bool FocusFollow::ModifierHeld(PauseKey key) {
+  switch (key) {
     case PauseKey::kNone:
       return false;
     case PauseKey::kCtrl:
@@ -117,6 +127,12 @@ bool FocusFollow::Excluded(WindowHandle topLevel) {
                   [&] { return windows_.ClassName(topLevel); },
                   [&] { return windows_.WindowTitle(topLevel, kExclusionTitleMaxCount); }},
       text_);
+}
+
+bool FocusFollow::WouldActivate(WindowHandle topLevel) {
+  return enabled_ && !pin_ && !windows_.IsShellWindow(topLevel) && !windows_.IsCloaked(topLevel) &&
+         !Excluded(topLevel) && IsTitled(windows_.WindowTitle(topLevel, kTitleMaxCount)) &&
+         !FullscreenProgramLeftAlone();
 }
 
 bool FocusFollow::CursorMovedFrom(Point cursor) const {
@@ -300,6 +316,13 @@ void FocusFollow::HoverTick() {
   pendingWindow_.reset();
   if (!enabled_) Decided(handled, FocusOutcome::kSwitchedOff);
   if (enabled_) {
+    // Held to follow, a key let go leaves the window be; no cycle waits for the key, so the
+    // next movement with the key held starts afresh, wherever the mouse is.
+    if (FollowKeyLetGo()) {
+      Decided(handled, FocusOutcome::kPaused);
+      lastPointWindow_ = kNoWindow;
+      return;
+    }
     // A menu the user opened, a drag under way or a shell flyout would be broken by an
     // activation now; the cycle ends unfinished and starts again once the user is free.
     if (const std::optional<FocusOutcome> busy = UserBusy()) {

@@ -45,6 +45,18 @@ class FocusFollow {
   }
   // The options it reads changed (they are the caller's, read at each decision).
   void OptionsChanged() { changed.Raise(); }
+  HoldKeyMode HoldKeyModeInForce() const { return holdKeyMode_; }
+  void SetHoldKeyMode(HoldKeyMode mode) {
+    changed.Raise();
+    holdKeyMode_ = mode;
+  }
+
+  // Whether a cycle that found this top-level window would bring it forward now, as far as
+  // the window goes (the desktop, an excluded program, another virtual desktop, a fullscreen
+  // program left alone); what the user is in the middle of is not asked.
+  bool WouldActivate(WindowHandle topLevel);
+  // The top-level window a window belongs to: its parents' and owners' last.
+  WindowHandle TopLevelOf(WindowHandle window) { return TopLevel(window); }
 
   // The window the poll handled last, or the pin: what the hotkeys act on.
   WindowHandle LastWindow() const { return lastWindow_; }
@@ -88,6 +100,9 @@ class FocusFollow {
   // What the user is in the middle of, that an activation now would break.
   std::optional<FocusOutcome> UserBusy();
   bool PauseKeyHeld();
+  // Focus-follow follows only while the key is held, and it is not held now.
+  bool FollowKeyLetGo();
+  bool ModifierHeld(PauseKey key);
   bool FullscreenProgramLeftAlone();
   bool Excluded(WindowHandle topLevel);
   WindowHandle TopLevel(WindowHandle window);
@@ -139,6 +154,7 @@ class FocusFollow {
   bool wakingLook_ = false;
 
   bool enabled_ = true;
+  HoldKeyMode holdKeyMode_ = HoldKeyMode::kPause;
   std::optional<WindowHandle> pin_;
   bool unpinnedSinceMove_ = false;
   WindowHandle lastWindow_ = kNoWindow;

@@ -68,7 +68,11 @@ const char* OutcomeText(FocusOutcome outcome) {
   return "?";
 }
 
-std::string HoldText(FocusOutcome hold, PauseKey pauseKey) {
+std::string HoldText(FocusOutcome hold, PauseKey pauseKey, HoldKeyMode mode) {
+  const bool heldToFollow = mode == HoldKeyMode::kFollow && pauseKey != PauseKey::kNone;
+  if (heldToFollow && (hold == FocusOutcome::kPaused || hold == FocusOutcome::kActivated)) {
+    return std::string("Following the mouse while ") + PauseKeyName(pauseKey) + " is held";
+  }
   switch (hold) {
     case FocusOutcome::kSwitchedOff:
       return "Switched off";

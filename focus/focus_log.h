@@ -37,7 +37,8 @@ FocusOutcome OutcomeOf(ActivationResult result);
 // A few words for a bug report: "activated", "menu open".
 const char* OutcomeText(FocusOutcome outcome);
 // What holds focus-follow back, as the tray icon's tip says it to the user.
-std::string HoldText(FocusOutcome hold, PauseKey pauseKey);
+// Held to follow, the key is what the tip names while nothing else holds focus-follow back.
+std::string HoldText(FocusOutcome hold, PauseKey pauseKey, HoldKeyMode mode = HoldKeyMode::kPause);
 
 struct FocusDecision {
   WallTime time;

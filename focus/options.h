@@ -17,6 +17,14 @@ const char* PauseKeyName(PauseKey key);
 // The pause key a name gives; nothing for any other text (names are matched exactly).
 std::optional<PauseKey> ParsePauseKey(std::string_view name);
 
+// What holding the pause key does: pauses focus-follow, or is what lets it follow at all.
+enum class HoldKeyMode { kPause, kFollow };
+inline constexpr int kHoldKeyModeCount = 2;
+// "Pause", "Follow": as the store keeps it.
+const char* HoldKeyModeName(HoldKeyMode mode);
+// The mode a name gives; nothing for any other text (names are matched exactly).
+std::optional<HoldKeyMode> ParseHoldKeyMode(std::string_view name);
+
 // When a window that gets the keyboard comes to the front: at once (as Windows does), once it
 // has kept the keyboard for a while, or never (the keyboard only).
 enum class RaiseMode { kAtOnce, kAfterDelay, kNever };

@@ -2,6 +2,7 @@
 #include "seam/event_loop.h"
 #include "seam/file_system.h"
 #include "seam/form_window.h"
+#include "seam/key_activity.h"
 #include "seam/raw_input.h"
 #include "seam/screen.h"
 #include "seam/settings_store.h"
@@ -24,6 +25,7 @@ struct Platform {
   RawInput& rawInput;
   TextRules& text;
   SystemFacts& facts;
+  KeyActivity& keys;
 };
 
 }  // namespace tarnwick

@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
-#include <map>
+
+#include "common/listener_list.h"
 
 namespace tarnwick {
 
@@ -32,7 +33,7 @@ class RawInput {
   int Listen(Listener listener);
   // Unknown ids (and kNotListening) are ignored, so a feature may stop twice.
   void StopListening(int listenerId);
-  bool Listening() const { return !listeners_.empty(); }
+  bool Listening() const { return !listeners_.Empty(); }
 
  protected:
   // Ask the system for raw mouse input, or tell it to stop; Start is false when refused.
@@ -43,8 +44,7 @@ class RawInput {
   void Deliver(RawMove move);
 
  private:
-  std::map<int, Listener> listeners_;
-  int nextId_ = 1;
+  ListenerList<RawMove> listeners_;
 };
 
 }  // namespace tarnwick

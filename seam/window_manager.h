@@ -11,6 +11,14 @@ namespace tarnwick {
 // A modifier key the user can hold to pause focus-follow.
 enum class ModifierKey { kCtrl, kAlt, kShift, kWin };
 
+// A rectangle on the screen, in pixels: left and top inclusive, right and bottom exclusive.
+struct ScreenRect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+};
+
 // What became of a request to bring a window to the foreground.
 enum class ActivationResult { kActivated, kRefused, kWindowGone };
 
@@ -30,6 +38,8 @@ class WindowManager {
   virtual WindowHandle WindowFromPoint(Point position) = 0;
   // The parent, or the owner of an owned pop-up; kNoWindow for a top-level window.
   virtual WindowHandle Parent(WindowHandle window) = 0;
+  // A top-level window's rectangle; false when it cannot be had (the window is gone).
+  virtual bool WindowBounds(WindowHandle window, ScreenRect& bounds) = 0;
   // At most maxCount - 1 characters of the title; empty when it cannot be read.
   virtual std::string WindowTitle(WindowHandle window, int maxCount) = 0;
   // The window in the foreground now, or kNoWindow.

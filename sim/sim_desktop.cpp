@@ -79,7 +79,44 @@ void SimDesktop::ProgramSetsCursor(Point position) {
   inputSerial_ = serial;
 }
 
+void SimDesktop::UserPressesKey() {
+  ++inputSerial_;
+  mouseSinceKey_ = false;
+  if (!notingKeys_) return;
+  const bool burst = !lastKeyMs_ || NowMs() - *lastKeyMs_ >= kBurstGapMs;
+  lastKeyMs_ = NowMs();
+  // Posted by the hook's thread, so it runs once the UI thread gets to it.
+  if (burst && onKeyBurst_) {
+    clock_.At(NowMs(), [this, before = foreground_] {
+      ++keyBursts;
+      if (onKeyBurst_) onKeyBurst_(before);
+    });
+  }
+}
+
+void SimDesktop::UserSwitchesWithKeyboard(WindowHandle window) {
+  UserPressesKey();
+  ProgramComesForward(window);
+}
+
+void SimDesktop::ProgramComesForward(WindowHandle window) {
+  SetForeground(window);
+  RaiseToTop(window);
+}
+
+void SimDesktop::NoteKeys(bool note, BurstListener onBurst) {
+  notingKeys_ = note;
+  onKeyBurst_ = note ? std::move(onBurst) : nullptr;
+  lastKeyMs_.reset();
+}
+
+std::optional<int> SimDesktop::MsSinceLastKey() {
+  if (!notingKeys_ || !lastKeyMs_) return std::nullopt;
+  return static_cast<int>(NowMs() - *lastKeyMs_);
+}
+
 void SimDesktop::UserMovesCursor(Point position) {
+  mouseSinceKey_ = true;
   // The hand moves the mouse: raw input reports the movement, also where the cursor stops
   // at the desktop's edge.
   // Reported once the cursor has moved, as the system posts it.
@@ -126,6 +163,7 @@ Point SimDesktop::KeptOnMonitors(Point position) const {
 }
 
 void SimDesktop::UserPointsAt(Point position) {
+  mouseSinceKey_ = true;
   const Point from = lastAbsoluteReport_.value_or(position);
   lastAbsoluteReport_ = position;
   PlaceCursor(position);
@@ -133,6 +171,7 @@ void SimDesktop::UserPointsAt(Point position) {
 }
 
 void SimDesktop::UserMovesMouseBy(int dx, int dy) {
+  mouseSinceKey_ = true;
   if (rawInputOn_) Deliver({dx, dy});
   const Point wanted{cursor_.x + dx, cursor_.y + dy};
   PlaceCursor(CarriedAcross(wanted).value_or(wanted));
@@ -224,6 +263,14 @@ WindowHandle SimDesktop::Parent(WindowHandle window) {
   auto found = windows_.find(window);
   if (found == windows_.end()) return kNoWindow;
   return found->second.parent != kNoWindow ? found->second.parent : found->second.owner;
+}
+
+bool SimDesktop::WindowBounds(WindowHandle window, ScreenRect& bounds) {
+  ++calls.windowBounds;
+  if (!Exists(window)) return false;
+  const Rect& r = windows_.at(window).rect;
+  bounds = {r.left, r.top, r.right, r.bottom};
+  return true;
 }
 
 std::string SimDesktop::WindowTitle(WindowHandle window, int maxCount) {

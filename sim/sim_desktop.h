@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "seam/event_loop.h"
+#include "seam/key_activity.h"
 #include "seam/raw_input.h"
 #include "seam/screen.h"
 #include "seam/window_manager.h"
@@ -54,17 +55,23 @@ struct WindowManagerCalls {
   int foregroundWindow = 0;
   int windowAbove = 0;
   int placeBelow = 0;
+  int windowBounds = 0;
   int Total() const {
     return cursorPosition + moveCursor + windowFromPoint + parent + windowTitle +
            bringToForeground + keepOnTop + sendToBottom + userBusy + shellOrCloaked +
-           optionQuestions + lastInputTime + foregroundWindow + windowAbove + placeBelow;
+           optionQuestions + lastInputTime + foregroundWindow + windowAbove + placeBelow +
+           windowBounds;
   }
 };
 
 // An in-memory desktop with a virtual clock. Tests script input on it, run the clock and
 // read back what a user would see. Timers due at the same moment fire in id order, after
 // any input posted for that moment.
-class SimDesktop : public WindowManager, public Screen, public EventLoop, public RawInput {
+class SimDesktop : public WindowManager,
+                   public Screen,
+                   public EventLoop,
+                   public RawInput,
+                   public KeyActivity {
  public:
   SimDesktop();
 
@@ -105,7 +112,17 @@ class SimDesktop : public WindowManager, public Screen, public EventLoop, public
   // so (absolute, with the pixels since the device's last report), and the cursor goes there.
   void UserPointsAt(Point position);
   // The user types a key: the system sees input, the cursor stays.
-  void UserPressesKey() { ++inputSerial_; }
+  void UserPressesKey();
+  // A mouse button pressed and let go where the cursor is: input, and no key.
+  void UserClicks() {
+    ++inputSerial_;
+    mouseSinceKey_ = true;
+  }
+  // The user chooses a window with the keyboard (Alt+Tab, Win+number): the system brings it
+  // forward at the last key.
+  void UserSwitchesWithKeyboard(WindowHandle window);
+  // A program brings one of its windows forward on its own, no key pressed.
+  void ProgramComesForward(WindowHandle window);
   // Another program sets the cursor: it moves, and the system sees no input.
   void ProgramSetsCursor(Point position);
   // All monitors together, when there are more than the primary screen; the cursor may
@@ -146,6 +163,7 @@ class SimDesktop : public WindowManager, public Screen, public EventLoop, public
   bool MoveCursor(Point position) override;
   WindowHandle WindowFromPoint(Point position) override;
   WindowHandle Parent(WindowHandle window) override;
+  bool WindowBounds(WindowHandle window, ScreenRect& bounds) override;
   std::string WindowTitle(WindowHandle window, int maxCount) override;
   WindowHandle ForegroundWindow() override;
   bool WatchForeground(std::function<void()> onChange) override;
@@ -182,6 +200,12 @@ class SimDesktop : public WindowManager, public Screen, public EventLoop, public
   void StopTimer(int timerId) override { clock_.StopTimer(timerId); }
   void PumpPending() override;
   void Quit() override { quit_ = true; }
+  // KeyActivity
+  void NoteKeys(bool note, BurstListener onBurst) override;
+  std::optional<int> MsSinceLastKey() override;
+  bool OtherInputSinceLastKey() override { return mouseSinceKey_; }
+  // How often the keyboard's notes told the program of a burst.
+  int keyBursts = 0;
 
  protected:
   // RawInput
@@ -217,6 +241,10 @@ class SimDesktop : public WindowManager, public Screen, public EventLoop, public
   std::uint32_t inputSerial_ = 0;
   std::vector<Point> cursorMoves_;
   std::vector<WindowHandle> activations_;
+  bool notingKeys_ = false;
+  BurstListener onKeyBurst_;
+  std::optional<std::int64_t> lastKeyMs_;
+  bool mouseSinceKey_ = false;
 };
 
 }  // namespace tarnwick::sim

@@ -37,8 +37,8 @@ struct BasicSimSystem {
     facts = SimFacts(desktop);
   }
   Platform AsPlatform() {
-    return Platform{settings, desktop, desktop, shell,     desktop,
-                    form,     files,   desktop, textRules, facts};
+    return Platform{settings, desktop, desktop,   shell, desktop, form,
+                    files,    desktop, textRules, facts, desktop};
   }
 };
 

@@ -8,6 +8,7 @@
 #include "win32/keyboard_layout.h"
 #include "win32/live_objects.h"
 #include "win32/system_foreground.h"
+#include "win32/system_key_activity.h"
 
 namespace tarnwick::win32 {
 namespace {
@@ -54,6 +55,7 @@ LRESULT CALLBACK LowLevelKeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION) {
     gLastEventTick = GetTickCount();
     const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+    if (key->dwExtraInfo != kOwnInputTag) SystemKeyActivity::KeyEvent();
     const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
     // The system's key state shows every key before the one reported now, so it tells
     // which keys were released where the hook could not see it.

@@ -20,6 +20,7 @@
 #include "win32/single_instance.h"
 #include "win32/system_event_loop.h"
 #include "win32/system_file_system.h"
+#include "win32/system_key_activity.h"
 #include "win32/system_raw_input.h"
 #include "win32/system_screen.h"
 #include "win32/system_shell.h"
@@ -39,14 +40,19 @@ struct SystemPlatform {
         shell(mainWindow.Handle()),
         loop(mainWindow.Handle()),
         rawInput(mainWindow.Handle()),
-        facts(mainWindow.Handle(), hook) {
+        facts(mainWindow.Handle(), hook),
+        keys(mainWindow.Handle(), kKeyBurstMessage) {
     window.OnRawInput([this](HRAWINPUT input) { rawInput.Read(input); });
+    window.OnKeyBurst([this](WPARAM foreground) { keys.BurstPosted(foreground); });
     windows.TellUser(&shell);
     window.UseShell(&shell);
   }
   SystemPlatform(const SystemPlatform&) = delete;
   SystemPlatform& operator=(const SystemPlatform&) = delete;
-  ~SystemPlatform() { window.OnRawInput(nullptr); }
+  ~SystemPlatform() {
+    window.OnRawInput(nullptr);
+    window.OnKeyBurst(nullptr);
+  }
 
   MainWindow& window;  // first: the platform below is built on it
   RegistrySettings settings;
@@ -58,7 +64,9 @@ struct SystemPlatform {
   SystemTextRules text;
   SystemRawInput rawInput;
   WindowsFacts facts;
-  Platform platform{settings, windows, screen, shell, loop, window, files, rawInput, text, facts};
+  SystemKeyActivity keys;
+  Platform platform{settings, windows,  screen, shell, loop, window,
+                    files,    rawInput, text,   facts, keys};
 };
 
 // Only the chords in force reach the main thread. They change only when the Options window

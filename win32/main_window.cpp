@@ -198,6 +198,10 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case kKeyPressMessage:
       result = OnKeyPress(wParam, lParam);
       break;
+    case kKeyBurstMessage:
+      if (keyBurst_) Guarded([&] { keyBurst_(wParam); });
+      result = 0;
+      break;
     case kShowYourselfMessage:
       result = OnShowYourself();
       break;

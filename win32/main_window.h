@@ -39,6 +39,8 @@ class MainWindow : public FormWindow {
   void OnHookMayBeLost(std::function<void()> reinstall) { hookMayBeLost_ = std::move(reinstall); }
   // Raw mouse input arrives here as WM_INPUT; `read` turns each message into a movement.
   void OnRawInput(std::function<void(HRAWINPUT)> read) { rawInput_ = std::move(read); }
+  // The keyboard hook's message at the first key of a burst arrives here.
+  void OnKeyBurst(std::function<void(WPARAM)> burst) { keyBurst_ = std::move(burst); }
   // The shell that shows the tray icon's menu, told where the icon asked for it.
   void UseShell(SystemShell* shell) { shell_ = shell; }
 
@@ -87,6 +89,7 @@ class MainWindow : public FormWindow {
   TrayNotifications trayNotifications_;
   std::function<void()> hookMayBeLost_;
   std::function<void(HRAWINPUT)> rawInput_;
+  std::function<void(WPARAM)> keyBurst_;
   IconId icon_ = IconId::kApplication;  // re-set at each DPI change
   bool shownBefore_ = false;
 };

@@ -31,6 +31,13 @@ WindowHandle SystemWindowManager::Parent(WindowHandle window) {
   return FromHwnd(GetParent(ToHwnd(window)));
 }
 
+bool SystemWindowManager::WindowBounds(WindowHandle window, ScreenRect& bounds) {
+  RECT rect{};
+  if (!GetWindowRect(ToHwnd(window), &rect)) return false;
+  bounds = {rect.left, rect.top, rect.right, rect.bottom};
+  return true;
+}
+
 std::string SystemWindowManager::WindowTitle(WindowHandle window, int maxCount) {
   if (maxCount <= 1) return {};
   std::vector<wchar_t> buffer(static_cast<size_t>(maxCount), L'\0');

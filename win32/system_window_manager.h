@@ -19,6 +19,7 @@ class SystemWindowManager : public WindowManager {
   bool MoveCursor(Point position) override;
   WindowHandle WindowFromPoint(Point position) override;
   WindowHandle Parent(WindowHandle window) override;
+  bool WindowBounds(WindowHandle window, ScreenRect& bounds) override;
   std::string WindowTitle(WindowHandle window, int maxCount) override;
   WindowHandle ForegroundWindow() override;
   bool WatchForeground(std::function<void()> onChange) override {

@@ -10,8 +10,10 @@
 #include <string>
 
 #include "test_windows.h"
+#include "win32/private_messages.h"
 #include "win32/registry_settings.h"
 #include "win32/system_file_system.h"
+#include "win32/system_key_activity.h"
 #include "win32/system_raw_input.h"
 #include "win32/system_screen.h"
 #include "win32/system_shell.h"
@@ -36,8 +38,10 @@ class MainWindowTest : public ::testing::Test {
     loop = std::make_unique<SystemEventLoop>(window.Handle());
     rawInput = std::make_unique<SystemRawInput>(window.Handle());
     facts = std::make_unique<WindowsFacts>(window.Handle(), hook);
-    platform = std::make_unique<Platform>(Platform{settings, windows, *screen, *shell, *loop,
-                                                   window, files, *rawInput, textRules, *facts});
+    keyActivity = std::make_unique<SystemKeyActivity>(window.Handle(), kKeyBurstMessage);
+    platform =
+        std::make_unique<Platform>(Platform{settings, windows, *screen, *shell, *loop, window,
+                                            files, *rawInput, textRules, *facts, *keyActivity});
     form = std::make_unique<Form1>(*platform);
     window.Bind(*form, *loop);
     window.UseShell(shell.get());
@@ -81,6 +85,7 @@ class MainWindowTest : public ::testing::Test {
   std::unique_ptr<SystemShell> shell;
   KeyboardHook hook;  // never started: the tests here press no global keys
   std::unique_ptr<WindowsFacts> facts;
+  std::unique_ptr<SystemKeyActivity> keyActivity;
   std::unique_ptr<SystemEventLoop> loop;
   std::unique_ptr<SystemRawInput> rawInput;
   std::unique_ptr<Platform> platform;

@@ -551,8 +551,9 @@ TEST(LiveObjects, AMainWindowGivesBackEverythingItMade) {
     SystemRawInput rawInput(window.Handle());
     KeyboardHook hook;
     WindowsFacts facts(window.Handle(), hook);
-    Platform platform{settings, windows, screen,   shell,     loop,
-                      window,   files,   rawInput, textRules, facts};
+    SystemKeyActivity keys(window.Handle(), kKeyBurstMessage);
+    Platform platform{settings, windows,  screen,    shell, loop, window,
+                      files,    rawInput, textRules, facts, keys};
     Form1 form(platform);
     window.Bind(form, loop);
     form.Start();
