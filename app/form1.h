@@ -174,6 +174,8 @@ class Form1 {
   void About_Click() { Command3_Click(); }
   void Help_Click() { Command5_Click(); }
   void Options_Click();  // opens the Options window
+  // An item of the main window's menu, chosen with the mouse or the keys.
+  void MenuItemChosen(const MenuItem& item);
   // Puts a plain-text report for a bug report on the clipboard.
   void CopyDiagnostics_Click();
   void AddIconTray();
