@@ -56,11 +56,10 @@ TEST_F(RaiseMode, NeverPutsTheWindowBackBelowTheOneThatCoveredItWhateverStaysAbo
   desktop.activationRaisesLate = true;
   StartWith("Never");
   MoveAt(600, kOverBackOnly);  // activated at 1000, raised just after
-  WindowHandle opened = kNoWindow;
-  desktop.At(1005, [&] { opened = desktop.AddWindow("Opened meanwhile", {600, 400, 800, 600}); });
+  desktop.At(1005, [&] { desktop.AddWindow("Opened meanwhile", {600, 400, 800, 600}); });
   desktop.RunUntil(1100);
   EXPECT_EQ(desktop.Foreground(), back);
-  EXPECT_EQ(desktop.ZOrder(), (Handles{opened, hidden, front, back}));
+  EXPECT_EQ(desktop.WindowAbove(back), front);
 }
 
 TEST_F(RaiseMode, AfterTheDelayOnlyAWindowThatKeptTheKeyboardAndTheMouseComesForward) {
