@@ -26,6 +26,13 @@ void Form1::Command1_Click() {
   AddIconTray();
 }
 
+void Form1::MenuItemChosen(const MenuItem& item) {
+  // The pointer rests where the menu was, over our window or another: the window the item
+  // opens (Options, About, the help page) must not be covered a hover delay later.
+  focus.HoldUntilMoved();
+  item.Click();
+}
+
 void Form1::Command4_Click() {
   platform_.form.Hide();
   hideRequested_ = true;

@@ -106,6 +106,10 @@ std::string DiagnosticsReport(const DiagnosticsSnapshot& snapshot) {
             ? "installed; re-installed " + std::to_string(snapshot.hook.reinstalls) + " time(s)"
             : "not installed"));
   line(std::string("Notification state: ") + NotificationText(snapshot.notifications));
+  line(std::string("Windows' own hover activation: ") +
+       (!snapshot.systemHover.on      ? "off"
+        : snapshot.systemHover.raises ? "on, and it brings the window to the front"
+                                      : "on"));
   line("Last focus decisions, oldest first (time, program, window class, outcome):");
   if (snapshot.decisions.empty()) line("none yet");
   for (const NamedDecision& decision : snapshot.decisions) {

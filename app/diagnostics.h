@@ -30,6 +30,7 @@ struct DiagnosticsSnapshot {
   Options options;
   HookFacts hook;
   NotificationState notifications = NotificationState::kUnknown;
+  SystemHoverActivation systemHover;
   std::vector<NamedDecision> decisions;  // oldest first
 };
 

@@ -189,6 +189,12 @@ class Form1 {
   void About_Click() { Command3_Click(); }
   void Help_Click() { Command5_Click(); }
   void Options_Click();  // opens the Options window
+  // An item of the main window's menu, chosen with the mouse or the keys.
+  void MenuItemChosen(const MenuItem& item);
+  // Windows' own hover activation is on: two programs would decide the foreground.
+  bool SystemHoverActivationOn() const { return platform_.facts.HoverActivation().on; }
+  // The user asked, in the Options window, to switch Windows' own off.
+  void SwitchOffSystemHover_Click();
   // Puts a plain-text report for a bug report on the clipboard.
   void CopyDiagnostics_Click();
   void AddIconTray();

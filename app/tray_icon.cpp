@@ -3,6 +3,11 @@
 
 namespace tarnwick {
 
+namespace {
+// The tip's second line while Windows' own hover activation is on.
+constexpr const char* kSystemHoverText = "Windows itself activates the window under the mouse";
+}  // namespace
+
 void Form1::AddIconTray() {
   // An icon that is there takes the current picture in its place: deleted and added again
   // it would move within the notification area, or drop into the overflow.
@@ -26,9 +31,13 @@ std::string Form1::TrayTip() const {
   FocusOutcome hold = decisions.Hold();
   if (focus.Pin()) hold = FocusOutcome::kPinKept;
   if (!focus.Enabled()) hold = FocusOutcome::kSwitchedOff;
-  // Two lines: the shell's tip breaks at the line feed.
-  return std::string(kProductTitle) + "\n" +
-         HoldText(hold, options_.pauseKey, focus.HoldKeyModeInForce());
+  // Two lines: the shell's tip breaks at the line feed. Windows' own hover activation fights
+  // over the foreground whatever holds us back, so it comes first.
+  return std::string(kProductTitle) + "
+" +
+         (SystemHoverActivationOn()
+              ? kSystemHoverText
+              : HoldText(hold, options_.pauseKey, focus.HoldKeyModeInForce()));
 }
 
 void Form1::ShowHoldInTray() {
@@ -36,6 +45,16 @@ void Form1::ShowHoldInTray() {
   if (!trayIconWanted_) return;
   const std::string tip = TrayTip();
   if (tip != shownTip_ && platform_.shell.ChangeTrayIcon(icon, tip)) shownTip_ = tip;
+}
+
+void Form1::SwitchOffSystemHover_Click() {
+  if (!platform_.facts.SwitchOffHoverActivation()) {
+    platform_.shell.ShowMessage(kApplicationName,
+                                "Windows did not switch off its own hover activation. It can "
+                                "be switched off in Windows' mouse settings.",
+                                MessageKind::kError);
+  }
+  ShowHoldInTray();
 }
 
 void Form1::FocusDecided(WindowHandle target, FocusOutcome outcome) {
@@ -60,6 +79,7 @@ void Form1::CopyDiagnostics_Click() {
   snapshot.options = options_;
   snapshot.hook = platform_.facts.KeyboardHook();
   snapshot.notifications = platform_.facts.Notifications();
+  snapshot.systemHover = platform_.facts.HoverActivation();
   // Names are read now, not at each decision: following the mouse asks nothing extra.
   for (const FocusDecision& decision : decisions.OldestFirst()) {
     snapshot.decisions.push_back({decision.time, platform_.windows.ProgramFileName(decision.target),

@@ -58,6 +58,17 @@ void FocusFollow::Unpin() {
   pin_.reset();
 }
 
+void FocusFollow::HoldUntilMoved() {
+  pendingWindow_.reset();
+  hoverTimer_.SetEnabled(false);
+  heldForeground_.reset();
+  heldUntilMoved_ = false;
+  Point cursor;
+  if (!windows_.CursorPosition(cursor)) return;
+  lastMovedCursor_ = cursor;
+  lastPointWindow_ = windows_.WindowFromPoint(cursor);
+}
+
 void FocusFollow::EnforcePin() {
   if (!pin_) return;
   // A locked workstation hides the cursor and every window: asking for the foreground then
@@ -204,8 +215,9 @@ std::optional<FocusFollow::Look> FocusFollow::LookAtCursor() {
     // changed meanwhile: a menu command opened or chose a window, and bringing the window
     // under the cursor over it would undo what the user just did.
     if (UserBusy()) return std::nullopt;
-    const bool foregroundKept = windows_.ForegroundWindow() == *heldForeground_;
+    const bool foregroundKept = !heldUntilMoved_ && windows_.ForegroundWindow() == *heldForeground_;
     heldForeground_.reset();
+    heldUntilMoved_ = false;
     if (!foregroundKept) {
       // Until the mouse moves on, where the cursor rests now is no arrival.
       lastMovedCursor_ = cursor;
@@ -244,9 +256,12 @@ void FocusFollow::StartCycle(WindowHandle topLevel) {
   // on the last real window.
   if (windows_.IsShellWindow(topLevel)) {
     // The cursor came to rest on an open menu's items: once the menu closes, the window under
-    // the cursor is no target while the foreground is not what it was (the item chosen opened
-    // or chose a window), as after a wait the menu held.
-    if (windows_.MenuOrMoveSizeActive()) heldForeground_ = windows_.ForegroundWindow();
+    // the cursor is no target until the mouse moves. The item chosen may open or choose a
+    // window only a moment after the menu closed, so the foreground tells nothing yet.
+    if (windows_.MenuOrMoveSizeActive()) {
+      heldForeground_ = windows_.ForegroundWindow();
+      heldUntilMoved_ = true;
+    }
     return Decided(topLevel, FocusOutcome::kShellWindow);
   }
   if (windows_.IsCloaked(topLevel)) return Decided(topLevel, FocusOutcome::kCloaked);

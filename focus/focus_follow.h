@@ -69,6 +69,9 @@ class FocusFollow {
   // After an unpin the window under the pointer is a new candidate at the next movement,
   // even inside the window the pin kept in the background.
   void Unpin();
+  // A command of ours was chosen from a menu: what it opens or chooses keeps the foreground
+  // until the mouse moves, wherever the pointer was left (a cycle under way is dropped).
+  void HoldUntilMoved();
   // A poll cycle waits for the hover timer.
   bool HoverWaitPending() const { return pendingWindow_.has_value(); }
   // A finished wait found the user busy, and the cycle starts afresh when the user is free.
@@ -171,8 +174,10 @@ class FocusFollow {
   std::optional<Settle> settle_;
   std::optional<Point> lastMovedCursor_;  // the cursor
                                           // where the poll last saw the user move it
-  // While an activation is held: the foreground when the hold began.
+  // While an activation is held: the foreground when the hold began; and whether the hold
+  // ends only when the mouse moves, whatever the foreground then.
   std::optional<WindowHandle> heldForeground_;
+  bool heldUntilMoved_ = false;
   // A pin the system refused: asked again only after new input or a new foreground.
   std::optional<std::uint32_t> pinRefusedAtInput_;
   WindowHandle pinRefusedForeground_ = kNoWindow;

@@ -36,9 +36,11 @@ ActivationResult FocusFollow::Activate(WindowHandle window, bool pinned) {
 }
 
 bool FocusFollow::PutBackIfRaised() {
-  // Back below the same window, so the screen does not change. Only once: a window that
-  // raises itself after its activation is left where it put itself.
-  if (windows_.WindowAbove(settle_->window) != kNoWindow) return false;
+  // Raised means above the window that covered it: hidden windows (the input method's),
+  // and under Wine our own, may stay above an activated window, and a window that opens
+  // meanwhile lands on top. Back below the same window, so the screen does not change.
+  // Only once: a window that raises itself after its activation is left where it put itself.
+  if (!windows_.StandsAbove(settle_->window, settle_->above)) return false;
   windows_.PlaceBelow(settle_->window, settle_->above);
   return true;
 }

@@ -19,3 +19,5 @@
 #define IDC_RAISE_FIRST 1050
 #define IDC_RAISE_DELAY 1053
 #define IDC_WAIT_UNTIL_STILL 1054
+// Offered only while Windows' own hover activation is on.
+#define IDC_SYSTEM_HOVER_OFF 1090

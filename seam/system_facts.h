@@ -20,8 +20,14 @@ struct HookFacts {
   int reinstalls = 0;  // installs after the first, each one for a hook the system dropped
 };
 
+// Windows' own "activate a window by hovering over it", as the user set it in Windows.
+struct SystemHoverActivation {
+  bool on = false;
+  bool raises = false;  // it also brings the window it activates to the front
+};
+
 // What a bug report asks of the system, and the clipboard it goes to. Asked only when the
-// user asks for the report, or when an activation was refused.
+// user asks for the report, when an activation was refused, or when the tray tip is made.
 class SystemFacts {
  public:
   virtual ~SystemFacts() = default;
@@ -37,6 +43,11 @@ class SystemFacts {
   virtual bool ElevatedInTheWay(WindowHandle target) = 0;
   // False when the clipboard could not be had (another program holds it open, say).
   virtual bool PutOnClipboard(const std::string& text) = 0;
+  // Off where the system cannot say.
+  virtual SystemHoverActivation HoverActivation() = 0;
+  // Switches Windows' own hover activation off for this user and tells every program; only
+  // ever at the user's request. False when the system refused.
+  virtual bool SwitchOffHoverActivation() = 0;
 };
 
 }  // namespace tarnwick

@@ -59,9 +59,12 @@ class WindowManager {
   // Clears the topmost state and sends a window to the bottom of the Z order. Never waits
   // for the window's program.
   virtual void SendToBottom(WindowHandle window) = 0;
-  // The window right above a top-level window among windows of its kind (topmost or not);
-  // kNoWindow when it is the first of its kind, or gone.
+  // The nearest window above a top-level window that covers something: shown, not
+  // minimised, not cloaked and owned by none, among windows of its kind (topmost or not);
+  // kNoWindow when there is none, or the window is gone.
   virtual WindowHandle WindowAbove(WindowHandle window) = 0;
+  // `window` stands higher in the Z order than `other`; false when either is gone.
+  virtual bool StandsAbove(WindowHandle window, WindowHandle other) = 0;
   // Places a window right below `above`, or first among its kind when `above` is kNoWindow,
   // activating neither. Never waits for either window's program.
   virtual void PlaceBelow(WindowHandle window, WindowHandle above) = 0;

@@ -209,7 +209,9 @@ bool SimDesktop::StartDevice() {
 void SimDesktop::RaiseToTop(WindowHandle window) {
   if (std::find(zOrder_.begin(), zOrder_.end(), window) == zOrder_.end()) return;
   std::erase(zOrder_, window);
-  zOrder_.insert(zOrder_.begin(), window);
+  const auto firstShown = std::find_if(zOrder_.begin(), zOrder_.end(),
+                                       [this](WindowHandle h) { return windows_.at(h).visible; });
+  zOrder_.insert(firstShown, window);
 }
 
 WindowHandle SimDesktop::DeepestChildAt(WindowHandle window, Point position) const {
@@ -329,10 +331,21 @@ ActivationResult SimDesktop::BringToForeground(WindowHandle window) {
 WindowHandle SimDesktop::WindowAbove(WindowHandle window) {
   ++calls.windowAbove;
   const std::vector<WindowHandle> order = ZOrder();
+  auto at = std::find(order.begin(), order.end(), window);
+  if (at == order.end()) return kNoWindow;
+  while (at != order.begin()) {
+    const SimWindow& above = windows_.at(*--at);
+    if (!above.visible || above.cloaked || above.owner != kNoWindow) continue;
+    return above.topmost == windows_.at(window).topmost ? *at : kNoWindow;
+  }
+  return kNoWindow;
+}
+
+bool SimDesktop::StandsAbove(WindowHandle window, WindowHandle other) {
+  ++calls.windowAbove;
+  const std::vector<WindowHandle> order = ZOrder();
   const auto at = std::find(order.begin(), order.end(), window);
-  if (at == order.end() || at == order.begin()) return kNoWindow;
-  const WindowHandle above = *(at - 1);
-  return windows_.at(above).topmost == windows_.at(window).topmost ? above : kNoWindow;
+  return at != order.end() && other != window && std::find(at, order.end(), other) != order.end();
 }
 
 void SimDesktop::PlaceBelow(WindowHandle window, WindowHandle above) {

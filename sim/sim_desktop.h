@@ -34,6 +34,9 @@ struct SimWindow {
   bool shell = false;         // the desktop, a taskbar or a transient shell surface
   bool cloaked = false;       // on another virtual desktop
   bool raisesItself = false;  // comes to the front of its own accord once activated
+  // A hidden window stands in the Z order too (every program has some); one at the top stays
+  // above a window raised there, as the input method's does under Wine.
+  bool visible = true;
   std::string className;
   std::string programFileName;  // "notes.exe"
 };
@@ -176,6 +179,7 @@ class SimDesktop : public WindowManager,
   void KeepOnTop(WindowHandle window) override;
   void SendToBottom(WindowHandle window) override;
   WindowHandle WindowAbove(WindowHandle window) override;
+  bool StandsAbove(WindowHandle window, WindowHandle other) override;
   void PlaceBelow(WindowHandle window, WindowHandle above) override;
   bool MouseButtonDown() override;
   bool MenuOrMoveSizeActive() override;

@@ -21,6 +21,15 @@ class SimFacts : public SystemFacts {
   std::set<WindowHandle> elevatedWindows;  // the programs run as administrator's
   std::optional<std::string> clipboard;    // nothing until something is put there
   bool refuseClipboard = false;
+  SystemHoverActivation hoverActivation;  // as Windows answers: both on when the user set it
+  int hoverActivationSwitchOffs = 0;      // each one told every program
+
+  SystemHoverActivation HoverActivation() override { return hoverActivation; }
+  bool SwitchOffHoverActivation() override {
+    ++hoverActivationSwitchOffs;
+    hoverActivation.on = false;
+    return true;
+  }
 
   std::string WindowsVersion() override { return windowsVersion; }
   bool RunsElevated() override { return runsElevated; }

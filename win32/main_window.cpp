@@ -179,7 +179,7 @@ bool MainWindow::HandleCommand(UINT id, UINT code) {
   }
   auto item = menuBar_.items.find(id);
   if (item == menuBar_.items.end()) return false;
-  item->second->Click();
+  form_->MenuItemChosen(*item->second);
   return true;
 }
 

@@ -100,6 +100,7 @@ bool OptionsDialog::Handle(UINT message, WPARAM wParam, LPARAM) {
             reinterpret_cast<LPARAM>(Widen(PauseKeyName(static_cast<PauseKey>(key))).c_str()));
       }
       Show(form_->CurrentOptions());
+      EnableWindow(Item(IDC_SYSTEM_HOVER_OFF), form_->SystemHoverActivationOn());
       // OK, not the first hotkey field: no key lands in a field the user did not choose.
       SetFocus(Item(IDOK));
       return false;  // the focus is set
@@ -137,6 +138,13 @@ void OptionsDialog::OnCommand(int id, int code) {
     SendDlgItemMessageW(dialog_, id - IDC_HOTKEY_NONE_FIRST + IDC_HOTKEY_FIRST, HKM_SETHOTKEY, 0,
                         0);
     UpdateApplyButton();
+  } else if (id == IDC_SYSTEM_HOVER_OFF) {
+    // Windows' own setting, not one of ours: it takes effect at once, without OK or Apply.
+    form_->SwitchOffSystemHover_Click();
+    if (!form_->SystemHoverActivationOn()) {
+      SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDOK)), TRUE);
+      EnableWindow(Item(IDC_SYSTEM_HOVER_OFF), FALSE);
+    }
   } else if (code == EN_CHANGE || code == CBN_SELCHANGE || code == BN_CLICKED) {
     if (id >= IDC_RAISE_FIRST && id < IDC_RAISE_FIRST + kRaiseModeCount) ShowRaiseDelayUse();
     UpdateApplyButton();

@@ -32,6 +32,9 @@ class SystemWindowManager : public WindowManager {
   void KeepOnTop(WindowHandle window) override;
   void SendToBottom(WindowHandle window) override;
   WindowHandle WindowAbove(WindowHandle window) override { return zOrder_.WindowAbove(window); }
+  bool StandsAbove(WindowHandle window, WindowHandle other) override {
+    return zOrder_.StandsAbove(window, other);
+  }
   void PlaceBelow(WindowHandle window, WindowHandle above) override {
     zOrder_.PlaceBelow(window, above);
   }

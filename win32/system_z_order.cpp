@@ -1,5 +1,6 @@
 #include "win32/system_z_order.h"
 
+#include "win32/cloaking.h"
 #include "win32/win32_api.h"
 #include "win32/window_handle_cast.h"
 
@@ -16,21 +17,21 @@ void SystemZOrder::Place(WindowHandle window, ZPlace place, bool activate, bool 
 }
 
 namespace {
-// Owner chains are short; a longer one is a loop in a misbehaving program.
-constexpr int kMaxOwnerSteps = 256;
+// Far more windows than a desktop holds, hidden ones included: a longer walk is a Z order
+// that changed under it.
+constexpr int kMaxZOrderSteps = 65536;
 
 bool IsTopmost(HWND window) {
   return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
-// Owned windows (a tool window, the input method's hidden one) stay right above their
-// owner and move with it, so they are no place to go back below.
-bool OwnedBy(HWND window, HWND owner) {
-  for (int step = 0; window != nullptr && step < kMaxOwnerSteps; ++step) {
-    window = GetWindow(window, GW_OWNER);
-    if (window == owner) return true;
-  }
-  return false;
+// Hidden windows stand in the Z order too (the input method's, one per thread), and under
+// Wine one may stay above a window just activated; a minimised or cloaked window covers
+// nothing either. An owned window (a tool window, a dialog) moves with its owner. None of
+// them is a place to go back below.
+bool CoversSomething(HWND window) {
+  return IsWindowVisible(window) && !IsIconic(window) && GetWindow(window, GW_OWNER) == nullptr &&
+         !IsWindowCloaked(window);
 }
 
 }  // namespace
@@ -38,13 +39,25 @@ bool OwnedBy(HWND window, HWND owner) {
 WindowHandle SystemZOrder::WindowAbove(WindowHandle window) {
   const HWND self = ToHwnd(window);
   HWND above = GetWindow(self, GW_HWNDPREV);
-  for (int step = 0; above != nullptr && OwnedBy(above, self) && step < kMaxOwnerSteps; ++step) {
+  for (int step = 0; above != nullptr && !CoversSomething(above) && step < kMaxZOrderSteps;
+       ++step) {
     above = GetWindow(above, GW_HWNDPREV);
   }
-  // A topmost window right above is no place to return to: the window already stands first
-  // among the others, where activation leaves it.
+  // A topmost window above is no place to return to: the window already stands first among
+  // the others, where activation leaves it.
   if (above == nullptr || IsTopmost(above) != IsTopmost(self)) return kNoWindow;
   return FromHwnd(above);
+}
+
+bool SystemZOrder::StandsAbove(WindowHandle window, WindowHandle other) {
+  const HWND upper = ToHwnd(window);
+  if (upper == nullptr || !IsWindow(upper)) return false;
+  HWND step = GetWindow(ToHwnd(other), GW_HWNDPREV);
+  for (int count = 0; step != nullptr && count < kMaxZOrderSteps; ++count) {
+    if (step == upper) return true;
+    step = GetWindow(step, GW_HWNDPREV);
+  }
+  return false;
 }
 
 void SystemZOrder::PlaceBelow(WindowHandle window, WindowHandle above) {

@@ -11,6 +11,7 @@ class SystemZOrder : public ZOrderPrimitives {
   ThreadId CurrentThread() override;
   // The window-manager questions of the same name (see seam/window_manager.h).
   WindowHandle WindowAbove(WindowHandle window);
+  bool StandsAbove(WindowHandle window, WindowHandle other);
   void PlaceBelow(WindowHandle window, WindowHandle above);
 };
 

@@ -127,4 +127,19 @@ bool WindowsFacts::PutOnClipboard(const std::string& text) {
   return placed;
 }
 
+SystemHoverActivation WindowsFacts::HoverActivation() {
+  BOOL tracking = FALSE;
+  BOOL raises = FALSE;
+  if (!SystemParametersInfoW(SPI_GETACTIVEWINDOWTRACKING, 0, &tracking, 0)) return {};
+  if (!SystemParametersInfoW(SPI_GETACTIVEWNDTRKZORDER, 0, &raises, 0)) raises = FALSE;
+  return {tracking != FALSE, raises != FALSE};
+}
+
+bool WindowsFacts::SwitchOffHoverActivation() {
+  // The new value travels in the pointer itself: null is off. Written to the user's profile
+  // and announced, so Settings and every program see it at once.
+  return SystemParametersInfoW(SPI_SETACTIVEWINDOWTRACKING, 0, nullptr,
+                               SPIF_UPDATEINIFILE | SPIF_SENDCHANGE) != FALSE;
+}
+
 }  // namespace tarnwick::win32

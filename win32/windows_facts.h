@@ -17,6 +17,8 @@ class WindowsFacts : public SystemFacts {
   WallTime LocalTime() override;
   bool ElevatedInTheWay(WindowHandle target) override;
   bool PutOnClipboard(const std::string& text) override;
+  SystemHoverActivation HoverActivation() override;
+  bool SwitchOffHoverActivation() override;
 
  private:
   HWND mainWindow_;

@@ -81,6 +81,21 @@ TEST_F(Diagnostics, TheTrayTipSaysWhatHoldsFocusFollowBackAndChangesOnlyWithIt) 
   EXPECT_EQ(sim.shell.trayTip, product + "Switched off");
 }
 
+TEST_F(Diagnostics, WindowsOwnHoverActivationIsToldAndSwitchedOffOnlyAtTheUsersRequest) {
+  sim.facts.hoverActivation = {true, true};  // as Windows answers with it on
+  Start();
+  form->Command4_Click();  // to the tray
+  const std::string product = std::string(kProductTitle) + "\n";
+  EXPECT_EQ(sim.shell.trayTip, product + "Windows itself activates the window under the mouse");
+  form->CopyDiagnostics_Click();
+  EXPECT_NE(sim.facts.clipboard->find("activation: on, and it brings the window to the front"),
+            std::string::npos);
+  EXPECT_EQ(sim.facts.hoverActivationSwitchOffs, 0) << "never without the user";
+  form->SwitchOffSystemHover_Click();
+  EXPECT_EQ(sim.facts.hoverActivationSwitchOffs, 1);
+  EXPECT_EQ(sim.shell.trayTip, product + "Following the mouse");
+}
+
 TEST_F(Diagnostics, CopyDiagnosticsNamesProgramsAndClassesNeverTitles) {
   desktop.Window(editor).programFileName = "notes.exe";
   desktop.Window(editor).className = "NotesFrame";
@@ -107,7 +122,7 @@ TEST_F(Diagnostics, CopyDiagnosticsNamesProgramsAndClassesNeverTitles) {
        {"Windows: 10.0.22631.3007\r\n", "Monitor 1: 0,0 to 800,600, 96 DPI, primary\r\n",
         "Runs elevated: no\r\n", "hover delay 250 ms", "Exclusions: setup.exe; 1 title rule",
         "Keyboard hook: installed; re-installed 2 time(s)\r\n",
-        "Notification state: accepts notifications\r\n",
+        "Notification state: accepts notifications\r\n", "Windows' own hover activation: off\r\n",
         "09:00:00.500  notes.exe  NotesFrame  activated\r\n",
         "09:00:00.750  setup.exe  #32770  excluded\r\n",
         "  (window closed since)  activated\r\n"}) {

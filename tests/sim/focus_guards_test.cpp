@@ -167,6 +167,32 @@ TEST_F(FocusGuards, AWindowChosenFromAMenuIsNotCoveredByTheHeldActivation) {
   EXPECT_EQ(desktop.Foreground(), about);
 }
 
+TEST_F(FocusGuards, AWindowOpenedFromAMenuKeepsTheForegroundWhileTheMouseRests) {
+  Start();
+  MoveAt(100, kOverEditorText);
+  WindowHandle menu = kNoWindow, options = kNoWindow;
+  const auto choose = [&](std::int64_t atMs, std::int64_t clickMs, std::int64_t opensMs,
+                          bool ours) {
+    desktop.At(atMs, [&, atMs] {
+      menu = desktop.AddWindow("", {0, 0, 200, 100});
+      desktop.Window(menu).shell = desktop.menuOpen = true;
+      desktop.UserMovesCursor({50, static_cast<int>(atMs % 90)});  // onto the item
+    });
+    desktop.At(clickMs, [&] { desktop.DestroyWindow(menu); });
+    desktop.At(clickMs, [&] { desktop.menuOpen = false; });
+    desktop.At(opensMs, [&, ours] {
+      if (ours) form->MenuItemChosen(form->OptionsItem);
+      desktop.BringToForeground(options = desktop.AddWindow("Options", {500, 300, 800, 600}));
+    });
+  };
+  choose(1010, 1400, 1510, false);  // another program's menu; the poll saw its items
+  choose(3020, 3100, 3260, true);   // ours, clicked at once: the editor's cycle began first
+  desktop.At(3000, [&] { EXPECT_EQ(desktop.Foreground(), options) << "another's menu"; });
+  desktop.RunUntil(5000);
+  EXPECT_EQ(desktop.Foreground(), options);
+  EXPECT_EQ(sim.form.optionsShown, 1);
+}
+
 TEST_F(FocusGuards, AMoveOfThreePixelsIsDriftAndOneOfFourIsMovement) {
   desktop.UserMovesCursor(Point{397, 100});  // over the editor, three pixels from the dialog
   Start();

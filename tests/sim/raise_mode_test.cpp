@@ -50,6 +50,18 @@ TEST_F(RaiseMode, NeverGivesTheKeyboardOnlyAndAPinHoldsTheKeyboardNotTheZOrder) 
   EXPECT_EQ(desktop.ZOrder(), (Handles{front, back}));
 }
 
+TEST_F(RaiseMode, NeverPutsTheWindowBackBelowTheOneThatCoveredItWhateverStaysAbove) {
+  const WindowHandle hidden = desktop.AddWindow("Default IME", {0, 0, 0, 0});
+  desktop.Window(hidden).visible = false;  // stays above whatever is raised
+  desktop.activationRaisesLate = true;
+  StartWith("Never");
+  MoveAt(600, kOverBackOnly);  // activated at 1000, raised just after
+  desktop.At(1005, [&] { desktop.AddWindow("Opened meanwhile", {600, 400, 800, 600}); });
+  desktop.RunUntil(1100);
+  EXPECT_EQ(desktop.Foreground(), back);
+  EXPECT_EQ(desktop.WindowAbove(back), front);
+}
+
 TEST_F(RaiseMode, AfterTheDelayOnlyAWindowThatKeptTheKeyboardAndTheMouseComesForward) {
   StartWith("AfterDelay");
   MoveAt(600, kOverBackOnly);

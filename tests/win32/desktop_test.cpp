@@ -206,6 +206,23 @@ TEST(SystemWindowManager, BringsWindowsForwardAndChangesTheirZOrder) {
   DestroyWindow(second);
 }
 
+// Owned and hidden windows stand in the Z order too; neither is a place to go back below.
+TEST(SystemWindowManager, TellsTheWindowThatCoversAnotherPastThoseThatCoverNothing) {
+  SystemWindowManager windows;
+  HWND lower = MakeWindow(L"Lower", 50, 50, 300, 200);
+  HWND upper = MakeWindow(L"Upper", 150, 150, 300, 200);
+  HWND between[] = {MakeWindow(L"Tool", 400, 50, 100, 100, lower),
+                    MakeWindow(L"Hidden", 60, 60, 100, 100)};
+  ShowWindow(between[1], SW_HIDE);
+  for (HWND window : between)
+    SetWindowPos(window, upper, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  ASSERT_TRUE(IsAbove(between[1], lower) && IsAbove(upper, between[1]));
+  EXPECT_EQ(windows.WindowAbove(FromHwnd(lower)), FromHwnd(upper));
+  EXPECT_TRUE(windows.StandsAbove(FromHwnd(upper), FromHwnd(lower)));
+  EXPECT_FALSE(windows.StandsAbove(FromHwnd(lower), FromHwnd(upper)));
+  for (HWND window : {lower, upper, between[0], between[1]}) DestroyWindow(window);
+}
+
 TEST(SystemWindowManager, TellsAMenuInFrontAndTheShellsOwnWindows) {
   SystemWindowManager windows;
   HWND owner = MakeWindow(L"Menu owner", 50, 50, 300, 200);
