@@ -33,8 +33,7 @@ std::string Form1::TrayTip() const {
   if (!focus.Enabled()) hold = FocusOutcome::kSwitchedOff;
   // Two lines: the shell's tip breaks at the line feed. Windows' own hover activation fights
   // over the foreground whatever holds us back, so it comes first.
-  return std::string(kProductTitle) + "
-" +
+  return std::string(kProductTitle) + "\n" +
          (SystemHoverActivationOn()
               ? kSystemHoverText
               : HoldText(hold, options_.pauseKey, focus.HoldKeyModeInForce()));
