@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <mutex>
 #include <optional>
+#include <utility>
 
 #include "hotkeys/key_stream.h"
 #include "win32/keyboard_layout.h"
@@ -22,7 +23,7 @@ std::atomic<HWND> gTarget{nullptr};
 std::atomic<UINT> gMessage{0};
 std::atomic<DWORD> gLastEventTick{0};
 KeyStream gChord;
-std::uint32_t gHookKeyDowns = 0;  // since the last install; hook thread only
+std::uint32_t gHookKeyEvents = 0;  // since the last check; hook thread only
 
 // The chords worth posting, set by the UI thread and read by the hook on its own.
 class ReportedChords {
@@ -42,6 +43,13 @@ class ReportedChords {
 };
 ReportedChords gReported;
 
+// Raw keyboard input never wakes the hook's thread on its own: it is read whenever something
+// else wakes the thread (the hook's call for the same key, a request, the check). Woken by a
+// key's raw input just before the system calls the hook for that key, the thread would be
+// busy at that moment, and Wine skips the hook of a busy thread that has not read its
+// messages for five seconds: the first key after every quiet spell would go unheard.
+constexpr DWORD kWakeFor = QS_SENDMESSAGE | QS_POSTMESSAGE | QS_TIMER;
+
 constexpr USHORT kGenericDesktopPage = 1;
 constexpr USHORT kKeyboardUsage = 6;
 constexpr wchar_t kRawKeysClass[] = L"TarnwickRawKeys";
@@ -57,10 +65,8 @@ LRESULT CALLBACK LowLevelKeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
     const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
     // The system's key state shows every key before the one reported now, so it tells
     // which keys were released where the hook could not see it.
-    if (down) {
-      gChord.ForgetReleased(SystemSaysDown);
-      ++gHookKeyDowns;
-    }
+    ++gHookKeyEvents;
+    if (down) gChord.ForgetReleased(SystemSaysDown);
     const KeyEventDetails details{static_cast<int>(key->scanCode), key->time};
     if (auto press = gChord.OnKey(static_cast<int>(key->vkCode), down, details);
         press && gReported.Wanted(*press)) {
@@ -71,33 +77,22 @@ LRESULT CALLBACK LowLevelKeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-HookObservation Observe(std::uint32_t rawKeyDowns) {
-  HookObservation seen;
-  seen.nowMs = GetTickCount();
-  LASTINPUTINFO input{};
-  input.cbSize = sizeof(input);
-  seen.lastInputMs = GetLastInputInfo(&input) ? input.dwTime : seen.nowMs;
-  seen.lastHookEventMs = gLastEventTick.load();
-  seen.missedKeyDown = gChord.MissedAKeyDown(SystemSaysDown);
-  seen.rawKeyDowns = rawKeyDowns;
-  seen.hookKeyDowns = gHookKeyDowns;
-  if (seen.missedKeyDown || rawKeyDowns >= gHookKeyDowns + HookHealth::kMissedKeyDowns) {
-    SystemForeground system;
-    const WindowHandle front = system.Foreground();
-    seen.elevatedInFront = front != kNoWindow && system.IsElevated(front);
-  }
-  return seen;
+bool ElevatedInFront() {
+  SystemForeground system;
+  const WindowHandle front = system.Foreground();
+  return front != kNoWindow && system.IsElevated(front);
 }
 
-// A key-down that raw input reports, else false (a release, another device, a refusal).
 bool IsRawKeyDown(HRAWINPUT input) {
   RAWINPUT data{};
   UINT size = sizeof(data);
   if (GetRawInputData(input, RID_INPUT, &data, &size, sizeof(RAWINPUTHEADER)) ==
-      static_cast<UINT>(-1)) {
+          static_cast<UINT>(-1) ||
+      data.header.dwType != RIM_TYPEKEYBOARD) {
     return false;
   }
-  return data.header.dwType == RIM_TYPEKEYBOARD && (data.data.keyboard.Flags & RI_KEY_BREAK) == 0;
+  const RAWKEYBOARD& key = data.data.keyboard;
+  return IsKeyDown({key.VKey, key.MakeCode, (key.Flags & RI_KEY_BREAK) != 0});
 }
 
 }  // namespace
@@ -140,7 +135,15 @@ bool KeyboardHook::Start(HWND target, UINT message) {
   return installed_;
 }
 
-void KeyboardHook::Install() {
+HookReinstalls KeyboardHook::Reinstalls() const {
+  HookReinstalls counts{};
+  for (int index = 0; index < kHookReinstallReasonCount; ++index) {
+    counts[index] = reinstalls_[index].load();
+  }
+  return counts;
+}
+
+void KeyboardHook::Install(std::optional<HookReinstallReason> reason) {
   // The new one first, so no key falls between the two.
   HHOOK fresh =
       SetWindowsHookExW(WH_KEYBOARD_LL, LowLevelKeyboardProc, GetModuleHandleW(nullptr), 0);
@@ -153,9 +156,8 @@ void KeyboardHook::Install() {
   gChord.ForgetReleased(SystemSaysDown);
   gChord.LearnHeld(SystemSaysDown);
   gLastEventTick = GetTickCount();
-  gHookKeyDowns = 0;
-  rawKeyDowns_ = 0;
   ++installs_;
+  if (reason) ++reinstalls_[static_cast<int>(*reason)];
 }
 
 void KeyboardHook::Remove() {
@@ -167,7 +169,7 @@ void KeyboardHook::Remove() {
 
 void KeyboardHook::Run(HANDLE ready) {
   threadId_ = GetCurrentThreadId();
-  Install();
+  Install(std::nullopt);
   installed_ = hook_ != nullptr;
   // Make sure this thread has a message queue before anyone posts to it.
   MSG message{};
@@ -176,14 +178,9 @@ void KeyboardHook::Run(HANDLE ready) {
   if (hook_ == nullptr) return;
   healthTimer_ = SetTimer(nullptr, 0, static_cast<UINT>(healthCheckMs_), nullptr);
   rawKeys_ = ListenToRawKeys();
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (message.hwnd == nullptr && OnThreadMessage(message)) continue;
-    if (message.message == WM_INPUT && message.hwnd == rawKeys_ && rawKeys_ != nullptr &&
-        IsRawKeyDown(reinterpret_cast<HRAWINPUT>(message.lParam))) {
-      OnRawKeyDown();
-    }
-    TranslateMessage(&message);
-    DispatchMessageW(&message);  // frees the raw input
+  while (ServeMessages()) {
+    // cppcheck-suppress nullPointer ; no handles: wait for messages only
+    MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, kWakeFor, 0);
   }
   KillTimer(nullptr, healthTimer_);
   if (rawKeys_ != nullptr) {
@@ -194,13 +191,33 @@ void KeyboardHook::Run(HANDLE ready) {
   Remove();
 }
 
+bool KeyboardHook::ServeMessages() {
+  MSG message{};
+  // Sent messages (the hook's calls) are served inside PeekMessage, before anything posted.
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) return false;
+    if (message.hwnd == nullptr && OnThreadMessage(message)) continue;
+    if (message.message == WM_INPUT && message.hwnd == rawKeys_ && rawKeys_ != nullptr &&
+        IsRawKeyDown(reinterpret_cast<HRAWINPUT>(message.lParam))) {
+      ++systemKeyDowns_;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);  // frees the raw input
+  }
+  return true;
+}
+
 bool KeyboardHook::OnThreadMessage(const MSG& message) {
   if (message.message == WM_TIMER && message.wParam == healthTimer_) {
-    if (health_.NeedsReinstall(Observe(rawKeyDowns_))) Install();
+    CheckHealth();
     return true;
   }
   if (message.message == kReinstallRequest) {
-    Install();
+    const DWORD now = GetTickCount();
+    if (!requestInstalledMs_ || !InstalledJustNow(*requestInstalledMs_, now)) {
+      Install(static_cast<HookReinstallReason>(message.wParam));
+      requestInstalledMs_ = now;
+    }
     return true;
   }
   if (message.message == kDropRequest) {
@@ -210,16 +227,24 @@ bool KeyboardHook::OnThreadMessage(const MSG& message) {
   return false;
 }
 
-void KeyboardHook::OnRawKeyDown() {
-  // Only a few keys more than the hook heard are worth a look.
-  if (++rawKeyDowns_ >= gHookKeyDowns + HookHealth::kMissedKeyDowns &&
-      health_.NeedsReinstall(Observe(rawKeyDowns_))) {
-    Install();
-  }
+void KeyboardHook::CheckHealth() {
+  HookObservation seen;
+  seen.nowMs = GetTickCount();
+  LASTINPUTINFO input{};
+  input.cbSize = sizeof(input);
+  seen.lastInputMs = GetLastInputInfo(&input) ? input.dwTime : seen.nowMs;
+  seen.lastHookEventMs = gLastEventTick.load();
+  seen.missedKeyDown = gChord.MissedAKeyDown(SystemSaysDown);
+  // Raw input waiting now is counted before this timer message came: timers come last.
+  seen.systemKeyDowns = std::exchange(systemKeyDowns_, 0);
+  seen.hookKeyEvents = std::exchange(gHookKeyEvents, 0);
+  if (const auto reason = HookGoneEvidence(seen, ElevatedInFront)) Install(reason);
 }
 
-void KeyboardHook::Reinstall() {
-  if (installed_) PostThreadMessageW(threadId_, kReinstallRequest, 0, 0);
+void KeyboardHook::Reinstall(HookReinstallReason reason) {
+  if (installed_) {
+    PostThreadMessageW(threadId_, kReinstallRequest, static_cast<WPARAM>(reason), 0);
+  }
 }
 
 void KeyboardHook::DropSilently() {

@@ -101,7 +101,7 @@ int RunProgram(HINSTANCE instance) {
   window.Bind(form, system.loop);
   // Without the hook the program still runs; only the hotkeys are missing.
   hook.Start(window.Handle(), kKeyPressMessage);
-  window.OnHookMayBeLost([&hook] { hook.Reinstall(); });
+  window.OnHookMayBeLost([&hook](HookReinstallReason reason) { hook.Reinstall(reason); });
   form.Start();
   ChordsForHook chords(form, hook);
   chords.TellIfChanged();

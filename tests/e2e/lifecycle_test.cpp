@@ -25,10 +25,6 @@ TEST_F(Lifecycle, CtrlShiftHeldWhileItStartsThenFTogglesIt) {
   ASSERT_FALSE(IsWindowVisible(Program().MainWindow()));
   ASSERT_EQ(EnableCaption(), L"&Enabled");
   ASSERT_TRUE(GetAsyncKeyState(VK_LCONTROL) & 0x8000) << "Wine let go of the held keys";
-  // Wine skips the hook for the first key after the hook's thread has been quiet for five
-  // seconds (see docs/windows-testing.md): a key that means nothing comes first.
-  PressKey(VK_F24);
-  Pause(200ms);
   PressKey('F');
   EXPECT_TRUE(WaitUntil([this] { return EnableCaption() == L"&Disabled"; }, 5000ms))
       << "F with Ctrl+Shift held since before the start did nothing";
@@ -64,6 +60,19 @@ TEST_F(Lifecycle, CtrlShiftHeldWhileItStartsShownThenFMeansWhatTheSystemSays) {
   PressCtrlShift(L'F');
   EXPECT_TRUE(WaitUntil([&] { return EnableCaption() != before; }, 5000ms))
       << "Ctrl+Shift+F did nothing afterwards";
+}
+
+// The first chord after the keyboard rested acts at once, as every later one does. Under Wine
+// a hook whose thread was woken for anything else in the moment of a key after five quiet
+// seconds is skipped for that key.
+TEST_F(Lifecycle, AChordAfterTheKeyboardRestedActsAtTheFirstPress) {
+  ASSERT_TRUE(LaunchHidden());
+  for (const wchar_t* after : {L"&Disabled", L"&Enabled"}) {
+    Pause(6500ms);
+    PressCtrlShift(L'F');
+    EXPECT_TRUE(WaitUntil([&] { return EnableCaption() == after; }, 3000ms))
+        << "Ctrl+Shift+F after a rest did nothing; it reads " << EnableCaption();
+  }
 }
 
 // Log-off asks, then tells; the program answers yes and leaves as Exit does.

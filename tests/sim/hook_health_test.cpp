@@ -6,71 +6,81 @@ namespace tarnwick {
 namespace {
 
 constexpr std::uint32_t kStart = 5000000;
+const std::function<bool()> kNoneElevated = [] { return false; };
 
-HookObservation Typing(std::uint32_t nowMs, std::uint32_t lastHookEventMs) {
-  return {nowMs, nowMs, lastHookEventMs, true};
+// An interval between two checks with `system` key-downs seen and `hook` key events heard.
+HookObservation Interval(std::uint32_t system, std::uint32_t hook) {
+  HookObservation seen{kStart + 60000, kStart + 59000, kStart, false};
+  seen.systemKeyDowns = system;
+  seen.hookKeyEvents = hook;
+  return seen;
 }
 
-TEST(HookHealth, AKeyTheHookNeverSawMeansItIsGoneOnceItHasBeenQuietASecond) {
-  HookHealth health;
-  EXPECT_FALSE(health.NeedsReinstall(Typing(kStart + 999, kStart)))
-      << "the key may have gone down a moment ago";
-  EXPECT_TRUE(health.NeedsReinstall(Typing(kStart + 1000, kStart)));
-  // The new hook counts from its install; a user still typing into an elevated window,
-  // which hides keys from every hook, brings a retry only every ten seconds.
-  const std::uint32_t installed = kStart + 1000;
-  EXPECT_FALSE(health.NeedsReinstall(Typing(installed + 9999, installed)));
-  EXPECT_TRUE(health.NeedsReinstall(Typing(installed + 10000, installed)));
+HookObservation KeyHeld(std::uint32_t nowMs, std::uint32_t lastInputMs,
+                        std::uint32_t lastHookEventMs) {
+  return {nowMs, lastInputMs, lastHookEventMs, true};
 }
 
-TEST(HookHealth, AWorkingHookOrAnIdleUserNeedsNothing) {
-  HookHealth health;
-  // The hook hears keys: the last event is recent.
-  EXPECT_FALSE(health.NeedsReinstall(Typing(kStart + 5000, kStart + 4500)));
-  // Nobody touched anything since the hook's last event, for hours.
-  EXPECT_FALSE(health.NeedsReinstall({kStart + 7200000, kStart, kStart, false}));
-  // Only mouse input for under a minute.
-  EXPECT_FALSE(health.NeedsReinstall({kStart + 59999, kStart + 59999, kStart, false}));
-}
-
-// Each install puts the hook ahead of a remote-desktop client's: mouse work is no evidence.
-TEST(HookHealth, MouseOnlyInputNeverReinstallsAMissedKeyDoesOnce) {
-  HookHealth health;
-  for (std::uint32_t second = 1; second <= 3600; ++second) {
-    const std::uint32_t now = kStart + second * 1000;
-    ASSERT_FALSE(health.NeedsReinstall({now, now, kStart, false})) << "after " << second << " s";
-  }
-  const std::uint32_t typed = kStart + 3601000;
-  EXPECT_TRUE(health.NeedsReinstall(Typing(typed, kStart)));
-  EXPECT_FALSE(health.NeedsReinstall({typed + 1000, typed + 1000, typed, false}));
+TEST(HookHealth, OnlyAnIntervalOfKeysTheHookHeardNoneOfMeansItIsGone) {
+  EXPECT_EQ(HookGoneEvidence(Interval(3, 0), kNoneElevated), HookReinstallReason::kKeysUnheard);
+  EXPECT_EQ(HookGoneEvidence(Interval(2, 0), kNoneElevated), std::nullopt) << "a key or two";
+  // Keys a remapper or a remote-desktop client swallowed: the hook heard others.
+  EXPECT_EQ(HookGoneEvidence(Interval(500, 1), kNoneElevated), std::nullopt);
+  // Mouse work, however long, is no evidence.
+  EXPECT_EQ(HookGoneEvidence(Interval(0, 0), kNoneElevated), std::nullopt);
   // Keys typed into a program run as administrator never reach any hook of ours.
-  HookHealth elevated;
-  EXPECT_FALSE(elevated.NeedsReinstall({typed, typed, kStart, true, true}));
-  // A key the system still shows held from before the user went away is not a missed one.
-  HookHealth away;
-  EXPECT_FALSE(away.NeedsReinstall({kStart + 600000, kStart - 1, kStart, true}));
+  EXPECT_EQ(HookGoneEvidence(Interval(40, 0), [] { return true; }), std::nullopt);
 }
 
-// Raw keyboard input hears every key: a few more key-downs there than the hook heard, with
-// the hook quiet, and no key held, is a lost hook all the same.
-TEST(HookHealth, KeysRawInputCountedAndTheHookNeverHeardMeanItIsGone) {
-  const auto counted = [](std::uint32_t lastHookEventMs, std::uint32_t raw, std::uint32_t hook) {
-    return HookObservation{kStart + 1000, kStart + 1000, lastHookEventMs, false, false, raw, hook};
-  };
-  HookHealth health;
-  EXPECT_FALSE(health.NeedsReinstall(counted(kStart, 12, 10))) << "two apart is noise";
-  EXPECT_FALSE(health.NeedsReinstall(counted(kStart + 500, 13, 10))) << "the hook just spoke";
-  EXPECT_TRUE(health.NeedsReinstall(counted(kStart, 13, 10)));
-}
-
-TEST(HookHealth, TheTickCountWrappingAroundChangesNothing) {
-  HookHealth health;
+TEST(HookHealth, AKeyTheHookNeverSawGoDownMeansItIsGoneOnceTheHookWasQuietASecond) {
+  EXPECT_EQ(HookGoneEvidence(KeyHeld(kStart + 999, kStart + 999, kStart), kNoneElevated),
+            std::nullopt)
+      << "the key's own event may be on its way";
+  EXPECT_EQ(HookGoneEvidence(KeyHeld(kStart + 1000, kStart + 1000, kStart), kNoneElevated),
+            HookReinstallReason::kKeyHeldUnseen);
+  // A key still held from before the hook's last event (the hook learnt it then).
+  EXPECT_EQ(HookGoneEvidence(KeyHeld(kStart + 600000, kStart - 1, kStart), kNoneElevated),
+            std::nullopt);
+  // The tick count wrapping around changes nothing.
   const std::uint32_t beforeWrap = 0xFFFFFF00u;
-  EXPECT_FALSE(health.NeedsReinstall(Typing(beforeWrap + 999, beforeWrap)));
-  EXPECT_TRUE(health.NeedsReinstall(Typing(beforeWrap + 1000, beforeWrap))) << "past zero";
-  // A last event stamped just after the check's own time reads as no quiet at all.
-  HookHealth racing;
-  EXPECT_FALSE(racing.NeedsReinstall(Typing(kStart, kStart + 5)));
+  EXPECT_EQ(
+      HookGoneEvidence(KeyHeld(beforeWrap + 1000, beforeWrap + 1000, beforeWrap), kNoneElevated),
+      HookReinstallReason::kKeyHeldUnseen);
+}
+
+// Windows reports more than key presses through raw input; Wine sends none of these.
+TEST(HookHealth, OverrunsAndReportsWithoutAVirtualKeyAreNoKeyDowns) {
+  EXPECT_TRUE(IsKeyDown({'A', 0x1E, false}));
+  EXPECT_FALSE(IsKeyDown({'A', 0x1E, true})) << "a release";
+  EXPECT_FALSE(IsKeyDown({0xFF, 0xFF, false})) << "keyboard overrun";
+  EXPECT_FALSE(IsKeyDown({0xFF, 0x45, false})) << "the second half of Pause";
+  EXPECT_FALSE(IsKeyDown({0, 0x70, false})) << "a key the layout does not map";
+}
+
+TEST(HookHealth, TheDisplayCountsOnlyWhenItComesBackAfterItWasOff) {
+  DisplayReturn display;
+  EXPECT_FALSE(display.BackOnAfterOff(1)) << "the report sent on registering";
+  EXPECT_FALSE(display.BackOnAfterOff(2));
+  EXPECT_FALSE(display.BackOnAfterOff(1)) << "back from dimmed";
+  EXPECT_FALSE(display.BackOnAfterOff(0));
+  EXPECT_FALSE(display.BackOnAfterOff(2));
+  EXPECT_TRUE(display.BackOnAfterOff(1)) << "off, dimmed on the way up, then on";
+  EXPECT_FALSE(display.BackOnAfterOff(1));
+}
+
+TEST(HookHealth, ARequestTenSecondsOrLessAfterTheLastOneFindsTheHookFresh) {
+  EXPECT_TRUE(InstalledJustNow(kStart, kStart + 9999));
+  EXPECT_FALSE(InstalledJustNow(kStart, kStart + 10000));
+  EXPECT_FALSE(InstalledJustNow(kStart, kStart + 3000000000u)) << "weeks ago";
+}
+
+TEST(HookHealth, TheDiagnosticsSayWhyInPlainWords) {
+  HookReinstalls counts{};
+  EXPECT_EQ(HookReinstallsText(counts), "");
+  counts[static_cast<int>(HookReinstallReason::kKeysUnheard)] = 2;
+  counts[static_cast<int>(HookReinstallReason::kDisplayBack)] = 1;
+  EXPECT_EQ(HookReinstallsText(counts),
+            "it heard none of the keys typed (2), the display came back on (1)");
 }
 
 }  // namespace
