@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "hotkeys/key_stream.h"
+#include "win32/cursor_watch.h"
 #include "win32/keyboard_layout.h"
 #include "win32/live_objects.h"
 #include "win32/system_foreground.h"
@@ -16,11 +17,13 @@ namespace {
 // Requests to the hook's thread, which has no window: thread messages.
 constexpr UINT kReinstallRequest = WM_APP + 1;
 constexpr UINT kDropRequest = WM_APP + 2;
+constexpr UINT kWatchCursorRequest = WM_APP + 3;  // wParam: watch or not
 
 // The hook procedure has no context argument; these are only touched on the hook thread
 // (the chord) or written before the hook is installed (target and message).
 std::atomic<HWND> gTarget{nullptr};
 std::atomic<UINT> gMessage{0};
+std::atomic<UINT> gCursorMessage{0};
 std::atomic<DWORD> gLastEventTick{0};
 KeyStream gChord;
 std::uint32_t gHookKeyEvents = 0;  // since the last check; hook thread only
@@ -44,11 +47,11 @@ class ReportedChords {
 ReportedChords gReported;
 
 // Raw keyboard input never wakes the hook's thread on its own: it is read whenever something
-// else wakes the thread (the hook's call for the same key, a request, the check). Woken by a
-// key's raw input just before the system calls the hook for that key, the thread would be
-// busy at that moment, and Wine skips the hook of a busy thread that has not read its
-// messages for five seconds: the first key after every quiet spell would go unheard.
-constexpr DWORD kWakeFor = QS_SENDMESSAGE | QS_POSTMESSAGE | QS_TIMER;
+// else wakes the thread (the hook's call for the same key, a request, the check, a WinEvent).
+// Woken by a key's raw input just before the system calls the hook for that key, the thread
+// would be busy at that moment, and Wine skips the hook of a busy thread that has not read
+// its messages for five seconds: the first key after every quiet spell would go unheard.
+constexpr DWORD kWakeFor = QS_ALLINPUT & ~QS_RAWINPUT;
 
 constexpr USHORT kGenericDesktopPage = 1;
 constexpr USHORT kKeyboardUsage = 6;
@@ -121,10 +124,11 @@ HWND KeyboardHook::ListenToRawKeys() {
   return sink;
 }
 
-bool KeyboardHook::Start(HWND target, UINT message) {
+bool KeyboardHook::Start(HWND target, UINT message, UINT cursorMessage) {
   if (thread_.joinable()) return installed_;
   gTarget = target;
   gMessage = message;
+  gCursorMessage = cursorMessage;
   gChord = KeyStream{ForegroundLayoutHasAltGr};
   gReported.Set(std::nullopt);
   HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
@@ -183,6 +187,7 @@ void KeyboardHook::Run(HANDLE ready) {
     MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, kWakeFor, 0);
   }
   KillTimer(nullptr, healthTimer_);
+  WatchCursorHere(false);
   if (rawKeys_ != nullptr) {
     RAWINPUTDEVICE keyboard{kGenericDesktopPage, kKeyboardUsage, RIDEV_REMOVE, nullptr};
     RegisterRawInputDevices(&keyboard, 1, sizeof(keyboard));
@@ -224,7 +229,43 @@ bool KeyboardHook::OnThreadMessage(const MSG& message) {
     Remove();
     return true;
   }
+  if (message.message == kWatchCursorRequest) {
+    WatchCursorHere(message.wParam != 0);
+    SetEvent(watchAnswered_);
+    return true;
+  }
   return false;
+}
+
+void KeyboardHook::WatchCursorHere(bool watch) {
+  if (watch && locationHook_ == nullptr) {
+    locationHook_ = SetWinEventHook(EVENT_OBJECT_LOCATIONCHANGE, EVENT_OBJECT_LOCATIONCHANGE,
+                                    nullptr, OnLocationChange, 0, 0, WINEVENT_OUTOFCONTEXT);
+  } else if (!watch && locationHook_ != nullptr) {
+    UnhookWinEvent(locationHook_);
+    locationHook_ = nullptr;
+  }
+  cursorWatched_ = locationHook_ != nullptr;
+}
+
+void CALLBACK KeyboardHook::OnLocationChange(HWINEVENTHOOK, DWORD event, HWND window, LONG objectId,
+                                             LONG childId, DWORD, DWORD) {
+  // Carets and windows move all the time; only the cursor's own moves wake the main thread.
+  if (!CursorWatch::IsCursorMove(event, window, objectId, childId)) return;
+  if (gCursorMessage.load() != 0) PostMessageW(gTarget.load(), gCursorMessage.load(), 0, 0);
+}
+
+bool KeyboardHook::WatchCursor(bool watch) {
+  if (!installed_ || gCursorMessage.load() == 0) return false;
+  if (watchAnswered_ == nullptr) watchAnswered_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+  if (watchAnswered_ == nullptr ||
+      !PostThreadMessageW(threadId_, kWatchCursorRequest, watch ? 1 : 0, 0)) {
+    return false;
+  }
+  // The hook's thread does nothing but wait for messages: it answers at once.
+  constexpr DWORD kAnswerMs = 2000;
+  return WaitForSingleObject(watchAnswered_, kAnswerMs) == WAIT_OBJECT_0 &&
+         cursorWatched_.load() == watch;
 }
 
 void KeyboardHook::CheckHealth() {
@@ -256,6 +297,8 @@ void KeyboardHook::Stop() {
   if (installed_) PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
   thread_.join();
   installed_ = false;
+  if (watchAnswered_ != nullptr) CloseHandle(watchAnswered_);
+  watchAnswered_ = nullptr;
 }
 
 }  // namespace tarnwick::win32

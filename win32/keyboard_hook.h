@@ -32,8 +32,9 @@ class KeyboardHook {
   KeyboardHook& operator=(const KeyboardHook&) = delete;
   ~KeyboardHook() { Stop(); }
 
-  // False when the system refused the hook; the program then simply gets no hotkeys.
-  bool Start(HWND target, UINT message);
+  // False when the system refused the hook; the program then simply gets no hotkeys. Cursor
+  // moves, while watched, are posted to `target` as `cursorMessage`.
+  bool Start(HWND target, UINT message, UINT cursorMessage = 0);
   void Stop();
   // From now on posts only these presses; until first told, every press. Any thread.
   void ReportOnly(std::vector<Chord> chords);
@@ -43,6 +44,13 @@ class KeyboardHook {
   // Removes the hook as Windows does after a timeout, telling no one: for tests of the
   // recovery, since Wine never drops a hook.
   void DropSilently();
+  // Takes the system's location-change event on the hook's thread, or lets it go, and posts
+  // only the cursor's own moves; false when the system refused. Waits for the hook's thread.
+  bool WatchCursor(bool watch);
+  // The system's WinEvent callback, public for tests that play the system's part (Wine sends
+  // no location changes).
+  static void CALLBACK OnLocationChange(HWINEVENTHOOK hook, DWORD event, HWND window, LONG objectId,
+                                        LONG childId, DWORD thread, DWORD timeMs);
   // How often the hook was installed since Start: 1, plus one for each re-install.
   int Installs() const { return installs_.load(); }
   HookReinstalls Reinstalls() const;
@@ -58,6 +66,7 @@ class KeyboardHook {
   // A request, or the health check's timer; false for any other message.
   bool OnThreadMessage(const MSG& message);
   void CheckHealth();
+  void WatchCursorHere(bool watch);
   // Raw keyboard input for a message-only window of the hook's thread, so that counting
   // keys never wakes the UI thread; nullptr where the system refused it.
   static HWND ListenToRawKeys();
@@ -67,11 +76,14 @@ class KeyboardHook {
   DWORD threadId_ = 0;
   bool installed_ = false;
   std::atomic<int> installs_{0};
+  HANDLE watchAnswered_ = nullptr;
+  std::atomic<bool> cursorWatched_{false};
   std::array<std::atomic<int>, kHookReinstallReasonCount> reinstalls_{};
   // The hook's thread only.
   HHOOK hook_ = nullptr;
   HWND rawKeys_ = nullptr;
   UINT_PTR healthTimer_ = 0;
+  HWINEVENTHOOK locationHook_ = nullptr;
   std::optional<DWORD> requestInstalledMs_;
   std::uint32_t systemKeyDowns_ = 0;  // since the last check
 };

@@ -227,6 +227,10 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DISPLAYCHANGE:
       OnDisplayChange();
       break;
+    case kCursorMovedMessage:
+      if (cursorMoved_) Guarded([&] { cursorMoved_(); });
+      result = 0;
+      break;
     case WM_INPUT:
       OnRawInput(lParam);
       break;  // DefWindowProc frees the input

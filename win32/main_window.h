@@ -40,6 +40,8 @@ class MainWindow : public FormWindow {
   void OnHookMayBeLost(std::function<void(HookReinstallReason)> reinstall) {
     hookMayBeLost_ = std::move(reinstall);
   }
+  // The keyboard hook's thread tells of cursor moves here.
+  void OnCursorMoved(std::function<void()> moved) { cursorMoved_ = std::move(moved); }
   // Raw mouse input arrives here as WM_INPUT; `read` turns each message into a movement.
   void OnRawInput(std::function<void(HRAWINPUT)> read) { rawInput_ = std::move(read); }
   // The shell that shows the tray icon's menu, told where the icon asked for it.
@@ -91,6 +93,7 @@ class MainWindow : public FormWindow {
   std::function<void(HookReinstallReason)> hookMayBeLost_;
   DisplayReturn displayReturn_;
   std::function<void(HRAWINPUT)> rawInput_;
+  std::function<void()> cursorMoved_;
   IconId icon_ = IconId::kApplication;  // re-set at each DPI change
   bool shownBefore_ = false;
 };

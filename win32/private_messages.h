@@ -8,6 +8,8 @@ inline constexpr UINT kTrayCallbackMessage = WM_APP + 1;  // lParam: the mouse m
 inline constexpr UINT kKeyPressMessage = WM_APP + 2;      // wParam: key code, lParam: modifiers
 // A second start asks to be seen; answers 1 when shown, 0 while the program is ending.
 inline constexpr UINT kShowYourselfMessage = WM_APP + 3;
+// The keyboard hook's thread saw the cursor move.
+inline constexpr UINT kCursorMovedMessage = WM_APP + 4;
 // Asked by tests from another process: wParam an ObjectKind; answers how many live.
 inline constexpr UINT kLiveObjectsMessage = WM_APP + 20;
 

@@ -15,6 +15,7 @@ using testing::PumpFor;
 using testing::PumpUntil;
 
 constexpr UINT kPressMessage = WM_APP + 50;
+constexpr UINT kCursorMessage = WM_APP + 51;
 
 struct Press {
   WPARAM keyCode;
@@ -221,6 +222,31 @@ TEST(KeyboardHook, PostsOnlyChordsInForceAndKeysItHeardNoneOfInstallItAgain) {
   }
   EXPECT_TRUE(PumpUntil([&] { return hook.Installs() == 2; })) << "not re-installed";
   EXPECT_EQ(HookReinstallsText(hook.Reinstalls()), "it heard none of the keys typed (1)");
+  hook.Stop();
+  DestroyWindow(target);
+}
+
+// Windows reports the location changes of every object through one event: the caret's at each
+// key, every moving window's. Wine sends none, so the test plays the system's part. Only the
+// cursor's own move reaches the main thread.
+TEST(KeyboardHook, OfAllLocationChangesOnlyTheCursorsReachTheMainThread) {
+  HWND target = MakeWindow(L"Hook target", 0, 0, 200, 100);
+  KeyboardHook hook;
+  ASSERT_TRUE(hook.Start(target, kPressMessage, kCursorMessage));
+  EXPECT_TRUE(hook.WatchCursor(true)) << "the system refused the location hook";
+  const auto change = [](HWND window, LONG objectId) {
+    KeyboardHook::OnLocationChange(nullptr, EVENT_OBJECT_LOCATIONCHANGE, window, objectId,
+                                   CHILDID_SELF, 0, 0);
+  };
+  change(nullptr, OBJID_CARET);
+  change(target, OBJID_WINDOW);
+  change(target, OBJID_CLIENT);
+  change(nullptr, OBJID_CURSOR);
+  int moves = 0;  // posted at once, as the calls came
+  MSG message{};
+  while (PeekMessageW(&message, target, kCursorMessage, kCursorMessage, PM_REMOVE)) ++moves;
+  EXPECT_EQ(moves, 1);
+  EXPECT_TRUE(hook.WatchCursor(false));
   hook.Stop();
   DestroyWindow(target);
 }
