@@ -129,7 +129,7 @@ bool KeyboardHook::Start(HWND target, UINT message, UINT cursorMessage) {
   gTarget = target;
   gMessage = message;
   gCursorMessage = cursorMessage;
-  gChord = KeyStream{ForegroundLayoutHasAltGr};
+  gChord = KeyStream{FocusLayoutHasAltGr};
   gReported.Set(std::nullopt);
   HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   if (ready == nullptr) return false;
