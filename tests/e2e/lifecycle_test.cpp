@@ -11,22 +11,19 @@ namespace {
 
 using Lifecycle = TarnwickCase;
 
-// A hand's click at `at`, where the pointer stands: like a button press from the X server, it
-// carries its own position. Under Wine a button alone goes where the wineserver last put the
-// cursor, and right after another process's SetCursorPos that is now and then the spot before
-// it, while GetCursorPos already reads the new one (seen with WINEDEBUG=+cursor as "pointer at
-// (598,270) server pos (132,380)", with no Tarnwick running at all).
+// A hand's click at `at`, carrying its position as the X server's clicks do. Under Wine a button
+// sent alone goes where the wineserver last put the cursor: right after another process's
+// SetCursorPos, now and then the spot before it (see docs/windows-testing.md).
 void ClickWithItsPosition(POINT at) {
-  const int width = GetSystemMetrics(SM_CXSCREEN);
-  const int height = GetSystemMetrics(SM_CYSCREEN);
   INPUT click[2]{};
   for (INPUT& input : click) {
     input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(at.x, 65536, width) + 1;
-    input.mi.dy = MulDiv(at.y, 65536, height) + 1;
+    input.mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+    input.mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
   }
-  click[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
-  click[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP;
+  click[0].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+  click[1].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
   SendInput(2, click, sizeof(INPUT));
 }
 
@@ -81,9 +78,8 @@ TEST_F(Lifecycle, CtrlShiftHeldWhileItStartsShownThenFMeansWhatTheSystemSays) {
       << "Ctrl+Shift+F did nothing afterwards";
 }
 
-// The first chord after the keyboard rested acts at once, as every later one does. Under Wine
-// a hook whose thread was woken for anything else in the moment of a key after five quiet
-// seconds is skipped for that key.
+// The first chord after the keyboard rested acts at once. Wine skips the hook for a key that
+// finds the hook's thread woken for something else after five quiet seconds.
 TEST_F(Lifecycle, AChordAfterTheKeyboardRestedActsAtTheFirstPress) {
   ASSERT_TRUE(LaunchHidden());
   for (const wchar_t* after : {L"&Disabled", L"&Enabled"}) {
@@ -102,19 +98,16 @@ TEST_F(Lifecycle, AClickRightAfterAProgramPutThePointerOnTheRestingWindowCounts)
   const HWND box = Program().Control(ControlKind::kCheckBox, L"Auto Lanuch when windows Starts?");
   const HWND aside = Program().Control(ControlKind::kCheckBox, L"&Run Minimized on Start Up");
   ASSERT_TRUE(box && aside);
+  const POINT away{CenterOf(aside).x, CenterOf(aside).y + 12}, on = CenterOf(box);  // bare window
   for (int round = 0; round < 4; ++round) {
-    SCOPED_TRACE(round);
-    const POINT away = CenterOf(aside);
-    SetCursorPos(away.x, away.y + 12);  // beside the other box, on the bare window
-    ASSERT_TRUE(WaitForCursor(POINT{away.x, away.y + 12}));
+    SetCursorPos(away.x, away.y);
+    ASSERT_TRUE(WaitForCursor(away));
     Pause(1500ms);  // at rest: asleep
-    const POINT on = CenterOf(box);
     SetCursorPos(on.x, on.y);
     ASSERT_TRUE(WaitForCursor(on));
     ClickWithItsPosition(on);
-    const int expected = round % 2 == 0 ? 1 : 0;
-    EXPECT_TRUE(WaitUntil([&] { return CheckStateOf(box) == expected; }, 3000ms))
-        << "the click was lost";
+    EXPECT_TRUE(WaitUntil([&] { return CheckStateOf(box) == 1 - round % 2; }, 3000ms))
+        << "click " << round << " was lost";
   }
 }
 
