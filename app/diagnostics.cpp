@@ -103,7 +103,9 @@ std::string DiagnosticsReport(const DiagnosticsSnapshot& snapshot) {
   line("Exclusions: " + ExclusionsText(options.exclusions));
   line(std::string("Keyboard hook: ") +
        (snapshot.hook.installed
-            ? "installed; re-installed " + std::to_string(snapshot.hook.reinstalls) + " time(s)"
+            ? "installed; re-installed " + std::to_string(snapshot.hook.reinstalls) + " time(s)" +
+                  (snapshot.hook.reinstallReasons.empty() ? ""
+                                                          : ": " + snapshot.hook.reinstallReasons)
             : "not installed"));
   line(std::string("Notification state: ") + NotificationText(snapshot.notifications));
   line(std::string("Windows' own hover activation: ") +

@@ -17,7 +17,8 @@ struct WallTime {
 // The keyboard hook as the hotkeys depend on it.
 struct HookFacts {
   bool installed = false;
-  int reinstalls = 0;  // installs after the first, each one for a hook the system dropped
+  int reinstalls = 0;            // installs after the first, each one for a hook the system dropped
+  std::string reinstallReasons;  // why, in plain words; empty for none
 };
 
 // Windows' own "activate a window by hovering over it", as the user set it in Windows.

@@ -17,7 +17,7 @@ class SimFacts : public SystemFacts {
   std::string windowsVersion = "10.0.22631.3007";
   bool runsElevated = false;
   NotificationState notifications = NotificationState::kAcceptsNotifications;
-  HookFacts hook{true, 0};
+  HookFacts hook{true, 0, {}};
   std::set<WindowHandle> elevatedWindows;  // the programs run as administrator's
   std::optional<std::string> clipboard;    // nothing until something is put there
   bool refuseClipboard = false;

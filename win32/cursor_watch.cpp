@@ -5,18 +5,6 @@
 namespace tarnwick::win32 {
 namespace {
 
-// The event hook has no context argument; one watch at a time, on the UI thread.
-std::function<void()> gOnMove;
-HWINEVENTHOOK gHook = nullptr;
-
-void CALLBACK LocationChanged(HWINEVENTHOOK, DWORD event, HWND window, LONG objectId, LONG childId,
-                              DWORD, DWORD) {
-  if (!CursorWatch::IsCursorMove(event, window, objectId, childId)) return;
-  // Copied: the call may stop the watch it came from.
-  const std::function<void()> onMove = gOnMove;
-  if (onMove) onMove();
-}
-
 bool RunningOnWine() {
   HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
   return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
@@ -30,28 +18,24 @@ bool CursorWatch::IsCursorMove(DWORD event, HWND window, LONG objectId, LONG chi
          childId == CHILDID_SELF;
 }
 
-bool CursorWatch::Hooked() const {
-  return gHook != nullptr;
-}
-
 bool CursorWatch::Watch(std::function<void()> onMove) {
-  gOnMove = std::move(onMove);
-  if (!gOnMove) {
-    if (gHook != nullptr) UnhookWinEvent(gHook);
-    gHook = nullptr;
+  onMove_ = std::move(onMove);
+  if (!onMove_) {
+    if (hosted_ && host_) host_(false);
+    hosted_ = false;
     return true;
-  }
-  if (gHook == nullptr) {
-    gHook = SetWinEventHook(EVENT_OBJECT_LOCATIONCHANGE, EVENT_OBJECT_LOCATIONCHANGE, nullptr,
-                            LocationChanged, 0, 0, WINEVENT_OUTOFCONTEXT);
   }
   // Wine 8 accepts the hook and sends nothing.
   static const bool wine = RunningOnWine();
-  if (gHook == nullptr || wine) {
-    gOnMove = nullptr;
-    return false;
-  }
-  return true;
+  if (!hosted_ && host_ && !wine) hosted_ = host_(true);
+  if (!hosted_) onMove_ = nullptr;
+  return hosted_;
+}
+
+void CursorWatch::Moved() {
+  // Copied: the call may stop the watch it came from.
+  const std::function<void()> onMove = onMove_;
+  if (onMove) onMove();
 }
 
 }  // namespace tarnwick::win32

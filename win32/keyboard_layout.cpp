@@ -1,5 +1,9 @@
 #include "win32/keyboard_layout.h"
 
+#include <cstdint>
+
+#include "backend/keyboard_target.h"
+
 namespace tarnwick::win32 {
 
 bool LayoutHasAltGr(HKL layout) {
@@ -12,11 +16,31 @@ bool LayoutHasAltGr(HKL layout) {
   return euro != -1 && ((euro >> 8) & kCtrlAlt) == kCtrlAlt;
 }
 
-bool ForegroundLayoutHasAltGr() {
-  // With nothing in front, thread 0 names the asking thread's own layout.
-  HWND front = GetForegroundWindow();
-  const DWORD thread = front == nullptr ? 0 : GetWindowThreadProcessId(front, nullptr);
-  return LayoutHasAltGr(GetKeyboardLayout(thread));
+namespace {
+
+std::uint32_t ThreadOf(HWND window) {
+  return window == nullptr ? 0 : GetWindowThreadProcessId(window, nullptr);
+}
+
+class SystemKeyboardTarget : public KeyboardTarget {
+ public:
+  std::uint32_t FocusThread() override {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    // Thread 0: the foreground thread, whose input state a Store app's window shares.
+    return GetGUIThreadInfo(0, &info) ? ThreadOf(info.hwndFocus) : 0;
+  }
+  std::uint32_t ForegroundThread() override { return ThreadOf(GetForegroundWindow()); }
+  bool LayoutHasAltGr(std::uint32_t thread) override {
+    return win32::LayoutHasAltGr(GetKeyboardLayout(thread));
+  }
+};
+
+}  // namespace
+
+bool FocusLayoutHasAltGr() {
+  SystemKeyboardTarget system;
+  return KeysGoToAnAltGrLayout(system);
 }
 
 }  // namespace tarnwick::win32

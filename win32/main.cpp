@@ -108,8 +108,10 @@ int RunProgram(HINSTANCE instance) {
   Form1 form(system.platform);
   window.Bind(form, system.loop);
   // Without the hook the program still runs; only the hotkeys are missing.
-  hook.Start(window.Handle(), kKeyPressMessage);
-  window.OnHookMayBeLost([&hook] { hook.Reinstall(); });
+  hook.Start(window.Handle(), kKeyPressMessage, kCursorMovedMessage);
+  window.OnHookMayBeLost([&hook](HookReinstallReason reason) { hook.Reinstall(reason); });
+  system.windows.Cursor().HostOn([&hook](bool watch) { return hook.WatchCursor(watch); });
+  window.OnCursorMoved([&system] { system.windows.Cursor().Moved(); });
   form.Start();
   ChordsForHook chords(form, hook);
   chords.TellIfChanged();
@@ -117,6 +119,7 @@ int RunProgram(HINSTANCE instance) {
   const int exitCode = form.Ended() ? 0 : system.loop.Run();
   system.loop.AfterEachMessage(nullptr);
   window.OnHookMayBeLost(nullptr);
+  window.OnCursorMoved(nullptr);
   // A new start may be waiting for this one to go: the window first, so that it is not
   // asked to show itself, then the claim. What is left to tidy up is ours alone.
   window.Destroy();

@@ -37,17 +37,16 @@ bool RegisterMainWindowClass(HINSTANCE instance, WNDPROC procedure) {
 constexpr GUID kConsoleDisplayState{
     0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
 
-// On Modern Standby the resume comes late or not at all: the display coming back on is the
-// first sign of the user's return.
-bool DisplayTurnedOn(LPARAM lParam) {
+// The display's state in a power-setting report, or nothing for another setting.
+std::optional<DWORD> DisplayState(LPARAM lParam) {
   const auto* setting = reinterpret_cast<const POWERBROADCAST_SETTING*>(lParam);
   if (setting == nullptr || !IsEqualGUID(setting->PowerSetting, kConsoleDisplayState) ||
       setting->DataLength < sizeof(DWORD)) {
-    return false;
+    return std::nullopt;
   }
   DWORD state = 0;
   memcpy(&state, setting->Data, sizeof(state));
-  return state == 1;
+  return state;
 }
 
 }  // namespace
@@ -147,8 +146,8 @@ LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam,
   return self->Handle(message, wParam, lParam);
 }
 
-void MainWindow::HookMayBeLost() {
-  if (hookMayBeLost_) hookMayBeLost_();
+void MainWindow::HookMayBeLost(HookReinstallReason reason) {
+  if (hookMayBeLost_) hookMayBeLost_(reason);
 }
 
 void MainWindow::TrayCallback(WPARAM wParam, LPARAM lParam) {
@@ -232,6 +231,10 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DISPLAYCHANGE:
       OnDisplayChange();
       break;
+    case kCursorMovedMessage:
+      if (cursorMoved_) Guarded([&] { cursorMoved_(); });
+      result = 0;
+      break;
     case WM_INPUT:
       OnRawInput(lParam);
       break;  // DefWindowProc frees the input
@@ -284,9 +287,11 @@ LRESULT MainWindow::OnEndSession(WPARAM ending) {
 }
 
 LRESULT MainWindow::OnPowerBroadcast(WPARAM event, LPARAM setting) {
-  if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND ||
-      (event == PBT_POWERSETTINGCHANGE && DisplayTurnedOn(setting))) {
-    HookMayBeLost();
+  // Every resume brings the automatic one; the other follows when a user woke the computer.
+  if (event == PBT_APMRESUMEAUTOMATIC) HookMayBeLost(HookReinstallReason::kResumed);
+  if (event != PBT_POWERSETTINGCHANGE) return TRUE;
+  if (const auto state = DisplayState(setting); state && displayReturn_.BackOnAfterOff(*state)) {
+    HookMayBeLost(HookReinstallReason::kDisplayBack);
   }
   return TRUE;
 }
@@ -296,7 +301,7 @@ LRESULT MainWindow::OnSessionChange(WPARAM change) {
   // cost us the hook.
   if (change == WTS_SESSION_UNLOCK || change == WTS_CONSOLE_CONNECT ||
       change == WTS_REMOTE_CONNECT) {
-    HookMayBeLost();
+    HookMayBeLost(HookReinstallReason::kSessionBack);
   }
   return 0;
 }

@@ -5,6 +5,7 @@
 
 #include "app/form1.h"
 #include "app/tray_events.h"
+#include "hotkeys/hook_health.h"
 #include "seam/form_window.h"
 #include "win32/form_view.h"
 #include "win32/menu_bar.h"
@@ -35,8 +36,12 @@ class MainWindow : public FormWindow {
   void Bind(Form1& form, SystemEventLoop& loop);
   const FormView* View() const { return view_.get(); }
   // Called when the keyboard hook may have been lost: after sleep, after an unlock, when
-  // the display comes back on.
-  void OnHookMayBeLost(std::function<void()> reinstall) { hookMayBeLost_ = std::move(reinstall); }
+  // the display comes back on after it was off.
+  void OnHookMayBeLost(std::function<void(HookReinstallReason)> reinstall) {
+    hookMayBeLost_ = std::move(reinstall);
+  }
+  // The keyboard hook's thread tells of cursor moves here.
+  void OnCursorMoved(std::function<void()> moved) { cursorMoved_ = std::move(moved); }
   // Raw mouse input arrives here as WM_INPUT; `read` turns each message into a movement.
   void OnRawInput(std::function<void(HRAWINPUT)> read) { rawInput_ = std::move(read); }
   // The keyboard hook's message at the first key of a burst arrives here.
@@ -71,7 +76,7 @@ class MainWindow : public FormWindow {
   LRESULT OnDpiChanged(WPARAM dpis, LPARAM suggestedRect);
   LRESULT OnTaskbarCreated();
   bool HandleCommand(UINT id, UINT code);
-  void HookMayBeLost();
+  void HookMayBeLost(HookReinstallReason reason);
   void TrayCallback(WPARAM wParam, LPARAM lParam);
   void FitClientArea(int dpi);
 
@@ -87,9 +92,11 @@ class MainWindow : public FormWindow {
   HPOWERNOTIFY displayNotification_ = nullptr;
   SystemShell* shell_ = nullptr;
   TrayNotifications trayNotifications_;
-  std::function<void()> hookMayBeLost_;
+  std::function<void(HookReinstallReason)> hookMayBeLost_;
+  DisplayReturn displayReturn_;
   std::function<void(HRAWINPUT)> rawInput_;
   std::function<void(WPARAM)> keyBurst_;
+  std::function<void()> cursorMoved_;
   IconId icon_ = IconId::kApplication;  // re-set at each DPI change
   bool shownBefore_ = false;
 };

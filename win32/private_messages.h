@@ -10,6 +10,8 @@ inline constexpr UINT kKeyPressMessage = WM_APP + 2;      // wParam: key code, l
 inline constexpr UINT kShowYourselfMessage = WM_APP + 3;
 // The first key of a burst, posted by the keyboard hook; wParam: the window then in front.
 inline constexpr UINT kKeyBurstMessage = WM_APP + 4;
+// The keyboard hook's thread saw the cursor move.
+inline constexpr UINT kCursorMovedMessage = WM_APP + 5;
 // Asked by tests from another process: wParam an ObjectKind; answers how many live.
 inline constexpr UINT kLiveObjectsMessage = WM_APP + 20;
 

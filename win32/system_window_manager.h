@@ -14,6 +14,7 @@ class SystemWindowManager : public WindowManager {
  public:
   // Where to say that a window of a program run as administrator is out of reach.
   void TellUser(ActivationNotices* notices) { activator_.TellUser(notices); }
+  CursorWatch& Cursor() { return cursorWatch_; }
   bool CursorPosition(Point& position) override;
   std::uint32_t LastInputTime() override { return foreground_.LastInputTime(); }
   bool MoveCursor(Point position) override;

@@ -87,7 +87,8 @@ NotificationState WindowsFacts::Notifications() {
 
 HookFacts WindowsFacts::KeyboardHook() {
   const int installs = hook_.Installs();
-  return HookFacts{installs > 0, installs > 0 ? installs - 1 : 0};
+  return HookFacts{installs > 0, installs > 0 ? installs - 1 : 0,
+                   HookReinstallsText(hook_.Reinstalls())};
 }
 
 WallTime WindowsFacts::LocalTime() {

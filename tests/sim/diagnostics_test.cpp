@@ -101,7 +101,7 @@ TEST_F(Diagnostics, CopyDiagnosticsNamesProgramsAndClassesNeverTitles) {
   desktop.Window(editor).className = "NotesFrame";
   desktop.Window(dialog).programFileName = "setup.exe";
   desktop.Window(dialog).className = "#32770";
-  sim.facts.hook = HookFacts{true, 2};
+  sim.facts.hook = HookFacts{true, 2, "the display came back on (2)"};
   Start();
   Options options;
   options.exclusions = {"setup.exe", "title:Secret plans"};
@@ -121,7 +121,7 @@ TEST_F(Diagnostics, CopyDiagnosticsNamesProgramsAndClassesNeverTitles) {
   for (const char* expected :
        {"Windows: 10.0.22631.3007\r\n", "Monitor 1: 0,0 to 800,600, 96 DPI, primary\r\n",
         "Runs elevated: no\r\n", "hover delay 250 ms", "Exclusions: setup.exe; 1 title rule",
-        "Keyboard hook: installed; re-installed 2 time(s)\r\n",
+        "Keyboard hook: installed; re-installed 2 time(s): the display came back on (2)\r\n",
         "Notification state: accepts notifications\r\n", "Windows' own hover activation: off\r\n",
         "09:00:00.500  notes.exe  NotesFrame  activated\r\n",
         "09:00:00.750  setup.exe  #32770  excluded\r\n",
