@@ -88,11 +88,8 @@ void IdleParking::Tick() {
     skippedTicks_ = 0;
     timer_.SetIntervalMs(kTickMs);
   }
-  // The system may echo the park's own moves as raw movement (Wine does): the listening
-  // starts after the first look, which judges by the position alone, as without raw input.
-  const bool firstLookAfterPark = std::exchange(justParked_, false);
+  justParked_ = false;
   TickAwake();
-  if (firstLookAfterPark && cursor_.Parked()) ListenWhileParked(true);
   tickedSinceWake_ = true;
   if (asleep_ && cursor_.Parked() && !justParked_) timer_.SetEnabled(false);
 }
@@ -127,6 +124,9 @@ void IdleParking::TickAwake() {
       // The desktop as it is now: a monitor may have come or gone without a message.
       parkedAt_ = ParkPointOn(DesktopShape::Of(screen_), *pos, taskbarAllowance_);
       parkPointMoved_ = false;
+      // The park's own move makes no raw input (Windows and Wine alike), and a hand nudging
+      // the mouse into the corner the moment it lands shows nowhere else: listen from here.
+      ListenWhileParked(true);
       cursor_.Put(*parkedAt_);
       cursor_.SetParked(true);
       if (!savedPosition_) savedPosition_ = pos;

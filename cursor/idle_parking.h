@@ -15,8 +15,9 @@ namespace tarnwick {
 // its own monitor (or higher, clear of an auto-hidden taskbar) and comes back where it was
 // at the first movement of the mouse. Counts idle ticks on its timer while switched on.
 //
-// While parked it listens to the mouse's raw movement: in the corner the system holds the
-// cursor, so a hand moving down or right changes no position, and only raw input tells.
+// From the park's own move on it listens to the mouse's raw movement: in the corner the
+// system holds the cursor, so a hand moving down or right changes no position, and only raw
+// input tells.
 // The return is for a hand that nudges a mouse: a cursor put somewhere by a pen, a tablet,
 // a remote session (absolute reports) or by a program (moved with no raw movement) was put
 // there on purpose, and stays.

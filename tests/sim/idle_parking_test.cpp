@@ -77,6 +77,19 @@ TEST_P(IdleParking, StaysParkedThenTheFirstMovementRestores) {
   EXPECT_EQ(MoveCount(), moves) << "the restore itself is not taken for a movement to undo";
 }
 
+// In the corner the system holds the cursor: a hand moving right or down shows only as raw
+// movement, which the park's own move never makes. A nudge just after the park still counts.
+TEST_P(IdleParking, ANudgeIntoTheCornerAsTheCursorIsParkedBringsItBack) {
+  desktop.refuseRawInput = false;
+  StartParking(GetParam());
+  // The nudge comes within 10 ms of the park, before any tick has looked at the corner.
+  for (int ms = 0; ms < 6000 && desktop.Cursor() != Park(); ms += 10) desktop.RunFor(10);
+  ASSERT_EQ(desktop.Cursor(), Park());
+  desktop.UserMovesMouseBy(2, 3);
+  Ticks(1);
+  ExpectRestored();
+}
+
 TEST_P(IdleParking, AMovementBeforeTheDelayOnlyRestartsTheCount) {
   StartParking(GetParam());
   Ticks(30);
