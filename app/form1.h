@@ -152,8 +152,10 @@ class Form1 {
   MouseWrap wrap{platform_.windows, platform_.screen, platform_.rawInput, cursor, Timer5, [this] {
                    return FullscreenProgramLeftAlone();
                  }};
-  IdleParking parking{platform_.screen, platform_.rawInput, cursor, Timer8,
-                      [this] { return FullscreenProgramLeftAlone(); }};
+  IdleParking parking{
+      platform_.windows, platform_.screen, platform_.rawInput, cursor, Timer8, [this] {
+        return FullscreenProgramLeftAlone();
+      }};
   SleepAtRest rest{platform_.rawInput, platform_.windows, cursor, RestLook, focus, wrap, parking};
   // The focus decisions lately, for a bug report, and what holds focus-follow back now.
   FocusLog decisions;

@@ -16,9 +16,10 @@ constexpr int kMaxIdleTicks = 1000000000;
 
 }  // namespace
 
-IdleParking::IdleParking(Screen& screen, RawInput& rawInput, OwnCursor& cursor, Timer& timer,
-                         std::function<bool()> cursorOwnedInFront)
-    : rawInput_(rawInput),
+IdleParking::IdleParking(WindowManager& windows, Screen& screen, RawInput& rawInput,
+                         OwnCursor& cursor, Timer& timer, std::function<bool()> cursorOwnedInFront)
+    : windows_(windows),
+      rawInput_(rawInput),
       screen_(screen),
       cursor_(cursor),
       timer_(timer),
@@ -66,7 +67,8 @@ void IdleParking::Sleep() {
     timer_.SetEnabled(false);
     return;
   }
-  const int ticks = TicksUntilPark();
+  // Held back by a drag, it keeps looking for the drop.
+  const int ticks = heldBackByDrag_ ? 1 : TicksUntilPark();
   skippedTicks_ = ticks - 1;
   timer_.SetIntervalMs(ticks * kTickMs);
 }
@@ -117,27 +119,47 @@ void IdleParking::TickAwake() {
   if (idle) {
     idleTicks_ = idleTicks_ + 1;
     if (idleTicks_ > kMaxIdleTicks) idleTicks_ = 0;
+    // A drag held still is no rest: the rest counts from the drop.
+    if (heldBackByDrag_) {
+      heldBackByDrag_ = DragUnderWay();
+      idleTicks_ = 0;
+      if (heldBackByDrag_) return;
+    }
     // Parked and still there: nothing to move, and no reason to measure the screen. A game
     // or a presentation in front keeps its cursor where it is: no park begins then.
     if (thresholdTicks < idleTicks_ && !parkedHere &&
         (cursor_.Parked() || !cursorOwnedInFront_())) {
-      // The desktop as it is now: a monitor may have come or gone without a message.
-      parkedAt_ = ParkPointOn(DesktopShape::Of(screen_), *pos, taskbarAllowance_);
-      parkPointMoved_ = false;
-      // The park's own move makes no raw input (Windows and Wine alike), and a hand nudging
-      // the mouse into the corner the moment it lands shows nowhere else: listen from here.
-      ListenWhileParked(true);
-      cursor_.Put(*parkedAt_);
-      cursor_.SetParked(true);
-      if (!savedPosition_) savedPosition_ = pos;
-      justParked_ = true;
+      heldBackByDrag_ = DragUnderWay();
+      if (heldBackByDrag_) {
+        idleTicks_ = 0;
+      } else {
+        Park(*pos);
+      }
     }
   } else {
     if (thresholdTicks < idleTicks_) PutParkedCursorBack();
     idleTicks_ = 0;
+    heldBackByDrag_ = false;
     cursor_.SetParked(false);
     ListenWhileParked(false);
   }
+}
+
+void IdleParking::Park(Point pos) {
+  // The desktop as it is now: a monitor may have come or gone without a message.
+  parkedAt_ = ParkPointOn(DesktopShape::Of(screen_), pos, taskbarAllowance_);
+  parkPointMoved_ = false;
+  // The park's own move makes no raw input (Windows and Wine alike), and a hand nudging the
+  // mouse into the corner the moment it lands shows nowhere else: listen from here.
+  ListenWhileParked(true);
+  cursor_.Put(*parkedAt_);
+  cursor_.SetParked(true);
+  if (!savedPosition_) savedPosition_ = pos;
+  justParked_ = true;
+}
+
+bool IdleParking::DragUnderWay() {
+  return windows_.MouseButtonDown() || windows_.MoveSizeLoopActive();
 }
 
 bool IdleParking::JudgedByRawInput(Point pos) {

@@ -8,6 +8,7 @@
 #include "seam/raw_input.h"
 #include "seam/screen.h"
 #include "seam/timer.h"
+#include "seam/window_manager.h"
 
 namespace tarnwick {
 
@@ -27,8 +28,8 @@ class IdleParking {
 
   // `cursorOwnedInFront` says whether a program in front owns the cursor now: no park
   // begins then.
-  IdleParking(Screen& screen, RawInput& rawInput, OwnCursor& cursor, Timer& timer,
-              std::function<bool()> cursorOwnedInFront);
+  IdleParking(WindowManager& windows, Screen& screen, RawInput& rawInput, OwnCursor& cursor,
+              Timer& timer, std::function<bool()> cursorOwnedInFront);
   IdleParking(const IdleParking&) = delete;
   IdleParking& operator=(const IdleParking&) = delete;
   ~IdleParking() { ListenWhileParked(false); }
@@ -80,6 +81,10 @@ class IdleParking {
   int TicksUntilPark() const;
   void TickAwake();
 
+  // A button held or a window being moved or sized: the cursor would drag the window, the
+  // selection or the file into the corner.
+  bool DragUnderWay();
+  void Park(Point pos);
   void PutParkedCursorBack();
   // Parked and listening: true when the raw movement (or its absence) decided this tick.
   bool JudgedByRawInput(Point pos);
@@ -88,11 +93,15 @@ class IdleParking {
   void StayWherePut();
   void ListenWhileParked(bool parked);
 
+  WindowManager& windows_;
   RawInput& rawInput_;
   int rawListener_ = RawInput::kNotListening;
   bool handMoved_ = false;          // relative raw movement while parked
   bool justParked_ = false;         // no tick has looked since the park
   std::optional<Point> offParkAt_;  // where the last tick saw a parked cursor off its point
+  // A drag held a park back: every tick asks whether it still runs, and the rest counts from
+  // its end.
+  bool heldBackByDrag_ = false;
 
   Screen& screen_;
   OwnCursor& cursor_;

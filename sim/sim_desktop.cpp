@@ -79,6 +79,22 @@ void SimDesktop::ProgramSetsCursor(Point position) {
   inputSerial_ = serial;
 }
 
+void SimDesktop::UserDragsTitleBar(WindowHandle window) {
+  mouseButtonDown = true;
+  ++inputSerial_;
+  if (rawInputOn_) Deliver({});  // a button's report carries no movement
+  SetForeground(window);
+  RaiseToTop(window);
+  beingMoved_ = window;
+}
+
+void SimDesktop::UserDrops() {
+  mouseButtonDown = false;
+  ++inputSerial_;
+  if (rawInputOn_) Deliver({});
+  beingMoved_ = kNoWindow;
+}
+
 void SimDesktop::UserMovesCursor(Point position) {
   // The hand moves the mouse: raw input reports the movement, also where the cursor stops
   // at the desktop's edge.
@@ -94,6 +110,11 @@ void SimDesktop::PlaceCursor(Point position) {
   ++inputSerial_;
   const Point before = cursor_;
   cursor_ = KeptOnMonitors(position);
+  if (Exists(beingMoved_)) {
+    Rect& r = windows_.at(beingMoved_).rect;
+    r = {r.left + cursor_.x - before.x, r.top + cursor_.y - before.y,
+         r.right + cursor_.x - before.x, r.bottom + cursor_.y - before.y};
+  }
   // Windows posts the cursor's location event to a watcher, whoever moved it.
   if (cursor_ != before && cursorWatch_) {
     clock_.At(NowMs(), [this] {
@@ -323,7 +344,12 @@ bool SimDesktop::MouseButtonDown() {
 
 bool SimDesktop::MenuOrMoveSizeActive() {
   ++calls.userBusy;
-  return menuOpen;
+  return menuOpen || Exists(beingMoved_);
+}
+
+bool SimDesktop::MoveSizeLoopActive() {
+  ++calls.userBusy;
+  return Exists(beingMoved_);
 }
 
 bool SimDesktop::ShellTransientInFront() {

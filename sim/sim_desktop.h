@@ -108,6 +108,13 @@ class SimDesktop : public WindowManager, public Screen, public EventLoop, public
   void UserPressesKey() { ++inputSerial_; }
   // Another program sets the cursor: it moves, and the system sees no input.
   void ProgramSetsCursor(Point position);
+  // The user presses the left button on a window's title bar and holds it: the window comes
+  // to the front, and the system's move loop runs until the drop; while it runs, the window
+  // follows every cursor move, a program's too. Pressing and releasing are input and raw input.
+  void UserDragsTitleBar(WindowHandle window);
+  // Move from the window menu (Alt+Space, M): the same loop, with no button held.
+  void UserMovesWithKeys(WindowHandle window) { beingMoved_ = window; }
+  void UserDrops();
   // All monitors together, when there are more than the primary screen; the cursor may
   // then stand left of or above it, at negative coordinates.
   std::optional<Rect> virtualScreen;
@@ -161,6 +168,7 @@ class SimDesktop : public WindowManager, public Screen, public EventLoop, public
   void PlaceBelow(WindowHandle window, WindowHandle above) override;
   bool MouseButtonDown() override;
   bool MenuOrMoveSizeActive() override;
+  bool MoveSizeLoopActive() override;
   bool ShellTransientInFront() override;
   bool IsShellWindow(WindowHandle topLevel) override;
   bool IsCloaked(WindowHandle topLevel) override;
@@ -217,6 +225,7 @@ class SimDesktop : public WindowManager, public Screen, public EventLoop, public
   std::uint32_t inputSerial_ = 0;
   std::vector<Point> cursorMoves_;
   std::vector<WindowHandle> activations_;
+  WindowHandle beingMoved_ = kNoWindow;  // the window the system's move loop drags
 };
 
 }  // namespace tarnwick::sim

@@ -90,6 +90,38 @@ TEST_P(IdleParking, ANudgeIntoTheCornerAsTheCursorIsParkedBringsItBack) {
   ExpectRestored();
 }
 
+// A drag held still is no rest: the park would take the window, the selection or the file
+// along into the corner. Asleep or awake, the rest counts from the drop.
+TEST_P(IdleParking, NeitherAHeldButtonNorAWindowBeingMovedIsParkedAway) {
+  for (const bool sleeps : {false, true}) {
+    SCOPED_TRACE(sleeps ? "asleep at rest" : "awake");
+    form.reset();
+    Renew();
+    desktop.refuseRawInput = !sleeps;
+    const WindowHandle other = desktop.AddWindow("Other program", {100, 190, 500, 400});
+    StartParking(GetParam());
+    desktop.UserDragsTitleBar(other);
+    Ticks(100);
+    EXPECT_EQ(desktop.Cursor(), kRest);
+    EXPECT_EQ(desktop.Window(other).rect.left, 100) << "the dragged window stays put";
+    desktop.UserDrops();
+    Ticks(50);
+    EXPECT_EQ(desktop.Cursor(), kRest) << "the rest counts from the drop";
+    Ticks(3);
+    ExpectParked(Park());
+    MoveTo({301, 200});
+    Ticks(1);
+    ExpectRestored();
+  }
+  desktop.mouseButtonDown = true;  // a selection held with a swapped mouse, say
+  Ticks(60);
+  EXPECT_EQ(desktop.Cursor(), kRest);
+  desktop.mouseButtonDown = false;
+  desktop.UserMovesWithKeys(desktop.Foreground());
+  Ticks(60);
+  EXPECT_EQ(desktop.Cursor(), kRest);
+}
+
 TEST_P(IdleParking, AMovementBeforeTheDelayOnlyRestartsTheCount) {
   StartParking(GetParam());
   Ticks(30);
