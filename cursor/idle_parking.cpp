@@ -16,11 +16,11 @@ constexpr int kMaxIdleTicks = 1000000000;
 
 }  // namespace
 
-IdleParking::IdleParking(WindowManager& windows, Screen& screen, RawInput& rawInput,
+IdleParking::IdleParking(WindowManager& windows, DesktopLayout& desktop, RawInput& rawInput,
                          OwnCursor& cursor, Timer& timer, std::function<bool()> cursorOwnedInFront)
     : windows_(windows),
       rawInput_(rawInput),
-      screen_(screen),
+      desktop_(desktop),
       cursor_(cursor),
       timer_(timer),
       cursorOwnedInFront_(std::move(cursorOwnedInFront)) {}
@@ -48,7 +48,7 @@ void IdleParking::MeasureScreen() {
   // A new resolution or a docked screen moves the corner: keep the park point on the
   // screen as it is now, or a parked cursor would no longer be recognised.
   // The primary monitor's corner: the primary monitor always holds the point 0, 0.
-  const Point parkPoint = ParkPointOn(DesktopShape::Of(screen_), {0, 0}, taskbarAllowance_);
+  const Point parkPoint = ParkPointOn(desktop_.Current(), {0, 0}, taskbarAllowance_);
   if (parkPoint_ != parkPoint) parkPointMoved_ = true;
   parkPoint_ = parkPoint;
 }
@@ -90,19 +90,23 @@ void IdleParking::Tick() {
     skippedTicks_ = 0;
     timer_.SetIntervalMs(kTickMs);
   }
-  justParked_ = false;
-  TickAwake();
+  TickAwake(std::exchange(justParked_, false));
   tickedSinceWake_ = true;
   if (asleep_ && cursor_.Parked() && !justParked_) timer_.SetEnabled(false);
 }
 
-void IdleParking::TickAwake() {
+void IdleParking::TickAwake(bool firstLookAfterPark) {
   // A position the system cannot report (the secure desktop of a lock screen, say) would
   // read as 0, 0: counted as a rest it would later throw the cursor into the corner.
   const std::optional<Point> pos = cursor_.Read();
   if (!pos) return;
   // Parked, the raw movement says who moved the cursor (when the system gives it).
-  if (cursor_.Parked() && Listening() && JudgedByRawInput(*pos)) return;
+  // The first look after the park judges by the position alone, as without raw input, unless
+  // the hand pushed into the corner, where the position cannot show it.
+  if (cursor_.Parked() && Listening() && (!firstLookAfterPark || handMoved_) &&
+      JudgedByRawInput(*pos)) {
+    return;
+  }
   const bool stillParked = cursor_.Parked() && pos == parkedAt_;
   const bool parkedHere = stillParked && !parkPointMoved_;
   const bool idle = pos == lastPosition_ || pos == parkPoint_ || stillParked;
@@ -146,8 +150,8 @@ void IdleParking::TickAwake() {
 }
 
 void IdleParking::Park(Point pos) {
-  // The desktop as it is now: a monitor may have come or gone without a message.
-  parkedAt_ = ParkPointOn(DesktopShape::Of(screen_), pos, taskbarAllowance_);
+  parkedAt_ = ParkPointOn(desktop_.Current(), pos, taskbarAllowance_);
+  parkLeg_ = {parkedAt_->x - pos.x, parkedAt_->y - pos.y};
   parkPointMoved_ = false;
   // The park's own move makes no raw input (Windows and Wine alike), and a hand nudging the
   // mouse into the corner the moment it lands shows nowhere else: listen from here.
@@ -156,6 +160,14 @@ void IdleParking::Park(Point pos) {
   cursor_.SetParked(true);
   if (!savedPosition_) savedPosition_ = pos;
   justParked_ = true;
+}
+
+bool IdleParking::IntoTheCorner(RawMove move) const {
+  // The park's own moves make no raw input, but under Wine the system may still report them
+  // (or a pointer event from before them) as movement: one of the park's legs exactly.
+  const bool echo = (move.dx == parkLeg_.x || move.dx == -parkLeg_.x || move.dx == 0) &&
+                    (move.dy == parkLeg_.y || move.dy == -parkLeg_.y || move.dy == 0);
+  return move.dx >= 0 && move.dy >= 0 && !echo;
 }
 
 bool IdleParking::DragUnderWay() {
@@ -211,6 +223,7 @@ void IdleParking::ListenWhileParked(bool parked) {
   // Refused, the position alone decides, as it always did.
   rawListener_ = rawInput_.Listen([this](RawMove move) {
     if (move.absolute || (move.dx == 0 && move.dy == 0)) return;
+    if (justParked_ && !IntoTheCorner(move)) return;
     handMoved_ = true;
     changed.Raise();  // a sleeping tick would wait for its interval
   });

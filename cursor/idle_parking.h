@@ -3,10 +3,10 @@
 #include <optional>
 
 #include "common/wake_signal.h"
+#include "cursor/desktop_layout.h"
 #include "cursor/own_cursor.h"
 #include "seam/point.h"
 #include "seam/raw_input.h"
-#include "seam/screen.h"
 #include "seam/timer.h"
 #include "seam/window_manager.h"
 
@@ -28,7 +28,7 @@ class IdleParking {
 
   // `cursorOwnedInFront` says whether a program in front owns the cursor now: no park
   // begins then.
-  IdleParking(WindowManager& windows, Screen& screen, RawInput& rawInput, OwnCursor& cursor,
+  IdleParking(WindowManager& windows, DesktopLayout& desktop, RawInput& rawInput, OwnCursor& cursor,
               Timer& timer, std::function<bool()> cursorOwnedInFront);
   IdleParking(const IdleParking&) = delete;
   IdleParking& operator=(const IdleParking&) = delete;
@@ -79,7 +79,10 @@ class IdleParking {
   static constexpr int kTickMs = 100;
   // Ticks from now until the one that parks, counting that one.
   int TicksUntilPark() const;
-  void TickAwake();
+  void TickAwake(bool firstLookAfterPark);
+  // Raw movement a hand makes into the corner, where the position cannot show it; until the
+  // first look after a park nothing else counts, since that look reads every other movement.
+  bool IntoTheCorner(RawMove move) const;
 
   // A button held or a window being moved or sized: the cursor would drag the window, the
   // selection or the file into the corner.
@@ -98,12 +101,13 @@ class IdleParking {
   int rawListener_ = RawInput::kNotListening;
   bool handMoved_ = false;          // relative raw movement while parked
   bool justParked_ = false;         // no tick has looked since the park
+  Point parkLeg_;                   // how far the last park moved the cursor
   std::optional<Point> offParkAt_;  // where the last tick saw a parked cursor off its point
   // A drag held a park back: every tick asks whether it still runs, and the rest counts from
   // its end.
   bool heldBackByDrag_ = false;
 
-  Screen& screen_;
+  DesktopLayout& desktop_;
   OwnCursor& cursor_;
   Timer& timer_;
   std::function<bool()> cursorOwnedInFront_;

@@ -227,8 +227,15 @@ bool SimDesktop::MoveCursor(Point position) {
     position = moveMiss->landsAt;
     if (--moveMiss->times <= 0) moveMiss.reset();
   }
+  const Point from = cursor_;
   PlaceCursor(position);
   cursorMoves_.push_back(cursor_);
+  if (echoesProgramMoves && rawInputOn_ && cursor_ != from) {
+    const Point to = cursor_;
+    clock_.At(NowMs(), [this, from, to] {
+      if (rawInputOn_) Deliver({to.x - from.x, to.y - from.y});
+    });
+  }
   return true;
 }
 

@@ -134,6 +134,9 @@ class SimDesktop : public WindowManager, public Screen, public EventLoop, public
     int times = 1;
   };
   std::optional<MoveMiss> moveMiss;
+  // The program's own cursor moves come back as raw movement now and then, as under Wine (the
+  // X server's pointer events for them); Windows never reports them.
+  bool echoesProgramMoves = false;
   bool refuseActivation = false;
   // An activation raises the window only once its program handles it, after whatever the
   // caller does next (always so under Wine).
@@ -178,7 +181,13 @@ class SimDesktop : public WindowManager, public Screen, public EventLoop, public
   bool FullscreenProgramInFront() override;
   // Screen
   ScreenMetrics Metrics() override { return metrics_; }
-  std::vector<MonitorInfo> Monitors() override { return monitors_; }
+  std::vector<MonitorInfo> Monitors() override {
+    ++monitorReads;
+    return monitors_;
+  }
+  // How often the program walked the monitors.
+  int monitorReads = 0;
+  int MonitorCount() override { return static_cast<int>(monitors_.size()); }
   bool EasesCursorBetweenDisplays() override { return easesCursorBetweenDisplays; }
   // Raw input: whether the system would deliver it (the program asked and was not refused).
   bool refuseRawInput = false;
