@@ -47,8 +47,8 @@ TEST(SystemScreen, NamesTheOneMonitorAsPrimaryInPixels) {
   EXPECT_EQ(WrapLanding(shape, {0, 300}, {true, true, true, true}), (Point{798, 300}));
 }
 
-// The Settings page's switch, read at each question; without it Wine's Windows 10 build
-// never eases.
+// The Settings page's switch, read again once the user's settings changed; without it Wine's
+// Windows 10 build never eases.
 TEST(SystemScreen, ReadsWhetherWindowsEasesCrossingsFromTheUsersSetting) {
   SystemScreen screen(nullptr);
   const wchar_t* const kKey = L"Control Panel\\Cursors";
