@@ -67,6 +67,7 @@ void Form1::Check5_Click() {
 
 void Form1::Form_DisplayChange() {
   // A new resolution or a docked screen moves the corners and the edges.
+  desktopLayout.SystemChanged();
   parking.MeasureScreen();
 }
 

@@ -10,6 +10,7 @@
 #include "app/settings_layout.h"
 #include "app/sleep_at_rest.h"
 #include "app/tray_events.h"
+#include "cursor/desktop_layout.h"
 #include "cursor/idle_parking.h"
 #include "cursor/mouse_wrap.h"
 #include "cursor/own_cursor.h"
@@ -153,11 +154,14 @@ class Form1 {
   OwnCursor cursor{platform_.windows};
   FocusFollow focus{platform_.windows, platform_.text, platform_.loop, cursor,
                     options_,          Timer1,         Timer2,         Timer3};
-  MouseWrap wrap{platform_.windows, platform_.screen, platform_.rawInput, cursor, Timer5, [this] {
+  // The monitors as the wrap and the parking see them.
+  DesktopLayout desktopLayout{platform_.screen};
+  MouseWrap wrap{platform_.windows, desktopLayout, platform_.rawInput, cursor, Timer5, [this] {
                    return FullscreenProgramLeftAlone();
                  }};
-  IdleParking parking{platform_.screen, platform_.rawInput, cursor, Timer8,
-                      [this] { return FullscreenProgramLeftAlone(); }};
+  IdleParking parking{platform_.windows, desktopLayout, platform_.rawInput, cursor, Timer8, [this] {
+                        return FullscreenProgramLeftAlone();
+                      }};
   ForegroundEvents foregroundEvents{platform_.windows};
   SleepAtRest rest{platform_.rawInput,
                    platform_.windows,

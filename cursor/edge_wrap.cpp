@@ -42,7 +42,7 @@ void EdgeWrap::Listen(bool wanted) {
 }
 
 std::optional<Point> EdgeWrap::Tick(Point cursor, WrapEdges ticked) {
-  const DesktopShape shape = DesktopShape::Of(screen_);
+  const DesktopShape& shape = desktop_.Current();
   if (PushCounts()) Listen(NearWrappingEdge(shape, cursor, ticked));
   if (PushCounts() && !push_.Tick(WrappingEdgeAt(shape, cursor, ticked), InCorner(shape, cursor))) {
     return std::nullopt;

@@ -1,16 +1,16 @@
 #pragma once
 #include <optional>
 
+#include "cursor/desktop_layout.h"
 #include "cursor/desktop_shape.h"
 #include "cursor/edge_push.h"
 #include "seam/point.h"
 #include "seam/raw_input.h"
-#include "seam/screen.h"
 
 namespace tarnwick {
 
-// The wrap's decision for one tick, on the desktop as it is laid out at that moment (read
-// afresh: a monitor unplugged under Wine sends no message), and, with the push option, only
+// The wrap's decision for one tick, on the desktop as it is laid out at that moment, and, with
+// the push option, only
 // once the user keeps pushing against the edge. A fast mouse reports thousands of times a
 // second, each report a message to the program: the raw movement is listened to only while
 // the cursor is near an edge that wraps, with the option on.
@@ -20,7 +20,7 @@ class EdgeWrap {
   // movement that brings an absolute pointer into the edge must not be missed.
   static constexpr int kListenZonePx = 64;
 
-  EdgeWrap(Screen& screen, RawInput& rawInput) : screen_(screen), rawInput_(rawInput) {}
+  EdgeWrap(DesktopLayout& desktop, RawInput& rawInput) : desktop_(desktop), rawInput_(rawInput) {}
   EdgeWrap(const EdgeWrap&) = delete;
   EdgeWrap& operator=(const EdgeWrap&) = delete;
   ~EdgeWrap() { Listen(false); }
@@ -43,7 +43,7 @@ class EdgeWrap {
   bool PushCounts() const { return pushWanted_ && !rawInputRefused_; }
   void Listen(bool wanted);
 
-  Screen& screen_;
+  DesktopLayout& desktop_;
   RawInput& rawInput_;
   EdgePush push_;
   bool pushWanted_ = false;

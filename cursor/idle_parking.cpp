@@ -16,10 +16,11 @@ constexpr int kMaxIdleTicks = 1000000000;
 
 }  // namespace
 
-IdleParking::IdleParking(Screen& screen, RawInput& rawInput, OwnCursor& cursor, Timer& timer,
-                         std::function<bool()> cursorOwnedInFront)
-    : rawInput_(rawInput),
-      screen_(screen),
+IdleParking::IdleParking(WindowManager& windows, DesktopLayout& desktop, RawInput& rawInput,
+                         OwnCursor& cursor, Timer& timer, std::function<bool()> cursorOwnedInFront)
+    : windows_(windows),
+      rawInput_(rawInput),
+      desktop_(desktop),
       cursor_(cursor),
       timer_(timer),
       cursorOwnedInFront_(std::move(cursorOwnedInFront)) {}
@@ -47,7 +48,7 @@ void IdleParking::MeasureScreen() {
   // A new resolution or a docked screen moves the corner: keep the park point on the
   // screen as it is now, or a parked cursor would no longer be recognised.
   // The primary monitor's corner: the primary monitor always holds the point 0, 0.
-  const Point parkPoint = ParkPointOn(DesktopShape::Of(screen_), {0, 0}, taskbarAllowance_);
+  const Point parkPoint = ParkPointOn(desktop_.Current(), {0, 0}, taskbarAllowance_);
   if (parkPoint_ != parkPoint) parkPointMoved_ = true;
   parkPoint_ = parkPoint;
 }
@@ -66,7 +67,8 @@ void IdleParking::Sleep() {
     timer_.SetEnabled(false);
     return;
   }
-  const int ticks = TicksUntilPark();
+  // Held back by a drag, it keeps looking for the drop.
+  const int ticks = heldBackByDrag_ ? 1 : TicksUntilPark();
   skippedTicks_ = ticks - 1;
   timer_.SetIntervalMs(ticks * kTickMs);
 }
@@ -88,22 +90,23 @@ void IdleParking::Tick() {
     skippedTicks_ = 0;
     timer_.SetIntervalMs(kTickMs);
   }
-  // The system may echo the park's own moves as raw movement (Wine does): the listening
-  // starts after the first look, which judges by the position alone, as without raw input.
-  const bool firstLookAfterPark = std::exchange(justParked_, false);
-  TickAwake();
-  if (firstLookAfterPark && cursor_.Parked()) ListenWhileParked(true);
+  TickAwake(std::exchange(justParked_, false));
   tickedSinceWake_ = true;
   if (asleep_ && cursor_.Parked() && !justParked_) timer_.SetEnabled(false);
 }
 
-void IdleParking::TickAwake() {
+void IdleParking::TickAwake(bool firstLookAfterPark) {
   // A position the system cannot report (the secure desktop of a lock screen, say) would
   // read as 0, 0: counted as a rest it would later throw the cursor into the corner.
   const std::optional<Point> pos = cursor_.Read();
   if (!pos) return;
   // Parked, the raw movement says who moved the cursor (when the system gives it).
-  if (cursor_.Parked() && Listening() && JudgedByRawInput(*pos)) return;
+  // The first look after the park judges by the position alone, as without raw input, unless
+  // the hand pushed into the corner, where the position cannot show it.
+  if (cursor_.Parked() && Listening() && (!firstLookAfterPark || handMoved_) &&
+      JudgedByRawInput(*pos)) {
+    return;
+  }
   const bool stillParked = cursor_.Parked() && pos == parkedAt_;
   const bool parkedHere = stillParked && !parkPointMoved_;
   const bool idle = pos == lastPosition_ || pos == parkPoint_ || stillParked;
@@ -120,24 +123,55 @@ void IdleParking::TickAwake() {
   if (idle) {
     idleTicks_ = idleTicks_ + 1;
     if (idleTicks_ > kMaxIdleTicks) idleTicks_ = 0;
+    // A drag held still is no rest: the rest counts from the drop.
+    if (heldBackByDrag_) {
+      heldBackByDrag_ = DragUnderWay();
+      idleTicks_ = 0;
+      if (heldBackByDrag_) return;
+    }
     // Parked and still there: nothing to move, and no reason to measure the screen. A game
     // or a presentation in front keeps its cursor where it is: no park begins then.
     if (thresholdTicks < idleTicks_ && !parkedHere &&
         (cursor_.Parked() || !cursorOwnedInFront_())) {
-      // The desktop as it is now: a monitor may have come or gone without a message.
-      parkedAt_ = ParkPointOn(DesktopShape::Of(screen_), *pos, taskbarAllowance_);
-      parkPointMoved_ = false;
-      cursor_.Put(*parkedAt_);
-      cursor_.SetParked(true);
-      if (!savedPosition_) savedPosition_ = pos;
-      justParked_ = true;
+      heldBackByDrag_ = DragUnderWay();
+      if (heldBackByDrag_) {
+        idleTicks_ = 0;
+      } else {
+        Park(*pos);
+      }
     }
   } else {
     if (thresholdTicks < idleTicks_) PutParkedCursorBack();
     idleTicks_ = 0;
+    heldBackByDrag_ = false;
     cursor_.SetParked(false);
     ListenWhileParked(false);
   }
+}
+
+void IdleParking::Park(Point pos) {
+  parkedAt_ = ParkPointOn(desktop_.Current(), pos, taskbarAllowance_);
+  parkLeg_ = {parkedAt_->x - pos.x, parkedAt_->y - pos.y};
+  parkPointMoved_ = false;
+  // The park's own move makes no raw input (Windows and Wine alike), and a hand nudging the
+  // mouse into the corner the moment it lands shows nowhere else: listen from here.
+  ListenWhileParked(true);
+  cursor_.Put(*parkedAt_);
+  cursor_.SetParked(true);
+  if (!savedPosition_) savedPosition_ = pos;
+  justParked_ = true;
+}
+
+bool IdleParking::IntoTheCorner(RawMove move) const {
+  // The park's own moves make no raw input, but under Wine the system may still report them
+  // (or a pointer event from before them) as movement: one of the park's legs exactly.
+  const bool echo = (move.dx == parkLeg_.x || move.dx == -parkLeg_.x || move.dx == 0) &&
+                    (move.dy == parkLeg_.y || move.dy == -parkLeg_.y || move.dy == 0);
+  return move.dx >= 0 && move.dy >= 0 && !echo;
+}
+
+bool IdleParking::DragUnderWay() {
+  return windows_.MouseButtonDown() || windows_.MoveSizeLoopActive();
 }
 
 bool IdleParking::JudgedByRawInput(Point pos) {
@@ -189,6 +223,7 @@ void IdleParking::ListenWhileParked(bool parked) {
   // Refused, the position alone decides, as it always did.
   rawListener_ = rawInput_.Listen([this](RawMove move) {
     if (move.absolute || (move.dx == 0 && move.dy == 0)) return;
+    if (justParked_ && !IntoTheCorner(move)) return;
     handMoved_ = true;
     changed.Raise();  // a sleeping tick would wait for its interval
   });

@@ -3,11 +3,12 @@
 #include <optional>
 
 #include "common/wake_signal.h"
+#include "cursor/desktop_layout.h"
 #include "cursor/own_cursor.h"
 #include "seam/point.h"
 #include "seam/raw_input.h"
-#include "seam/screen.h"
 #include "seam/timer.h"
+#include "seam/window_manager.h"
 
 namespace tarnwick {
 
@@ -15,8 +16,9 @@ namespace tarnwick {
 // its own monitor (or higher, clear of an auto-hidden taskbar) and comes back where it was
 // at the first movement of the mouse. Counts idle ticks on its timer while switched on.
 //
-// While parked it listens to the mouse's raw movement: in the corner the system holds the
-// cursor, so a hand moving down or right changes no position, and only raw input tells.
+// From the park's own move on it listens to the mouse's raw movement: in the corner the
+// system holds the cursor, so a hand moving down or right changes no position, and only raw
+// input tells.
 // The return is for a hand that nudges a mouse: a cursor put somewhere by a pen, a tablet,
 // a remote session (absolute reports) or by a program (moved with no raw movement) was put
 // there on purpose, and stays.
@@ -26,8 +28,8 @@ class IdleParking {
 
   // `cursorOwnedInFront` says whether a program in front owns the cursor now: no park
   // begins then.
-  IdleParking(Screen& screen, RawInput& rawInput, OwnCursor& cursor, Timer& timer,
-              std::function<bool()> cursorOwnedInFront);
+  IdleParking(WindowManager& windows, DesktopLayout& desktop, RawInput& rawInput, OwnCursor& cursor,
+              Timer& timer, std::function<bool()> cursorOwnedInFront);
   IdleParking(const IdleParking&) = delete;
   IdleParking& operator=(const IdleParking&) = delete;
   ~IdleParking() { ListenWhileParked(false); }
@@ -77,8 +79,15 @@ class IdleParking {
   static constexpr int kTickMs = 100;
   // Ticks from now until the one that parks, counting that one.
   int TicksUntilPark() const;
-  void TickAwake();
+  void TickAwake(bool firstLookAfterPark);
+  // Raw movement a hand makes into the corner, where the position cannot show it; until the
+  // first look after a park nothing else counts, since that look reads every other movement.
+  bool IntoTheCorner(RawMove move) const;
 
+  // A button held or a window being moved or sized: the cursor would drag the window, the
+  // selection or the file into the corner.
+  bool DragUnderWay();
+  void Park(Point pos);
   void PutParkedCursorBack();
   // Parked and listening: true when the raw movement (or its absence) decided this tick.
   bool JudgedByRawInput(Point pos);
@@ -87,13 +96,18 @@ class IdleParking {
   void StayWherePut();
   void ListenWhileParked(bool parked);
 
+  WindowManager& windows_;
   RawInput& rawInput_;
   int rawListener_ = RawInput::kNotListening;
   bool handMoved_ = false;          // relative raw movement while parked
   bool justParked_ = false;         // no tick has looked since the park
+  Point parkLeg_;                   // how far the last park moved the cursor
   std::optional<Point> offParkAt_;  // where the last tick saw a parked cursor off its point
+  // A drag held a park back: every tick asks whether it still runs, and the rest counts from
+  // its end.
+  bool heldBackByDrag_ = false;
 
-  Screen& screen_;
+  DesktopLayout& desktop_;
   OwnCursor& cursor_;
   Timer& timer_;
   std::function<bool()> cursorOwnedInFront_;

@@ -4,13 +4,13 @@
 
 namespace tarnwick {
 
-MouseWrap::MouseWrap(WindowManager& windows, Screen& screen, RawInput& rawInput, OwnCursor& cursor,
-                     Timer& timer, std::function<bool()> cursorOwnedInFront)
+MouseWrap::MouseWrap(WindowManager& windows, DesktopLayout& desktop, RawInput& rawInput,
+                     OwnCursor& cursor, Timer& timer, std::function<bool()> cursorOwnedInFront)
     : windows_(windows),
       cursor_(cursor),
       timer_(timer),
       cursorOwnedInFront_(std::move(cursorOwnedInFront)),
-      edgeWrap_(screen, rawInput) {}
+      edgeWrap_(desktop, rawInput) {}
 
 void MouseWrap::SetOn(bool on) {
   changed.Raise();

@@ -4,12 +4,12 @@
 
 #include "common/quiet_watch.h"
 #include "common/wake_signal.h"
+#include "cursor/desktop_layout.h"
 #include "cursor/desktop_shape.h"
 #include "cursor/edge_wrap.h"
 #include "cursor/own_cursor.h"
 #include "seam/point.h"
 #include "seam/raw_input.h"
-#include "seam/screen.h"
 #include "seam/timer.h"
 #include "seam/window_manager.h"
 
@@ -25,7 +25,7 @@ class MouseWrap {
  public:
   // `cursorOwnedInFront` says whether a program in front owns the cursor now (a game or a
   // presentation the user leaves alone): no wrap then.
-  MouseWrap(WindowManager& windows, Screen& screen, RawInput& rawInput, OwnCursor& cursor,
+  MouseWrap(WindowManager& windows, DesktopLayout& desktop, RawInput& rawInput, OwnCursor& cursor,
             Timer& timer, std::function<bool()> cursorOwnedInFront);
 
   // Raised before any change takes effect.

@@ -33,6 +33,8 @@ class Screen {
   virtual ScreenMetrics Metrics() = 0;
   // Every monitor as the desktop is laid out now; empty when the system cannot say.
   virtual std::vector<MonitorInfo> Monitors() = 0;
+  // How many monitors the desktop has now: cheap enough to ask at every look.
+  virtual int MonitorCount() = 0;
   // Whether the system itself carries a cursor pushed against a stretch of a monitor's edge
   // that no neighbour shares onto that neighbour (Windows 11's "Ease cursor movement between
   // displays"). A system without the feature never does.

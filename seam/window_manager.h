@@ -74,6 +74,9 @@ class WindowManager {
   virtual bool MouseButtonDown() = 0;
   // The foreground thread has a menu open or is moving or sizing a window.
   virtual bool MenuOrMoveSizeActive() = 0;
+  // The system's loop that moves or sizes a window runs (its title bar or border dragged, or
+  // Move or Size from its window menu): the window follows every cursor move, a program's too.
+  virtual bool MoveSizeLoopActive() = 0;
   // A shell surface that closes when it loses the foreground is in front: Start, Search,
   // the notification-area overflow, quick settings, the task switcher, a context menu.
   virtual bool ShellTransientInFront() = 0;

@@ -115,6 +115,24 @@ std::optional<int> SimDesktop::MsSinceLastKey() {
   return static_cast<int>(NowMs() - *lastKeyMs_);
 }
 
+void SimDesktop::UserDragsTitleBar(WindowHandle window) {
+  mouseButtonDown = true;
+  mouseSinceKey_ = true;
+  ++inputSerial_;
+  if (rawInputOn_) Deliver({});  // a button's report carries no movement
+  SetForeground(window);
+  RaiseToTop(window);
+  beingMoved_ = window;
+}
+
+void SimDesktop::UserDrops() {
+  mouseButtonDown = false;
+  mouseSinceKey_ = true;
+  ++inputSerial_;
+  if (rawInputOn_) Deliver({});
+  beingMoved_ = kNoWindow;
+}
+
 void SimDesktop::UserMovesCursor(Point position) {
   mouseSinceKey_ = true;
   // The hand moves the mouse: raw input reports the movement, also where the cursor stops
@@ -131,6 +149,11 @@ void SimDesktop::PlaceCursor(Point position) {
   ++inputSerial_;
   const Point before = cursor_;
   cursor_ = KeptOnMonitors(position);
+  if (Exists(beingMoved_)) {
+    Rect& r = windows_.at(beingMoved_).rect;
+    r = {r.left + cursor_.x - before.x, r.top + cursor_.y - before.y,
+         r.right + cursor_.x - before.x, r.bottom + cursor_.y - before.y};
+  }
   // Windows posts the cursor's location event to a watcher, whoever moved it.
   if (cursor_ != before && cursorWatch_) {
     clock_.At(NowMs(), [this] {
@@ -247,8 +270,15 @@ bool SimDesktop::MoveCursor(Point position) {
     position = moveMiss->landsAt;
     if (--moveMiss->times <= 0) moveMiss.reset();
   }
+  const Point from = cursor_;
   PlaceCursor(position);
   cursorMoves_.push_back(cursor_);
+  if (echoesProgramMoves && rawInputOn_ && cursor_ != from) {
+    const Point to = cursor_;
+    clock_.At(NowMs(), [this, from, to] {
+      if (rawInputOn_) Deliver({to.x - from.x, to.y - from.y});
+    });
+  }
   return true;
 }
 
@@ -383,7 +413,12 @@ bool SimDesktop::MouseButtonDown() {
 
 bool SimDesktop::MenuOrMoveSizeActive() {
   ++calls.userBusy;
-  return menuOpen;
+  return menuOpen || Exists(beingMoved_);
+}
+
+bool SimDesktop::MoveSizeLoopActive() {
+  ++calls.userBusy;
+  return Exists(beingMoved_);
 }
 
 bool SimDesktop::ShellTransientInFront() {

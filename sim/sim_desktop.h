@@ -128,6 +128,13 @@ class SimDesktop : public WindowManager,
   void ProgramComesForward(WindowHandle window);
   // Another program sets the cursor: it moves, and the system sees no input.
   void ProgramSetsCursor(Point position);
+  // The user presses the left button on a window's title bar and holds it: the window comes
+  // to the front, and the system's move loop runs until the drop; while it runs, the window
+  // follows every cursor move, a program's too. Pressing and releasing are input and raw input.
+  void UserDragsTitleBar(WindowHandle window);
+  // Move from the window menu (Alt+Space, M): the same loop, with no button held.
+  void UserMovesWithKeys(WindowHandle window) { beingMoved_ = window; }
+  void UserDrops();
   // All monitors together, when there are more than the primary screen; the cursor may
   // then stand left of or above it, at negative coordinates.
   std::optional<Rect> virtualScreen;
@@ -147,6 +154,9 @@ class SimDesktop : public WindowManager,
     int times = 1;
   };
   std::optional<MoveMiss> moveMiss;
+  // The program's own cursor moves come back as raw movement now and then, as under Wine (the
+  // X server's pointer events for them); Windows never reports them.
+  bool echoesProgramMoves = false;
   bool refuseActivation = false;
   // An activation raises the window only once its program handles it, after whatever the
   // caller does next (always so under Wine).
@@ -183,6 +193,7 @@ class SimDesktop : public WindowManager,
   void PlaceBelow(WindowHandle window, WindowHandle above) override;
   bool MouseButtonDown() override;
   bool MenuOrMoveSizeActive() override;
+  bool MoveSizeLoopActive() override;
   bool ShellTransientInFront() override;
   bool IsShellWindow(WindowHandle topLevel) override;
   bool IsCloaked(WindowHandle topLevel) override;
@@ -192,7 +203,13 @@ class SimDesktop : public WindowManager,
   bool FullscreenProgramInFront() override;
   // Screen
   ScreenMetrics Metrics() override { return metrics_; }
-  std::vector<MonitorInfo> Monitors() override { return monitors_; }
+  std::vector<MonitorInfo> Monitors() override {
+    ++monitorReads;
+    return monitors_;
+  }
+  // How often the program walked the monitors.
+  int monitorReads = 0;
+  int MonitorCount() override { return static_cast<int>(monitors_.size()); }
   bool EasesCursorBetweenDisplays() override { return easesCursorBetweenDisplays; }
   // Raw input: whether the system would deliver it (the program asked and was not refused).
   bool refuseRawInput = false;
@@ -249,6 +266,7 @@ class SimDesktop : public WindowManager,
   BurstListener onKeyBurst_;
   std::optional<std::int64_t> lastKeyMs_;
   bool mouseSinceKey_ = false;
+  WindowHandle beingMoved_ = kNoWindow;  // the window the system's move loop drags
 };
 
 }  // namespace tarnwick::sim

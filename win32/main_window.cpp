@@ -229,6 +229,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       result = OnActivate(wParam);
       break;
     case WM_DISPLAYCHANGE:
+    case WM_SETTINGCHANGE:  // the work area, the cursor settings
       OnDisplayChange();
       break;
     case kCursorMovedMessage:

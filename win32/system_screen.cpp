@@ -88,17 +88,43 @@ std::vector<MonitorInfo> SystemScreen::Monitors() {
   return enumeration.monitors;
 }
 
+SystemScreen::~SystemScreen() {
+  if (settingsKey_ != nullptr) RegCloseKey(settingsKey_);
+  if (settingsChanged_ != nullptr) CloseHandle(settingsChanged_);
+}
+
+bool SystemScreen::WatchSettings() {
+  // The whole of the user's Control Panel settings: the cursor settings' key may not exist yet.
+  if (settingsKey_ == nullptr && RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel", 0, KEY_NOTIFY,
+                                               &settingsKey_) != ERROR_SUCCESS) {
+    settingsKey_ = nullptr;
+    return false;
+  }
+  if (settingsChanged_ == nullptr) settingsChanged_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+  return settingsChanged_ != nullptr &&
+         RegNotifyChangeKeyValue(settingsKey_, TRUE,
+                                 REG_NOTIFY_CHANGE_NAME | REG_NOTIFY_CHANGE_LAST_SET,
+                                 settingsChanged_, TRUE) == ERROR_SUCCESS;
+}
+
 bool SystemScreen::EasesCursorBetweenDisplays() {
+  if (eases_ && WaitForSingleObject(settingsChanged_, 0) == WAIT_TIMEOUT) return *eases_;
+  // Armed before the read, so that a change made meanwhile is not missed; refused, the value
+  // is read at every question.
+  const bool watched = WatchSettings();
+  eases_.reset();
   // The Settings page keeps the switch as a DWORD in the user's cursor settings (the
   // system's own copy sits in the cloud store, in a form of its own). With no value there,
   // the build decides: on by default where the feature exists.
+  bool eases = WindowsBuild() >= kFirstEasingBuild;
   DWORD value = 0;
   DWORD size = sizeof(value);
   if (RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Cursors", L"CursorDeadzoneJumpingSetting",
                    RRF_RT_REG_DWORD, nullptr, &value, &size) == ERROR_SUCCESS) {
-    return value != 0;
+    eases = value != 0;
   }
-  return WindowsBuild() >= kFirstEasingBuild;
+  if (watched) eases_ = eases;
+  return eases;
 }
 
 }  // namespace tarnwick::win32

@@ -87,6 +87,14 @@ bool SystemWindowManager::MenuOrMoveSizeActive() {
   return (info.flags & kBusy) != 0;
 }
 
+bool SystemWindowManager::MoveSizeLoopActive() {
+  // The loop runs in the thread of the window it moves, which the click on its title bar or
+  // border brought to the foreground.
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  return GetGUIThreadInfo(0, &info) && (info.flags & GUI_INMOVESIZE) != 0;
+}
+
 bool SystemWindowManager::ShellTransientInFront() {
   return win32::ShellTransientInFront();
 }

@@ -41,6 +41,7 @@ class SystemWindowManager : public WindowManager {
   }
   bool MouseButtonDown() override;
   bool MenuOrMoveSizeActive() override;
+  bool MoveSizeLoopActive() override;
   bool ShellTransientInFront() override;
   bool IsShellWindow(WindowHandle topLevel) override;
   bool IsCloaked(WindowHandle topLevel) override;

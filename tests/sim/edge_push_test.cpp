@@ -62,7 +62,8 @@ TEST(EdgePushTest, WithTheOptionTheWrapWaitsForAPushAndListensOnlyNearAWrappingE
   SimDesktop& desktop = sim.desktop;
   desktop.SetMonitors({{0, 0, 1024, 768, true, 15}, {1024, 0, 1824, 600, false, 15}});
   Platform platform = sim.AsPlatform();
-  EdgeWrap wrap(platform.screen, platform.rawInput);
+  DesktopLayout layout(platform.screen);
+  EdgeWrap wrap(layout, platform.rawInput);
   wrap.SetPushing(true, false);
   EXPECT_EQ(wrap.Tick({0, 300}, kAll), (Point{1822, 300})) << "without the option: at once";
   EXPECT_FALSE(desktop.RawInputOn());

@@ -77,6 +77,59 @@ TEST_P(IdleParking, StaysParkedThenTheFirstMovementRestores) {
   EXPECT_EQ(MoveCount(), moves) << "the restore itself is not taken for a movement to undo";
 }
 
+// In the corner the system holds the cursor: a hand moving right or down shows only as raw
+// movement. A nudge just after the park still counts; the park's own moves, which Wine may
+// report as raw movement, do not.
+TEST_P(IdleParking, ANudgeIntoTheCornerAsTheCursorIsParkedBringsItBack) {
+  desktop.refuseRawInput = false;
+  desktop.echoesProgramMoves = true;
+  StartParking(GetParam());
+  for (const bool atOnce : {false, true}) {
+    for (int ms = 0; ms < 6000 && desktop.Cursor() != Park(); ms += 10) desktop.RunFor(10);
+    ASSERT_EQ(desktop.Cursor(), Park());
+    // At once: within 10 ms of the park, before any tick has looked at the corner.
+    if (!atOnce) {
+      Ticks(3);
+      ASSERT_EQ(desktop.Cursor(), Park()) << "the park's own moves are no nudge";
+    }
+    desktop.UserMovesMouseBy(2, 3);
+    Ticks(1);
+    ExpectRestored();
+  }
+}
+
+// A drag held still is no rest: the park would take the window, the selection or the file
+// along into the corner. Asleep or awake, the rest counts from the drop.
+TEST_P(IdleParking, NeitherAHeldButtonNorAWindowBeingMovedIsParkedAway) {
+  for (const bool sleeps : {false, true}) {
+    SCOPED_TRACE(sleeps ? "asleep at rest" : "awake");
+    form.reset();
+    Renew();
+    desktop.refuseRawInput = !sleeps;
+    const WindowHandle other = desktop.AddWindow("Other program", {100, 190, 500, 400});
+    StartParking(GetParam());
+    desktop.UserDragsTitleBar(other);
+    Ticks(100);
+    EXPECT_EQ(desktop.Cursor(), kRest);
+    EXPECT_EQ(desktop.Window(other).rect.left, 100) << "the dragged window stays put";
+    desktop.UserDrops();
+    Ticks(50);
+    EXPECT_EQ(desktop.Cursor(), kRest) << "the rest counts from the drop";
+    Ticks(3);
+    ExpectParked(Park());
+    MoveTo({301, 200});
+    Ticks(1);
+    ExpectRestored();
+  }
+  desktop.mouseButtonDown = true;  // a selection held with a swapped mouse, say
+  Ticks(60);
+  EXPECT_EQ(desktop.Cursor(), kRest);
+  desktop.mouseButtonDown = false;
+  desktop.UserMovesWithKeys(desktop.Foreground());
+  Ticks(60);
+  EXPECT_EQ(desktop.Cursor(), kRest);
+}
+
 TEST_P(IdleParking, AMovementBeforeTheDelayOnlyRestartsTheCount) {
   StartParking(GetParam());
   Ticks(30);

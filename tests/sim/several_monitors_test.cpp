@@ -63,6 +63,26 @@ TEST_F(SeveralMonitors, WrapsOnlyAtTheDesktopsEndsAndParksOnTheCursorsOwnMonitor
   EXPECT_EQ(desktop.Cursor(), (Point{1023, 767}));
 }
 
+// Walking the monitors costs, and the wrap looks ten times a second while the mouse moves:
+// the layout is read once, and again when the system says it changed (or, without a word,
+// when the number of monitors changed, as above).
+TEST_F(SeveralMonitors, TheLayoutIsReadAgainOnlyWhenTheSystemSaysItChanged) {
+  Store("startup", "mousewrap", "1");
+  StartOnTwo();
+  const int reads = desktop.monitorReads;
+  for (int x = 100; x < 1000; x += 50) Arrive({x, 300});
+  Arrive({0, 300});
+  EXPECT_EQ(desktop.Cursor(), (Point{1822, 300}));
+  EXPECT_EQ(desktop.monitorReads, reads) << "moving and wrapping read no layout";
+
+  // B moved below A: as many monitors as before, so only the notice tells.
+  desktop.SetMonitors({kTwoMonitors[0], {0, 768, 800, 1368, false, 15}});
+  form->Form_DisplayChange();
+  Arrive({500, 0});
+  EXPECT_EQ(desktop.Cursor(), (Point{500, 1365})) << "wrapped to the bottom of B";
+  EXPECT_EQ(desktop.monitorReads, reads + 1);
+}
+
 TEST_F(SeveralMonitors, WithThePushOptionATouchStaysAPushWrapsACornerNever) {
   desktop.refuseRawInput = false;
   Store("startup", "mousewrap", "1");

@@ -48,8 +48,8 @@ TEST(SystemScreen, NamesTheOneMonitorAsPrimaryInPixels) {
   EXPECT_EQ(WrapLanding(shape, {0, 300}, {true, true, true, true}), (Point{798, 300}));
 }
 
-// The Settings page's switch, read at each question; without it Wine's Windows 10 build
-// never eases.
+// The Settings page's switch, read again once the user's settings changed; without it Wine's
+// Windows 10 build never eases.
 TEST(SystemScreen, ReadsWhetherWindowsEasesCrossingsFromTheUsersSetting) {
   SystemScreen screen(nullptr);
   const wchar_t* const kKey = L"Control Panel\\Cursors";
@@ -257,6 +257,28 @@ TEST(SystemWindowManager, TellsAMenuInFrontAndTheShellsOwnWindows) {
   EXPECT_FALSE(windows.IsShellWindow(FromHwnd(owner)));
   EXPECT_FALSE(windows.IsCloaked(FromHwnd(owner))) << "no compositor under Wine: never cloaked";
   DestroyWindow(owner);
+}
+
+// Move from the window menu runs the same loop as a drag by the title bar: asked from inside
+// it (a timer tick), it is seen; a menu is no move loop.
+TEST(SystemWindowManager, TellsTheMoveLoopOfTheForegroundWindow) {
+  SystemWindowManager windows;
+  HWND window = MakeWindow(L"Moved", 50, 50, 300, 200);
+  SetForegroundWindow(window);
+  PumpUntil([&] { return GetForegroundWindow() == window; });
+  EXPECT_FALSE(windows.MoveSizeLoopActive());
+  static SystemWindowManager* asked = nullptr;
+  static bool loopSeen = false;
+  asked = &windows;
+  SetTimer(window, 8, 200, [](HWND moved, UINT, UINT_PTR id, DWORD) {
+    KillTimer(moved, id);
+    loopSeen = asked->MoveSizeLoopActive();
+    PostMessageW(moved, WM_KEYDOWN, VK_ESCAPE, 0);  // ends the loop where it began
+  });
+  SendMessageW(window, WM_SYSCOMMAND, SC_MOVE, 0);
+  EXPECT_TRUE(loopSeen) << "the foreground thread is in its move loop";
+  EXPECT_FALSE(windows.MoveSizeLoopActive());
+  DestroyWindow(window);
 }
 
 TEST(SystemWindowManager, NamesAWindowsClassAndTheFileOfItsProgram) {
