@@ -1,6 +1,5 @@
 #include "app/diagnostics.h"
 
-#include <cmath>
 #include <cstdio>
 
 namespace tarnwick {
@@ -42,10 +41,9 @@ std::string TimeText(const WallTime& time) {
 }
 
 std::string MonitorLine(int number, const MonitorInfo& monitor) {
-  const long dpi = monitor.twipsPerPixel > 0 ? std::lround(1440 / monitor.twipsPerPixel) : 0;
   return "Monitor " + std::to_string(number) + ": " + std::to_string(monitor.left) + "," +
          std::to_string(monitor.top) + " to " + std::to_string(monitor.right) + "," +
-         std::to_string(monitor.bottom) + ", " + std::to_string(dpi) + " DPI" +
+         std::to_string(monitor.bottom) + ", " + std::to_string(monitor.dpi) + " DPI" +
          (monitor.primary ? ", primary" : "");
 }
 

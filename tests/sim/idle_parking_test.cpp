@@ -131,7 +131,7 @@ TEST_P(IdleParkingFaults, AResolutionChangeWhileParkedKeepsItParked) {
   const ScreenCase other = GetParam().widthPx == 800 ? kScaledScreen : kClassicScreen;
   StartParking(GetParam());
   Ticks(52);
-  desktop.SetScreenPixels(other.widthPx, other.heightPx, other.twipsPerPixel);
+  desktop.SetScreenPixels(other.widthPx, other.heightPx, other.dpi);
   form->Form_DisplayChange();
   Ticks(20);
   EXPECT_EQ(desktop.Cursor(), (Point{other.MaxX(), other.MaxY()}));
