@@ -27,7 +27,7 @@ std::string Form1::TrayTip() const {
   if (focus.Pin()) hold = FocusOutcome::kPinKept;
   if (!focus.Enabled()) hold = FocusOutcome::kSwitchedOff;
   // Two lines: the shell's tip breaks at the line feed.
-  return std::string(kProductTitle) + "\n" + HoldText(hold, options_.pauseKey);
+  return std::string(kProductTitle) + "\n" + HoldText(hold, settings_.pauseKey);
 }
 
 void Form1::ShowHoldInTray() {
@@ -56,7 +56,7 @@ void Form1::CopyDiagnostics_Click() {
   snapshot.enabled = focus.Enabled();
   snapshot.pinned = focus.Pin().has_value();
   snapshot.hoverDelayMs = focus.HoverDelayMs();
-  snapshot.options = options_;
+  snapshot.settings = settings_;
   snapshot.hook = platform_.facts.KeyboardHook();
   snapshot.notifications = platform_.facts.Notifications();
   // Names are read now, not at each decision: following the mouse asks nothing extra.
@@ -85,12 +85,12 @@ void Form1::TrayNotification(TrayEvent event) {
 
 void Form1::ShowTrayMenu() {
   platform_.shell.ShowTrayMenu({
-      {"Show Tarnwick", false, true, [this] { ShowMainWindow(); }},
-      {"Enabled", focus.Enabled(), false, [this] { Command1_Click(); }},
-      {"Options...", false, false, [this] { Options_Click(); }},
-      {"Copy diagnostics", false, false, [this] { CopyDiagnostics_Click(); }},
+      {"&Show Tarnwick", false, true, [this] { ShowMainWindow(); }},
+      {"&Enabled", focus.Enabled(), false, [this] { Command1_Click(); }},
+      {"&Options...", false, false, [this] { Options_Click(); }},
+      {"&Copy diagnostics", false, false, [this] { CopyDiagnostics_Click(); }},
       {"", false, false, {}},
-      {"Exit", false, false, [this] { Command2_Click(); }},
+      {"E&xit", false, false, [this] { Command2_Click(); }},
   });
 }
 

@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "app/form1.h"
-#include "app/tray_events.h"
 #include "seam/form_window.h"
 #include "win32/form_view.h"
 #include "win32/menu_bar.h"
@@ -12,6 +11,7 @@
 #include "win32/session_notifications.h"
 #include "win32/system_event_loop.h"
 #include "win32/system_shell.h"
+#include "win32/tray_notifications.h"
 #include "win32/win32_api.h"
 
 namespace tarnwick::win32 {

@@ -1,8 +1,11 @@
 #pragma once
 #include <array>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/form1.h"
+#include "app/options_store.h"
 #include "win32/win32_api.h"
 
 namespace tarnwick::win32 {
@@ -41,8 +44,11 @@ class OptionsDialog {
   std::wstring FieldText(int command) const;
   bool Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommand(int id, int code);
+  // Each setting the window shows, from the record's text for it, and back.
   void Show(const Options& options);
-  Options Proposed() const;
+  void ShowSetting(const Setting& setting, const std::string& text);
+  std::vector<ProposedText> Proposed() const;
+  std::optional<std::string> FieldValue(const Setting& setting) const;
   bool Apply();
   void UpdateApplyButton();
   // The delay box takes input only while the delayed raise is chosen.

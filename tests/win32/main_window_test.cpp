@@ -353,8 +353,9 @@ TEST_F(MainWindowTest, TheTrayMenuShowsItsEntriesAndRunsTheChosenOneOnceClosed) 
   ASSERT_TRUE(openMenu(WM_RBUTTONUP)) << "a right click opens no menu";
   EXPECT_EQ(foreground, window.Handle()) << "the menu's owner comes to the front first";
   ASSERT_EQ(items.size(), 6U);
-  const std::vector<std::string> captions = {"Show Tarnwick",    "Enabled", "Options...",
-                                             "Copy diagnostics", "",        "Exit"};
+  // Each with an access key of its own.
+  const std::vector<std::string> captions = {"&Show Tarnwick",    "&Enabled", "&Options...",
+                                             "&Copy diagnostics", "",         "E&xit"};
   for (size_t i = 0; i < items.size(); ++i) EXPECT_EQ(items[i].caption, captions[i]) << i;
   EXPECT_TRUE(items[0].state & MFS_DEFAULT);
   EXPECT_FALSE(items[1].state & MFS_DEFAULT);

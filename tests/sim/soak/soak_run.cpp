@@ -317,7 +317,7 @@ class SoakWorld {
       case 11:
         form_->TrayNotification(TrayEvent::kMenuRequested);
         if (Chance(50))
-          sim_.shell.ChooseTrayMenuEntry(Pick<std::string>({"Show Tarnwick", "Enabled"}));
+          sim_.shell.ChooseTrayMenuEntry(Pick<std::string>({"&Show Tarnwick", "&Enabled"}));
         break;
       default:
         form_->SecondStartRequested();
