@@ -156,6 +156,7 @@ void MainWindow::TrayCallback(WPARAM wParam, LPARAM lParam) {
   // belongs at in place of the icon; the classic way names the event alone.
   const bool fourthWay = HIWORD(lParam) == kTrayIconId;
   const TrayRequest request = trayNotifications_.OnNotification(LOWORD(lParam), fourthWay);
+  if (request.noticeShown && shell_ != nullptr) shell_->NoticeShown();
   if (!request.event) return;
   POINT anchor{GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)};
   if (!fourthWay) GetCursorPos(&anchor);
