@@ -48,8 +48,6 @@ class FocusFollow {
 
   // The window the poll handled last, or the pin: what the hotkeys act on.
   WindowHandle LastWindow() const { return lastWindow_; }
-  // The deepest window under the cursor when the poll last saw it change.
-  WindowHandle LastPointWindow() const { return lastPointWindow_; }
   std::optional<WindowHandle> Pin() const { return pin_; }
   // Pins a window so that it keeps the foreground; kNoWindow pins nothing (pinning it would
   // only silence the poll until the user unpins).

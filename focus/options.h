@@ -38,7 +38,6 @@ struct Options {
   // windows activates none of them on the way.
   bool waitUntilStill = false;
 
-  Chord HotkeyFor(HotkeyCommand command) const { return hotkeys[static_cast<int>(command)]; }
   friend bool operator==(const Options&, const Options&) = default;
 };
 

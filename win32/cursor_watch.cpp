@@ -30,10 +30,6 @@ bool CursorWatch::IsCursorMove(DWORD event, HWND window, LONG objectId, LONG chi
          childId == CHILDID_SELF;
 }
 
-bool CursorWatch::Hooked() const {
-  return gHook != nullptr;
-}
-
 bool CursorWatch::Watch(std::function<void()> onMove) {
   gOnMove = std::move(onMove);
   if (!gOnMove) {

@@ -20,8 +20,6 @@ class CursorWatch {
 
   // An empty function stops the watch; false when moves would never be reported.
   bool Watch(std::function<void()> onMove);
-  // Whether the system's hook is in place.
-  bool Hooked() const;
 
   // Whether a WinEvent tells of the cursor's own move.
   static bool IsCursorMove(DWORD event, HWND window, LONG objectId, LONG childId);

@@ -73,7 +73,7 @@ TEST_F(OptionsTest, AReboundToggleAnswersItsNewChordOnlyAndIsStoredAndRestored) 
 
   form.reset();
   Start();
-  EXPECT_EQ(form->CurrentOptions().HotkeyFor(HotkeyCommand::kToggle), (Chord{kKeyG, kCtrlAlt}));
+  EXPECT_EQ(form->CurrentOptions().hotkeys[0], (Chord{kKeyG, kCtrlAlt}));
   form->WinHook1_KeyEvent(kKeyG, kCtrlAlt);
   EXPECT_EQ(form->Command1.Caption(), "&Enabled");
 }

@@ -166,8 +166,7 @@ TEST_F(OptionsDialogTest, ApplyAndOkStoreWhatChangedAndPutItInForce) {
   EXPECT_TRUE(ApplyEnabled());
   Press(IDC_APPLY);
   EXPECT_EQ(Stored("options", "Toggle"), "Ctrl+Alt+G");
-  EXPECT_EQ(form->CurrentOptions().HotkeyFor(HotkeyCommand::kToggle),
-            (Chord{'G', kCtrlBit | kAltBit}));
+  EXPECT_EQ(form->CurrentOptions().hotkeys[0], (Chord{'G', kCtrlBit | kAltBit}));
   EXPECT_EQ(window.OptionsWindow(), options) << "Apply keeps the window open";
   EXPECT_FALSE(ApplyEnabled());
 
@@ -241,7 +240,7 @@ TEST_F(OptionsDialogTest, ADelayOutOfItsLimitsIsRefusedAndTheKeyboardLandsOnIt) 
 
 TEST_F(OptionsDialogTest, AWinChordTheControlCannotShowIsKeptUntilReplaced) {
   UseOptions({{"Unpin", "Win+Q"}, {"Pin", "Win+A"}});
-  ASSERT_EQ(form->CurrentOptions().HotkeyFor(HotkeyCommand::kUnpin), (Chord{'Q', kWinBit}));
+  ASSERT_EQ(form->CurrentOptions().hotkeys[4], (Chord{'Q', kWinBit}));
   ASSERT_NE(OpenFromMenu(), nullptr);
   Choose(IDC_PAUSE_KEY, 1);  // Ctrl: something else changes
   TypeChord(HotkeyCommand::kPin, MAKEWORD('A', HOTKEYF_CONTROL | HOTKEYF_ALT));
