@@ -195,7 +195,6 @@ TEST_F(StartUp, TheStartingWindowIsCreatedWithItsInitialValues) {
   EXPECT_TRUE(fresh.Timer2.Enabled());
   EXPECT_EQ(fresh.Timer2.IntervalMs(), 1);
   EXPECT_EQ(fresh.focus.Pin(), std::nullopt);
-  EXPECT_EQ(fresh.parking.SavedPosition(), std::nullopt);
   EXPECT_EQ(fresh.parking.ParkPoint(), std::nullopt);
   EXPECT_EQ(fresh.Label1[4].Caption().back(), 'Q');
 }
