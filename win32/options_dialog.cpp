@@ -103,18 +103,7 @@ bool OptionsDialog::Handle(UINT message, WPARAM wParam, LPARAM) {
         SetWindowSubclass(Item(IDC_HOTKEY_FIRST + command), &OptionsDialog::FieldProcedure,
                           static_cast<UINT_PTR>(command), reinterpret_cast<DWORD_PTR>(this));
       }
-      for (const Setting* setting : kAllSettings) {
-        // A check box is captioned by its row; a list of choices lists the stored names.
-        if (setting->view == SettingView::kCheckBox) {
-          SetDlgItemTextW(dialog_, setting->control, Widen(setting->label).c_str());
-        }
-        if (setting->view == SettingView::kChoice && IsComboBox(Item(setting->control))) {
-          for (const std::string& choice : setting->choices) {
-            SendDlgItemMessageW(dialog_, setting->control, CB_ADDSTRING, 0,
-                                reinterpret_cast<LPARAM>(Widen(choice).c_str()));
-          }
-        }
-      }
+      PrepareSettingControls();
       Show(form_->CurrentOptions());
       // OK, not the first hotkey field: no key lands in a field the user did not choose.
       SetFocus(Item(IDOK));
@@ -134,6 +123,21 @@ bool OptionsDialog::Handle(UINT message, WPARAM wParam, LPARAM) {
       return true;
     default:
       return false;
+  }
+}
+
+void OptionsDialog::PrepareSettingControls() {
+  for (const Setting* setting : kAllSettings) {
+    // A check box is captioned by its row; a list of choices lists the stored names.
+    if (setting->view == SettingView::kCheckBox) {
+      SetDlgItemTextW(dialog_, setting->control, Widen(setting->label).c_str());
+    }
+    if (setting->view == SettingView::kChoice && IsComboBox(Item(setting->control))) {
+      for (const std::string& choice : setting->choices) {
+        SendDlgItemMessageW(dialog_, setting->control, CB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(Widen(choice).c_str()));
+      }
+    }
   }
 }
 

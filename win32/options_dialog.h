@@ -44,6 +44,8 @@ class OptionsDialog {
   std::wstring FieldText(int command) const;
   bool Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommand(int id, int code);
+  // Captions the check boxes and fills the lists of choices, from the settings' rows.
+  void PrepareSettingControls();
   // Each setting the window shows, from the record's text for it, and back.
   void Show(const Options& options);
   void ShowSetting(const Setting& setting, const std::string& text);
