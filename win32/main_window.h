@@ -46,8 +46,6 @@ class MainWindow : public FormWindow {
   void Hide() override;
   void SetIcon(IconId icon) override;
   void ShowOptions() override;
-  // The Options window while it is open, else nullptr.
-  HWND OptionsWindow() const { return options_.Handle(); }
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -24,7 +24,6 @@ class OptionsDialog {
   // Opens the window, or brings the open one forward; false when the system refused it.
   bool Open(Form1& form);
   void Close();
-  HWND Handle() const { return dialog_; }
   // The user is typing a chord into one of the hotkey controls: the keys are a choice being
   // made, not commands.
   bool RecordingChord() const;

@@ -363,7 +363,7 @@ TEST_F(MainWindowTest, TheTrayMenuShowsItsEntriesAndRunsTheChosenOneOnceClosed) 
   EXPECT_TRUE(items[4].type & MFT_SEPARATOR);
   EXPECT_FALSE(IsMenu(shownMenu)) << "the menu is destroyed once closed";
   EXPECT_EQ(form->Command1.Caption(), "&Enabled") << "Esc chose nothing";
-  EXPECT_EQ(window.OptionsWindow(), nullptr);
+  EXPECT_EQ(OptionsWindow(), nullptr);
 
   chooseInMenu(2);
   ASSERT_TRUE(openMenu(WM_CONTEXTMENU)) << "the menu key opens no menu";
@@ -374,7 +374,7 @@ TEST_F(MainWindowTest, TheTrayMenuShowsItsEntriesAndRunsTheChosenOneOnceClosed) 
 
   chooseInMenu(3);
   ASSERT_TRUE(openMenu(WM_RBUTTONUP));
-  EXPECT_NE(window.OptionsWindow(), nullptr) << "Options... opened no window";
+  EXPECT_NE(OptionsWindow(), nullptr) << "Options... opened no window";
 
   Click(form->Command4);  // hidden in the tray
   chooseInMenu(1);

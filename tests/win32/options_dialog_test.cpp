@@ -59,9 +59,9 @@ class OptionsDialogTest : public MainWindowTest {
   HWND OpenFromMenu() {
     HMENU file = GetSubMenu(GetMenu(window.Handle()), 0);
     Send(WM_COMMAND, GetMenuItemID(file, 2), 0);
-    return window.OptionsWindow();
+    return OptionsWindow();
   }
-  HWND Item(int id) const { return GetDlgItem(window.OptionsWindow(), id); }
+  HWND Item(int id) const { return GetDlgItem(OptionsWindow(), id); }
   // The message box is modal: it is read and closed from inside its own loop.
   static void CloseNextMessage(std::string& message, HWND& owner) {
     testing::RepeatFromLoop([&] {
@@ -101,13 +101,13 @@ class OptionsDialogTest : public MainWindowTest {
   void TypeChord(HotkeyCommand command, WORD value) {
     const int id = IDC_HOTKEY_FIRST + static_cast<int>(command);
     SendMessageW(Item(id), HKM_SETHOTKEY, value, 0);
-    SendMessageW(window.OptionsWindow(), WM_COMMAND, MAKEWPARAM(id, EN_CHANGE),
+    SendMessageW(OptionsWindow(), WM_COMMAND, MAKEWPARAM(id, EN_CHANGE),
                  reinterpret_cast<LPARAM>(Item(id)));
   }
   void Press(int id) { SendMessageW(Item(id), BM_CLICK, 0, 0); }
   void Choose(int id, int index) {
     SendMessageW(Item(id), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageW(window.OptionsWindow(), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+    SendMessageW(OptionsWindow(), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(Item(id)));
   }
   bool ApplyEnabled() const { return IsWindowEnabled(Item(IDC_APPLY)) != FALSE; }
@@ -151,11 +151,11 @@ TEST_F(OptionsDialogTest, OpensFromTheMenuShowingTheOptionsInForceAndOnlyOnce) {
   EXPECT_FALSE(ApplyEnabled()) << "nothing to apply yet";
 
   form->Options_Click();  // again, from the tray menu say
-  EXPECT_EQ(window.OptionsWindow(), options);
+  EXPECT_EQ(OptionsWindow(), options);
   EXPECT_EQ(OpenOptionsWindows(), 1);
 
   Press(IDCANCEL);
-  EXPECT_EQ(window.OptionsWindow(), nullptr);
+  EXPECT_EQ(OptionsWindow(), nullptr);
   EXPECT_FALSE(IsWindow(options));
 }
 
@@ -167,7 +167,7 @@ TEST_F(OptionsDialogTest, ApplyAndOkStoreWhatChangedAndPutItInForce) {
   Press(IDC_APPLY);
   EXPECT_EQ(Stored("options", "Toggle"), "Ctrl+Alt+G");
   EXPECT_EQ(form->CurrentOptions().hotkeys[0], (Chord{'G', kCtrlBit | kAltBit}));
-  EXPECT_EQ(window.OptionsWindow(), options) << "Apply keeps the window open";
+  EXPECT_EQ(OptionsWindow(), options) << "Apply keeps the window open";
   EXPECT_FALSE(ApplyEnabled());
 
   Send(kKeyPressMessage, 'F', kCtrlShift);
@@ -182,7 +182,7 @@ TEST_F(OptionsDialogTest, ApplyAndOkStoreWhatChangedAndPutItInForce) {
   Press(IDC_FOLLOW_ONLY_MOVED);  // an automatic box: a click unticks it
   EXPECT_EQ(Stored("options", "PauseKey"), "None") << "nothing stored before OK";
   Press(IDOK);
-  EXPECT_EQ(window.OptionsWindow(), nullptr) << "OK closes the window";
+  EXPECT_EQ(OptionsWindow(), nullptr) << "OK closes the window";
 
   RegistrySettings fresh;  // read back from the registry, not from the model
   EXPECT_EQ(fresh.Read("Tarnwick", "options", "Pin"), "None");
@@ -207,7 +207,7 @@ TEST_F(OptionsDialogTest, ADuplicateChordIsRefusedWithAMessageAndTheWindowStaysO
             std::string::npos)
       << message;
   EXPECT_EQ(messageOwner, options) << "the message keeps the Options window still";
-  EXPECT_EQ(window.OptionsWindow(), options) << "a refused OK leaves the window open";
+  EXPECT_EQ(OptionsWindow(), options) << "a refused OK leaves the window open";
   EXPECT_TRUE(IsWindowVisible(options));
   EXPECT_EQ(Stored("options", "KeepOnTop"), "<absent>");
   EXPECT_EQ(form->CurrentOptions(), Options{}) << "nothing of the refused options in force";
@@ -216,7 +216,7 @@ TEST_F(OptionsDialogTest, ADuplicateChordIsRefusedWithAMessageAndTheWindowStaysO
 
   Press(IDC_HOTKEY_NONE_FIRST + static_cast<int>(HotkeyCommand::kKeepOnTop));
   Press(IDOK);
-  EXPECT_EQ(window.OptionsWindow(), nullptr);
+  EXPECT_EQ(OptionsWindow(), nullptr);
   EXPECT_EQ(Stored("options", "KeepOnTop"), "None");
 }
 
@@ -245,7 +245,7 @@ TEST_F(OptionsDialogTest, AWinChordTheControlCannotShowIsKeptUntilReplaced) {
   Choose(IDC_PAUSE_KEY, 1);  // Ctrl: something else changes
   TypeChord(HotkeyCommand::kPin, MAKEWORD('A', HOTKEYF_CONTROL | HOTKEYF_ALT));
   Press(IDOK);
-  EXPECT_EQ(window.OptionsWindow(), nullptr);
+  EXPECT_EQ(OptionsWindow(), nullptr);
   EXPECT_EQ(Stored("options", "Unpin"), "Win+Q");
   EXPECT_EQ(Stored("options", "Pin"), "Ctrl+Alt+A");
   EXPECT_EQ(Stored("options", "PauseKey"), "Ctrl");
