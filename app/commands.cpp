@@ -13,14 +13,14 @@ void Form1::Command1_Click() {
   if (focus.Enabled()) {
     focus.SetEnabled(false);
     Command1.SetCaption(kDisabledCaption);
-    store.SaveSetting(kDisabledSetting, "1");
     icon = Image2.Picture();
   } else {
     focus.SetEnabled(true);
     Command1.SetCaption(kEnabledCaption);
-    store.SaveSetting(kDisabledSetting, "0");
     icon = Image1.Picture();
   }
+  settings_.disabled = !focus.Enabled();
+  store.Save(settings_, kDisabledSetting);
   platform_.form.SetIcon(icon);
   // An icon that is there already takes the new picture in place.
   AddIconTray();
@@ -59,7 +59,12 @@ void Form1::Command5_Click() {
 }
 
 void Form1::Check1_Click() {
-  store.SaveCheckSetting(kRunMinimizedSetting, Check1.IsChecked());
+  KeepCheck(Check1, &Settings::runMinimized, kRunMinimizedSetting);
+}
+
+void Form1::KeepCheck(const CheckBox& box, int Settings::*field, const Setting& setting) {
+  settings_.*field = box.Value();
+  store.Save(settings_, setting);
 }
 
 void Form1::Form_Unload() {

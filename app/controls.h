@@ -31,10 +31,8 @@ class Control {
   void AttachObserver(ControlObserver* observer) { observer_ = observer; }
   // Puts the keyboard focus here (the view does; without a view nothing happens).
   void SetFocus() {
-    ++focusRequests_;
     if (observer_ != nullptr) observer_->FocusRequested(*this);
   }
-  int FocusRequests() const { return focusRequests_; }
 
  protected:
   void NotifyChanged() const {
@@ -44,7 +42,6 @@ class Control {
  private:
   std::string name_;
   ControlObserver* observer_ = nullptr;
-  int focusRequests_ = 0;
 };
 
 // A control with a caption: label, frame, button.

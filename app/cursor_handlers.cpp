@@ -5,13 +5,13 @@
 namespace tarnwick {
 
 void Form1::MouseWrapOptions() {
-  Check8.SetValue(store.GetCheckSetting(kLeftWrapSetting));
-  Check10.SetValue(store.GetCheckSetting(kRightWrapSetting));
-  Check11.SetValue(store.GetCheckSetting(kTopWrapSetting));
-  Check12.SetValue(store.GetCheckSetting(kBottomWrapSetting));
-  Check7.SetValue(store.GetCheckSetting(kMouseWrapAtStartSetting));
+  Check8.SetValue(settings_.leftWrap);
+  Check10.SetValue(settings_.rightWrap);
+  Check11.SetValue(settings_.topWrap);
+  Check12.SetValue(settings_.bottomWrap);
+  Check7.SetValue(settings_.mouseWrapAtStart);
   if (Check7.IsChecked()) Command20_Click();
-  Text35.SetText(store.GetSetting(kCalibrationSetting));
+  Text35.SetText(settings_.calibration);
 }
 
 void Form1::Timer5_Timer() {
@@ -25,30 +25,31 @@ void Form1::Command20_Click() {
 }
 
 void Form1::Check7_Click() {
-  store.SaveCheckSetting(kMouseWrapAtStartSetting, Check7.IsChecked());
+  KeepCheck(Check7, &Settings::mouseWrapAtStart, kMouseWrapAtStartSetting);
 }
 
-void Form1::SetWrapEdge(WrapEdge edge, const CheckBox& box, const Setting& setting) {
+void Form1::SetWrapEdge(WrapEdge edge, const CheckBox& box, int Settings::*field,
+                        const Setting& setting) {
   wrap.SetEdgeWraps(edge, box.IsChecked());
-  store.SaveCheckSetting(setting, box.IsChecked());
+  KeepCheck(box, field, setting);
 }
 
 void Form1::Check8_Click() {
-  SetWrapEdge(WrapEdge::kLeft, Check8, kLeftWrapSetting);
+  SetWrapEdge(WrapEdge::kLeft, Check8, &Settings::leftWrap, kLeftWrapSetting);
 }
 void Form1::Check10_Click() {
-  SetWrapEdge(WrapEdge::kRight, Check10, kRightWrapSetting);
+  SetWrapEdge(WrapEdge::kRight, Check10, &Settings::rightWrap, kRightWrapSetting);
 }
 void Form1::Check11_Click() {
-  SetWrapEdge(WrapEdge::kTop, Check11, kTopWrapSetting);
+  SetWrapEdge(WrapEdge::kTop, Check11, &Settings::topWrap, kTopWrapSetting);
 }
 void Form1::Check12_Click() {
-  SetWrapEdge(WrapEdge::kBottom, Check12, kBottomWrapSetting);
+  SetWrapEdge(WrapEdge::kBottom, Check12, &Settings::bottomWrap, kBottomWrapSetting);
 }
 
 void Form1::Check2_Click() {
   parking.SetOn(Check2.IsChecked());
-  store.SaveCheckSetting(kIdleParkingSetting, Check2.IsChecked());
+  KeepCheck(Check2, &Settings::idleParking, kIdleParkingSetting);
 }
 
 void Form1::Timer8_Timer() {
@@ -61,7 +62,7 @@ void Form1::Text2_Change() {
 }
 
 void Form1::Check5_Click() {
-  store.SaveCheckSetting(kTaskbarAllowanceSetting, Check5.IsChecked());
+  KeepCheck(Check5, &Settings::taskbarAllowance, kTaskbarAllowanceSetting);
   parking.SetTaskbarAllowance(Check5.IsChecked());
 }
 

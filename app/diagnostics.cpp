@@ -1,7 +1,10 @@
 #include "app/diagnostics.h"
 
-#include <cmath>
+#include <algorithm>
 #include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace tarnwick {
 namespace {
@@ -42,37 +45,29 @@ std::string TimeText(const WallTime& time) {
 }
 
 std::string MonitorLine(int number, const MonitorInfo& monitor) {
-  const long dpi = monitor.twipsPerPixel > 0 ? std::lround(1440 / monitor.twipsPerPixel) : 0;
   return "Monitor " + std::to_string(number) + ": " + std::to_string(monitor.left) + "," +
          std::to_string(monitor.top) + " to " + std::to_string(monitor.right) + "," +
-         std::to_string(monitor.bottom) + ", " + std::to_string(dpi) + " DPI" +
+         std::to_string(monitor.bottom) + ", " + std::to_string(monitor.dpi) + " DPI" +
          (monitor.primary ? ", primary" : "");
 }
 
-std::string ExclusionsText(const std::vector<std::string>& rules) {
-  std::string text;
-  int titleRules = 0;
-  for (const std::string& rule : rules) {
-    if (rule.rfind("title:", 0) == 0) {
-      ++titleRules;
-      continue;
+// The settings reported on each line, each in the Options window's words and its value.
+std::vector<std::pair<std::string, std::string>> SettingLines(const Settings& settings) {
+  std::vector<std::pair<std::string, std::string>> lines;
+  for (const Setting* setting : kAllSettings) {
+    if (setting->reportLine == nullptr) continue;
+    std::string item = setting->label;
+    std::erase(item, '&');
+    item += (item.empty() ? "" : " ") + setting->describe(settings);
+    auto line = std::find_if(lines.begin(), lines.end(),
+                             [&](const auto& named) { return named.first == setting->reportLine; });
+    if (line == lines.end()) {
+      lines.emplace_back(setting->reportLine, item);
+    } else {
+      line->second += "; " + item;
     }
-    text += (text.empty() ? "" : "; ") + rule;
   }
-  if (titleRules > 0) {
-    text += (text.empty() ? "" : "; ") + std::to_string(titleRules) + " title rule(s), not shown";
-  }
-  return text.empty() ? "none" : text;
-}
-
-std::string HotkeysText(const Options& options) {
-  std::string text;
-  for (int index = 0; index < kHotkeyCommandCount; ++index) {
-    const auto command = static_cast<HotkeyCommand>(index);
-    text += (index == 0 ? "" : "; ") + std::string(CommandName(command)) + " " +
-            ChordText(options.HotkeyFor(command));
-  }
-  return text;
+  return lines;
 }
 
 }  // namespace
@@ -87,20 +82,10 @@ std::string DiagnosticsReport(const DiagnosticsSnapshot& snapshot) {
   }
   if (snapshot.monitors.empty()) line("Monitors: unknown");
   line(std::string("Runs elevated: ") + YesNo(snapshot.elevated));
-  const Options& options = snapshot.options;
   line(std::string("Focus-follow: ") + (snapshot.enabled ? "on" : "off") + "; hover delay " +
        std::to_string(snapshot.hoverDelayMs) + " ms; pinned window: " + YesNo(snapshot.pinned));
-  line(std::string("Options: pause key ") + PauseKeyName(options.pauseKey) +
-       "; leave fullscreen programs alone " + YesNo(options.leaveFullscreenAlone) +
-       "; follow only when the mouse moves " + YesNo(options.followOnlyWhenMoved) +
-       "; wrap only when pushing " + YesNo(options.wrapOnlyOnPush) + "; bring to the front " +
-       RaiseModeName(options.raiseMode) +
-       (options.raiseMode == RaiseMode::kAfterDelay
-            ? " " + std::to_string(options.raiseDelayMs) + " ms"
-            : std::string()) +
-       "; wait until the mouse stops " + YesNo(options.waitUntilStill));
-  line("Hotkeys: " + HotkeysText(options));
-  line("Exclusions: " + ExclusionsText(options.exclusions));
+  for (const auto& [name, items] : SettingLines(snapshot.settings))
+    line(std::string(name).append(": ").append(items));
   line(std::string("Keyboard hook: ") +
        (snapshot.hook.installed
             ? "installed; re-installed " + std::to_string(snapshot.hook.reinstalls) + " time(s)" +

@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "app/settings.h"
 #include "focus/focus_log.h"
-#include "focus/options.h"
 #include "seam/screen.h"
 #include "seam/system_facts.h"
 
@@ -27,7 +27,7 @@ struct DiagnosticsSnapshot {
   bool enabled = true;
   bool pinned = false;
   int hoverDelayMs = 0;
-  Options options;
+  Settings settings;
   HookFacts hook;
   NotificationState notifications = NotificationState::kUnknown;
   SystemHoverActivation systemHover;

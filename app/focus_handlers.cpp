@@ -35,14 +35,16 @@ void Form1::Text1_LostFocus() {
     case HoverDelayVerdict::kAccepted:
       focus.SetHoverDelayMs(delay.intervalMs);
       // Stored as typed, not normalised: start-up rounds it again when it reads it back.
-      store.SaveSetting(kHoverDelaySetting, Text1.Text());
+      settings_.hoverDelay = Text1.Text();
+      store.Save(settings_, kHoverDelaySetting);
       return;
   }
   // A refused entry puts the default in the box, and the box shows what is in force: the
   // default is used and stored too. The user goes on where the mistake is.
   Text1.SetText(kDefaultHoverDelayText);
   focus.SetHoverDelayMs(kDefaultHoverDelayMs);
-  store.SaveSetting(kHoverDelaySetting, kDefaultHoverDelayText);
+  settings_.hoverDelay = kDefaultHoverDelayText;
+  store.Save(settings_, kHoverDelaySetting);
   Text1.SetFocus();
 }
 
@@ -50,7 +52,7 @@ void Form1::WinHook1_KeyEvent(int KeyCode, int Shift) {
   // A key that is no chord in force changes nothing and wakes nothing; a command that
   // changes a feature wakes it through that feature. Each command acts on the last window and the
   // pin as they stand now, which during a hover wait is still the previous cycle's window.
-  for (HotkeyCommand command : CommandsFor(options_.hotkeys, Chord{KeyCode, Shift})) {
+  for (HotkeyCommand command : CommandsFor(settings_.hotkeys, Chord{KeyCode, Shift})) {
     switch (command) {
       case HotkeyCommand::kToggle:
         Command1_Click();
@@ -74,7 +76,7 @@ void Form1::WinHook1_KeyEvent(int KeyCode, int Shift) {
 }
 
 bool Form1::FullscreenProgramLeftAlone() {
-  return options_.leaveFullscreenAlone && platform_.windows.FullscreenProgramInFront();
+  return settings_.leaveFullscreenAlone && platform_.windows.FullscreenProgramInFront();
 }
 
 }  // namespace tarnwick

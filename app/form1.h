@@ -7,7 +7,7 @@
 #include "app/controls.h"
 #include "app/options_store.h"
 #include "app/product.h"
-#include "app/settings_layout.h"
+#include "app/settings.h"
 #include "app/sleep_at_rest.h"
 #include "app/tray_events.h"
 #include "cursor/desktop_layout.h"
@@ -40,7 +40,8 @@ enum TimerId : int {
 class Form1 {
   // First, so that the controls below can reach the event loop as they are made.
   Platform& platform_;
-  Options options_;  // what the user chose in the Options window, in force now
+  // Every setting, as the controls show it; the Options window's part is in force now.
+  Settings settings_;
 
  public:
   // Every setting is read and written here.
@@ -153,7 +154,7 @@ class Form1 {
   // --- The features, which own the program's state ---
   OwnCursor cursor{platform_.windows};
   FocusFollow focus{platform_.windows, platform_.text, platform_.loop, cursor,
-                    options_,          Timer1,         Timer2,         Timer3};
+                    settings_,         Timer1,         Timer2,         Timer3};
   // The monitors as the wrap and the parking see them.
   DesktopLayout desktopLayout{platform_.screen};
   MouseWrap wrap{platform_.windows, desktopLayout, platform_.rawInput, cursor, Timer5, [this] {
@@ -213,14 +214,14 @@ class Form1 {
 
   // --- Options ---
   // What the user chose in the Options window, in force now.
-  const Options& CurrentOptions() const { return options_; }
+  const Options& CurrentOptions() const { return settings_; }
   // Checks what the Options window proposes; when it holds, stores every value and puts
-  // it in force, else tells the user why (captioned "Tarnwick") and changes nothing.
+  // it in force, else tells the user why (captioned "Tarnwick"), changes nothing and names
+  // the setting to put right in `refused`.
+  bool ApplyOptions(const std::vector<ProposedText>& texts, const Setting** refused = nullptr);
   bool ApplyOptions(const Options& proposed);
-  // Reads the stored options; a missing or hand-spoilt value gives its default.
-  void LoadOptions();
-  // Focus follows the mouse only while the pause key is held, or is paused while it is.
-  void SetHoldKeyMode(HoldKeyMode mode);
+  // Puts the Options window's part of the settings in force.
+  void OptionsChanged();
   void Check4_Click();  // launch at log-on, as the user ticks it
   // Shows the stored choice at start-up and renews the log-on entry it stands for.
   void RestoreLaunchAtLogon();
@@ -261,7 +262,10 @@ class Form1 {
   void ShowHoldInTray();
   void FocusDecided(WindowHandle target, FocusOutcome outcome);
   bool FullscreenProgramLeftAlone();
-  void SetWrapEdge(WrapEdge edge, const CheckBox& box, const Setting& setting);
+  void SetWrapEdge(WrapEdge edge, const CheckBox& box, int Settings::*field,
+                   const Setting& setting);
+  // A box's value goes into the record, and the store writes it.
+  void KeepCheck(const CheckBox& box, int Settings::*field, const Setting& setting);
 
   bool hideRequested_ = false;
   bool trayIconWanted_ = false;  // an icon was added and not removed since

@@ -1,25 +1,23 @@
 #include <string>
 
 #include "app/form1.h"
-#include "common/number_text.h"
 #include "focus/hover_delay.h"
 
 namespace tarnwick {
 
 void Form1::Form_Load() {
   // The Options window's choices come first: the hotkeys and the poll work by them.
-  LoadOptions();
+  settings_ = store.Load();
+  OptionsChanged();
 
-  Check1.SetValue(store.GetCheckSetting(kRunMinimizedSetting));
+  Check1.SetValue(settings_.runMinimized);
   if (Check1.Value() == kChecked) Command4_Click();
 
-  if (ParseNumber(store.GetSetting(kDisabledSetting)) == 1.0) Command1_Click();
+  if (settings_.disabled) Command1_Click();
 
   // The stored delay is put in force as well as shown; one that the delay box would refuse
-  // gives way to the default, and the stored text is left for the user to correct.
-  const HoverDelay delay = CheckHoverDelay(store.GetSetting(kHoverDelaySetting));
-  const int delayMs =
-      delay.verdict == HoverDelayVerdict::kAccepted ? delay.intervalMs : kDefaultHoverDelayMs;
+  // was read as the default, and the stored text is left for the user to correct.
+  const int delayMs = CheckHoverDelay(settings_.hoverDelay).intervalMs;
   Text1.SetText(std::to_string(delayMs));
   focus.SetHoverDelayMs(delayMs);
 
@@ -27,11 +25,11 @@ void Form1::Form_Load() {
 
   focus.Start();
 
-  Check2.SetValue(store.GetCheckSetting(kIdleParkingSetting));
+  Check2.SetValue(settings_.idleParking);
   RestoreLaunchAtLogon();
 
   parking.MeasureScreen();
-  Check5.SetValue(store.GetCheckSetting(kTaskbarAllowanceSetting));
+  Check5.SetValue(settings_.taskbarAllowance);
 }
 
 }  // namespace tarnwick

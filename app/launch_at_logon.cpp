@@ -4,7 +4,6 @@
 
 #include "app/form1.h"
 #include "app/startup_entry.h"
-#include "common/number_text.h"
 
 namespace tarnwick {
 
@@ -21,17 +20,15 @@ void SetQuietly(CheckBox& box, int value) {
 }  // namespace
 
 void Form1::RestoreLaunchAtLogon() {
-  int stored = store.GetCheckSetting(kLaunchAtLogonSetting);
   // A value edited by hand into something unreadable tells nothing of what happens at
   // log-on; the StartUp folder does, and the box shows that. An entry there is a tick, stored
   // again and renewed below as any tick is (one Task Manager switched off unticks the box).
-  if (!ParseCheckValue(store.GetSetting(kLaunchAtLogonSetting)) &&
-      StartupEntryPresent(platform_.files)) {
-    stored = kChecked;
-    store.SaveSetting(kLaunchAtLogonSetting, "1");
+  if (store.Spoilt(kLaunchAtLogonSetting) && StartupEntryPresent(platform_.files)) {
+    settings_.launchAtLogon = kChecked;
+    store.Save(settings_, kLaunchAtLogonSetting);
   }
-  if (stored != kChecked) {
-    Check4.SetValue(stored);
+  if (settings_.launchAtLogon != kChecked) {
+    Check4.SetValue(settings_.launchAtLogon);
     return;
   }
   // The stored tick is shown without the user's path: start-up renews the entry, and what
@@ -51,7 +48,7 @@ void Form1::RestoreLaunchAtLogon() {
       // Switched off in Task Manager since the tick: the box and the store say so now, and
       // the entry and its mark stay for Task Manager to show.
       SetQuietly(Check4, kUnchecked);
-      store.SaveCheckSetting(kLaunchAtLogonSetting, Check4.IsChecked());
+      KeepCheck(Check4, &Settings::launchAtLogon, kLaunchAtLogonSetting);
       return;
     case StartupRenewal::kFailed:
       // At log-on a redirected StartUp folder may not be there yet, and the entry that
@@ -68,13 +65,13 @@ void Form1::Check4_Click() {
     // Both copies read the one stored tick: while the other copy's entry stays, its tick
     // stays too, or that copy's box would deny what happens at log-on.
     if (SwitchStartupEntryOff(platform_.files)) {
-      store.SaveCheckSetting(kLaunchAtLogonSetting, Check4.IsChecked());
+      KeepCheck(Check4, &Settings::launchAtLogon, kLaunchAtLogonSetting);
     }
     return;
   }
   const std::string failure = SwitchStartupEntryOn(platform_.files);
   if (failure.empty()) {
-    store.SaveCheckSetting(kLaunchAtLogonSetting, Check4.IsChecked());
+    KeepCheck(Check4, &Settings::launchAtLogon, kLaunchAtLogonSetting);
     return;
   }
   // The box must not claim what is not so. Unticking runs this handler again, which clears

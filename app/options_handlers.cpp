@@ -3,55 +3,49 @@
 #include <utility>
 
 #include "app/form1.h"
-#include "common/text_lines.h"
 #include "hotkeys/help_lines.h"
 
 namespace tarnwick {
 
-void Form1::LoadOptions() {
-  Options loaded = store.LoadOptions();
+void Form1::OptionsChanged() {
   focus.OptionsChanged();
-  options_ = std::move(loaded);
-  wrap.SetPushOnly(options_.wrapOnlyOnPush);
+  wrap.SetPushOnly(settings_.wrapOnlyOnPush);
+  pointer.SetOn(settings_.pointerFollowsKeyboard);
   ShowChordsInHelp();
+  ShowHoldInTray();
+}
+
+bool Form1::ApplyOptions(const std::vector<ProposedText>& texts, const Setting** refused) {
+  OptionsProposal proposal = OptionsStore::Propose(settings_, texts);
+  if (proposal.refusal) {
+    platform_.shell.ShowMessage(kApplicationName, proposal.refusal->words, MessageKind::kWarning);
+    if (refused != nullptr) *refused = proposal.refusal->row;
+    return false;
+  }
+  static_cast<Options&>(settings_) = std::move(proposal.options);
+  OptionsChanged();
+  store.SaveOptions(settings_);
+  return true;
 }
 
 bool Form1::ApplyOptions(const Options& proposed) {
-  Options accepted = proposed;
-  // Blank lines are no rules, and a rule's own line ends are lines of their own.
-  accepted.exclusions = SplitLines(JoinLines(proposed.exclusions));
-  if (const auto refusal = OptionsStore::Refusal(accepted)) {
-    platform_.shell.ShowMessage(kApplicationName, *refusal, MessageKind::kWarning);
-    return false;
-  }
-  focus.OptionsChanged();
-  options_ = std::move(accepted);
-  wrap.SetPushOnly(options_.wrapOnlyOnPush);
-  store.SaveOptions(options_);
-  ShowChordsInHelp();
-  return true;
+  return ApplyOptions(OptionsStore::Texts(proposed));
 }
 
 void Form1::Options_Click() {
   platform_.form.ShowOptions();
 }
 
-void Form1::SetHoldKeyMode(HoldKeyMode mode) {
-  focus.SetHoldKeyMode(mode);
-  ShowChordsInHelp();
-  ShowHoldInTray();
-}
-
 void Form1::ShowChordsInHelp() {
   // The first line says how focus-follow works; held to follow, it names the key.
-  if (focus.HoldKeyModeInForce() == HoldKeyMode::kFollow && options_.pauseKey != PauseKey::kNone) {
+  if (settings_.holdKeyMode == HoldKeyMode::kFollow && settings_.pauseKey != PauseKey::kNone) {
     Label1[0].SetCaption(std::string("Tarnwick sets the focus of an application as your mouse "
                                      "passes over it while you hold ") +
-                         PauseKeyName(options_.pauseKey) + ".");
+                         PauseKeyName(settings_.pauseKey) + ".");
   } else {
     Label1[0].SetCaption(kFocusHelpLine);
   }
-  const std::array<std::string, 4> lines = ChordHelpLines(options_.hotkeys);
+  const std::array<std::string, 4> lines = ChordHelpLines(settings_.hotkeys);
   for (size_t i = 0; i < lines.size(); ++i) Label1[i + 1].SetCaption(lines[i]);
 }
 

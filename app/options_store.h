@@ -1,36 +1,49 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
-#include "app/settings_layout.h"
-#include "focus/options.h"
+#include "app/settings.h"
 #include "seam/settings_store.h"
 
 namespace tarnwick {
 
-// The program's settings as the user's store keeps them, under "Tarnwick": one read with a
-// default, one write, the stored states of check boxes, and the Options
-// window's values.
+// A text the Options window shows for one of its settings, as the user left it.
+using ProposedText = std::pair<const Setting*, std::string>;
+
+// What the Options window proposes, read into the record the program keeps: the options, or
+// why they cannot be had and the setting to put right.
+struct OptionsProposal {
+  Options options;
+  std::optional<SettingsRefusal> refusal;
+};
+
+// The program's settings as the user's store keeps them, under "Tarnwick", read and written
+// by their rows.
 class OptionsStore {
  public:
   explicit OptionsStore(SettingsStore& settings) : settings_(settings) {}
 
-  std::string GetSetting(const Setting& setting);
-  void SaveSetting(const Setting& setting, const std::string& value);
-  // A check box's stored state: 0, 1 or 2, the box's default for anything else.
-  int GetCheckSetting(const Setting& setting);
-  // Stores what a box shows: "1" when ticked, "0" otherwise.
-  void SaveCheckSetting(const Setting& setting, bool checked);
+  // Every setting as stored; an absent, damaged or meaningless value gives its default, and
+  // never two commands on one chord.
+  Settings Load();
+  // Whether the setting's stored value means nothing (an absent one means its default).
+  bool Spoilt(const Setting& setting);
+  // Writes one setting as the record holds it.
+  void Save(const Settings& settings, const Setting& setting);
+  // Writes every setting the Options window shows.
+  void SaveOptions(const Settings& settings);
 
-  // The Options window's values as stored; damage reads as the defaults, never as two
-  // commands on one chord.
-  Options LoadOptions();
-  // Why the store would not take these options, in words for the user; nothing if it would.
-  static std::optional<std::string> Refusal(const Options& proposed);
-  // Writes every option; only options without a refusal.
-  void SaveOptions(const Options& options);
+  // The Options window's texts for `options`.
+  static std::vector<ProposedText> Texts(const Options& options);
+  // `current` with the proposed texts read into it; each must mean something, and together
+  // they must hold.
+  static OptionsProposal Propose(const Options& current, const std::vector<ProposedText>& texts);
 
  private:
+  std::optional<std::string> Stored(const Setting& setting);
+
   SettingsStore& settings_;
 };
 

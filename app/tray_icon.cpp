@@ -34,9 +34,8 @@ std::string Form1::TrayTip() const {
   // Two lines: the shell's tip breaks at the line feed. Windows' own hover activation fights
   // over the foreground whatever holds us back, so it comes first.
   return std::string(kProductTitle) + "\n" +
-         (SystemHoverActivationOn()
-              ? kSystemHoverText
-              : HoldText(hold, options_.pauseKey, focus.HoldKeyModeInForce()));
+         (SystemHoverActivationOn() ? kSystemHoverText
+                                    : HoldText(hold, settings_.pauseKey, settings_.holdKeyMode));
 }
 
 void Form1::ShowHoldInTray() {
@@ -75,7 +74,7 @@ void Form1::CopyDiagnostics_Click() {
   snapshot.enabled = focus.Enabled();
   snapshot.pinned = focus.Pin().has_value();
   snapshot.hoverDelayMs = focus.HoverDelayMs();
-  snapshot.options = options_;
+  snapshot.settings = settings_;
   snapshot.hook = platform_.facts.KeyboardHook();
   snapshot.notifications = platform_.facts.Notifications();
   snapshot.systemHover = platform_.facts.HoverActivation();
@@ -105,12 +104,12 @@ void Form1::TrayNotification(TrayEvent event) {
 
 void Form1::ShowTrayMenu() {
   platform_.shell.ShowTrayMenu({
-      {"Show Tarnwick", false, true, [this] { ShowMainWindow(); }},
-      {"Enabled", focus.Enabled(), false, [this] { Command1_Click(); }},
-      {"Options...", false, false, [this] { Options_Click(); }},
-      {"Copy diagnostics", false, false, [this] { CopyDiagnostics_Click(); }},
+      {"&Show Tarnwick", false, true, [this] { ShowMainWindow(); }},
+      {"&Enabled", focus.Enabled(), false, [this] { Command1_Click(); }},
+      {"&Options...", false, false, [this] { Options_Click(); }},
+      {"&Copy diagnostics", false, false, [this] { CopyDiagnostics_Click(); }},
       {"", false, false, {}},
-      {"Exit", false, false, [this] { Command2_Click(); }},
+      {"E&xit", false, false, [this] { Command2_Click(); }},
   });
 }
 

@@ -82,32 +82,10 @@ std::optional<std::int32_t> ToInt32(std::string_view text) {
   return ToRoundedInt<std::int32_t>(text);
 }
 
-std::int16_t RoundToInt16(double value) {
-  const double rounded = std::nearbyint(value);
-  if (rounded <= std::numeric_limits<std::int16_t>::min()) {
-    return std::numeric_limits<std::int16_t>::min();
-  }
-  if (rounded >= std::numeric_limits<std::int16_t>::max()) {
-    return std::numeric_limits<std::int16_t>::max();
-  }
-  return static_cast<std::int16_t>(rounded);
-}
-
 std::optional<int> ParseCheckValue(std::string_view text) {
   const std::optional<std::int16_t> value = ToInt16(text);
   if (!value || *value < 0 || *value > 2) return std::nullopt;
   return *value;
-}
-
-int StoredCheckValue(std::string_view text, int defaultValue) {
-  return ParseCheckValue(text).value_or(defaultValue);
-}
-
-bool StoredFlag(std::string_view text, bool defaultValue) {
-  const std::optional<double> value = ParseNumber(text);
-  if (value == 0.0) return false;
-  if (value == 1.0) return true;
-  return defaultValue;
 }
 
 }  // namespace tarnwick

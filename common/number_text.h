@@ -14,14 +14,8 @@ std::optional<double> ParseNumber(std::string_view text);
 // nothing when the text is not a number or the result does not fit.
 std::optional<std::int16_t> ToInt16(std::string_view text);
 std::optional<std::int32_t> ToInt32(std::string_view text);
-std::int16_t RoundToInt16(double value);
 
 // A check-box state as stored: 0, 1 or 2 (greyed); nothing for anything else.
 std::optional<int> ParseCheckValue(std::string_view text);
-// The same, with the default for anything else.
-int StoredCheckValue(std::string_view text, int defaultValue);
-
-// An on/off option of the Options window as stored: 0 or 1; anything else gives the default.
-bool StoredFlag(std::string_view text, bool defaultValue);
 
 }  // namespace tarnwick

@@ -99,8 +99,7 @@ DesktopShape DesktopShape::Of(Screen& screen) {
     // screen, so that a single screen gives exactly the single-screen answers.
     const ScreenMetrics metrics = screen.Metrics();
     const Point size{metrics.widthPx, metrics.heightPx};
-    shape.monitors.push_back(
-        {0, 0, std::max(size.x, 1), std::max(size.y, 1), true, metrics.twipsPerPixel});
+    shape.monitors.push_back({0, 0, std::max(size.x, 1), std::max(size.y, 1), true, metrics.dpi});
   }
   // Only between monitors is there anything to ease.
   shape.easesCrossings = shape.monitors.size() > 1 && screen.EasesCursorBetweenDisplays();

@@ -54,12 +54,8 @@ class IdleParking {
 
   // The primary screen's park point.
   std::optional<Point> ParkPoint() const { return parkPoint_; }
-  // Where a parked cursor goes back to.
-  std::optional<Point> SavedPosition() const { return savedPosition_; }
   // The position the last tick read, to tell a rest from a move.
   std::optional<Point> LastReadPosition() const { return lastPosition_; }
-  int IdleTicks() const { return idleTicks_; }
-  void SetIdleTicks(int ticks) { idleTicks_ = ticks; }
   bool Parked() const { return cursor_.Parked(); }
   // Raw movement is listened to (parked, and the system gave it).
   bool Listening() const { return rawListener_ != RawInput::kNotListening; }

@@ -105,12 +105,12 @@ bool FocusFollow::FullscreenProgramLeftAlone() {
 }
 
 bool FocusFollow::PauseKeyHeld() {
-  return holdKeyMode_ == HoldKeyMode::kPause && ModifierHeld(options_.pauseKey);
+  return options_.holdKeyMode == HoldKeyMode::kPause && ModifierHeld(options_.pauseKey);
 }
 
 bool FocusFollow::FollowKeyLetGo() {
   // With no key chosen there is nothing to hold, and the mode changes nothing.
-  return holdKeyMode_ == HoldKeyMode::kFollow && options_.pauseKey != PauseKey::kNone &&
+  return options_.holdKeyMode == HoldKeyMode::kFollow && options_.pauseKey != PauseKey::kNone &&
          !ModifierHeld(options_.pauseKey);
 }
 

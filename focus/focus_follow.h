@@ -45,11 +45,6 @@ class FocusFollow {
   }
   // The options it reads changed (they are the caller's, read at each decision).
   void OptionsChanged() { changed.Raise(); }
-  HoldKeyMode HoldKeyModeInForce() const { return holdKeyMode_; }
-  void SetHoldKeyMode(HoldKeyMode mode) {
-    changed.Raise();
-    holdKeyMode_ = mode;
-  }
 
   // Whether a cycle that found this top-level window would bring it forward now, as far as
   // the window goes (the desktop, an excluded program, another virtual desktop, a fullscreen
@@ -60,8 +55,6 @@ class FocusFollow {
 
   // The window the poll handled last, or the pin: what the hotkeys act on.
   WindowHandle LastWindow() const { return lastWindow_; }
-  // The deepest window under the cursor when the poll last saw it change.
-  WindowHandle LastPointWindow() const { return lastPointWindow_; }
   std::optional<WindowHandle> Pin() const { return pin_; }
   // Pins a window so that it keeps the foreground; kNoWindow pins nothing (pinning it would
   // only silence the poll until the user unpins).
@@ -157,7 +150,6 @@ class FocusFollow {
   bool wakingLook_ = false;
 
   bool enabled_ = true;
-  HoldKeyMode holdKeyMode_ = HoldKeyMode::kPause;
   std::optional<WindowHandle> pin_;
   bool unpinnedSinceMove_ = false;
   WindowHandle lastWindow_ = kNoWindow;

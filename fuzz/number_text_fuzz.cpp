@@ -1,4 +1,4 @@
-// ParseNumber, ToInt16, ToInt32, RoundToInt16 and StoredCheckValue; see fuzz/checks/checks.h.
+// ParseNumber, ToInt16, ToInt32 and ParseCheckValue; see fuzz/checks/checks.h.
 #include "fuzz/checks/checks.h"
 #include "fuzz/fuzz_target.h"
 

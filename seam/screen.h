@@ -5,24 +5,24 @@
 
 namespace tarnwick {
 
-// The primary screen: its size in physical pixels, and its scaling as twips per pixel (15 at
-// 100 %), which only the diagnostics report, as DPI.
+// The primary screen: its size in physical pixels, and its scaling in dots per inch (96 at
+// 100 %), which only the diagnostics report.
 struct ScreenMetrics {
   int widthPx = 0;
   int heightPx = 0;
-  double twipsPerPixel = 15;
+  int dpi = 96;
 };
 
 // One monitor of the desktop: its rectangle in physical pixels (left and top inclusive,
 // right and bottom exclusive; left of or above the primary one is negative), whether it is
-// the primary one, and its own scaling as twips per pixel (15 at 100 %, 10 at 150 %).
+// the primary one, and its own scaling in dots per inch (96 at 100 %, 144 at 150 %).
 struct MonitorInfo {
   int left = 0;
   int top = 0;
   int right = 0;
   int bottom = 0;
   bool primary = false;
-  double twipsPerPixel = 15;
+  int dpi = 96;
   bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
   friend bool operator==(const MonitorInfo&, const MonitorInfo&) = default;
 };

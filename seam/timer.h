@@ -23,7 +23,6 @@ class Timer {
   Timer& operator=(const Timer&) = delete;
 
   std::function<void()> onTick;
-  std::string tag;
 
   const std::string& Name() const { return name_; }
   int Id() const { return id_; }

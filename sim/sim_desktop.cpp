@@ -22,9 +22,9 @@ void SimDesktop::PumpPending() {
 
 // --- Desktop ---
 
-void SimDesktop::SetScreenPixels(int widthPx, int heightPx, double twipsPerPixel) {
-  metrics_ = ScreenMetrics{widthPx, heightPx, twipsPerPixel};
-  monitors_ = {MonitorInfo{0, 0, widthPx, heightPx, true, twipsPerPixel}};
+void SimDesktop::SetScreenPixels(int widthPx, int heightPx, int dpi) {
+  metrics_ = ScreenMetrics{widthPx, heightPx, dpi};
+  monitors_ = {MonitorInfo{0, 0, widthPx, heightPx, true, dpi}};
   PlaceCursor(cursor_);  // a smaller screen pulls the cursor in, as the real one does
 }
 
@@ -32,7 +32,7 @@ void SimDesktop::SetMonitors(std::vector<MonitorInfo> monitors) {
   monitors_ = std::move(monitors);
   for (const MonitorInfo& m : monitors_) {
     if (!m.primary) continue;
-    metrics_ = ScreenMetrics{m.right - m.left, m.bottom - m.top, m.twipsPerPixel};
+    metrics_ = ScreenMetrics{m.right - m.left, m.bottom - m.top, m.dpi};
   }
   PlaceCursor(cursor_);
 }

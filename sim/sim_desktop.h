@@ -90,7 +90,7 @@ class SimDesktop : public WindowManager,
 
   // --- Desktop ---
   // One monitor, the primary one.
-  void SetScreenPixels(int widthPx, int heightPx, double twipsPerPixel = 15);
+  void SetScreenPixels(int widthPx, int heightPx, int dpi = 96);
   // Several monitors, laid out as given (one of them primary); the primary one is the
   // screen the metrics describe. Called again during a run, it plugs monitors in and out;
   // a cursor left where no monitor is any more is pulled onto the nearest one.

@@ -153,20 +153,16 @@ void MainWindow::HookMayBeLost(HookReinstallReason reason) {
 void MainWindow::TrayCallback(WPARAM wParam, LPARAM lParam) {
   // The fourth way of reporting names the icon beside the event, and the point the menu
   // belongs at in place of the icon; the classic way names the event alone.
-  std::optional<TrayNotifications::Request> request;
-  POINT anchor{};
-  if (HIWORD(lParam) == kTrayIconId) {
-    request = trayNotifications_.OnNotification(LOWORD(lParam));
-    anchor = POINT{GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)};
-  } else if (const std::optional<TrayEvent> event = TrayEventFor(LOWORD(lParam))) {
-    request = TrayNotifications::Request{*event, false};
-    GetCursorPos(&anchor);
+  const bool fourthWay = HIWORD(lParam) == kTrayIconId;
+  const TrayRequest request = trayNotifications_.OnNotification(LOWORD(lParam), fourthWay);
+  if (request.noticeShown && shell_ != nullptr) shell_->NoticeShown();
+  if (!request.event) return;
+  POINT anchor{GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)};
+  if (!fourthWay) GetCursorPos(&anchor);
+  if (request.event == TrayEvent::kMenuRequested && shell_ != nullptr) {
+    shell_->AnchorNextMenu(anchor, request.fromKeyboard);
   }
-  if (!request) return;
-  if (request->event == TrayEvent::kMenuRequested && shell_ != nullptr) {
-    shell_->AnchorNextMenu(anchor, request->fromKeyboard);
-  }
-  form_->TrayNotification(request->event);
+  form_->TrayNotification(*request.event);
 }
 
 bool MainWindow::HandleCommand(UINT id, UINT code) {

@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "app/form1.h"
-#include "app/tray_events.h"
 #include "hotkeys/hook_health.h"
 #include "seam/form_window.h"
 #include "win32/form_view.h"
@@ -13,6 +12,7 @@
 #include "win32/session_notifications.h"
 #include "win32/system_event_loop.h"
 #include "win32/system_shell.h"
+#include "win32/tray_notifications.h"
 #include "win32/win32_api.h"
 
 namespace tarnwick::win32 {
@@ -53,8 +53,6 @@ class MainWindow : public FormWindow {
   void Hide() override;
   void SetIcon(IconId icon) override;
   void ShowOptions() override;
-  // The Options window while it is open, else nullptr.
-  HWND OptionsWindow() const { return options_.Handle(); }
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

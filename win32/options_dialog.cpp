@@ -6,8 +6,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "common/text_lines.h"
 #include "resources/resource_ids.h"
@@ -36,6 +39,12 @@ std::wstring LabelFor(int command) {
   label.append(name, at, std::string::npos);
   label += ':';
   return Widen(label);
+}
+
+bool IsComboBox(HWND control) {
+  wchar_t className[16]{};
+  GetClassNameW(control, className, static_cast<int>(std::size(className)));
+  return std::wstring(className) == WC_COMBOBOXW;
 }
 
 }  // namespace
@@ -94,11 +103,7 @@ bool OptionsDialog::Handle(UINT message, WPARAM wParam, LPARAM) {
         SetWindowSubclass(Item(IDC_HOTKEY_FIRST + command), &OptionsDialog::FieldProcedure,
                           static_cast<UINT_PTR>(command), reinterpret_cast<DWORD_PTR>(this));
       }
-      for (int key = 0; key < kPauseKeyCount; ++key) {
-        SendDlgItemMessageW(
-            dialog_, IDC_PAUSE_KEY, CB_ADDSTRING, 0,
-            reinterpret_cast<LPARAM>(Widen(PauseKeyName(static_cast<PauseKey>(key))).c_str()));
-      }
+      PrepareSettingControls();
       Show(form_->CurrentOptions());
       EnableWindow(Item(IDC_SYSTEM_HOVER_OFF), form_->SystemHoverActivationOn());
       // OK, not the first hotkey field: no key lands in a field the user did not choose.
@@ -119,6 +124,21 @@ bool OptionsDialog::Handle(UINT message, WPARAM wParam, LPARAM) {
       return true;
     default:
       return false;
+  }
+}
+
+void OptionsDialog::PrepareSettingControls() {
+  for (const Setting* setting : kAllSettings) {
+    // A check box is captioned by its row; a list of choices lists them in the window's words.
+    if (setting->view == SettingView::kCheckBox) {
+      SetDlgItemTextW(dialog_, setting->control, Widen(setting->label).c_str());
+    }
+    if (setting->view == SettingView::kChoice && IsComboBox(Item(setting->control))) {
+      for (const std::string& choice : setting->choiceWords) {
+        SendDlgItemMessageW(dialog_, setting->control, CB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(Widen(choice).c_str()));
+      }
+    }
   }
 }
 
@@ -152,28 +172,43 @@ void OptionsDialog::OnCommand(int id, int code) {
 }
 
 void OptionsDialog::Show(const Options& options) {
-  for (int command = 0; command < kHotkeyCommandCount; ++command) {
-    shownChords_[command] = options.hotkeys[command];
-    shownValues_[command] = HotkeyValueOf(options.hotkeys[command]);
-    SendDlgItemMessageW(dialog_, IDC_HOTKEY_FIRST + command, HKM_SETHOTKEY, shownValues_[command],
-                        0);
-  }
-  SetDlgItemTextW(dialog_, IDC_EXCLUSIONS, Widen(JoinLines(options.exclusions, "\r\n")).c_str());
-  SendDlgItemMessageW(dialog_, IDC_PAUSE_KEY, CB_SETCURSEL, static_cast<WPARAM>(options.pauseKey),
-                      0);
-  CheckDlgButton(dialog_, IDC_LEAVE_FULLSCREEN,
-                 options.leaveFullscreenAlone ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(dialog_, IDC_FOLLOW_ONLY_MOVED,
-                 options.followOnlyWhenMoved ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(dialog_, IDC_WRAP_ONLY_ON_PUSH,
-                 options.wrapOnlyOnPush ? BST_CHECKED : BST_UNCHECKED);
-  CheckRadioButton(dialog_, IDC_RAISE_FIRST, IDC_RAISE_FIRST + kRaiseModeCount - 1,
-                   IDC_RAISE_FIRST + static_cast<int>(options.raiseMode));
-  SetDlgItemInt(dialog_, IDC_RAISE_DELAY, static_cast<UINT>(options.raiseDelayMs), FALSE);
+  for (const auto& [setting, text] : OptionsStore::Texts(options)) ShowSetting(*setting, text);
   ShowRaiseDelayUse();
-  CheckDlgButton(dialog_, IDC_WAIT_UNTIL_STILL,
-                 options.waitUntilStill ? BST_CHECKED : BST_UNCHECKED);
   UpdateApplyButton();
+}
+
+void OptionsDialog::ShowSetting(const Setting& setting, const std::string& text) {
+  const auto choice = static_cast<int>(
+      std::find(setting.choices.begin(), setting.choices.end(), text) - setting.choices.begin());
+  switch (setting.view) {
+    case SettingView::kNone:
+      return;
+    case SettingView::kCheckBox:
+      CheckDlgButton(dialog_, setting.control, text == "1" ? BST_CHECKED : BST_UNCHECKED);
+      return;
+    case SettingView::kChoice:
+      if (IsComboBox(Item(setting.control))) {
+        SendDlgItemMessageW(dialog_, setting.control, CB_SETCURSEL, static_cast<WPARAM>(choice), 0);
+      } else {
+        const int count = static_cast<int>(setting.choices.size());
+        CheckRadioButton(dialog_, setting.control, setting.control + count - 1,
+                         setting.control + choice);
+      }
+      return;
+    case SettingView::kNumberBox:
+      SetDlgItemTextW(dialog_, setting.control, Widen(text).c_str());
+      return;
+    case SettingView::kLines:
+      SetDlgItemTextW(dialog_, setting.control, Widen(JoinLines(SplitLines(text), "\r\n")).c_str());
+      return;
+    case SettingView::kHotkey: {
+      const int command = setting.control - IDC_HOTKEY_FIRST;
+      shownChords_[command] = ParseChord(text).value_or(Chord{});
+      shownValues_[command] = HotkeyValueOf(shownChords_[command]);
+      SendDlgItemMessageW(dialog_, setting.control, HKM_SETHOTKEY, shownValues_[command], 0);
+      return;
+    }
+  }
 }
 
 Chord OptionsDialog::FieldChord(int command) const {
@@ -182,42 +217,63 @@ Chord OptionsDialog::FieldChord(int command) const {
   return value == shownValues_[command] ? shownChords_[command] : ChordOfHotkeyValue(value);
 }
 
-Options OptionsDialog::Proposed() const {
-  Options proposed = form_->CurrentOptions();
-  for (int command = 0; command < kHotkeyCommandCount; ++command) {
-    proposed.hotkeys[command] = FieldChord(command);
-  }
-  proposed.exclusions = SplitLines(WindowText(Item(IDC_EXCLUSIONS)));
-  const LRESULT pauseKey = SendDlgItemMessageW(dialog_, IDC_PAUSE_KEY, CB_GETCURSEL, 0, 0);
-  if (pauseKey >= 0 && pauseKey < kPauseKeyCount) {
-    proposed.pauseKey = static_cast<PauseKey>(pauseKey);
-  }
-  proposed.leaveFullscreenAlone = IsDlgButtonChecked(dialog_, IDC_LEAVE_FULLSCREEN) == BST_CHECKED;
-  proposed.followOnlyWhenMoved = IsDlgButtonChecked(dialog_, IDC_FOLLOW_ONLY_MOVED) == BST_CHECKED;
-  proposed.wrapOnlyOnPush = IsDlgButtonChecked(dialog_, IDC_WRAP_ONLY_ON_PUSH) == BST_CHECKED;
-  for (int mode = 0; mode < kRaiseModeCount; ++mode) {
-    if (IsDlgButtonChecked(dialog_, IDC_RAISE_FIRST + mode) == BST_CHECKED) {
-      proposed.raiseMode = static_cast<RaiseMode>(mode);
+std::vector<ProposedText> OptionsDialog::Proposed() const {
+  std::vector<ProposedText> texts;
+  for (const Setting* setting : kAllSettings) {
+    if (std::optional<std::string> text = FieldValue(*setting)) {
+      texts.emplace_back(setting, std::move(*text));
     }
   }
-  // A delay that is no delay reads as 0, which Form1 refuses with a word why; unless the box
-  // is not in use, when the delay in force stays.
-  proposed.raiseDelayMs =
-      ParseRaiseDelayMs(WindowText(Item(IDC_RAISE_DELAY)))
-          .value_or(proposed.raiseMode == RaiseMode::kAfterDelay ? 0 : proposed.raiseDelayMs);
-  proposed.waitUntilStill = IsDlgButtonChecked(dialog_, IDC_WAIT_UNTIL_STILL) == BST_CHECKED;
-  return proposed;
+  return texts;
+}
+
+std::optional<std::string> OptionsDialog::FieldValue(const Setting& setting) const {
+  // A control not in use proposes nothing: the value in force stays.
+  if (setting.view == SettingView::kNone || IsWindowEnabled(Item(setting.control)) == FALSE) {
+    return std::nullopt;
+  }
+  const int count = static_cast<int>(setting.choices.size());
+  switch (setting.view) {
+    case SettingView::kNone:
+      return std::nullopt;
+    case SettingView::kCheckBox:
+      return IsDlgButtonChecked(dialog_, setting.control) == BST_CHECKED ? "1" : "0";
+    case SettingView::kChoice:
+      if (IsComboBox(Item(setting.control))) {
+        const LRESULT chosen = SendDlgItemMessageW(dialog_, setting.control, CB_GETCURSEL, 0, 0);
+        if (chosen >= 0 && chosen < count) return setting.choices[static_cast<size_t>(chosen)];
+        return std::nullopt;
+      }
+      for (int choice = 0; choice < count; ++choice) {
+        if (IsDlgButtonChecked(dialog_, setting.control + choice) == BST_CHECKED) {
+          return setting.choices[static_cast<size_t>(choice)];
+        }
+      }
+      return std::nullopt;
+    case SettingView::kNumberBox:
+    case SettingView::kLines:
+      return WindowText(Item(setting.control));
+    case SettingView::kHotkey:
+      return ChordText(FieldChord(setting.control - IDC_HOTKEY_FIRST));
+  }
+  return std::nullopt;
 }
 
 bool OptionsDialog::Apply() {
-  const Options proposed = Proposed();
-  if (proposed == form_->CurrentOptions()) return true;
+  const std::vector<ProposedText> proposed = Proposed();
+  const OptionsProposal proposal = OptionsStore::Propose(form_->CurrentOptions(), proposed);
+  if (!proposal.refusal && proposal.options == form_->CurrentOptions()) return true;
   // A refusal shows its message in a modal box first; the window stays open for a fix.
-  const bool accepted = form_->ApplyOptions(proposed);
+  const Setting* refused = nullptr;
+  const bool accepted = form_->ApplyOptions(proposed, &refused);
   if (dialog_ == nullptr) return accepted;  // closed while the message was up
   // What is in force now, as the program keeps it (rules trimmed of blank lines, say).
   if (accepted) Show(form_->CurrentOptions());
   UpdateApplyButton();
+  if (refused != nullptr) {
+    // The keyboard goes on where the mistake is, its text chosen for typing over.
+    SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(refused->control)), TRUE);
+  }
   return accepted;
 }
 
@@ -230,7 +286,9 @@ void OptionsDialog::ShowRaiseDelayUse() {
 
 void OptionsDialog::UpdateApplyButton() {
   if (form_ == nullptr) return;
-  EnableWindow(Item(IDC_APPLY), Proposed() != form_->CurrentOptions() ? TRUE : FALSE);
+  const OptionsProposal proposal = OptionsStore::Propose(form_->CurrentOptions(), Proposed());
+  const bool changed = proposal.refusal || proposal.options != form_->CurrentOptions();
+  EnableWindow(Item(IDC_APPLY), changed ? TRUE : FALSE);
 }
 
 LRESULT CALLBACK OptionsDialog::FieldProcedure(HWND field, UINT message, WPARAM wParam,

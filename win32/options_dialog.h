@@ -1,8 +1,11 @@
 #pragma once
 #include <array>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/form1.h"
+#include "app/options_store.h"
 #include "win32/win32_api.h"
 
 namespace tarnwick::win32 {
@@ -21,7 +24,6 @@ class OptionsDialog {
   // Opens the window, or brings the open one forward; false when the system refused it.
   bool Open(Form1& form);
   void Close();
-  HWND Handle() const { return dialog_; }
   // The user is typing a chord into one of the hotkey controls: the keys are a choice being
   // made, not commands.
   bool RecordingChord() const;
@@ -41,8 +43,13 @@ class OptionsDialog {
   std::wstring FieldText(int command) const;
   bool Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommand(int id, int code);
+  // Captions the check boxes and fills the lists of choices, from the settings' rows.
+  void PrepareSettingControls();
+  // Each setting the window shows, from the record's text for it, and back.
   void Show(const Options& options);
-  Options Proposed() const;
+  void ShowSetting(const Setting& setting, const std::string& text);
+  std::vector<ProposedText> Proposed() const;
+  std::optional<std::string> FieldValue(const Setting& setting) const;
   bool Apply();
   void UpdateApplyButton();
   // The delay box takes input only while the delayed raise is chosen.

@@ -42,9 +42,9 @@ BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
   // One that went between the enumeration and this question is simply left out.
   if (GetMonitorInfoW(monitor, &info) == FALSE) return TRUE;
   const RECT& r = info.rcMonitor;
-  enumeration.monitors.push_back(
-      {r.left, r.top, r.right, r.bottom, (info.dwFlags & MONITORINFOF_PRIMARY) != 0,
-       static_cast<double>(kTwipsPerInch) / DpiOfMonitor(monitor, enumeration.mainWindow)});
+  enumeration.monitors.push_back({r.left, r.top, r.right, r.bottom,
+                                  (info.dwFlags & MONITORINFOF_PRIMARY) != 0,
+                                  DpiOfMonitor(monitor, enumeration.mainWindow)});
   return TRUE;
 }
 
@@ -70,11 +70,10 @@ DWORD WindowsBuild() {
 }  // namespace
 
 ScreenMetrics SystemScreen::Metrics() {
-  const double twipsPerPixel = static_cast<double>(kTwipsPerInch) / DpiOf(mainWindow_);
   ScreenMetrics metrics;
   metrics.widthPx = GetSystemMetrics(SM_CXSCREEN);
   metrics.heightPx = GetSystemMetrics(SM_CYSCREEN);
-  metrics.twipsPerPixel = twipsPerPixel;
+  metrics.dpi = DpiOf(mainWindow_);
   return metrics;
 }
 

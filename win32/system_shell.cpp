@@ -73,15 +73,27 @@ bool SystemShell::ChangeTrayIcon(IconId icon, const std::string& tip) {
 bool SystemShell::CannotReachElevated() {
   // A balloon on the icon, when there is one; else it waits for one. A message box would
   // stop the user for something only worth a glance. In the user's quiet time (the first
-  // hour of a new account) the shell drops the balloon and queues nothing: not given, it is
-  // said at a later try.
-  if (notificationState_() == NotificationState::kQuietTime) return false;
+  // hour of a new account, which the notification state may hide behind a stronger state)
+  // the shell takes the balloon, says so, and drops it unshown: a notice is given only once
+  // the shell says it showed it, and one it never showed is offered again at a later try.
+  if (noticeShown_) {
+    noticeShown_ = false;
+    noticeSentAt_.reset();
+    return true;
+  }
+  const ULONGLONG now = calls_.now();
+  if (noticeSentAt_ && now - *noticeSentAt_ < kNoticeRetryMs) return false;
   NOTIFYICONDATAW record = IconRecord(mainWindow_);
   record.uFlags = NIF_INFO;
   record.dwInfoFlags = NIIF_INFO | NIIF_RESPECT_QUIET_TIME;
   CopyText(kApplicationName, record.szInfoTitle, std::size(record.szInfoTitle));
   CopyText(kElevatedNotice, record.szInfo, std::size(record.szInfo));
-  return Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
+  if (calls_.notifyIcon(NIM_MODIFY, &record) != FALSE) noticeSentAt_ = now;
+  return false;
+}
+
+void SystemShell::NoticeShown() {
+  if (noticeSentAt_) noticeShown_ = true;
 }
 
 void SystemShell::AnchorNextMenu(POINT anchor, bool fromKeyboard) {

@@ -10,8 +10,7 @@ namespace tarnwick::fuzz {
 // libFuzzer keeps the input); the regression test replays the kept inputs through the same
 // functions under the ordinary build.
 
-// ParseNumber, ToInt16, ToInt32, RoundToInt16 and StoredCheckValue on the input as text
-// (and on its first eight bytes as a double).
+// ParseNumber, ToInt16, ToInt32 and ParseCheckValue on the input as text.
 std::string CheckNumberText(std::string_view input);
 // ParseChord on the input as text, ChordText on chords made of its first two bytes.
 std::string CheckChordText(std::string_view input);

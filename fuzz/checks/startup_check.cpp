@@ -8,7 +8,7 @@
 
 #include "app/form1.h"
 #include "app/product.h"
-#include "app/settings_layout.h"
+#include "app/settings.h"
 #include "common/number_text.h"
 #include "focus/hover_delay.h"
 #include "fuzz/checks/checks.h"

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/settings_layout.h"
+#include "app/settings.h"
 #include "fixture.h"
 
 namespace tarnwick::e2e {

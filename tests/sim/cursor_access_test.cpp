@@ -32,7 +32,7 @@ TEST_F(CursorAccess, AReadThatLagsBehindTheFirstMoveDoesNotThrowTheCursorBack) {
 }
 
 TEST_F(CursorAccess, SetMousePositionMovesAcrossFirstThenDown) {
-  desktop.SetScreenPixels(1920, 1080, 10);
+  desktop.SetScreenPixels(1920, 1080, 144);
   desktop.UserMovesCursor({500, 600});
   module2.SetMousePosition(100, 200);
   EXPECT_EQ(desktop.CursorMoves(), (std::vector<Point>{{100, 600}, {100, 200}}));

@@ -14,21 +14,21 @@ inline void PrintTo(const Point& point, std::ostream* out) {
 
 namespace tarnwick::sim {
 
-// A primary screen: its size in pixels and how many twips make a pixel.
+// A primary screen: its size in pixels and its dots per inch.
 struct ScreenCase {
   int widthPx;
   int heightPx;
-  double twipsPerPixel;
+  int dpi;
   int MaxX() const { return widthPx - 1; }
   int MaxY() const { return heightPx - 1; }
   friend std::ostream& operator<<(std::ostream& out, const ScreenCase& s) {
-    return out << s.widthPx << "x" << s.heightPx << "@" << s.twipsPerPixel;
+    return out << s.widthPx << "x" << s.heightPx << "@" << s.dpi;
   }
 };
 
 // The classic 96-DPI screen, and a full-HD one at 150 % scaling (144 DPI).
-inline constexpr ScreenCase kClassicScreen{800, 600, 15};
-inline constexpr ScreenCase kScaledScreen{1920, 1080, 10};
+inline constexpr ScreenCase kClassicScreen{800, 600, 96};
+inline constexpr ScreenCase kScaledScreen{1920, 1080, 144};
 
 // The cursor timers tick every 100 ms from start-up, Timer5 before Timer8 when both are due.
 class CursorFixture : public SimFixture, public ::testing::WithParamInterface<ScreenCase> {
@@ -36,7 +36,7 @@ class CursorFixture : public SimFixture, public ::testing::WithParamInterface<Sc
   static constexpr int kTickMs = 100;
 
   void StartOn(const ScreenCase& screen) {
-    desktop.SetScreenPixels(screen.widthPx, screen.heightPx, screen.twipsPerPixel);
+    desktop.SetScreenPixels(screen.widthPx, screen.heightPx, screen.dpi);
     Start();
   }
   void Ticks(int count) { desktop.RunFor(static_cast<std::int64_t>(count) * kTickMs); }

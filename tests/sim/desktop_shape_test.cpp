@@ -13,11 +13,11 @@ namespace {
 
 constexpr WrapEdges kAllEdges{true, true, true, true};
 
-MonitorInfo Primary(int left, int top, int right, int bottom, double twipsPerPixel = 15) {
-  return {left, top, right, bottom, true, twipsPerPixel};
+MonitorInfo Primary(int left, int top, int right, int bottom, int dpi = 96) {
+  return {left, top, right, bottom, true, dpi};
 }
-MonitorInfo Other(int left, int top, int right, int bottom, double twipsPerPixel = 15) {
-  return {left, top, right, bottom, false, twipsPerPixel};
+MonitorInfo Other(int left, int top, int right, int bottom, int dpi = 96) {
+  return {left, top, right, bottom, false, dpi};
 }
 
 struct Layout {
@@ -82,7 +82,7 @@ std::vector<Layout> Layouts() {
         {{3000, 1179}, Point{3000, 101}}},
        {{{3000, 500}, {{3839, 1179}, {3839, 980}}}}},
       {"100 % beside 150 %",
-       {Primary(0, 0, 1920, 1080, 10), Other(1920, 0, 3200, 1024, 15)},
+       {Primary(0, 0, 1920, 1080, 144), Other(1920, 0, 3200, 1024, 96)},
        {{{1919, 500}, std::nullopt},
         {{0, 500}, Point{3198, 500}},
         {{3199, 500}, Point{1, 500}},
@@ -116,21 +116,22 @@ TEST(DesktopShapeTest, CrossingsStayOuterEdgesWrapAndParkingStaysOnTheMonitor) {
 // their own pixels and are never rescaled by it.
 TEST(DesktopShapeTest, MixedScalingKeepsThePrimaryMetrics) {
   SimDesktop desktop;
-  desktop.SetMonitors({Other(1920, 0, 3200, 1024, 15), Primary(0, 0, 1920, 1080, 10)});
-  EXPECT_EQ(WrapLimits(desktop.Metrics()), (Point{1919, 1079}));
+  desktop.SetMonitors({Other(1920, 0, 3200, 1024, 96), Primary(0, 0, 1920, 1080, 144)});
+  EXPECT_EQ(std::pair(desktop.Metrics().widthPx, desktop.Metrics().heightPx),
+            std::pair(1920, 1080));
   EXPECT_EQ(ParkPointOn(DesktopShape::Of(desktop), {0, 0}, false), (Point{1919, 1079}));
 }
 
 // On one monitor every answer is the single-screen rule's, whatever the scaling, also when
 // the system names no monitor at all.
 TEST(DesktopShapeTest, OneMonitorGivesTheSingleScreenAnswers) {
-  for (const ScreenCase screen : {kClassicScreen, kScaledScreen, ScreenCase{800, 768, 12}}) {
+  for (const ScreenCase screen : {kClassicScreen, kScaledScreen, ScreenCase{800, 768, 120}}) {
     for (const bool named : {true, false}) {
       SimDesktop desktop;
-      desktop.SetScreenPixels(screen.widthPx, screen.heightPx, screen.twipsPerPixel);
+      desktop.SetScreenPixels(screen.widthPx, screen.heightPx, screen.dpi);
       if (!named) desktop.SetMonitors({});
       const DesktopShape shape = DesktopShape::Of(desktop);
-      const Point max = WrapLimits(desktop.Metrics());
+      const Point max{screen.widthPx - 1, screen.heightPx - 1};
       for (const int along : {0, 1, 300, max.y - 1, max.y}) {
         EXPECT_EQ(WrapLanding(shape, {0, along}, kAllEdges), (Point{max.x - 1, along})) << screen;
         if (along != 0 && along != max.y) {

@@ -105,6 +105,7 @@ TEST_F(Diagnostics, CopyDiagnosticsNamesProgramsAndClassesNeverTitles) {
   Start();
   Options options;
   options.exclusions = {"setup.exe", "title:Secret plans"};
+  options.raiseMode = RaiseMode::kAfterDelay;
   ASSERT_TRUE(form->ApplyOptions(options));
   MoveAt(100, kOverEditorText);
   MoveAt(700, kOverDialog);
@@ -115,12 +116,15 @@ TEST_F(Diagnostics, CopyDiagnosticsNamesProgramsAndClassesNeverTitles) {
   desktop.DestroyWindow(gone);
 
   form->TrayNotification(TrayEvent::kMenuRequested);
-  sim.shell.ChooseTrayMenuEntry("Copy diagnostics");
+  sim.shell.ChooseTrayMenuEntry("&Copy diagnostics");
   ASSERT_TRUE(sim.facts.clipboard.has_value());
   const std::string& report = *sim.facts.clipboard;
   for (const char* expected :
        {"Windows: 10.0.22631.3007\r\n", "Monitor 1: 0,0 to 800,600, 96 DPI, primary\r\n",
         "Runs elevated: no\r\n", "hover delay 250 ms", "Exclusions: setup.exe; 1 title rule",
+        // The options in the Options window's words.
+        "Leave fullscreen programs alone yes",
+        "Bring the window to the front after it has had the keyboard for 1000 ms",
         "Keyboard hook: installed; re-installed 2 time(s): the display came back on (2)\r\n",
         "Notification state: accepts notifications\r\n", "Windows' own hover activation: off\r\n",
         "09:00:00.500  notes.exe  NotesFrame  activated\r\n",
@@ -134,7 +138,7 @@ TEST_F(Diagnostics, CopyDiagnosticsNamesProgramsAndClassesNeverTitles) {
 
   sim.facts.refuseClipboard = true;
   form->TrayNotification(TrayEvent::kMenuRequested);
-  sim.shell.ChooseTrayMenuEntry("Copy diagnostics");
+  sim.shell.ChooseTrayMenuEntry("&Copy diagnostics");
   ASSERT_EQ(sim.shell.messages.size(), 1U);
   EXPECT_EQ(sim.shell.messages[0].kind, MessageKind::kError);
 }

@@ -60,7 +60,7 @@ TEST(EdgePushTest, WithTheOptionTheWrapWaitsForAPushAndListensOnlyNearAWrappingE
   constexpr WrapEdges kAll{true, true, true, true};
   SimSystem sim;
   SimDesktop& desktop = sim.desktop;
-  desktop.SetMonitors({{0, 0, 1024, 768, true, 15}, {1024, 0, 1824, 600, false, 15}});
+  desktop.SetMonitors({{0, 0, 1024, 768, true, 96}, {1024, 0, 1824, 600, false, 96}});
   Platform platform = sim.AsPlatform();
   DesktopLayout layout(platform.screen);
   EdgeWrap wrap(layout, platform.rawInput);
@@ -98,7 +98,7 @@ TEST(EdgePushTest, WithTheOptionTheWrapWaitsForAPushAndListensOnlyNearAWrappingE
   EXPECT_EQ(wrap.Tick(desktop.Cursor(), kAll), (Point{1822, 300}));
 
   // B unplugged: the next push lands on A.
-  desktop.SetMonitors({{0, 0, 1024, 768, true, 15}});
+  desktop.SetMonitors({{0, 0, 1024, 768, true, 96}});
   desktop.UserMovesCursor({0, 300});
   wrap.Tick(desktop.Cursor(), kAll);
   EXPECT_EQ(tickAfter(-60, 0), (Point{1022, 300}));

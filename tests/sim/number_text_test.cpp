@@ -30,16 +30,15 @@ TEST(RoundedConversions, OutOfRangeIsNothingNotAWrappedValue) {
   EXPECT_EQ(ToInt16("32767"), 32767);
   EXPECT_FALSE(ToInt16("32768").has_value());
   EXPECT_FALSE(ToInt32("3000000000").has_value());
-  EXPECT_EQ(RoundToInt16(40000.0), 32767);
 }
 
-TEST(StoredCheckValue, OnlyTheThreeBoxStatesAreTaken) {
-  EXPECT_EQ(StoredCheckValue("1", 0), 1);
-  EXPECT_EQ(StoredCheckValue("0", 1), 0);
-  EXPECT_EQ(StoredCheckValue("2", 0), 2);
-  EXPECT_EQ(StoredCheckValue("1.0", 0), 1);
+TEST(ParseCheckValue, OnlyTheThreeBoxStatesAreTaken) {
+  EXPECT_EQ(ParseCheckValue("1"), 1);
+  EXPECT_EQ(ParseCheckValue("0"), 0);
+  EXPECT_EQ(ParseCheckValue("2"), 2);
+  EXPECT_EQ(ParseCheckValue("1.0"), 1);
   for (const char* bad : {"7", "-1", "yes", "", "99999"}) {
-    EXPECT_EQ(StoredCheckValue(bad, 1), 1) << bad;
+    EXPECT_EQ(ParseCheckValue(bad), std::nullopt) << bad;
   }
 }
 

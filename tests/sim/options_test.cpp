@@ -12,6 +12,9 @@
 namespace tarnwick::sim {
 namespace {
 
+// The Options window's limit, in characters as people count them.
+constexpr size_t kLongestExclusionList = 16384;
+
 using Handles = std::vector<WindowHandle>;
 using OptionsTest = FocusFixture;
 
@@ -70,7 +73,7 @@ TEST_F(OptionsTest, AReboundToggleAnswersItsNewChordOnlyAndIsStoredAndRestored) 
 
   form.reset();
   Start();
-  EXPECT_EQ(form->CurrentOptions().HotkeyFor(HotkeyCommand::kToggle), (Chord{kKeyG, kCtrlAlt}));
+  EXPECT_EQ(form->CurrentOptions().hotkeys[0], (Chord{kKeyG, kCtrlAlt}));
   form->WinHook1_KeyEvent(kKeyG, kCtrlAlt);
   EXPECT_EQ(form->Command1.Caption(), "&Enabled");
 }
@@ -209,7 +212,7 @@ TEST_F(OptionsTest, FollowingEveryChangeIsTheLiteralPollBack) {
 TEST_F(OptionsTest, TheExclusionLimitCountsCharacters) {
   Start();
   std::string longest;
-  for (size_t i = 0; i < kExclusionsMaxCharacters; ++i) longest += "\xF0\x9F\x98\x80";  // U+1F600
+  for (size_t i = 0; i < kLongestExclusionList; ++i) longest += "\xF0\x9F\x98\x80";  // U+1F600
   Options options;
   options.exclusions = {longest};
   ASSERT_TRUE(form->ApplyOptions(options));
@@ -224,7 +227,9 @@ TEST_F(OptionsTest, TheExclusionLimitCountsCharacters) {
 }
 
 TEST_F(OptionsTest, GarbageInEveryStoredOptionFallsBackToItsDefault) {
-  for (const Setting& hotkey : kHotkeySettings) Store(hotkey.section, hotkey.key, "Ctrl+Banana");
+  for (const char* command : {"Toggle", "KeepOnTop", "SendToBottom", "Pin", "Unpin"}) {
+    Store("options", command, "Ctrl+Banana");
+  }
   Store("options", "PauseKey", "alt");
   Store("options", "LeaveFullscreenAlone", "yes");
   Store("options", "FollowOnlyWhenMoved", "2");  // no greyed state here

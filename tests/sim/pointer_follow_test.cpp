@@ -21,7 +21,9 @@ class PointerFollows : public FocusFixture, public ::testing::WithParamInterface
     desktop.UserMovesCursor(kInEditor);
     desktop.ProgramComesForward(editor);
     Start();
-    form->pointer.SetOn(true);
+    Options options = form->CurrentOptions();
+    options.pointerFollowsKeyboard = true;
+    ASSERT_TRUE(form->ApplyOptions(options));
   }
   // The window under the cursor, climbed to its top-level window.
   WindowHandle TopLevelUnderCursor() {
@@ -150,8 +152,8 @@ TEST_F(FocusFixture, HeldToFollowFocusFollowsOnlyWhileThePauseKeyIsHeldAndSaysSo
   Start();
   Options options;
   options.pauseKey = PauseKey::kCtrl;
+  options.holdKeyMode = HoldKeyMode::kFollow;
   ASSERT_TRUE(form->ApplyOptions(options));
-  form->SetHoldKeyMode(HoldKeyMode::kFollow);
   form->Command4_Click();  // to the tray
   const std::string product = std::string(kProductTitle) + "\n";
   EXPECT_EQ(sim.shell.trayTip, product + "Following the mouse while Ctrl is held");
@@ -168,7 +170,8 @@ TEST_F(FocusFixture, HeldToFollowFocusFollowsOnlyWhileThePauseKeyIsHeldAndSaysSo
   EXPECT_EQ(desktop.Activations(), std::vector<WindowHandle>{editor});
   EXPECT_EQ(sim.shell.trayTip, product + "Following the mouse while Ctrl is held");
 
-  form->SetHoldKeyMode(HoldKeyMode::kPause);
+  options.holdKeyMode = HoldKeyMode::kPause;
+  ASSERT_TRUE(form->ApplyOptions(options));
   EXPECT_EQ(form->Label1[0].Caption(), kFocusHelpLine);
   MoveAt(4000, kOverDialog);  // Ctrl still held: now it pauses
   desktop.RunUntil(4600);

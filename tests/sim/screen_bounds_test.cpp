@@ -24,7 +24,7 @@ TEST_F(ScreenBoundsTest, ParkPointAndWrapLimitsFollowTheRealPixelSize) {
     for (const bool allowance : {false, true}) {
       SimSystem fresh;
       Platform freshPlatform = fresh.AsPlatform();
-      fresh.desktop.SetScreenPixels(c.screen.widthPx, c.screen.heightPx, c.screen.twipsPerPixel);
+      fresh.desktop.SetScreenPixels(c.screen.widthPx, c.screen.heightPx, c.screen.dpi);
       if (allowance) fresh.settings.stored[{"Tarnwick", "startup", "idelautohide"}] = "1";
       Form1 window(freshPlatform);
       window.Start();
@@ -46,7 +46,7 @@ TEST_F(ScreenBoundsTest, TheAllowanceBoxStoresItselfAndMovesOnlyTheParkPoint) {
 TEST_F(ScreenBoundsTest, ADisplayChangeRebuildsBoundsAndLimitsKeepingTheAllowance) {
   Store("startup", "idelautohide", "1");
   Start();
-  desktop.SetScreenPixels(1920, 1080, 10);
+  desktop.SetScreenPixels(1920, 1080, 144);
   EXPECT_EQ(form->parking.ParkPoint(), (Point{799, 400})) << "nothing changes before the message";
   form->Form_DisplayChange();
   EXPECT_EQ(form->parking.ParkPoint(), (Point{1919, 880}));

@@ -1,11 +1,10 @@
-#include "app/settings_layout.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 #include <utility>
 
+#include "app/settings.h"
 #include "tests/sim/sim_fixture.h"
 
 namespace tarnwick::sim {
@@ -32,6 +31,27 @@ TEST_F(SettingsRoundTrip, WhatTheHandlersWriteIsWhatStartUpReads) {
   const auto before = sim.settings.stored;
   Start();
   EXPECT_EQ(sim.settings.stored, before);
+}
+
+// Each option comes back after a restart as it was applied: each row reads what it writes,
+// into its own field.
+TEST_F(SettingsRoundTrip, EveryOptionComesBackAsApplied) {
+  Start();
+  Options options;
+  options.hotkeys[0] = Chord{'G', kCtrlBit | kAltBit};
+  options.hotkeys[3] = Chord{};
+  options.exclusions = {"game.exe", "title:Secret"};
+  options.pauseKey = PauseKey::kWin;
+  options.leaveFullscreenAlone = false;
+  options.followOnlyWhenMoved = false;
+  options.wrapOnlyOnPush = true;
+  options.raiseMode = RaiseMode::kAfterDelay;
+  options.raiseDelayMs = 2500;
+  options.waitUntilStill = true;
+  ASSERT_TRUE(form->ApplyOptions(options));
+  form.reset();
+  Start();
+  EXPECT_EQ(form->CurrentOptions(), options);
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 namespace tarnwick::sim {
 namespace {
 
-const std::vector<MonitorInfo> kTwoMonitors{{0, 0, 1024, 768, true, 15},
-                                            {1024, 0, 1824, 600, false, 15}};
+const std::vector<MonitorInfo> kTwoMonitors{{0, 0, 1024, 768, true, 96},
+                                            {1024, 0, 1824, 600, false, 96}};
 
 class SeveralMonitors : public CursorFixture {
  protected:
@@ -120,7 +120,7 @@ TEST_F(SeveralMonitors, WithThePushOptionATouchStaysAPushWrapsACornerNever) {
 TEST_F(SeveralMonitors, WhereWindowsEasesTheCrossingTheStripBesideAShorterMonitorIsNoEdge) {
   Store("startup", "mousewrap", "1");
   Store("startup", "bottomwrap", "0");
-  desktop.SetMonitors({{0, 0, 1920, 1080, true, 15}, {1920, 0, 3840, 1440, false, 15}});
+  desktop.SetMonitors({{0, 0, 1920, 1080, true, 96}, {1920, 0, 3840, 1440, false, 96}});
   MoveTo({2500, 1200});
   Start();
   desktop.easesCursorBetweenDisplays = true;

@@ -163,7 +163,9 @@ TEST_F(SleepAtRestTest, AParkedCursorHearsEveryWayOfMovingIt) {
   desktop.At(desktop.NowMs() + 10, [&] { desktop.UserPointsAt({545, 338}); });
   desktop.RunFor(1000);
   EXPECT_EQ(desktop.Cursor(), (Point{545, 338})) << "a pen's jump stays where it points";
-  EXPECT_EQ(form->parking.SavedPosition(), std::nullopt);
+  desktop.At(desktop.NowMs() + 10, [&] { desktop.UserMovesMouseBy(1, 1); });
+  desktop.RunFor(300);
+  EXPECT_EQ(desktop.Cursor(), (Point{546, 339})) << "nothing is left to put back";
 }
 
 TEST_F(SleepAtRestTest, ParkingFallsDueAtTheIdleDelayWithOneTick) {

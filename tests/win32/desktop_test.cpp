@@ -30,7 +30,7 @@ using testing::PumpUntil;
 TEST(SystemScreen, ReportsThePrimaryScreenInPixels) {
   SystemScreen screen(nullptr);
   const ScreenMetrics metrics = screen.Metrics();
-  EXPECT_DOUBLE_EQ(metrics.twipsPerPixel, 15.0);
+  EXPECT_EQ(metrics.dpi, 96);
   EXPECT_EQ(metrics.widthPx, 800);
   EXPECT_EQ(metrics.heightPx, 600);
 }
@@ -41,7 +41,7 @@ TEST(SystemScreen, NamesTheOneMonitorAsPrimaryInPixels) {
   SystemScreen screen(nullptr);
   const std::vector<MonitorInfo> monitors = screen.Monitors();
   ASSERT_EQ(monitors.size(), 1u);
-  EXPECT_EQ(monitors[0], (MonitorInfo{0, 0, 800, 600, true, 15}));
+  EXPECT_EQ(monitors[0], (MonitorInfo{0, 0, 800, 600, true, 96}));
   const DesktopShape shape = DesktopShape::Of(screen);
   const Point size{screen.Metrics().widthPx, screen.Metrics().heightPx};
   EXPECT_EQ(ParkPointOn(shape, {10, 10}, true), (Point{size.x - 1, size.y - kTaskbarAllowancePx}));

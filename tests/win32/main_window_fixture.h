@@ -27,6 +27,8 @@ namespace tarnwick::win32 {
 // The real main window bound to the real model, started from an empty store.
 class MainWindowTest : public ::testing::Test {
  protected:
+  // The Options window while it is open, found as a user finds it: by its caption.
+  static HWND OptionsWindow() { return testing::FindThreadWindow(L"#32770", L"Tarnwick Options"); }
   void SetUp() override {
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tarnwick");
     // As the program does at start: the Options window holds hotkey controls.

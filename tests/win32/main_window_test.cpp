@@ -353,8 +353,9 @@ TEST_F(MainWindowTest, TheTrayMenuShowsItsEntriesAndRunsTheChosenOneOnceClosed) 
   ASSERT_TRUE(openMenu(WM_RBUTTONUP)) << "a right click opens no menu";
   EXPECT_EQ(foreground, window.Handle()) << "the menu's owner comes to the front first";
   ASSERT_EQ(items.size(), 6U);
-  const std::vector<std::string> captions = {"Show Tarnwick",    "Enabled", "Options...",
-                                             "Copy diagnostics", "",        "Exit"};
+  // Each with an access key of its own.
+  const std::vector<std::string> captions = {"&Show Tarnwick",    "&Enabled", "&Options...",
+                                             "&Copy diagnostics", "",         "E&xit"};
   for (size_t i = 0; i < items.size(); ++i) EXPECT_EQ(items[i].caption, captions[i]) << i;
   EXPECT_TRUE(items[0].state & MFS_DEFAULT);
   EXPECT_FALSE(items[1].state & MFS_DEFAULT);
@@ -362,7 +363,7 @@ TEST_F(MainWindowTest, TheTrayMenuShowsItsEntriesAndRunsTheChosenOneOnceClosed) 
   EXPECT_TRUE(items[4].type & MFT_SEPARATOR);
   EXPECT_FALSE(IsMenu(shownMenu)) << "the menu is destroyed once closed";
   EXPECT_EQ(form->Command1.Caption(), "&Enabled") << "Esc chose nothing";
-  EXPECT_EQ(window.OptionsWindow(), nullptr);
+  EXPECT_EQ(OptionsWindow(), nullptr);
 
   chooseInMenu(2);
   ASSERT_TRUE(openMenu(WM_CONTEXTMENU)) << "the menu key opens no menu";
@@ -373,7 +374,7 @@ TEST_F(MainWindowTest, TheTrayMenuShowsItsEntriesAndRunsTheChosenOneOnceClosed) 
 
   chooseInMenu(3);
   ASSERT_TRUE(openMenu(WM_RBUTTONUP));
-  EXPECT_NE(window.OptionsWindow(), nullptr) << "Options... opened no window";
+  EXPECT_NE(OptionsWindow(), nullptr) << "Options... opened no window";
 
   Click(form->Command4);  // hidden in the tray
   chooseInMenu(1);

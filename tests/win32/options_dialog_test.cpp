@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "hotkeys/chord.h"
 #include "main_window_fixture.h"
@@ -56,9 +59,41 @@ class OptionsDialogTest : public MainWindowTest {
   HWND OpenFromMenu() {
     HMENU file = GetSubMenu(GetMenu(window.Handle()), 0);
     Send(WM_COMMAND, GetMenuItemID(file, 2), 0);
-    return window.OptionsWindow();
+    return OptionsWindow();
   }
-  HWND Item(int id) const { return GetDlgItem(window.OptionsWindow(), id); }
+  HWND Item(int id) const { return GetDlgItem(OptionsWindow(), id); }
+  // The message box is modal: it is read and closed from inside its own loop.
+  static void CloseNextMessage(std::string& message, HWND& owner) {
+    testing::RepeatFromLoop([&] {
+      HWND box = testing::FindThreadWindow(L"#32770", L"Tarnwick");
+      if (box == nullptr) return false;
+      owner = GetWindow(box, GW_OWNER);
+      EnumChildWindows(
+          box,
+          [](HWND child, LPARAM text) -> BOOL {
+            wchar_t className[16]{}, caption[512]{};
+            GetClassNameW(child, className, 16);
+            const int length = GetWindowTextW(child, caption, 512);
+            if (_wcsicmp(className, L"Static") == 0 && length > 0) {
+              *reinterpret_cast<std::string*>(text) += Narrow(caption, length);
+            }
+            return TRUE;
+          },
+          reinterpret_cast<LPARAM>(&message));
+      PostMessageW(box, WM_COMMAND, IDOK, 0);
+      return true;
+    });
+  }
+  // Puts options in force as the Options window does, by their stored keys and texts.
+  void UseOptions(std::initializer_list<std::pair<std::string, std::string>> values) {
+    std::vector<ProposedText> texts;
+    for (const auto& [key, text] : values) {
+      for (const Setting* setting : kAllSettings) {
+        if (setting->key == key) texts.emplace_back(setting, text);
+      }
+    }
+    ASSERT_TRUE(form->ApplyOptions(texts));
+  }
   WORD HotkeyShown(HotkeyCommand command) const {
     return static_cast<WORD>(
         SendMessageW(Item(IDC_HOTKEY_FIRST + static_cast<int>(command)), HKM_GETHOTKEY, 0, 0));
@@ -66,13 +101,13 @@ class OptionsDialogTest : public MainWindowTest {
   void TypeChord(HotkeyCommand command, WORD value) {
     const int id = IDC_HOTKEY_FIRST + static_cast<int>(command);
     SendMessageW(Item(id), HKM_SETHOTKEY, value, 0);
-    SendMessageW(window.OptionsWindow(), WM_COMMAND, MAKEWPARAM(id, EN_CHANGE),
+    SendMessageW(OptionsWindow(), WM_COMMAND, MAKEWPARAM(id, EN_CHANGE),
                  reinterpret_cast<LPARAM>(Item(id)));
   }
   void Press(int id) { SendMessageW(Item(id), BM_CLICK, 0, 0); }
   void Choose(int id, int index) {
     SendMessageW(Item(id), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageW(window.OptionsWindow(), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+    SendMessageW(OptionsWindow(), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(Item(id)));
   }
   bool ApplyEnabled() const { return IsWindowEnabled(Item(IDC_APPLY)) != FALSE; }
@@ -92,12 +127,11 @@ class OptionsDialogTest : public MainWindowTest {
 };
 
 TEST_F(OptionsDialogTest, OpensFromTheMenuShowingTheOptionsInForceAndOnlyOnce) {
-  settings.Write("Tarnwick", "options", "Toggle", "Ctrl+Alt+J");
-  settings.Write("Tarnwick", "options", "Pin", "None");
-  settings.Write("Tarnwick", "options", "Exclusions", "game.exe\nclass:Notepad");
-  settings.Write("Tarnwick", "options", "PauseKey", "Shift");
-  settings.Write("Tarnwick", "options", "LeaveFullscreenAlone", "0");
-  form->LoadOptions();
+  UseOptions({{"Toggle", "Ctrl+Alt+J"},
+              {"Pin", "None"},
+              {"Exclusions", "game.exe\nclass:Notepad"},
+              {"PauseKey", "Shift"},
+              {"LeaveFullscreenAlone", "0"}});
 
   HWND options = OpenFromMenu();
   ASSERT_NE(options, nullptr);
@@ -117,11 +151,11 @@ TEST_F(OptionsDialogTest, OpensFromTheMenuShowingTheOptionsInForceAndOnlyOnce) {
   EXPECT_FALSE(ApplyEnabled()) << "nothing to apply yet";
 
   form->Options_Click();  // again, from the tray menu say
-  EXPECT_EQ(window.OptionsWindow(), options);
+  EXPECT_EQ(OptionsWindow(), options);
   EXPECT_EQ(OpenOptionsWindows(), 1);
 
   Press(IDCANCEL);
-  EXPECT_EQ(window.OptionsWindow(), nullptr);
+  EXPECT_EQ(OptionsWindow(), nullptr);
   EXPECT_FALSE(IsWindow(options));
 }
 
@@ -132,9 +166,8 @@ TEST_F(OptionsDialogTest, ApplyAndOkStoreWhatChangedAndPutItInForce) {
   EXPECT_TRUE(ApplyEnabled());
   Press(IDC_APPLY);
   EXPECT_EQ(Stored("options", "Toggle"), "Ctrl+Alt+G");
-  EXPECT_EQ(form->CurrentOptions().HotkeyFor(HotkeyCommand::kToggle),
-            (Chord{'G', kCtrlBit | kAltBit}));
-  EXPECT_EQ(window.OptionsWindow(), options) << "Apply keeps the window open";
+  EXPECT_EQ(form->CurrentOptions().hotkeys[0], (Chord{'G', kCtrlBit | kAltBit}));
+  EXPECT_EQ(OptionsWindow(), options) << "Apply keeps the window open";
   EXPECT_FALSE(ApplyEnabled());
 
   Send(kKeyPressMessage, 'F', kCtrlShift);
@@ -149,7 +182,7 @@ TEST_F(OptionsDialogTest, ApplyAndOkStoreWhatChangedAndPutItInForce) {
   Press(IDC_FOLLOW_ONLY_MOVED);  // an automatic box: a click unticks it
   EXPECT_EQ(Stored("options", "PauseKey"), "None") << "nothing stored before OK";
   Press(IDOK);
-  EXPECT_EQ(window.OptionsWindow(), nullptr) << "OK closes the window";
+  EXPECT_EQ(OptionsWindow(), nullptr) << "OK closes the window";
 
   RegistrySettings fresh;  // read back from the registry, not from the model
   EXPECT_EQ(fresh.Read("Tarnwick", "options", "Pin"), "None");
@@ -166,56 +199,53 @@ TEST_F(OptionsDialogTest, ADuplicateChordIsRefusedWithAMessageAndTheWindowStaysO
   PumpUntil([&] { return GetActiveWindow() == options; });
   TypeChord(HotkeyCommand::kKeepOnTop, HotkeyShown(HotkeyCommand::kToggle));
 
-  // The message box is modal: it is read and closed from inside its own loop.
   std::string message;
   HWND messageOwner = nullptr;
-  testing::RepeatFromLoop([&] {
-    HWND box = testing::FindThreadWindow(L"#32770", L"Tarnwick");
-    if (box == nullptr) return false;
-    messageOwner = GetWindow(box, GW_OWNER);
-    EnumChildWindows(
-        box,
-        [](HWND child, LPARAM text) -> BOOL {
-          wchar_t className[16]{}, caption[512]{};
-          GetClassNameW(child, className, 16);
-          const int length = GetWindowTextW(child, caption, 512);
-          if (_wcsicmp(className, L"Static") == 0 && length > 0) {
-            *reinterpret_cast<std::string*>(text) += Narrow(caption, length);
-          }
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&message));
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-    return true;
-  });
+  CloseNextMessage(message, messageOwner);
   Press(IDOK);
   EXPECT_NE(message.find("Ctrl+Shift+F is given to both \"Enable/disable\" and \"Keep on top\""),
             std::string::npos)
       << message;
   EXPECT_EQ(messageOwner, options) << "the message keeps the Options window still";
-  EXPECT_EQ(window.OptionsWindow(), options) << "a refused OK leaves the window open";
+  EXPECT_EQ(OptionsWindow(), options) << "a refused OK leaves the window open";
   EXPECT_TRUE(IsWindowVisible(options));
   EXPECT_EQ(Stored("options", "KeepOnTop"), "<absent>");
   EXPECT_EQ(form->CurrentOptions(), Options{}) << "nothing of the refused options in force";
+  EXPECT_EQ(GetFocus(), Item(IDC_HOTKEY_FIRST + static_cast<int>(HotkeyCommand::kKeepOnTop)))
+      << "the keyboard goes on where the mistake is";
 
   Press(IDC_HOTKEY_NONE_FIRST + static_cast<int>(HotkeyCommand::kKeepOnTop));
   Press(IDOK);
-  EXPECT_EQ(window.OptionsWindow(), nullptr);
+  EXPECT_EQ(OptionsWindow(), nullptr);
   EXPECT_EQ(Stored("options", "KeepOnTop"), "None");
 }
 
 // The hotkey control has no Win key: a stored Win chord must survive an OK that did not
 // touch it, and give way to a chord the user typed over it.
+TEST_F(OptionsDialogTest, ADelayOutOfItsLimitsIsRefusedAndTheKeyboardLandsOnIt) {
+  HWND options = OpenFromMenu();
+  ASSERT_NE(options, nullptr);
+  PumpUntil([&] { return GetActiveWindow() == options; });
+  Press(IDC_RAISE_FIRST + static_cast<int>(RaiseMode::kAfterDelay));
+  SetDlgItemTextW(options, IDC_RAISE_DELAY, L"50");
+  SetFocus(Item(IDC_APPLY));
+  std::string message;
+  HWND owner = nullptr;
+  CloseNextMessage(message, owner);
+  Press(IDC_APPLY);
+  EXPECT_NE(message.find("from 100 to 10000"), std::string::npos) << message;
+  EXPECT_EQ(GetFocus(), Item(IDC_RAISE_DELAY)) << "not Apply: the field to put right";
+  EXPECT_EQ(form->CurrentOptions().raiseMode, RaiseMode::kAtOnce);
+}
+
 TEST_F(OptionsDialogTest, AWinChordTheControlCannotShowIsKeptUntilReplaced) {
-  settings.Write("Tarnwick", "options", "Unpin", "Win+Q");
-  settings.Write("Tarnwick", "options", "Pin", "Win+A");
-  form->LoadOptions();
-  ASSERT_EQ(form->CurrentOptions().HotkeyFor(HotkeyCommand::kUnpin), (Chord{'Q', kWinBit}));
+  UseOptions({{"Unpin", "Win+Q"}, {"Pin", "Win+A"}});
+  ASSERT_EQ(form->CurrentOptions().hotkeys[4], (Chord{'Q', kWinBit}));
   ASSERT_NE(OpenFromMenu(), nullptr);
   Choose(IDC_PAUSE_KEY, 1);  // Ctrl: something else changes
   TypeChord(HotkeyCommand::kPin, MAKEWORD('A', HOTKEYF_CONTROL | HOTKEYF_ALT));
   Press(IDOK);
-  EXPECT_EQ(window.OptionsWindow(), nullptr);
+  EXPECT_EQ(OptionsWindow(), nullptr);
   EXPECT_EQ(Stored("options", "Unpin"), "Win+Q");
   EXPECT_EQ(Stored("options", "Pin"), "Ctrl+Alt+A");
   EXPECT_EQ(Stored("options", "PauseKey"), "Ctrl");
@@ -286,9 +316,7 @@ TEST_F(HotkeyFieldTest, AltAndALetterIsTheWindowsAccessKeyNotAChord) {
 
 // The control names neither a key the layout has no name for nor Win: the field does.
 TEST_F(OptionsDialogTest, AFieldNamesEveryStoredChord) {
-  settings.Write("Tarnwick", "options", "Toggle", "Ctrl+Alt+Key7");
-  settings.Write("Tarnwick", "options", "Pin", "Win+A");
-  form->LoadOptions();
+  UseOptions({{"Toggle", "Ctrl+Alt+Key7"}, {"Pin", "Win+A"}});
   ASSERT_NE(OpenFromMenu(), nullptr);
   EXPECT_EQ(TextOf(Item(IDC_HOTKEY_FIRST)), "Ctrl+Alt+Key7");
   EXPECT_EQ(TextOf(Item(IDC_HOTKEY_FIRST + static_cast<int>(HotkeyCommand::kPin))), "Win+A");

@@ -62,9 +62,9 @@ class WatchedDesktop : public SimDesktop {
       ++wraps;
       const Point at = Cursor();
       const bool tickedEdge = (at.x == 0 && form->Check8.IsChecked()) ||
-                              (at.x == WrapLimits(Metrics()).x && form->Check10.IsChecked()) ||
+                              (at.x == Metrics().widthPx - 1 && form->Check10.IsChecked()) ||
                               (at.y == 0 && form->Check11.IsChecked()) ||
-                              (at.y == WrapLimits(Metrics()).y && form->Check12.IsChecked());
+                              (at.y == Metrics().heightPx - 1 && form->Check12.IsChecked());
       if (!tickedEdge) Fail("wrap away from a ticked edge");
     }
     return SimDesktop::MoveCursor(position);
@@ -317,7 +317,7 @@ class SoakWorld {
       case 11:
         form_->TrayNotification(TrayEvent::kMenuRequested);
         if (Chance(50))
-          sim_.shell.ChooseTrayMenuEntry(Pick<std::string>({"Show Tarnwick", "Enabled"}));
+          sim_.shell.ChooseTrayMenuEntry(Pick<std::string>({"&Show Tarnwick", "&Enabled"}));
         break;
       default:
         form_->SecondStartRequested();
