@@ -3,7 +3,7 @@ cmake_minimum_required(VERSION 3.25)
 # a build is the same every time, so this never fails by chance: growth past the limit means
 # something large was linked in (iostreams, say) or an icon frame lost its compression; the
 # linker's map (-Wl,-Map) says what.
-set(limitBytes 491520)  # 480 KB: the diagnostics report and the raise choices took it past 400
+set(limitBytes 524288)  # 512 KB: the setting rows and the pointer that follows the keyboard took it past 480
 file(SIZE ${EXE} sizeBytes)
 if(sizeBytes GREATER limitBytes)
   message(FATAL_ERROR "Tarnwick.exe is ${sizeBytes} bytes, over the ${limitBytes} allowed")
