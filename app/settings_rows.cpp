@@ -101,7 +101,7 @@ const std::array kOptionSettings{
     ChoiceRow("options", "PauseKey", &Settings::pauseKey, PauseKeys(), "Hold this key",
               IDC_PAUSE_KEY),
     ChoiceRow("options", "HoldKeyMode", &Settings::holdKeyMode,
-              {{"Pause", "to pause focus-follow"}, {"Follow", "to let focus follow"}}, "Holding it",
+              {{"Pause", "to pause focus-follow"}, {"Follow", "to let focus follow"}}, "Hold it",
               IDC_HOLD_KEY_MODE),
     FlagRow("options", "LeaveFullscreenAlone", &Settings::leaveFullscreenAlone,
             "Leave &fullscreen programs alone", IDC_LEAVE_FULLSCREEN),
