@@ -70,6 +70,8 @@ void Form1::Form_DisplayChange() {
   // A new resolution or a docked screen moves the corners and the edges.
   desktopLayout.SystemChanged();
   parking.MeasureScreen();
+  // Or a system setting changed: Windows' own hover activation, which the tip names.
+  ShowHoldInTray();
 }
 
 }  // namespace tarnwick

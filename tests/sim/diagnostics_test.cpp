@@ -94,6 +94,9 @@ TEST_F(Diagnostics, WindowsOwnHoverActivationIsToldAndSwitchedOffOnlyAtTheUsersR
   form->SwitchOffSystemHover_Click();
   EXPECT_EQ(sim.facts.hoverActivationSwitchOffs, 1);
   EXPECT_EQ(sim.shell.trayTip, product + "Following the mouse");
+  sim.facts.hoverActivation = {true, false};  // switched on again in Windows' settings
+  form->Form_DisplayChange();                 // as the settings-change notice arrives
+  EXPECT_EQ(sim.shell.trayTip, product + "Windows itself activates the window under the mouse");
 }
 
 TEST_F(Diagnostics, CopyDiagnosticsNamesProgramsAndClassesNeverTitles) {
