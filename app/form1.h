@@ -246,7 +246,7 @@ class Form1 {
   void Timer8_Timer();
   void Text2_Change();  // the idle delay
   void Check5_Click();
-  // The screen's size or resolution changed while running.
+  // The screen's size or resolution, the scaling or a system setting changed while running.
   void Form_DisplayChange();
 
   bool Ended() const { return ended_; }
