@@ -62,8 +62,9 @@ class FocusFollow {
   // After an unpin the window under the pointer is a new candidate at the next movement,
   // even inside the window the pin kept in the background.
   void Unpin();
-  // A command of ours was chosen from a menu: what it opens or chooses keeps the foreground
-  // until the mouse moves, wherever the pointer was left (a cycle under way is dropped).
+  // A command of ours was chosen from a menu, or a key chose a window: what was opened or
+  // chosen keeps the foreground until the mouse moves, wherever the pointer was left (a
+  // cycle under way is dropped).
   void HoldUntilMoved();
   // A poll cycle waits for the hover timer.
   bool HoverWaitPending() const { return pendingWindow_.has_value(); }

@@ -94,7 +94,12 @@ void PointerFollow::LookAt(WindowHandle foreground) {
   if (!focus_.WouldActivate(focus_.TopLevelOf(foreground)) || facts_.ElevatedInTheWay(foreground)) {
     return;
   }
-  if (const std::optional<Point> spot = Destination(foreground)) cursor_.Put(*spot);
+  const std::optional<Point> spot = Destination(foreground);
+  if (!spot) return;
+  cursor_.Put(*spot);
+  // The keyboard's choice keeps the foreground until the hand moves: a hover wait under way
+  // for the window the pointer left would take it back.
+  focus_.HoldUntilMoved();
 }
 
 std::optional<Point> PointerFollow::Destination(WindowHandle window) {

@@ -63,6 +63,13 @@ TEST_P(PointerFollows, IntoTheChosenWindowWhereItLastRestedOrAFreeSpotAndTheWind
   desktop.RunUntil(5100);
   EXPECT_EQ(TopLevelUnderCursor(), editor) << "a spot of the editor that shows";
   EXPECT_EQ(desktop.Foreground(), editor);
+
+  // The hand rested on the dialog, and a key chose the clock before the wait was over.
+  MoveAt(6000, kOverDialog);
+  while (!form->focus.HoverWaitPending()) desktop.RunFor(10);
+  desktop.UserSwitchesWithKeyboard(clock);
+  desktop.RunFor(1000);
+  EXPECT_EQ(desktop.Foreground(), clock) << "the wait under way ends in nothing";
 }
 
 TEST_P(PointerFollows, OnlyForAChangeWithinASecondOfAKeyWithNoMouseInputSince) {
