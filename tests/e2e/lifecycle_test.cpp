@@ -79,7 +79,8 @@ TEST_F(Lifecycle, CtrlShiftHeldWhileItStartsShownThenFMeansWhatTheSystemSays) {
 }
 
 // The first chord after the keyboard rested acts at once. Wine skips the hook for a key that
-// finds the hook's thread woken for something else after five quiet seconds.
+// finds the hook's thread woken for something else after five quiet seconds (`is_queue_hung`
+// in the wineserver's `send_hook_ll_message`; docs/windows-testing.md).
 TEST_F(Lifecycle, AChordAfterTheKeyboardRestedActsAtTheFirstPress) {
   ASSERT_TRUE(LaunchHidden());
   for (const wchar_t* after : {L"&Disabled", L"&Enabled"}) {
